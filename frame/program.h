@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace frame {
+
+// The three programs built on the shared frame.
+enum class Program { Zephlon, Quadrelle, Vantorel };
+
+// Application name in the settings store, window captions and message boxes.
+QString ProgramName(Program program);
+
+}  // namespace frame

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "frame/program.h"
+#include "frame/soundsink.h"
+
+class QSoundEffect;
+
+namespace frame {
+
+// Plays a sound resource. The Qt backend plays wave files compiled into the program; tests record.
+class CueBackend {
+public:
+    virtual ~CueBackend() = default;
+    virtual void Play(int resource) = 0;
+};
+
+// The cues of one program: cue n plays sound resource 101 + n while sound is on.
+class SoundCues : public SoundSink {
+public:
+    // Without a backend the cues play through QtMultimedia.
+    explicit SoundCues(Program program, std::unique_ptr<CueBackend> backend = nullptr);
+    ~SoundCues() override;
+
+    void PlaySoundCue(int n) override;
+
+    bool SoundOn() const { return m_soundOn; }
+    void SetSoundOn(bool on) { m_soundOn = on; }
+
+    // The sound resources a program has (101 + cue number).
+    static QList<int> Resources(Program program);
+    // Qt resource path of a program's sound resource.
+    static QString ResourcePath(Program program, int resource);
+    // True when the system reports an audio output; without one, sound is forced off.
+    static bool HasOutputDevice();
+
+private:
+    Program m_program;
+    bool m_soundOn = true;
+    std::unique_ptr<CueBackend> m_backend;
+};
+
+// QtMultimedia playback: every sound preloaded at start so the first cue is not late; a new cue stops
+// the one still sounding.
+class QtCueBackend : public CueBackend {
+public:
+    explicit QtCueBackend(Program program);
+    ~QtCueBackend() override;
+    void Play(int resource) override;
+
+private:
+    QHash<int, QSoundEffect*> m_effects;
+    QSoundEffect* m_sounding = nullptr;
+};
+
+}  // namespace frame

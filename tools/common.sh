@@ -1,0 +1,31 @@
+# Shared by play.sh and test.sh: install what is missing on Debian, then configure and build.
+# shellcheck shell=bash
+
+ARCADE_PACKAGES=(
+  cmake ninja-build ccache g++ pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-webengine-dev
+  qt6-qpa-plugins fonts-dejavu-core
+)
+
+arcade_install_missing() {
+  local missing=() pkg
+  for pkg in "${ARCADE_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# arcade_build <build dir> [extra cmake arguments...]
+arcade_build() {
+  local dir=$1
+  shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  fi
+  cmake --build "$dir" --parallel "$(nproc)"
+}
