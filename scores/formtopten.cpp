@@ -1,0 +1,193 @@
+#include "scores/formtopten.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace scores {
+
+namespace {
+
+// Fixed design of the dialog, in pixels.
+constexpr int kMargin = 12;
+constexpr int kGameModeHeight = 26;
+constexpr int kRowHeight = 20;
+constexpr int kRowStep = 22;
+constexpr int kNameWidth = 170;
+constexpr int kNumberWidth = 76;
+constexpr int kColumnGap = 4;
+constexpr int kButtonHeight = 28;
+constexpr int kButtonWidth = 110;
+
+const QColor kDialogBack(72, 72, 72);
+const QColor kCellBack(96, 96, 96);
+const QColor kLightText(232, 232, 232);
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, Qt::Alignment align, bool dark, bool bold) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(align | Qt::AlignVCenter);
+    if (bold) {
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+    }
+    if (dark) {
+        label->setAutoFillBackground(true);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::Window, kCellBack);
+        pal.setColor(QPalette::WindowText, kLightText);
+        label->setPalette(pal);
+    }
+    return label;
+}
+
+}  // namespace
+
+FormTopTen::FormTopTen(const ScorePolicy& policy, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FormTopTen"));
+    setWindowTitle(policy.caption);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    const bool dark = policy.darkColours;
+    if (dark) {
+        setAutoFillBackground(true);
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, kDialogBack);
+        pal.setColor(QPalette::WindowText, kLightText);
+        setPalette(pal);
+    }
+
+    const int xName = kMargin;
+    const int xScore = xName + kNameWidth + kColumnGap;
+    const int xStart = xScore + kNumberWidth + kColumnGap;
+    const int xEnd = xStart + kNumberWidth + kColumnGap;
+    const int width = xEnd + kNumberWidth + kMargin;
+    int y = kMargin;
+
+    if (policy.hasGameModeLabel) {
+        LabelGameMode = MakeLabel(this, GameModeText(0), Qt::AlignHCenter, false, true);
+        QFont f = LabelGameMode->font();
+        f.setPointSizeF(f.pointSizeF() * 1.3);
+        LabelGameMode->setFont(f);
+        LabelGameMode->setGeometry(kMargin, y, width - 2 * kMargin, kGameModeHeight);
+        y += kGameModeHeight + 6;
+    }
+
+    LabeNameHead = MakeLabel(this, QStringLiteral("Name"), Qt::AlignLeft, dark, true);
+    LabelScoreHead = MakeLabel(this, QStringLiteral("Score"), Qt::AlignHCenter, dark, true);
+    LabelStartLevelHead = MakeLabel(this, QStringLiteral("Start Level"), Qt::AlignHCenter, dark, true);
+    LabelEndLevelHead = MakeLabel(this, QStringLiteral("End Level"), Qt::AlignHCenter, dark, true);
+    LabeNameHead->setGeometry(xName, y, kNameWidth, kRowHeight);
+    LabelScoreHead->setGeometry(xScore, y, kNumberWidth, kRowHeight);
+    LabelStartLevelHead->setGeometry(xStart, y, kNumberWidth, kRowHeight);
+    LabelEndLevelHead->setGeometry(xEnd, y, kNumberWidth, kRowHeight);
+    LabeNameHead->setIndent(4);
+    y += kRowStep + 4;
+
+    for (size_t i = 0; i < kListSize; ++i) {
+        LabelName[i] = MakeLabel(this, QString(), Qt::AlignLeft, dark, false);
+        LabelName[i]->setIndent(4);
+        LabelScore[i] = MakeLabel(this, QString(), Qt::AlignRight, dark, false);
+        LabelScore[i]->setIndent(8);
+        LabelStartLevel[i] = MakeLabel(this, QString(), Qt::AlignHCenter, dark, false);
+        LabelEndLevel[i] = MakeLabel(this, QString(), Qt::AlignHCenter, dark, false);
+        LabelName[i]->setGeometry(xName, y, kNameWidth, kRowHeight);
+        LabelScore[i]->setGeometry(xScore, y, kNumberWidth, kRowHeight);
+        LabelStartLevel[i]->setGeometry(xStart, y, kNumberWidth, kRowHeight);
+        LabelEndLevel[i]->setGeometry(xEnd, y, kNumberWidth, kRowHeight);
+        y += kRowStep;
+    }
+
+    TextInput = new QLineEdit(this);
+    TextInput->setObjectName(QStringLiteral("TextInput"));
+    TextInput->setMaxLength(kMaxNameLength);
+    TextInput->setFrame(false);
+    TextInput->hide();
+
+    if (policy.hasButtons) {
+        y += 8;
+        const int gap = (width - 2 * kMargin - 3 * kButtonWidth) / 2;
+        Command1 = new QPushButton(QStringLiteral("OK"), this);
+        Command2 = new QPushButton(QStringLiteral("Clear List"), this);
+        Command3 = new QPushButton(QStringLiteral("Upload"), this);
+        int x = kMargin;
+        for (QPushButton* b : {Command1, Command2, Command3}) {
+            // Enter belongs to the name entry, never to a button.
+            b->setAutoDefault(false);
+            b->setDefault(false);
+            b->setGeometry(x, y, kButtonWidth, kButtonHeight);
+            x += kButtonWidth + gap;
+        }
+        y += kButtonHeight;
+    }
+    setFixedSize(width, y + kMargin);
+}
+
+QString FormTopTen::GameModeText(int list) {
+    return list == 1 ? QStringLiteral("Puzzle Game TOP 10") : QStringLiteral("Original Game TOP 10");
+}
+
+void FormTopTen::ShowList(const HighScoreTable& table, int list) {
+    for (size_t i = 0; i < kListSize; ++i) {
+        const HighScoreRecord& r = table.Record(list, static_cast<int>(i) + 1);
+        LabelName[i]->setText(r.Name);
+        LabelScore[i]->setText(QString::number(r.Score));
+        LabelStartLevel[i]->setText(QString::number(r.StartLevel));
+        LabelEndLevel[i]->setText(QString::number(r.EndLevel));
+    }
+    if (LabelGameMode) LabelGameMode->setText(GameModeText(list));
+}
+
+void FormTopTen::OpenNameField(int position) {
+    if (position < 1 || position > kListSize) return;
+    const QRect cell = LabelName[static_cast<size_t>(position - 1)]->geometry();
+    TextInput->setGeometry(cell);
+    TextInput->clear();
+    TextInput->selectAll();
+    TextInput->show();
+    TextInput->raise();
+    FocusNameField();
+}
+
+void FormTopTen::CloseNameField() {
+    TextInput->hide();
+}
+
+void FormTopTen::PlaceOver(const QWidget* mainWindow) {
+    if (!mainWindow) return;
+    const QRect outer = mainWindow->frameGeometry();
+    // Client area: below the title bar and, in a main window, below the menu bar.
+    int clientHeight = mainWindow->height();
+    if (const auto* mw = qobject_cast<const QMainWindow*>(mainWindow)) {
+        if (mw->menuWidget() && mw->menuWidget()->isVisible()) clientHeight -= mw->menuWidget()->height();
+    }
+    const int left = outer.left() + (outer.width() - frameGeometry().width()) / 2;
+    const int top = outer.top() + (outer.height() - clientHeight);
+    move(left, top);
+}
+
+void FormTopTen::FocusNameField() {
+    if (TextInput->isVisibleTo(this)) TextInput->setFocus(Qt::OtherFocusReason);
+}
+
+void FormTopTen::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        emit enterPressed();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool FormTopTen::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) FocusNameField();
+    return QDialog::event(event);
+}
+
+void FormTopTen::reject() {
+    emit dismissed();
+    QDialog::reject();
+}
+
+}  // namespace scores
