@@ -1,0 +1,186 @@
+#include <QtTest>
+
+#include "boardpicture.h"
+#include "zephlon/puzzle.h"
+
+using boardpicture::Board;
+using boardpicture::Picture;
+using boardpicture::Random;
+using namespace zephlon;
+
+namespace {
+
+// The block draw without bombs: each track with probability 1/2, at least one, single tracks kept 1 in 4.
+int16_t DrawBlock(Random& random) {
+    for (;;) {
+        int16_t v = 1;
+        int openings = 0;
+        for (int16_t bit : {kPipe2, kPipe4, kPipe8, kPipe16}) {
+            if (random() * 2 >= 1) {
+                v = static_cast<int16_t>(v | bit);
+                ++openings;
+            }
+        }
+        if (openings >= 2) return v;
+        if (openings == 1 && random() * 4 < 1) return v;
+    }
+}
+
+struct Built {
+    Grid board;
+    int placed = 0;  // ticks that placed a block
+    int drawn = 0;   // cells drawn
+    int cues = 0;    // touch-down cues
+};
+
+Built BuildGarbage(int16_t level, uint64_t seed, bool replay = false, const Grid& saved = {}) {
+    Random random(seed);
+    Built b;
+    GarbageBuilder builder;
+    PlayEffects fx;
+    fx.drawCell = [&](int16_t, int16_t, int16_t v, int16_t part, int16_t style) {
+        QVERIFY(v != 0 && part == kWholeCell && style == 1);
+        ++b.drawn;
+    };
+    fx.playSoundCue = [&](int cue) {
+        QCOMPARE(cue, 0);
+        ++b.cues;
+    };
+    const NextValueFn next = [&] { return DrawBlock(random); };
+    for (int guard = 0; guard < 100; ++guard) {
+        if (builder.Step(b.board, saved, level, replay, next, fx) == GarbageBuilder::Result::Complete) break;
+        ++b.placed;
+    }
+    return b;
+}
+
+// Which play cells hold something, as a picture of 'x' and '.'.
+QString Occupancy(const Grid& g, int firstRow) {
+    QStringList rows;
+    for (int r = firstRow; r <= kRows; ++r) {
+        QString line;
+        for (int c = 1; c <= kColumns; ++c)
+            line += g(c, r) ? 'x' : '.';
+        rows << line;
+    }
+    return rows.join('/');
+}
+
+}  // namespace
+
+class TestPuzzle : public QObject {
+    Q_OBJECT
+  private slots:
+    void garbageExtent_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("occupied");
+        QTest::newRow("level 1") << 1 << "......./.xxxxx.";
+        QTest::newRow("level 2") << 2 << "......./..xxx../xxxxxxx";
+        QTest::newRow("level 7") << 7 << "......./xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx";
+        QTest::newRow("level 8") << 8 << "......./..xxx../xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx";
+        QTest::newRow("level 10") << 10 << "......./xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx";
+        QTest::newRow("level 15") << 15 << "......./xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx";
+        QTest::newRow("level 40") << 40 << "......./xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx";
+    }
+    void garbageExtent() {
+        QFETCH(int, level);
+        QFETCH(QString, occupied);
+        const Built b = BuildGarbage(static_cast<int16_t>(level), 7);
+        const int firstRow = kRows - static_cast<int>(occupied.count('/'));
+        QCOMPARE(Occupancy(b.board, firstRow), occupied);
+        for (int r = 1; r < firstRow; ++r)
+            for (int c = 1; c <= kColumns; ++c)
+                QCOMPARE(b.board(c, r), int16_t{0});
+        // One tick per placed block, each drawn once with the touch-down cue.
+        const int blocks = static_cast<int>(occupied.count('x'));
+        QCOMPARE(b.placed, blocks);
+        QCOMPARE(b.drawn, blocks);
+        QCOMPARE(b.cues, blocks);
+    }
+
+    void garbageNeverLinesUp() {
+        int concrete = 0;
+        for (uint64_t seed = 1; seed <= 150; ++seed) {
+            for (int16_t level = 1; level <= 12; ++level) {
+                const Built b = BuildGarbage(level, seed * 131 + static_cast<uint64_t>(level));
+                QVERIFY2(CheckLineUps(b.board).tasks.empty(), qPrintable(Picture(b.board, 5)));
+                for (int r = 1; r <= kRows; ++r) {
+                    for (int c = 1; c <= kColumns; ++c) {
+                        const int16_t v = b.board(c, r);
+                        QVERIFY(!(v & kBomb));
+                        QVERIFY(v != kPresent);
+                        if (v != kConcreteBlock) continue;
+                        ++concrete;
+                        // Concrete only where every pipe would have completed a line.
+                        for (int16_t x : {b.board(c - 1, r), b.board(c - 2, r)})
+                            QCOMPARE(x & (kPipe2 | kPipe4), kPipe2 | kPipe4);
+                        for (int16_t x : {b.board(c, r + 1), b.board(c, r + 2)})
+                            QCOMPARE(x & (kPipe8 | kPipe16), kPipe8 | kPipe16);
+                    }
+                }
+            }
+        }
+        QVERIFY(concrete > 0);  // the forced case does come up
+    }
+
+    void forcedCellIsConcrete() {
+        const Grid board = Board("ff...../..f..../..f....");
+        QCOMPARE(GenerateGarbageBlock(board, 3, 8, [] { return int16_t{31}; }), kConcreteBlock);
+    }
+
+    void refusedDrawsAreRetried() {
+        // Two cells carrying bit 2 on the left: blocks with bit 2 are drawn again.
+        const Grid board = Board("11.....");
+        QList<int16_t> offers = {3, 7, 11, 9};
+        int calls = 0;
+        const int16_t v = GenerateGarbageBlock(board, 3, 10, [&] { return offers[calls++]; });
+        QCOMPARE(v, int16_t{9});
+        QCOMPARE(calls, 4);
+        // Column 1 and 2 on the bottom rows take the first draw.
+        calls = 0;
+        QCOMPARE(GenerateGarbageBlock(board, 2, 9, [&] { return offers[calls++]; }), int16_t{3});
+    }
+
+    void blinkingColumn_data() {
+        QTest::addColumn<QString>("row10");
+        QTest::addColumn<QList<double>>("randoms");
+        QTest::addColumn<int>("column");
+        QTest::newRow("left first") << "..244c." << QList<double>{0.3} << 3;
+        QTest::newRow("right first") << "..241c." << QList<double>{0.5} << 5;
+        QTest::newRow("skips vertical-only") << "..c41.." << QList<double>{0.1} << 5;
+        QTest::newRow("none horizontal, low") << "..c44.." << QList<double>{0.1, 0.49} << 3;
+        QTest::newRow("none horizontal, high") << "..c44.." << QList<double>{0.9, 0.5} << 4;
+    }
+    void blinkingColumn() {
+        QFETCH(QString, row10);
+        QFETCH(QList<double>, randoms);
+        QFETCH(int, column);
+        int i = 0;
+        QCOMPARE(int(ChooseBlinkingColumn(Board(row10), [&] { return randoms.value(i++); })), column);
+        QCOMPARE(i, randoms.size());
+    }
+
+    void replayRebuildsTheSameLevel() {
+        const int16_t level = 9;
+        const Built first = BuildGarbage(level, 42);
+        PuzzleLevelState puzzle;
+        Random random(5);
+        FinishGarbage(first.board, puzzle, [&] { return random(); });
+        QCOMPARE(puzzle.blink.row, int16_t{kRows});
+        QVERIFY(puzzle.blink.column >= 3 && puzzle.blink.column <= 5);
+        QVERIFY(puzzle.savedBoard == first.board);
+        const CellPos chosen = puzzle.blink;
+
+        // A replay draws from a different random source, yet yields the same garbage and blinking column.
+        puzzle.replay = true;
+        const Built again = BuildGarbage(level, 999, true, puzzle.savedBoard);
+        QVERIFY(again.board == first.board);
+        QCOMPARE(again.placed, first.placed);
+        FinishGarbage(again.board, puzzle, [] { return 0.99; });
+        QCOMPARE(puzzle.blink, chosen);
+        QVERIFY(!puzzle.replay);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPuzzle)
+#include "tst_puzzle.moc"
