@@ -1,0 +1,101 @@
+#include "scores/formbrerror.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "scores/startdoc.h"
+
+namespace scores {
+
+FormBrError::FormBrError(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FormBrError"));
+    setWindowTitle(QStringLiteral("Web browser error"));
+    setWindowIcon(QIcon());
+    setModal(false);
+
+    auto label = [this](const QString& text, bool heading = false) {
+        auto* l = new QLabel(text, this);
+        if (heading) {
+            QFont f = l->font();
+            f.setBold(true);
+            l->setFont(f);
+        }
+        return l;
+    };
+    Label1 = label(QStringLiteral("Could not launch the web browser."), true);
+    Label6 = label(QStringLiteral("SOLUTION 1"), true);
+    Label7 = label(QStringLiteral("1. Start the web browser (from the start menu)"));
+    Label8 = label(QStringLiteral("2. Return to the game (Press \"Close\") and try again"));
+    Label5 = label(QStringLiteral("ALTERNATIVE SOLUTION (IF SOLUTION 1 FAILED)"), true);
+    Label2 = label(QStringLiteral("1. Copy the link below onto the clipboard"));
+    Label3 = label(QStringLiteral("2. Start the web browser (from the start menu)"));
+    Label4 = label(QStringLiteral("3. Paste the copied text into the adress (url) field in the web browser"));
+    TextURL = new QLineEdit(this);
+    TextURL->setReadOnly(true);
+    TextURL->setMinimumWidth(420);
+    Command2 = new QPushButton(QStringLiteral("Copy link"), this);
+    Command3 = new QPushButton(QStringLiteral("Close"), this);
+    Command3->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    for (QWidget* w :
+         {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label7),
+          static_cast<QWidget*>(Label8), static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label2),
+          static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4), static_cast<QWidget*>(TextURL)}) {
+        layout->addWidget(w);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command3);
+    layout->addLayout(buttons);
+
+    connect(Command2, &QPushButton::clicked, this, &FormBrError::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &FormBrError::Command3_Click);
+}
+
+FormBrError* FormBrError::ShowFor(QWidget* mainWindow, const QString& link) {
+    static QPointer<FormBrError> orphan;  // for links opened without a main window
+    FormBrError* dialog = nullptr;
+    if (mainWindow) {
+        dialog =
+            mainWindow->findChild<FormBrError*>(QStringLiteral("FormBrError"), Qt::FindDirectChildrenOnly);
+        if (!dialog) dialog = new FormBrError(mainWindow);
+    } else {
+        if (!orphan) orphan = new FormBrError;
+        dialog = orphan;
+    }
+    dialog->TextURL->setText(link);
+    dialog->TextURL->selectAll();
+    PlaceDialog(dialog, mainWindow);
+    dialog->show();
+    dialog->raise();
+    return dialog;
+}
+
+void FormBrError::Command2_Click() {
+    QGuiApplication::clipboard()->setText(TextURL->text());
+}
+
+void FormBrError::Command3_Click() {
+    hide();
+}
+
+void FormBrError::showEvent(QShowEvent* event) {
+    TextURL->selectAll();
+    QDialog::showEvent(event);
+}
+
+// Whenever the dialog is drawn the whole link is selected, ready to copy with the keyboard.
+void FormBrError::paintEvent(QPaintEvent* event) {
+    if (TextURL->selectedText() != TextURL->text()) TextURL->selectAll();
+    QDialog::paintEvent(event);
+}
+
+}  // namespace scores

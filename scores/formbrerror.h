@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace scores {
+
+// "Web browser error": shown without blocking when a link could not be opened, so the player can copy
+// it into a browser by hand.
+class FormBrError : public QDialog {
+    Q_OBJECT
+  public:
+    explicit FormBrError(QWidget* parent = nullptr);
+
+    // The main window's dialog (created on first use), placed over it, showing link fully selected.
+    static FormBrError* ShowFor(QWidget* mainWindow, const QString& link);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLineEdit* TextURL;
+    QPushButton* Command2;  // "Copy link"
+    QPushButton* Command3;  // "Close"
+
+  public slots:
+    void Command2_Click();
+    void Command3_Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace scores

@@ -1,0 +1,72 @@
+#include "scores/formwebhighscore.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "scores/startdoc.h"
+
+namespace scores::zephlon {
+
+FormWebHighscore::FormWebHighscore(QString& webServer, QWidget* mainWindow)
+    : QDialog(mainWindow), webServer_(webServer) {
+    setObjectName(QStringLiteral("FormWebHighscore"));
+    setWindowTitle(QStringLiteral("Score Server"));
+    setWindowIcon(QIcon());
+    setModal(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(72, 72, 72));
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    Label1 = new QLabel(QStringLiteral("Score Server:"), this);
+    TextWebServer = new QLineEdit(this);
+    TextWebServer->setMinimumWidth(300);
+    TextWebServer->setMaxLength(512);
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setDefault(true);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(Label1);
+    row->addWidget(TextWebServer, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    layout->addLayout(buttons);
+
+    connect(Command1, &QPushButton::clicked, this, &FormWebHighscore::Command1_Click);
+}
+
+void FormWebHighscore::SetPicture(const QPixmap& picture) {
+    if (picture.isNull()) return;
+    QPalette p = palette();
+    p.setBrush(QPalette::Window, QBrush(QColor(72, 72, 72), picture));
+    setPalette(p);
+}
+
+void FormWebHighscore::ShowModal() {
+    TextWebServer->setText(webServer_);
+    PlaceDialog(this, parentWidget());
+    exec();
+}
+
+void FormWebHighscore::Command1_Click() {
+    accept();
+}
+
+// Every way of closing (OK, the close control, Escape) keeps the address typed.
+void FormWebHighscore::done(int result) {
+    storeServer();
+    QDialog::done(result);
+}
+
+void FormWebHighscore::storeServer() {
+    webServer_ = TextWebServer->text().trimmed();
+}
+
+}  // namespace scores::zephlon

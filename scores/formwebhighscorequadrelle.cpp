@@ -1,0 +1,154 @@
+#include "scores/formwebhighscorequadrelle.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "scores/startdoc.h"
+
+namespace scores::quadrelle {
+
+FormWebHighscore::FormWebHighscore(QString& webServer, RandomSource random, GlobalScoresViewFactory factory,
+                                   QWidget* mainWindow)
+    : QDialog(mainWindow), webServer_(webServer), random_(std::move(random)), factory_(std::move(factory)) {
+    setObjectName(QStringLiteral("FormWebHighscore"));
+    setWindowTitle(QStringLiteral("Quadrelle - Global Highscores"));
+    setWindowIcon(QIcon());
+    setModal(false);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(72, 72, 72));
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    Label1 = new QLabel(QStringLiteral("Score Server:"), this);
+    TextWebServer = new QLineEdit(this);
+    TextWebServer->setMaxLength(512);
+    Command2 = new QPushButton(QStringLiteral("Go"), this);
+    Combo1 = new QComboBox(this);
+    Combo1->addItems({QStringLiteral("Today's"), QStringLiteral("This week's"),
+                      QStringLiteral("This month's"), QStringLiteral("All time's")});
+    Combo2 = new QComboBox(this);
+    Combo2->addItems({QStringLiteral("Top 10"), QStringLiteral("Top 100")});
+    Label2 = new QLabel(
+        QStringLiteral(
+            "Make sure you are connected to the internet. Read about working score servers at our site!"),
+        this);
+    Label2->setWordWrap(true);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Label1);
+    top->addWidget(TextWebServer, 1);
+    top->addWidget(Command2);
+    top->addWidget(Combo1);
+    top->addWidget(Combo2);
+    auto* layout = new QVBoxLayout(this);
+    layout->setObjectName(QStringLiteral("layout"));
+    layout->addLayout(top);
+    layout->addWidget(Label2);
+    resize(760, 560);
+
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &FormWebHighscore::Combo1_Click);
+    connect(Combo2, &QComboBox::currentIndexChanged, this, &FormWebHighscore::Combo2_Click);
+    connect(Command2, &QPushButton::clicked, this, &FormWebHighscore::Command2_Click);
+    connect(TextWebServer, &QLineEdit::returnPressed, this, &FormWebHighscore::Command2_Click);
+}
+
+FormWebHighscore::~FormWebHighscore() = default;
+
+void FormWebHighscore::SetPicture(const QPixmap& picture) {
+    if (picture.isNull()) return;
+    QPalette p = palette();
+    p.setBrush(QPalette::Window, QBrush(QColor(72, 72, 72), picture));
+    setPalette(p);
+}
+
+// The first opening: this week's top ten of the stored server. The server field is filled before
+// the first page is asked for, so that page comes from the right server.
+void FormWebHighscore::Form_Load() {
+    loaded_ = true;
+    TextWebServer->setText(webServer_);
+    // ShowList asks for the page once both lists are set.
+    const QSignalBlocker block1(Combo1);
+    const QSignalBlocker block2(Combo2);
+    Combo1->setCurrentIndex(1);
+    Combo2->setCurrentIndex(0);
+}
+
+bool FormWebHighscore::ensureView() {
+    if (view_) return true;
+    if (!factory_) return false;
+    view_ = factory_(this);
+    if (!view_) return false;
+    static_cast<QVBoxLayout*>(layout())->addWidget(view_->Widget(), 1);
+    return true;
+}
+
+void FormWebHighscore::ShowList() {
+    if (!loaded_) Form_Load();
+    if (!isVisible()) PlaceDialog(this, parentWidget());
+    show();
+    raise();
+    activateWindow();
+    navigate(ListLink());
+    skipActivation_ = true;  // the activation that follows the show asks for nothing new
+}
+
+void FormWebHighscore::LoadInBackground(const QString& link) {
+    navigate(link);
+}
+
+QString FormWebHighscore::ListLink() const {
+    return QuadrelleGlobalLink(TextWebServer->text(), Combo1->currentIndex(), Combo2->currentIndex(),
+                               random_);
+}
+
+void FormWebHighscore::navigate(const QString& link) {
+    // The embedded view shows web pages only, whatever the server field holds.
+    const QUrl url = LaunchableUrl(link);
+    if (url.isEmpty() || url.scheme() == u"mailto" || !ensureView()) return;
+    view_->Navigate(url);
+}
+
+void FormWebHighscore::Combo1_Click(int) {
+    navigate(ListLink());
+}
+
+void FormWebHighscore::Combo2_Click(int) {
+    navigate(ListLink());
+}
+
+void FormWebHighscore::Command2_Click() {
+    webServer_ = TextWebServer->text().trimmed();
+    navigate(ListLink());
+}
+
+void FormWebHighscore::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+        if (skipActivation_) {
+            skipActivation_ = false;
+        } else {
+            navigate(ListLink());
+        }
+    }
+    QDialog::changeEvent(event);
+}
+
+// Closing hides the dialog and keeps the server typed into it.
+void FormWebHighscore::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    webServer_ = TextWebServer->text().trimmed();
+    hide();
+}
+
+void FormWebHighscore::reject() {
+    webServer_ = TextWebServer->text().trimmed();
+    hide();
+}
+
+}  // namespace scores::quadrelle

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+namespace scores {
+
+// Results of StartDoc, in the shell's numbering: above 32 means opened.
+inline constexpr int32_t kStartDocOpened = 33;
+inline constexpr int32_t kStartDocNotFound = 2;  // no program could open the link
+inline constexpr int32_t kStartDocRefused = 5;   // not a web or mail link: never handed to the system
+
+// Hands a link to the desktop (the user's browser or mail program); true when that worked.
+using UrlOpener = std::function<bool(const QUrl&)>;
+
+// Replaces the desktop opener, so tests never start a browser. An empty opener restores the desktop's.
+void SetUrlOpener(UrlOpener opener);
+
+// The link StartDoc would open for docName, or an empty QUrl when it refuses it. A text without a
+// scheme is a web address ("http://" is put in front; it must then start with a host name). Only
+// http, https (with a host) and mailto (with an address) links are launchable: a file path, "file:",
+// "javascript:" or a program name must never reach the system's opener, whatever a hand-edited
+// setting says.
+QUrl LaunchableUrl(const QString& docName);
+
+// Opens docName with the system. When bURL is true and no program could open it, or whenever the
+// link is refused, the browser-error dialog of mainWindow shows the link for copying.
+int32_t StartDoc(QWidget* mainWindow, const QString& docName, bool bURL);
+
+// Places a secondary dialog horizontally centred on the main window, its top level with the top of
+// the main window's client area.
+void PlaceDialog(QWidget* dialog, const QWidget* mainWindow);
+
+}  // namespace scores

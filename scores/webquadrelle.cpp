@@ -1,0 +1,104 @@
+#include "scores/webquadrelle.h"
+
+#include <QCheckBox>
+#include <QMessageBox>
+
+#include "frame/program.h"
+#include "scores/formurl.h"
+#include "scores/startdoc.h"
+
+namespace scores {
+
+QuadrelleWeb::QuadrelleWeb(QWidget* mainWindow, frame::Options& options, RandomSource random,
+                           GlobalScoresViewFactory factory)
+    : main_(mainWindow),
+      options_(options),
+      random_(std::move(random)),
+      factory_(std::move(factory)),
+      present_(static_cast<bool>(factory_)) {}
+
+QString QuadrelleWeb::InstallMessage() {
+    return QStringLiteral(
+        "Please install Internet Explorer 4!\n"
+        "Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/download "
+        "(Debian: qt6-webengine-dev); rebuild the game once it is installed.");
+}
+
+void QuadrelleWeb::informInstall() {
+    if (Inform) {
+        Inform(InstallMessage());
+    } else {
+        QMessageBox::information(main_, frame::ProgramName(frame::Program::Quadrelle), InstallMessage());
+    }
+}
+
+QList<UploadRecord> QuadrelleWeb::records() const {
+    return Records ? Records() : QList<UploadRecord>();
+}
+
+quadrelle::FormWebHighscore* QuadrelleWeb::Dialog() {
+    if (!dialog_) {
+        dialog_ = new quadrelle::FormWebHighscore(options_.WebServer, random_, factory_, main_);
+        dialog_->SetPicture(Picture);
+    }
+    return dialog_;
+}
+
+bool QuadrelleWeb::InputURL(bool bPlural, const QString& waitingName) {
+    const bool upload =
+        scores::InputURL(main_, frame::Program::Quadrelle, bPlural, waitingName, options_.URL);
+    if (!bPlural) {
+        // The single prompt's check box stops the automatic offer, like the "&AutoUpload" menu entry.
+        QCheckBox* dontShow = FormURLOf(main_, frame::Program::Quadrelle)->Check1;
+        if (dontShow && dontShow->isChecked()) {
+            dontShow->setChecked(false);
+            if (options_.AutoUpload) {
+                options_.AutoUpload = false;
+                if (AutoUploadChanged) AutoUploadChanged(false);
+            }
+        }
+    }
+    return upload;
+}
+
+void QuadrelleWeb::UploadHiScore(int p) {
+    const QList<UploadRecord> list = records();
+    if (p < 1 || p > list.size() || !present_) return;
+    Dialog()->LoadInBackground(
+        QuadrelleUploadHiScoreLink(options_.WebServer, options_.URL, list.at(p - 1), random_));
+}
+
+void QuadrelleWeb::UploadHiScores() {
+    if (SaveName) SaveName();
+    const QList<UploadRecord> list = records();
+    if (list.isEmpty() || !present_) return;
+    Dialog()->LoadInBackground(QuadrelleUploadHiScoresLink(options_.WebServer, options_.URL, list, random_));
+}
+
+void QuadrelleWeb::UploadBestScore() {
+    if (!present_) {
+        informInstall();
+        return;
+    }
+    if (InputURL(true)) UploadHiScores();
+}
+
+void QuadrelleWeb::OfferAutoUpload(int p) {
+    const QList<UploadRecord> list = records();
+    if (!present_ || !options_.AutoUpload || p < 1 || p > list.size()) return;
+    if (InputURL(false, list.at(p - 1).Name)) UploadHiScore(p);
+}
+
+void QuadrelleWeb::globalhighscores() {
+    if (!present_) {
+        informInstall();
+        return;
+    }
+    Dialog()->ShowList();
+}
+
+void QuadrelleWeb::LabelBW_Click() {
+    StartDoc(main_, kMakerSite, true);
+}
+
+}  // namespace scores

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QList>
+#include <QPixmap>
+#include <QPointer>
+#include <functional>
+
+#include "frame/options.h"
+#include "scores/formwebhighscorequadrelle.h"
+#include "scores/web.h"
+
+class QWidget;
+
+namespace scores {
+
+// Quadrelle's uploads and global lists. Both load in the embedded view of its global-list dialog;
+// without a browser engine the commands say so and no upload is offered.
+class QuadrelleWeb {
+  public:
+    // options is the main window's (WebServer, URL as PlayerURL, AutoUpload); it must outlive this.
+    // factory is empty when the program was built without a browser engine.
+    QuadrelleWeb(QWidget* mainWindow, frame::Options& options, RandomSource random,
+                 GlobalScoresViewFactory factory);
+
+    // The ten records of the list, position 1 first. Set by the main window.
+    std::function<QList<UploadRecord>()> Records;
+    // Commits a name still waiting in the top-ten dialog.
+    std::function<void()> SaveName;
+    // Called when the prompt's "Don't show this next time" turned the automatic offer off, so the
+    // menu's check mark can follow.
+    std::function<void(bool)> AutoUploadChanged;
+    // Shows a message with an OK button; tests replace it.
+    std::function<void(const QString&)> Inform;
+    QPixmap Picture;
+
+    // True when a browser engine can show pages inside the program.
+    bool Explorer4Present() const { return present_; }
+    static QString InstallMessage();
+
+    bool InputURL(bool bPlural, const QString& waitingName = QString());
+    void UploadHiScore(int p);
+    void UploadHiScores();
+
+    // Menu "&Upload Highscores...".
+    void UploadBestScore();
+    // After a new entry got its name: with AutoUpload on, asks and uploads it at once.
+    void OfferAutoUpload(int p);
+    void globalhighscores();
+    void LabelBW_Click();
+
+    // The global-list dialog, created on first use.
+    quadrelle::FormWebHighscore* Dialog();
+
+  private:
+    QList<UploadRecord> records() const;
+    void informInstall();
+    QWidget* main_;
+    frame::Options& options_;
+    RandomSource random_;
+    GlobalScoresViewFactory factory_;
+    bool present_;
+    QPointer<quadrelle::FormWebHighscore> dialog_;
+};
+
+}  // namespace scores

@@ -1,0 +1,24 @@
+#include "scores/webvantorel.h"
+
+#include "scores/formurl.h"
+#include "scores/startdoc.h"
+
+namespace scores {
+
+VantorelWeb::VantorelWeb(QWidget* mainWindow, frame::Options& options, RandomSource random)
+    : main_(mainWindow), options_(options), random_(std::move(random)) {}
+
+void VantorelWeb::UploadBestScore() {
+    if (SaveName) SaveName();
+    const QList<UploadRecord> list = Records ? Records() : QList<UploadRecord>();
+    if (list.isEmpty()) return;
+    const UploadRecord& best = list.first();
+    if (!InputURL(main_, frame::Program::Vantorel, false, best.Name, options_.URL)) return;
+    StartDoc(main_, VantorelUploadLink(options_.WebServer, options_.URL, best, random_), true);
+}
+
+void VantorelWeb::globalhighscores() {
+    StartDoc(main_, VantorelGlobalLink(options_.WebServer), true);
+}
+
+}  // namespace scores

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <functional>
+
+#include "frame/options.h"
+#include "scores/web.h"
+
+class QWidget;
+
+namespace scores {
+
+// Vantorel's two web commands: upload the best record after asking for the player's address, and
+// open the global top hundred, both in the user's browser.
+class VantorelWeb {
+  public:
+    // options is the main window's (WebServer, URL as PlayerURL); it must outlive this.
+    VantorelWeb(QWidget* mainWindow, frame::Options& options, RandomSource random);
+
+    // The ten records of the list, position 1 first. Set by the main window.
+    std::function<QList<UploadRecord>()> Records;
+    // Commits a name still waiting in the top-ten dialog, so the best record is sent named.
+    std::function<void()> SaveName;
+
+    // Menu "&Upload Highscore".
+    void UploadBestScore();
+    // Menu "&Global Top100".
+    void globalhighscores();
+
+  private:
+    QWidget* main_;
+    frame::Options& options_;
+    RandomSource random_;
+};
+
+}  // namespace scores

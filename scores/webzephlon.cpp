@@ -1,0 +1,62 @@
+#include "scores/webzephlon.h"
+
+#include "scores/formurl.h"
+#include "scores/formwebhighscore.h"
+#include "scores/startdoc.h"
+
+namespace scores {
+
+ZephlonWeb::ZephlonWeb(QWidget* mainWindow, frame::Options& options, RandomSource random)
+    : main_(mainWindow), options_(options), random_(std::move(random)) {}
+
+int ZephlonWeb::currentList() const {
+    return options_.GameMode == 1 ? 1 : 0;
+}
+
+bool ZephlonWeb::InputURL(bool bPlural, const QString& waitingName) {
+    return scores::InputURL(main_, frame::Program::Zephlon, bPlural, waitingName, options_.URL);
+}
+
+void ZephlonWeb::UploadHiScore(int p) {
+    const QList<UploadRecord> list = Records ? Records(currentList()) : QList<UploadRecord>();
+    if (p < 1 || p > list.size()) return;
+    StartDoc(main_,
+             ZephlonUploadHiScoreLink(options_.WebServer, options_.URL, currentList() == 1, list.at(p - 1),
+                                      random_),
+             true);
+}
+
+void ZephlonWeb::UploadHiScores(int list) {
+    const QList<UploadRecord> records = Records ? Records(list) : QList<UploadRecord>();
+    if (records.isEmpty()) return;
+    StartDoc(
+        main_,
+        ZephlonUploadHiScoresLink(options_.WebServer, options_.URL, currentList() == 1, records, random_),
+        true);
+}
+
+void ZephlonWeb::UploadTop3() {
+    if (InputURL(true)) UploadHiScores(currentList());
+}
+
+void ZephlonWeb::OfferUpload(int p) {
+    const QList<UploadRecord> list = Records ? Records(currentList()) : QList<UploadRecord>();
+    if (p < 1 || p > list.size()) return;
+    if (InputURL(false, list.at(p - 1).Name)) UploadHiScore(p);
+}
+
+void ZephlonWeb::globalhighscores() {
+    StartDoc(main_, ZephlonGlobalLink(options_.WebServer, currentList() == 1), true);
+}
+
+void ZephlonWeb::ScoreServer() {
+    if (!server_) server_ = new zephlon::FormWebHighscore(options_.WebServer, main_);
+    server_->SetPicture(Picture);
+    server_->ShowModal();
+}
+
+void ZephlonWeb::LabelBW_Click() {
+    StartDoc(main_, kMakerSite, true);
+}
+
+}  // namespace scores

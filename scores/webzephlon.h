@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QPixmap>
+#include <QPointer>
+#include <functional>
+
+#include "frame/options.h"
+#include "scores/web.h"
+
+class QWidget;
+
+namespace scores {
+
+namespace zephlon {
+class FormWebHighscore;
+}
+
+// Zephlon's uploads, global lists and score-server dialog. Links open in the user's browser.
+class ZephlonWeb {
+  public:
+    // options is the main window's (WebServer, URL as PlayerURL, GameMode); it must outlive this.
+    ZephlonWeb(QWidget* mainWindow, frame::Options& options, RandomSource random);
+
+    // The records of a list (0 Original, 1 Puzzle), position 1 first. Set by the main window.
+    std::function<QList<UploadRecord>(int list)> Records;
+    // The main window's background picture, for the score-server dialog.
+    QPixmap Picture;
+
+    bool InputURL(bool bPlural, const QString& waitingName = QString());
+    // Position p of the current list alone; p < 1 or beyond the list does nothing.
+    void UploadHiScore(int p);
+    // Positions 1 to 3 of list (0 Original, 1 Puzzle).
+    void UploadHiScores(int list);
+    // Asks, then uploads the best three of the current list.
+    void UploadTop3();
+    // After a waiting entry was named from the top-ten dialog's "Upload": asks, then uploads it.
+    void OfferUpload(int p);
+
+    void globalhighscores();
+    void ScoreServer();
+    void LabelBW_Click();
+
+  private:
+    int currentList() const;
+    QWidget* main_;
+    frame::Options& options_;
+    RandomSource random_;
+    QPointer<zephlon::FormWebHighscore> server_;
+};
+
+}  // namespace scores
