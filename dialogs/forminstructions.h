@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+#include "frame/program.h"
+
+namespace dialogs {
+
+// Quadrelle's and Vantorel's instructions: every text on one page, closed with the window's close
+// control (or Escape); there are no buttons.
+class FormInstructions : public QDialog {
+    Q_OBJECT
+  public:
+    explicit FormInstructions(frame::Program program, QWidget* parent = nullptr);
+
+  private:
+    void AddHeading(const QString& text);
+    void AddLine(const QString& text);
+    void AddParagraph(const QString& text);
+    void AddKeyLines();
+};
+
+}  // namespace dialogs

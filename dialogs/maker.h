@@ -1,0 +1,12 @@
+#pragma once
+
+namespace dialogs {
+
+// The studio behind the three games, as the about dialogs, help texts and maker links show it.
+inline constexpr char kMakerName[] = "Quillbyte";
+inline constexpr char kMakerAuthor[] = "by Mira Castell and the Quillbyte team";
+inline constexpr char kMakerSite[] = "www.example.org/quillbyte";
+inline constexpr char kMakerSiteUrl[] = "https://www.example.org/quillbyte";
+inline constexpr char kMakerEmail[] = "games@example.org";
+
+}  // namespace dialogs
