@@ -94,12 +94,12 @@ QString QuadrelleCommandString(int k, const UploadRecord& record, bool addNumber
            QString::number(record.ChkSum);
 }
 
-QString VantorelCommandString(const UploadRecord& record, const QLocale& locale) {
+QString VantorelCommandString(const UploadRecord& record) {
     return QStringLiteral("Name=") + EscapeForURL(record.Name, false) + QStringLiteral("&Score=") +
            QString::number(record.Score) + QStringLiteral("&StartLevel=") +
            QString::number(record.StartLevel) + QStringLiteral("&EndLevel=") +
            QString::number(record.EndLevel) + QStringLiteral("&Date=") +
-           EscapeForURL(locale.toString(record.Date, QLocale::ShortFormat), true) +
+           EscapeForURL(record.Date.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")), true) +
            QStringLiteral("&ChkSum=") + QString::number(record.ChkSum);
 }
 
@@ -153,10 +153,9 @@ QString QuadrelleUploadHiScoresLink(const QString& server, const QString& player
 }
 
 QString VantorelUploadLink(const QString& server, const QString& playerURL, const UploadRecord& record,
-                           const RandomSource& random, const QLocale& locale) {
-    return base(server) + QStringLiteral("/vantorel/UploadScores.asp?") +
-           VantorelCommandString(record, locale) + QStringLiteral("&URL=") + EscapeForURL(playerURL, true) +
-           CacheBreaker(random);
+                           const RandomSource& random) {
+    return base(server) + QStringLiteral("/vantorel/UploadScores.asp?") + VantorelCommandString(record) +
+           QStringLiteral("&URL=") + EscapeForURL(playerURL, true) + CacheBreaker(random);
 }
 
 QString ZephlonGlobalLink(const QString& server, bool puzzle) {

@@ -43,8 +43,9 @@ QString CacheBreaker(const RandomSource& random);
 QString ZephlonCommandString(int k, const UploadRecord& record, bool addNumber);
 QString QuadrelleCommandString(int k, const UploadRecord& record, bool addNumber,
                                const QLocale& locale = QLocale::system());
-// "Name=..&Score=..&StartLevel=..&EndLevel=..&Date=..&ChkSum=.." with the locale's short date-time.
-QString VantorelCommandString(const UploadRecord& record, const QLocale& locale = QLocale::system());
+// "Name=..&Score=..&StartLevel=..&EndLevel=..&Date=..&ChkSum=..", the date as the records store it
+// (yyyy-MM-ddTHH:mm:ss), so the server reads it the same whatever the player's regional settings.
+QString VantorelCommandString(const UploadRecord& record);
 
 // "dd/mm/yy hh:mm:ss" on the 12-hour clock followed by the locale's morning or afternoon designator.
 QString QuadrelleDate(const QDateTime& date, const QLocale& locale = QLocale::system());
@@ -63,7 +64,7 @@ QString QuadrelleUploadHiScoresLink(const QString& server, const QString& player
                                     const QList<UploadRecord>& list, const RandomSource& random,
                                     const QLocale& locale = QLocale::system());
 QString VantorelUploadLink(const QString& server, const QString& playerURL, const UploadRecord& record,
-                           const RandomSource& random, const QLocale& locale = QLocale::system());
+                           const RandomSource& random);
 
 // Global list pages.
 QString ZephlonGlobalLink(const QString& server, bool puzzle);

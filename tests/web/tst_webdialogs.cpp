@@ -1,0 +1,446 @@
+#include <QtTest>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+
+#include "frame/options.h"
+#include "scores/formbrerror.h"
+#include "scores/formurl.h"
+#include "scores/formwebhighscore.h"
+#include "scores/formwebhighscorequadrelle.h"
+#include "scores/startdoc.h"
+#include "scores/webquadrelle.h"
+#include "scores/webvantorel.h"
+#include "scores/webzephlon.h"
+
+using scores::UploadRecord;
+
+namespace {
+
+double fixedDraw() {
+    return 0.4567;
+}
+
+// Runs f on the modal dialog once the event loop of its exec() is running.
+void answerModal(std::function<void(QDialog*)> f) {
+    QTimer::singleShot(0, [f] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) f(d);
+    });
+}
+
+// Closes a dialog with the window's close control.
+void closeByWindowControl(QWidget* w) {
+    QCloseEvent close;
+    QApplication::sendEvent(w, &close);
+}
+
+// Records the pages a fake embedded view was asked for.
+struct FakeView : scores::GlobalScoresView {
+    explicit FakeView(QWidget* parent, QStringList& log) : widget(new QWidget(parent)), log(log) {}
+    QWidget* Widget() override { return widget; }
+    void Navigate(const QUrl& url) override { log << url.toString(QUrl::FullyEncoded); }
+    QWidget* widget;
+    QStringList& log;
+};
+
+QList<UploadRecord> sampleList() {
+    QList<UploadRecord> list;
+    for (int p = 1; p <= 10; ++p) {
+        list << UploadRecord{p == 1 ? QStringLiteral("Red Fox") : QStringLiteral("P%1").arg(p),
+                             110 - 10 * p,
+                             1,
+                             2,
+                             QDateTime(QDate(2026, 3, 5), QTime(21, 7, 9), Qt::UTC),
+                             p};
+    }
+    return list;
+}
+
+}  // namespace
+
+class TestWebDialogs : public QObject {
+    Q_OBJECT
+
+    QStringList opened;
+    bool openerSucceeds = true;
+
+  private slots:
+    void init() {
+        opened.clear();
+        openerSucceeds = true;
+        scores::SetUrlOpener([this](const QUrl& url) {
+            opened << url.toString(QUrl::FullyEncoded);
+            return openerSucceeds;
+        });
+    }
+
+    void launchable_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("server without scheme")
+            << "scores.example.org/arcade/zephlon/scores.asp?GameMode=original"
+            << "http://scores.example.org/arcade/zephlon/scores.asp?GameMode=original";
+        QTest::newRow("host with port") << "localhost:8080/q"
+                                        << "http://localhost:8080/q";
+        QTest::newRow("https") << "https://www.example.org/quillbyte"
+                               << "https://www.example.org/quillbyte";
+        QTest::newRow("scheme in capitals") << "HTTP://example.org/"
+                                            << "http://example.org/";
+        QTest::newRow("mail") << "mailto:info@example.org"
+                              << "mailto:info@example.org";
+    }
+    void launchable() {
+        QFETCH(QString, link);
+        QWidget main;
+        QCOMPARE(scores::StartDoc(&main, link, true), scores::kStartDocOpened);
+        QCOMPARE(opened.size(), 1);
+        QTEST(opened.value(0), "opened");
+        QVERIFY(!main.findChild<scores::FormBrError*>());
+    }
+
+    void refused_data() {
+        QTest::addColumn<QString>("link");
+        QTest::newRow("file url") << "file:///etc/passwd";
+        QTest::newRow("javascript") << "javascript:alert(1)";
+        QTest::newRow("absolute path") << "/usr/bin/xterm";
+        QTest::newRow("relative path") << "./run.sh";
+        QTest::newRow("home path") << "~/run.sh";
+        QTest::newRow("drive path") << "C:\\Windows\\calc.exe";
+        QTest::newRow("unc path") << "\\\\host\\share\\setup.exe";
+        QTest::newRow("ftp") << "ftp://example.org/x";
+        QTest::newRow("data") << "data:text/html,<b>x</b>";
+        QTest::newRow("smb") << "smb://host/share";
+        QTest::newRow("http without host") << "http:///usr/bin/xterm";
+        QTest::newRow("mail without address") << "mailto:";
+        QTest::newRow("control character") << "example.org/\nfile:///x";
+        QTest::newRow("empty") << "";
+    }
+    // Whatever a hand-edited server setting holds, only web and mail links reach the system; the rest
+    // is offered for copying instead.
+    void refused() {
+        QFETCH(QString, link);
+        QWidget main;
+        QVERIFY(scores::LaunchableUrl(link).isEmpty());
+        QCOMPARE(scores::StartDoc(&main, link, false), scores::kStartDocRefused);
+        QVERIFY(opened.isEmpty());
+        auto* error = main.findChild<scores::FormBrError*>();
+        QVERIFY(error && error->isVisible());
+        QCOMPARE(error->TextURL->text(), link);
+    }
+
+    // No browser: the global list shows the copy dialog with the whole link selected, "Copy link" puts
+    // exactly that link on the clipboard, "Close" hides the dialog.
+    void failedLaunchOffersCopy() {
+        QWidget main;
+        frame::Options options = frame::DefaultOptions(frame::Program::Zephlon);
+        options.GameMode = 1;
+        scores::ZephlonWeb web(&main, options, fixedDraw);
+        openerSucceeds = false;
+        web.globalhighscores();
+        const QString link = QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=puzzle");
+        QCOMPARE(opened, QStringList{"http://" + link});
+        auto* error = main.findChild<scores::FormBrError*>();
+        QVERIFY(error && error->isVisible());
+        QCOMPARE(error->windowTitle(), QStringLiteral("Web browser error"));
+        QCOMPARE(error->TextURL->selectedText(), link);
+        QGuiApplication::clipboard()->setText(QStringLiteral("something else"));
+        error->Command2->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), link);
+        error->Command3->click();
+        QVERIFY(!error->isVisible());
+
+        // A failed e-mail launch (bURL false) stays silent; a second failure reuses the one dialog.
+        QCOMPARE(scores::StartDoc(&main, QStringLiteral("mailto:info@example.org"), false),
+                 scores::kStartDocNotFound);
+        QVERIFY(!error->isVisible());
+        options.GameMode = 0;
+        web.globalhighscores();
+        QCOMPARE(main.findChildren<scores::FormBrError*>().size(), 1);
+        QCOMPARE(error->TextURL->text(),
+                 QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=original"));
+    }
+
+    void inputURL_data() {
+        QTest::addColumn<bool>("plural");
+        QTest::addColumn<int>("how");  // 0 upload button, 1 cancel button, 2 close control
+        QTest::addColumn<bool>("upload");
+        QTest::newRow("single upload") << false << 0 << true;
+        QTest::newRow("single cancel") << false << 1 << false;
+        QTest::newRow("single closed") << false << 2 << false;
+        QTest::newRow("plural upload") << true << 0 << true;
+        QTest::newRow("plural cancel") << true << 1 << false;
+        QTest::newRow("plural closed") << true << 2 << false;
+    }
+    // The field is prefilled with the stored address and always written back, also after a cancel.
+    void inputURL() {
+        QFETCH(bool, plural);
+        QFETCH(int, how);
+        QWidget main;
+        QString playerURL = QStringLiteral("old@example.org");
+        QString seen;
+        QString label;
+        answerModal([&](QDialog* d) {
+            auto* prompt = qobject_cast<scores::UrlPrompt*>(d);
+            seen = prompt->TextURL->text();
+            label = prompt->Label1->text();
+            prompt->TextURL->setText(QStringLiteral("new@example.org"));
+            if (how == 0) prompt->Command1->click();
+            if (how == 1) prompt->Command2->click();
+            if (how == 2) closeByWindowControl(prompt);
+        });
+        QTEST(scores::InputURL(&main, frame::Program::Zephlon, plural, QStringLiteral("Red Fox"), playerURL),
+              "upload");
+        QCOMPARE(seen, QStringLiteral("old@example.org"));
+        QCOMPARE(playerURL, QStringLiteral("new@example.org"));
+        QCOMPARE(label, plural ? QStringLiteral("Please enter your URL or email !")
+                               : QStringLiteral("Red Fox, please enter your URL or email !"));
+    }
+
+    void promptTexts_data() {
+        QTest::addColumn<int>("program");
+        QTest::addColumn<bool>("plural");
+        QTest::addColumn<QStringList>("texts");  // caption, upload, cancel
+        QTest::newRow("Zephlon single") << 0 << false << QStringList{"Upload Hiscore", "Upload", "Cancel"};
+        QTest::newRow("Zephlon plural")
+            << 0 << true << QStringList{"Upload Highscores", "Upload Top 3", "Cancel"};
+        QTest::newRow("Quadrelle single")
+            << 1 << false << QStringList{"Upload Hiscore", "Upload NOW", "Upload LATER"};
+        QTest::newRow("Quadrelle plural") << 1 << true << QStringList{"Upload Hiscores", "Upload", "Cancel"};
+    }
+    void promptTexts() {
+        QFETCH(int, program);
+        QFETCH(bool, plural);
+        QWidget main;
+        const auto p = static_cast<frame::Program>(program);
+        scores::UrlPrompt* prompt = plural ? static_cast<scores::UrlPrompt*>(scores::FormURL2Of(&main, p))
+                                           : scores::FormURLOf(&main, p);
+        QTEST((QStringList{prompt->windowTitle(), prompt->Command1->text(), prompt->Command2->text()}),
+              "texts");
+        QCOMPARE(prompt->Label2->text(), QStringLiteral("Make sure you are connected to the Internet!"));
+        auto* check = prompt->findChild<QCheckBox*>();
+        QCOMPARE(check != nullptr, p == frame::Program::Quadrelle && !plural);
+        if (check) QCOMPARE(check->text(), QStringLiteral("Don't show this next time"));
+    }
+
+    // Zephlon's top three: asked first, then the link in the browser; a cancel sends nothing.
+    void zephlonUploads() {
+        QWidget main;
+        frame::Options options = frame::DefaultOptions(frame::Program::Zephlon);
+        options.GameMode = 0;
+        scores::ZephlonWeb web(&main, options, fixedDraw);
+        web.Records = [](int list) { return list == 0 ? sampleList() : QList<UploadRecord>(); };
+
+        answerModal([](QDialog* d) { qobject_cast<scores::UrlPrompt*>(d)->Command2->click(); });
+        web.UploadTop3();
+        QVERIFY(opened.isEmpty());
+
+        answerModal([](QDialog* d) {
+            auto* prompt = qobject_cast<scores::FormURL2*>(d);
+            prompt->TextURL->setText(QStringLiteral("me@example.org"));
+            prompt->Command1->click();
+        });
+        web.UploadTop3();
+        QCOMPARE(opened.size(), 1);
+        QVERIFY2(opened[0].startsWith(
+                     QStringLiteral("http://scores.example.org/arcade/zephlon/UploadScores.asp?"
+                                    "URL=me@example.org&Ver=1.2D&GM=original&US=3&N1=Red%20Fox&")),
+                 qPrintable(opened[0]));
+        QVERIFY(opened[0].endsWith(QStringLiteral("&C3=3&Dummy=456")));
+        QCOMPARE(options.URL, QStringLiteral("me@example.org"));
+
+        web.UploadHiScore(0);
+        web.UploadHiScore(11);
+        QCOMPARE(opened.size(), 1);
+        web.UploadHiScore(2);
+        QVERIFY(opened.value(1).contains(QStringLiteral("&US=1&N1=P2&S1=90&")));
+    }
+
+    // The score-server dialog keeps the typed address when closed with OK or the close control.
+    void zephlonScoreServer_data() {
+        QTest::addColumn<bool>("byOk");
+        QTest::newRow("OK") << true;
+        QTest::newRow("close control") << false;
+    }
+    void zephlonScoreServer() {
+        QFETCH(bool, byOk);
+        QWidget main;
+        frame::Options options = frame::DefaultOptions(frame::Program::Zephlon);
+        scores::ZephlonWeb web(&main, options, fixedDraw);
+        QString shown;
+        answerModal([&](QDialog* d) {
+            auto* dialog = qobject_cast<scores::zephlon::FormWebHighscore*>(d);
+            shown = dialog->TextWebServer->text();
+            dialog->TextWebServer->setText(QStringLiteral("scores.example.net/games"));
+            if (byOk) {
+                dialog->Command1->click();
+            } else {
+                closeByWindowControl(dialog);
+            }
+        });
+        web.ScoreServer();
+        QCOMPARE(shown, QStringLiteral("scores.example.org/arcade"));
+        QCOMPARE(options.WebServer, QStringLiteral("scores.example.net/games"));
+        web.globalhighscores();
+        QCOMPARE(opened.value(0),
+                 QStringLiteral("http://scores.example.net/games/zephlon/scores.asp?GameMode=puzzle"));
+    }
+
+    // Quadrelle's list dialog: the view is made when first needed, the lists build the query, "Go"
+    // and closing keep the typed server, closing only hides.
+    void quadrelleGlobalList() {
+        QWidget main;
+        frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
+        QStringList pages;
+        int made = 0;
+        scores::QuadrelleWeb web(&main, options, fixedDraw, [&](QWidget* parent) {
+            ++made;
+            return std::make_unique<FakeView>(parent, pages);
+        });
+        QVERIFY(web.Explorer4Present());
+        QCOMPARE(made, 0);
+
+        web.globalhighscores();
+        auto* dialog = web.Dialog();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Quadrelle - Global Highscores"));
+        QCOMPARE(made, 1);
+        QCOMPARE(
+            pages.value(0),
+            QStringLiteral(
+                "http://scores.example.org/arcade/quadrelle/scores.asp?Period=Week&Scores=10&Dummy=456"));
+
+        dialog->Combo1->setCurrentIndex(3);
+        dialog->Combo2->setCurrentIndex(1);
+        QCOMPARE(
+            pages.last(),
+            QStringLiteral(
+                "http://scores.example.org/arcade/quadrelle/scores.asp?Period=Alltime&Scores=100&Dummy=456"));
+
+        dialog->TextWebServer->setText(QStringLiteral("scores.example.net/q"));
+        dialog->Command2->click();
+        QCOMPARE(options.WebServer, QStringLiteral("scores.example.net/q"));
+        QCOMPARE(pages.last(),
+                 QStringLiteral(
+                     "http://scores.example.net/q/quadrelle/scores.asp?Period=Alltime&Scores=100&Dummy=456"));
+
+        dialog->TextWebServer->setText(QStringLiteral("scores.example.com"));
+        closeByWindowControl(dialog);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(options.WebServer, QStringLiteral("scores.example.com"));
+        web.globalhighscores();
+        QCOMPARE(web.Dialog(), dialog);
+        QCOMPARE(made, 1);
+    }
+
+    // Uploads load in the dialog's view without showing it; position 0 sends nothing.
+    void quadrelleBackgroundUpload() {
+        QWidget main;
+        frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
+        options.URL = QStringLiteral("me@example.org");
+        QStringList pages;
+        scores::QuadrelleWeb web(&main, options, fixedDraw,
+                                 [&](QWidget* parent) { return std::make_unique<FakeView>(parent, pages); });
+        web.Records = sampleList;
+        web.UploadHiScore(0);
+        QVERIFY(pages.isEmpty());
+        web.UploadHiScore(1);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY2(
+            pages[0].startsWith(QStringLiteral("http://scores.example.org/arcade/quadrelle/"
+                                               "UploadScores.asp?US=1&N1=Red%20Fox&S1=100&SL1=1&EL1=2&D1=")),
+            qPrintable(pages[0]));
+        QVERIFY(pages[0].endsWith(QStringLiteral("&C1=1&URL=me@example.org&Ver=1.2&Dummy=456")));
+        QVERIFY(!web.Dialog()->isVisible());
+
+        // The menu command commits a waiting name before all ten go.
+        bool committed = false;
+        web.SaveName = [&] { committed = true; };
+        answerModal([](QDialog* d) { qobject_cast<scores::FormURL2*>(d)->Command1->click(); });
+        web.UploadBestScore();
+        QVERIFY(committed);
+        QVERIFY(pages.value(1).contains(QStringLiteral("UploadScores.asp?US=10&N1=Red%20Fox&")));
+        QVERIFY(!web.Dialog()->isVisible());
+    }
+
+    // The automatic offer follows AutoUpload; the prompt's check box turns it off for good.
+    void quadrelleAutoUpload() {
+        QWidget main;
+        frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
+        QStringList pages;
+        scores::QuadrelleWeb web(&main, options, fixedDraw,
+                                 [&](QWidget* parent) { return std::make_unique<FakeView>(parent, pages); });
+        web.Records = sampleList;
+        bool menuMark = true;
+        web.AutoUploadChanged = [&](bool on) { menuMark = on; };
+        QString label;
+        answerModal([&](QDialog* d) {
+            auto* prompt = qobject_cast<scores::FormURL*>(d);
+            label = prompt->Label1->text();
+            prompt->Check1->setChecked(true);
+            prompt->Command2->click();  // "Upload LATER"
+        });
+        web.OfferAutoUpload(1);
+        QCOMPARE(label, QStringLiteral("Red Fox, please enter your URL or email !"));
+        QVERIFY(pages.isEmpty());
+        QVERIFY(!options.AutoUpload);
+        QVERIFY(!menuMark);
+        web.OfferAutoUpload(1);  // no prompt any more: a modal dialog here would never be answered
+        QVERIFY(pages.isEmpty());
+    }
+
+    // Built without a browser engine: both commands tell the player, no upload is offered.
+    void quadrelleWithoutEngine() {
+        QWidget main;
+        frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
+        scores::QuadrelleWeb web(&main, options, fixedDraw, {});
+        web.Records = sampleList;
+        QStringList messages;
+        web.Inform = [&](const QString& text) { messages << text; };
+        QVERIFY(!web.Explorer4Present());
+        web.globalhighscores();
+        web.UploadBestScore();
+        web.OfferAutoUpload(1);
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages[0].startsWith(QStringLiteral("Please install Internet Explorer 4!\n")));
+        QVERIFY(!main.findChild<scores::FormURL*>());
+        QVERIFY(!main.findChild<scores::FormURL2*>());
+        QVERIFY(!main.findChild<scores::quadrelle::FormWebHighscore*>());
+    }
+
+    void vantorel() {
+        QWidget main;
+        frame::Options options = frame::DefaultOptions(frame::Program::Vantorel);
+        scores::VantorelWeb web(&main, options, fixedDraw);
+        web.Records = sampleList;
+        web.globalhighscores();
+        QCOMPARE(opened.value(0), QStringLiteral("http://scores.example.org/vantorel/scores.asp"));
+        answerModal([](QDialog* d) {
+            auto* prompt = qobject_cast<scores::FormURL*>(d);
+            prompt->TextURL->setText(QStringLiteral("me@example.org"));
+            prompt->Command1->click();
+        });
+        web.UploadBestScore();
+        QCOMPARE(
+            opened.value(1),
+            QStringLiteral(
+                "http://scores.example.org/vantorel/UploadScores.asp?Name=Red%20Fox&Score=100&StartLevel=1"
+                "&EndLevel=2&Date=2026-03-05T21%3A07%3A09&ChkSum=1&URL=me@example.org&Dummy=456"));
+    }
+
+    void makerLink() {
+        QWidget main;
+        frame::Options options = frame::DefaultOptions(frame::Program::Zephlon);
+        scores::ZephlonWeb web(&main, options, fixedDraw);
+        web.LabelBW_Click();
+        QCOMPARE(opened, QStringList{QStringLiteral("https://www.example.org/quillbyte")});
+    }
+};
+
+QTEST_MAIN(TestWebDialogs)
+#include "tst_webdialogs.moc"
