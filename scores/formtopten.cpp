@@ -162,7 +162,10 @@ void FormTopTen::PlaceOver(const QWidget* mainWindow) {
     if (const auto* mw = qobject_cast<const QMainWindow*>(mainWindow)) {
         if (mw->menuWidget() && mw->menuWidget()->isVisible()) clientHeight -= mw->menuWidget()->height();
     }
-    const int left = outer.left() + (outer.width() - frameGeometry().width()) / 2;
+    // Before its first show the dialog has no frame yet; take the main window's decorations for it.
+    const int dialogWidth =
+        isVisible() ? frameGeometry().width() : width() + outer.width() - mainWindow->width();
+    const int left = outer.left() + (outer.width() - dialogWidth) / 2;
     const int top = outer.top() + (outer.height() - clientHeight);
     move(left, top);
 }

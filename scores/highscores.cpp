@@ -60,7 +60,6 @@ void HighScores::ShowTopTen(int mode) {
     m_dialog->ShowList(m_table, list);
     if (!wasVisible) {
         m_dialog->show();
-        m_dialog->raise();
         m_dialog->activateWindow();
     }
 }
