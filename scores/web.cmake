@@ -10,6 +10,7 @@ target_sources(gameframe PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/webzephlon.cpp ${CMAKE_CURRENT_LIST_DIR}/webzephlon.h
   ${CMAKE_CURRENT_LIST_DIR}/webquadrelle.cpp ${CMAKE_CURRENT_LIST_DIR}/webquadrelle.h
   ${CMAKE_CURRENT_LIST_DIR}/webvantorel.cpp ${CMAKE_CURRENT_LIST_DIR}/webvantorel.h
+  ${CMAKE_CURRENT_LIST_DIR}/webrecords.cpp ${CMAKE_CURRENT_LIST_DIR}/webrecords.h
   ${CMAKE_CURRENT_LIST_DIR}/webglobalbrowser.h
 )
 
