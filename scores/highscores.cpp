@@ -5,11 +5,9 @@
 namespace scores {
 
 HighScores::HighScores(frame::Program program, QWidget* mainWindow)
-    : m_table(program),
-      m_mainWindow(mainWindow),
-      m_dialog(std::make_unique<FormTopTen>(m_table.Policy(), mainWindow)) {
+    : m_table(program), m_mainWindow(mainWindow), m_dialog(new FormTopTen(m_table.Policy(), mainWindow)) {
     if (m_table.Policy().modal) m_dialog->setWindowModality(Qt::ApplicationModal);
-    FormTopTen* dialog = m_dialog.get();
+    FormTopTen* dialog = m_dialog.data();
     QObject::connect(dialog, &FormTopTen::enterPressed, dialog, [this] { Form_Enter(); });
     QObject::connect(dialog, &FormTopTen::dismissed, dialog, [this] { Form_Dismissed(); });
     if (dialog->Command1) {
@@ -19,7 +17,9 @@ HighScores::HighScores(frame::Program program, QWidget* mainWindow)
     }
 }
 
-HighScores::~HighScores() = default;
+HighScores::~HighScores() {
+    delete m_dialog.data();
+}
 
 int HighScores::CurrentList() const {
     return m_table.ValidList(hooks.currentList ? hooks.currentList() : 0);
@@ -139,7 +139,7 @@ bool HighScores::IsShowing() const {
 
 bool HighScores::Ask(const QString& question) {
     if (hooks.askYesNo) return hooks.askYesNo(question);
-    QWidget* parent = m_dialog->isVisible() ? static_cast<QWidget*>(m_dialog.get()) : m_mainWindow.data();
+    QWidget* parent = m_dialog->isVisible() ? static_cast<QWidget*>(m_dialog.data()) : m_mainWindow.data();
     return QMessageBox::question(parent, frame::ProgramName(m_table.Policy().program), question,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }

@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
-#include <memory>
 
 #include "frame/program.h"
 #include "frame/settingsstore.h"
@@ -92,7 +91,8 @@ class HighScores {
 
     HighScoreTable m_table;
     QPointer<QWidget> m_mainWindow;
-    std::unique_ptr<FormTopTen> m_dialog;
+    // Owned here; a QPointer because it is also a child of the main window.
+    QPointer<FormTopTen> m_dialog;
     int m_shownList = 0;
 };
 
