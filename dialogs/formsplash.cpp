@@ -1,5 +1,6 @@
 #include "dialogs/formsplash.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -47,6 +48,11 @@ void FormSplash::keyPressEvent(QKeyEvent* event) {
 
 void FormSplash::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    EndSplash();
+}
+
+void FormSplash::closeEvent(QCloseEvent* event) {
+    event->ignore();
     EndSplash();
 }
 

@@ -30,6 +30,8 @@ class FormSplash : public QWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Closing the splash from the window manager skips it like a key would; the program goes on.
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
