@@ -1,11 +1,514 @@
 #include "quadrelle/formplunko.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <random>
+
+#include "scores/highscores.h"
+
 namespace quadrelle {
+
+namespace {
+
+const QColor kHeadText(128, 128, 128);
+const QColor kValueText(192, 192, 192);
+
+// Without an audio output nothing is played, and no media objects are created for nothing.
+class SilentBackend : public frame::CueBackend {
+  public:
+    void Play(int) override {}
+};
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, const QColor& colour,
+                  qreal points, Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    return label;
+}
+
+const std::array<const char*, 10> kLevelCaptions = {
+    "&1 - Baby",         "&2 - Little fella",    "&3 - Big child", "&4 - It's easy", "&5 - Never mind",
+    "&6 - I'm powerful", "&7 - Insanity coming", "&8 - So what?",  "&9 - Madness",   "10 - &Sanitarium",
+};
+
+}  // namespace
 
 FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("FormPlunko"));
     setWindowTitle(QStringLiteral("Quadrelle"));
-    resize(400, 500);
+
+    const bool hasDevice = frame::SoundCues::HasOutputDevice();
+    m_sound = hasDevice ? std::make_unique<frame::SoundCues>(frame::Program::Quadrelle)
+                        : std::make_unique<frame::SoundCues>(frame::Program::Quadrelle,
+                                                             std::make_unique<SilentBackend>());
+    auto rng = std::make_shared<std::mt19937>(
+        static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch()));
+    m_engine = std::make_unique<Engine>(static_cast<View&>(*this), *m_sound, [rng] {
+        return std::uniform_real_distribution<double>(0.0, 1.0)(*rng);
+    });
+    m_asker = [this](const QString& title, const QString& question) {
+        return QMessageBox::question(this, title, question, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
+
+    BuildControls();
+    BuildMenus();
+
+    m_highScores = std::make_unique<scores::HighScores>(frame::Program::Quadrelle, this);
+    scores::HighScoreHooks& hooks = m_highScores->hooks;
+    hooks.currentList = [] { return 0; };
+    hooks.showBestScore = [this](int32_t best) {
+        m_engine->SetBestScore(best);
+        ShowHiScore(best);
+    };
+    hooks.askYesNo = [this](const QString& question) { return Ask(question); };
+    hooks.autoUploadWanted = [this] { return m_options.AutoUpload && Explorer4Present(); };
+    // hooks.uploadEntry: set by the web part (upload of a just-named entry).
+
+    InitGame();
+
+#ifdef QUADRELLE_HAVE_WEBENGINE
+    // The embedded browser itself is created by the global-list dialog when it first opens.
+    m_browserPresent = true;
+#endif
+}
+
+FormPlunko::~FormPlunko() {
+    if (!m_settingsSaved) {
+        StopTimer();
+        SaveName();
+        SaveSettings();
+    }
+}
+
+void FormPlunko::SetRandomSource(std::function<double()> random) {
+    m_engine->SetRandom(std::move(random));
+}
+
+void FormPlunko::BuildControls() {
+    Background = new frame::DrawSurface(this);
+    Background->SetBackColor(kWindowGrey);
+    Background->installEventFilter(this);
+    setCentralWidget(Background);
+
+    PictureBg = new frame::DrawSurface(Background);
+    PictureBg->SetBackColor(QColor(0, 0, 0));
+    PictureBg->setFocusPolicy(Qt::StrongFocus);
+
+    PictureStatusBar = new frame::DrawSurface(Background);
+    PictureStatusBar->SetBackColor(kPanelGrey);
+    PictureNext = new frame::DrawSurface(PictureStatusBar);
+    PictureNext->SetBackColor(kPanelGrey);
+    PictureNext->setGeometry(1, 34, kStatusBarWidth, kPreviewHeight);
+    PictureNext->SetSurfaceSize(kStatusBarWidth, kPreviewHeight);
+    PictureNext->Clear();
+
+    const auto centre = Qt::AlignHCenter | Qt::AlignVCenter;
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    QWidget* bar = PictureStatusBar;
+    LabelNextHead = makeLabel(bar, QStringLiteral("Next"), {2, 11, 60, 17}, kHeadText, 9.75, centre);
+    LabelScoreHead = makeLabel(bar, QStringLiteral("Score"), {4, 102, 58, 17}, kHeadText, 9.75, centre);
+    LabelScore = makeLabel(bar, QStringLiteral("0"), {4, 118, 51, 17}, kValueText, 12, right);
+    LabelLevelHead = makeLabel(bar, QStringLiteral("Level"), {7, 151, 53, 17}, kHeadText, 9.75, centre);
+    LabelLevel = makeLabel(bar, QStringLiteral("0"), {27, 167, 28, 17}, kValueText, 12, right);
+    LabelLinesHead = makeLabel(bar, QStringLiteral("Lines"), {9, 200, 53, 17}, kHeadText, 9.75, centre);
+    LabelLines = makeLabel(bar, QStringLiteral("0"), {27, 216, 28, 17}, kValueText, 12, right);
+    Label1 = makeLabel(bar, QStringLiteral("High"), {-7, 260, 60, 17}, kHeadText, 9.75, centre);
+    LabelHiScoreHead = makeLabel(bar, QStringLiteral("Score"), {3, 273, 60, 17}, kHeadText, 9.75, centre);
+    LabelHiScore = makeLabel(bar, QStringLiteral("0"), {-2, 290, 57, 17}, kValueText, 12, right);
+
+    LabelMessage = makeLabel(PictureBg, QString(), {0, 88, 10, 48}, kValueText, 24, centre);
+    LabelMessage->hide();
+
+    LabelBW0 = new QLabel(QStringLiteral("A game by "), Background);
+    LabelBW = new QLabel(QStringLiteral("Quillbyte"), Background);
+    for (QLabel* label : {LabelBW0, LabelBW}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(176, 176, 176));
+        label->setPalette(palette);
+        label->adjustSize();
+    }
+    LabelBW->setCursor(Qt::PointingHandCursor);
+    LabelBW->installEventFilter(this);
+
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &FormPlunko::Timer1_Timer);
+    TimerGameOver = new QTimer(this);
+    TimerGameOver->setSingleShot(true);
+    TimerGameOver->setInterval(1000);
+    connect(TimerGameOver, &QTimer::timeout, this, &FormPlunko::TimerGameOver_Timer);
+}
+
+void FormPlunko::BuildMenus() {
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    Start = game->addAction(QStringLiteral("&Start"), this, &FormPlunko::Start_Click);
+    MenuPause = game->addAction(QStringLiteral("&Pause"), this, &FormPlunko::MenuPause_Click);
+    MenuPause->setCheckable(true);
+    Exit = game->addAction(QStringLiteral("&Exit"), this, &FormPlunko::Exit_Click);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    StartLevel = options->addMenu(QStringLiteral("Start &Level"));
+    for (int i = 0; i < 10; ++i) {
+        MenuLevel[i] = StartLevel->addAction(QString::fromUtf8(kLevelCaptions[i]), this,
+                                             [this, i] { MenuLevel_Click(i + 1); });
+        MenuLevel[i]->setCheckable(true);
+    }
+    MenuSound = options->addAction(QStringLiteral("&Sound"), this, &FormPlunko::MenuSound_Click);
+    MenuSound->setCheckable(true);
+    AutoUpload = options->addAction(QStringLiteral("&AutoUpload"), this, &FormPlunko::AutoUpload_Click);
+    AutoUpload->setCheckable(true);
+
+    QMenu* highscores = menuBar()->addMenu(QStringLiteral("&Highscores"));
+    TopTen = highscores->addAction(QStringLiteral("&Local Highscores..."), this, &FormPlunko::TopTen_Click);
+    ClearHighscores =
+        highscores->addAction(QStringLiteral("&Clear Highscores"), this, &FormPlunko::ClearHighscores_Click);
+    UploadBestScore = highscores->addAction(QStringLiteral("&Upload Highscores..."), this,
+                                            &FormPlunko::UploadBestScore_Click);
+    globalhighscores = highscores->addAction(QStringLiteral("&Global Highscores..."), this,
+                                             &FormPlunko::globalhighscores_Click);
+
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    menuAbout = helpMenu->addAction(QStringLiteral("&About"), this, &FormPlunko::menuAbout_Click);
+    help = helpMenu->addAction(QStringLiteral("&Instructions"), this, &FormPlunko::help_Click);
+}
+
+void FormPlunko::InitGame() {
+    m_store = std::make_unique<frame::SettingsStore>(frame::ProgramName(frame::Program::Quadrelle));
+    m_options = frame::ReadOptions(*m_store, frame::Program::Quadrelle);
+    const bool hasDevice = frame::SoundCues::HasOutputDevice();
+    m_sound->SetSoundOn(m_options.Sound && hasDevice);
+    MenuSound->setEnabled(hasDevice);
+    m_engine->SetStartLevel(m_options.StartLevel);
+    m_highScores->Load(*m_store);
+
+    UncheckLevelMenu();
+    MenuLevel[static_cast<size_t>(m_options.StartLevel - 1)]->setChecked(true);
+    MenuSound->setChecked(m_sound->SoundOn());
+    AutoUpload->setChecked(m_options.AutoUpload);
+
+    m_engine->SetState(Idle);
+    m_engine->ResetGame();
+    ShowMessage(QString());
+
+    // Design size, then the stored one; centred on the screen.
+    resize(380, 540);
+    if (m_options.InitMaximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        const int w = m_options.InitWidth / frame::kTwipsPerPixel;
+        const int h = m_options.InitHeight / frame::kTwipsPerPixel;
+        resize(w > 0 ? w : width(), h > 0 ? h : height());
+    }
+    if (const QScreen* s = screen()) {
+        const QRect area = s->availableGeometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
+}
+
+// ---- Clock ----
+
+void FormPlunko::StartTimer() {
+    // Before the first game no level has set an interval; the ticks then do nothing anyway.
+    const int16_t interval =
+        m_engine->TickInterval() > 0 ? m_engine->TickInterval() : Engine::IntervalForLevel(1);
+    StartTimer(interval);
+}
+
+void FormPlunko::StartTimer(int16_t intervalMs) {
+    Timer1->start(intervalMs);
+}
+
+void FormPlunko::StopTimer() {
+    Timer1->stop();
+}
+
+void FormPlunko::Timer1_Timer() {
+    if (QApplication::activeWindow() == this) m_engine->TimerHandler();
+}
+
+void FormPlunko::StartGameOverTimer() {
+    TimerGameOver->start();
+}
+
+void FormPlunko::TimerGameOver_Timer() {
+    TimerGameOver->stop();
+    if (m_engine->Score() > 0) {
+        m_highScores->OfferScore(m_engine->Score(), m_engine->GameStartLevel(), m_engine->Level());
+    } else {
+        m_highScores->hooks.showBestScore(m_highScores->BestScore());
+    }
+}
+
+bool FormPlunko::SettleGameOver() {
+    // A game started within the second after "Game Over" must not wipe the score still to be offered.
+    if (!TimerGameOver->isActive()) return false;
+    TimerGameOver_Timer();
+    return m_highScores->CurrentPosition() > 0;
+}
+
+// ---- Pause and messages ----
+
+void FormPlunko::SetPaused(bool p) {
+    m_engine->SetPausedFlag(p);
+    MenuPause->setChecked(p);
+    if (p) {
+        StopTimer();
+        ShowMessage(QStringLiteral("Paused"));
+    } else {
+        StartTimer();
+        ShowMessage(QString());
+    }
+}
+
+void FormPlunko::ShowPaused(bool paused) {
+    MenuPause->setChecked(paused);
+}
+
+void FormPlunko::ShowMessage(const QString& text) {
+    LabelMessage->setText(text);
+    LabelMessage->setVisible(!text.isEmpty());
+}
+
+// ---- Layout and drawing ----
+
+bool FormPlunko::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Background && event->type() == QEvent::Resize) Form_Resize();
+    if (watched == LabelBW && event->type() == QEvent::MouseButtonRelease) LabelBW_Click();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FormPlunko::Form_Resize() {
+    const int scaleWidth = Background->width(), scaleHeight = Background->height();
+    Background->SetSurfaceSize(scaleWidth, scaleHeight);
+    Background->Clear();
+
+    m_layout =
+        ComputeLayout({scaleWidth, scaleHeight, LabelBW0->width(), LabelBW->width(), LabelBW->height()});
+    const Layout& l = m_layout;
+    const bool visible = l.cellSize > 0;
+    PictureBg->setGeometry(l.wellLeft, l.wellTop, std::max(1, l.wellWidth), std::max(1, l.wellHeight));
+    PictureBg->SetSurfaceSize(l.wellWidth, l.wellHeight);
+    PictureBg->Clear();
+    PictureBg->setVisible(visible);
+    PictureStatusBar->setGeometry(l.statusLeft, l.statusTop, l.statusWidth, std::max(1, l.statusHeight));
+    PictureStatusBar->SetSurfaceSize(l.statusWidth, l.statusHeight);
+    PictureStatusBar->Clear();
+    PictureStatusBar->setVisible(visible);
+    PictureStatusBar->Line(0, 0, 0, l.wellHeight, kEdgeGrey);
+
+    LabelBW0->move(l.labelBW0Left, scaleHeight - 7 - LabelBW0->height());
+    LabelBW->move(l.labelBWLeft, l.labelsTop);
+    Background->Line(l.lineBWLeft, l.lineBWTop, l.lineBWRight, l.lineBWTop,
+                     LabelBW->palette().color(QPalette::WindowText));
+
+    LabelMessage->setGeometry(0, 88, std::max(1, l.wellWidth), LabelMessage->height());
+
+    quadrelle::ShadeMargins(*Background, l, scaleWidth);
+    m_engine->RedrawBoard();
+    const GameState state = m_engine->State();
+    if (state != Stopped && state != Idle) {
+        m_engine->PaintNextBlock();
+        // Only a piece still falling is shown again: in the other states it is already part of the board.
+        if (state == Falling) m_engine->ShowFallingBlock();
+    }
+}
+
+void FormPlunko::DrawCell(int16_t x, int16_t y, int32_t colour) {
+    quadrelle::DrawCell(*PictureBg, x, y, colour, false, m_layout.cellSize);
+}
+
+void FormPlunko::DrawRowBar(int16_t row) {
+    quadrelle::DrawRowBar(*PictureBg, row, m_layout.cellSize);
+}
+
+void FormPlunko::PaintNextBlock(const Matrix& next, int16_t entryY, int32_t colour) {
+    quadrelle::PaintNextBlock(*PictureNext, next, entryY, colour, m_layout.cellSize, kStatusBarWidth);
+}
+
+void FormPlunko::ClearNext() {
+    PictureNext->Clear();
+}
+
+void FormPlunko::ShowScore(int32_t score) {
+    LabelScore->setText(QString::number(score));
+}
+void FormPlunko::ShowHiScore(int32_t best) {
+    LabelHiScore->setText(QString::number(best));
+}
+void FormPlunko::ShowLevel(int16_t level) {
+    LabelLevel->setText(QString::number(level));
+}
+void FormPlunko::ShowLines(int16_t rows) {
+    LabelLines->setText(QString::number(rows));
+}
+
+void FormPlunko::FocusPlayArea() {
+    PictureBg->setFocus();
+}
+
+// ---- Keys and questions ----
+
+void FormPlunko::keyPressEvent(QKeyEvent* event) {
+    int16_t code = 0;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            code = KeyEnter;
+            break;
+        case Qt::Key_Up:
+            code = KeyUp;
+            break;
+        case Qt::Key_Left:
+            code = KeyLeft;
+            break;
+        case Qt::Key_Right:
+            code = KeyRight;
+            break;
+        case Qt::Key_Down:
+            code = KeyDown;
+            break;
+        case Qt::Key_Control:
+            code = KeyCtrl;
+            break;
+        case Qt::Key_Insert:
+            code = KeyInsert;
+            break;
+        default:
+            QMainWindow::keyPressEvent(event);
+            return;
+    }
+    Form_KeyDown(code, static_cast<int16_t>(event->modifiers() >> 25));
+    event->accept();
+}
+
+void FormPlunko::Form_KeyDown(int16_t keyCode, int16_t shift) {
+    (void)shift;  // the game does not use the shift state
+    m_engine->HandleKey(keyCode);
+}
+
+bool FormPlunko::Ask(const QString& question) {
+    return m_asker && m_asker(frame::ProgramName(frame::Program::Quadrelle), question);
+}
+
+bool FormPlunko::AskNewGame() {
+    return Ask(QStringLiteral("Are you sure you want to start a new game"));
+}
+
+// ---- High scores ----
+
+int FormPlunko::CurrentPosition() const {
+    return m_highScores->CurrentPosition();
+}
+
+void FormPlunko::SetCurrentPosition(int position) {
+    m_highScores->SetCurrentPosition(static_cast<int16_t>(position));
+}
+
+void FormPlunko::SaveName() {
+    m_highScores->SaveName();
+}
+
+int32_t FormPlunko::BestLocalScore() {
+    return m_highScores->BestScore();
+}
+
+// ---- Menus ----
+
+void FormPlunko::Start_Click() {
+    if (m_engine->State() == Stopped || m_engine->State() == Idle) m_engine->NewGame();
+}
+
+void FormPlunko::MenuPause_Click() {
+    SetPaused(!m_engine->Paused());
+}
+
+void FormPlunko::Exit_Click() {
+    close();
+}
+
+void FormPlunko::UncheckLevelMenu() {
+    for (QAction* a : MenuLevel)
+        a->setChecked(false);
+}
+
+void FormPlunko::MenuLevel_Click(int level) {
+    UncheckLevelMenu();
+    MenuLevel[static_cast<size_t>(level - 1)]->setChecked(true);
+    m_options.StartLevel = static_cast<int16_t>(level);
+    // Takes effect at the next new game; the running game keeps its level.
+    m_engine->SetStartLevel(m_options.StartLevel);
+}
+
+void FormPlunko::MenuSound_Click() {
+    m_sound->SetSoundOn(!m_sound->SoundOn());
+    MenuSound->setChecked(m_sound->SoundOn());
+}
+
+void FormPlunko::AutoUpload_Click() {
+    m_options.AutoUpload = !m_options.AutoUpload;
+    AutoUpload->setChecked(m_options.AutoUpload);
+}
+
+void FormPlunko::TopTen_Click() {
+    m_highScores->ShowTopTen();
+}
+
+void FormPlunko::ClearHighscores_Click() {
+    m_highScores->ClearHighscores();
+}
+
+void FormPlunko::UploadBestScore_Click() {}
+
+void FormPlunko::globalhighscores_Click() {}
+
+void FormPlunko::LabelBW_Click() {}
+
+void FormPlunko::menuAbout_Click() {}
+
+void FormPlunko::help_Click() {}
+
+// ---- Shut-down ----
+
+void FormPlunko::closeEvent(QCloseEvent* event) {
+    StopTimer();
+    // Closed within the second after "Game Over": the score still enters the table.
+    if (TimerGameOver->isActive()) {
+        TimerGameOver->stop();
+        if (m_engine->Score() > 0)
+            m_highScores->SaveScore(m_engine->Score(), m_engine->GameStartLevel(), m_engine->Level());
+    }
+    SaveName();
+    SaveSettings();
+    if (m_highScores->IsShowing()) m_highScores->Dialog().hide();
+    event->accept();
+}
+
+void FormPlunko::SaveSettings() {
+    m_options.Sound = m_sound->SoundOn();
+    m_options.StartLevel = m_engine->StartLevel();
+    frame::WriteOptions(*m_store, frame::Program::Quadrelle, m_options);
+    m_highScores->Save(*m_store);
+    frame::WriteWindowSize(*m_store, width() * frame::kTwipsPerPixel, height() * frame::kTwipsPerPixel,
+                           isMinimized(), isMaximized());
+    m_store->Flush();
+    m_settingsSaved = true;
 }
 
 }  // namespace quadrelle

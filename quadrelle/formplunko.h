@@ -1,13 +1,169 @@
 #pragma once
 
+#include <QLabel>
 #include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "frame/drawsurface.h"
+#include "frame/options.h"
+#include "frame/settingsstore.h"
+#include "frame/soundcues.h"
+#include "quadrelle/engine.h"
+#include "quadrelle/renderer.h"
+
+class QAction;
+class QMenu;
+
+namespace scores {
+class HighScores;
+}
 
 namespace quadrelle {
 
-class FormPlunko : public QMainWindow {
+// Quadrelle's main window: well, status bar, menus, keys, clock, options and high scores around the
+// game engine.
+class FormPlunko : public QMainWindow, private View {
     Q_OBJECT
-public:
+    Q_PROPERTY(bool Explorer4Present READ Explorer4Present)
+    Q_PROPERTY(QString CurrentVersion READ CurrentVersion)
+    Q_PROPERTY(QString WebServer READ WebServer WRITE SetWebServer)
+    Q_PROPERTY(int CurrentPosition READ CurrentPosition WRITE SetCurrentPosition)
+    Q_PROPERTY(bool paused READ Paused WRITE SetPausedFlag)
+
+  public:
+    // Answers a Yes/No question (title, text); true for Yes. Tests answer without a dialog.
+    using Asker = std::function<bool(const QString& title, const QString& question)>;
+
     explicit FormPlunko(QWidget* parent = nullptr);
+    ~FormPlunko() override;
+
+    void SetAsker(Asker asker) { m_asker = std::move(asker); }
+    // Uniform numbers in [0, 1) for the choice of pieces.
+    void SetRandomSource(std::function<double()> random);
+
+    Engine& Game() { return *m_engine; }
+    scores::HighScores& HighScores() { return *m_highScores; }
+    frame::SoundCues& Sound() { return *m_sound; }
+    const frame::Options& Options() const { return m_options; }
+    int16_t CellSize() const { return m_layout.cellSize; }
+    const Layout& CurrentLayout() const { return m_layout; }
+
+    // Properties read by the program's other windows.
+    bool Explorer4Present() const { return m_browserPresent; }
+    QString CurrentVersion() const { return QStringLiteral("1.2"); }
+    QString WebServer() const { return m_options.WebServer; }
+    void SetWebServer(const QString& server) { m_options.WebServer = server; }
+    int CurrentPosition() const;
+    void SetCurrentPosition(int position);
+    bool Paused() const { return m_engine->Paused(); }
+    // Sets the paused flag alone: clock, menu and message stay as they are.
+    void SetPausedFlag(bool p) { m_engine->SetPausedFlag(p); }
+
+    void InitGame();
+    void StartTimer();
+    void StopTimer() override;
+    void SetPaused(bool p);
+    void ShowMessage(const QString& text) override;
+    void SaveSettings();
+    void Form_Resize();
+    void Form_KeyDown(int16_t keyCode, int16_t shift);
+    // One period of the game clock: the game advances only while this window is the active one.
+    void Timer1_Timer();
+    void TimerGameOver_Timer();
+
+    // Controls.
+    frame::DrawSurface* Background = nullptr;  // the window's own drawing (margins, credit underline)
+    frame::DrawSurface* PictureBg = nullptr;
+    frame::DrawSurface* PictureStatusBar = nullptr;
+    frame::DrawSurface* PictureNext = nullptr;
+    QLabel* LabelNextHead = nullptr;
+    QLabel* LabelScoreHead = nullptr;
+    QLabel* LabelScore = nullptr;
+    QLabel* LabelLevelHead = nullptr;
+    QLabel* LabelLevel = nullptr;
+    QLabel* LabelLinesHead = nullptr;
+    QLabel* LabelLines = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* LabelHiScoreHead = nullptr;
+    QLabel* LabelHiScore = nullptr;
+    QLabel* LabelMessage = nullptr;
+    QLabel* LabelBW0 = nullptr;
+    QLabel* LabelBW = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* TimerGameOver = nullptr;
+
+    QAction* Start = nullptr;
+    QAction* MenuPause = nullptr;
+    QAction* Exit = nullptr;
+    QMenu* StartLevel = nullptr;
+    std::array<QAction*, 10> MenuLevel{};  // MenuLevel1 .. MenuLevel10
+    QAction* MenuSound = nullptr;
+    QAction* AutoUpload = nullptr;
+    QAction* TopTen = nullptr;
+    QAction* ClearHighscores = nullptr;
+    QAction* UploadBestScore = nullptr;
+    QAction* globalhighscores = nullptr;
+    QAction* menuAbout = nullptr;
+    QAction* help = nullptr;
+
+  public slots:
+    void Start_Click();
+    void MenuPause_Click();
+    void Exit_Click();
+    void MenuLevel_Click(int level);
+    void MenuSound_Click();
+    void AutoUpload_Click();
+    void TopTen_Click();
+    void ClearHighscores_Click();
+    // Filled by the web part: upload the local list, show the global lists, open the maker's site.
+    void UploadBestScore_Click();
+    void globalhighscores_Click();
+    void LabelBW_Click();
+    // Filled by the information dialogs.
+    void menuAbout_Click();
+    void help_Click();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildMenus();
+    void UncheckLevelMenu();
+    bool Ask(const QString& question);
+
+    // View of the game.
+    void DrawCell(int16_t x, int16_t y, int32_t colour) override;
+    void DrawRowBar(int16_t row) override;
+    void PaintNextBlock(const Matrix& next, int16_t entryY, int32_t colour) override;
+    void ClearNext() override;
+    void ShowScore(int32_t score) override;
+    void ShowHiScore(int32_t best) override;
+    void ShowLevel(int16_t level) override;
+    void ShowLines(int16_t rows) override;
+    void ShowPaused(bool paused) override;
+    void StartTimer(int16_t intervalMs) override;
+    void StartGameOverTimer() override;
+    bool SettleGameOver() override;
+    void FocusPlayArea() override;
+    bool AskNewGame() override;
+    void SaveName() override;
+    int32_t BestLocalScore() override;
+
+    std::unique_ptr<frame::SoundCues> m_sound;
+    std::unique_ptr<Engine> m_engine;
+    std::unique_ptr<scores::HighScores> m_highScores;
+    std::unique_ptr<frame::SettingsStore> m_store;
+    frame::Options m_options;
+    Layout m_layout;
+    Asker m_asker;
+    bool m_browserPresent = false;
+    bool m_settingsSaved = false;
 };
 
 }  // namespace quadrelle

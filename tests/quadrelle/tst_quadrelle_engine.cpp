@@ -1,0 +1,427 @@
+#include <QtTest>
+#include <functional>
+
+#include "quadrelle/engine.h"
+
+using namespace quadrelle;
+
+namespace {
+
+// Records what the game shows, with the last colour drawn in every well cell.
+struct FakeView : View {
+    std::array<std::array<int32_t, kWellRows + 1>, kWellColumns + 1> drawn{};
+    int drawCalls = 0;
+    QList<int16_t> rowBars;
+    bool nextCleared = false;
+    int32_t score = 0, best = 0;
+    int16_t level = 0, lines = 0;
+    QString message;
+    bool pausedMark = false;
+    QList<int16_t> timerStarts;
+    int timerStops = 0;
+    bool gameOverTimer = false;
+    int asks = 0;
+    std::function<bool()> answer = [] { return false; };
+
+    void DrawCell(int16_t x, int16_t y, int32_t colour) override {
+        if (y >= 0) drawn[x][y] = colour;
+        ++drawCalls;
+    }
+    void DrawRowBar(int16_t row) override { rowBars << row; }
+    void PaintNextBlock(const Matrix&, int16_t, int32_t) override { nextCleared = false; }
+    void ClearNext() override { nextCleared = true; }
+    void ShowScore(int32_t s) override { score = s; }
+    void ShowHiScore(int32_t b) override { best = b; }
+    void ShowLevel(int16_t l) override { level = l; }
+    void ShowLines(int16_t r) override { lines = r; }
+    void ShowMessage(const QString& text) override { message = text; }
+    void ShowPaused(bool p) override { pausedMark = p; }
+    void StartTimer(int16_t ms) override { timerStarts << ms; }
+    void StopTimer() override { ++timerStops; }
+    void StartGameOverTimer() override { gameOverTimer = true; }
+    bool SettleGameOver() override { return false; }
+    void FocusPlayArea() override {}
+    bool AskNewGame() override {
+        ++asks;
+        return answer();
+    }
+    void SaveName() override {}
+    int32_t BestLocalScore() override { return 100; }
+};
+
+struct RecordingSink : frame::SoundSink {
+    QList<int> cues;
+    void PlaySoundCue(int n) override { cues << n; }
+};
+
+// A game with a fixed draw of the random source.
+struct Game {
+    FakeView view;
+    RecordingSink sink;
+    double draw = 0.0;
+    Engine engine{view, sink, [this] { return draw; }};
+
+    void fillRow(int y, int exceptColumn = 0) {
+        for (int x = 1; x <= kWellColumns; ++x)
+            if (x != exceptColumn) engine.SetCell(x, y, true, 2);
+    }
+    // Well cells drawn in a piece colour.
+    QList<QPoint> colouredCells() const {
+        QList<QPoint> cells;
+        for (int x = 1; x <= kWellColumns; ++x)
+            for (int y = 1; y <= kWellRows; ++y)
+                if (view.drawn[x][y] != 0) cells << QPoint(x, y);
+        return cells;
+    }
+    // Well cells covered by the falling piece.
+    QList<QPoint> pieceCells() const {
+        QList<QPoint> cells;
+        const Position p = engine.FallingPosition();
+        for (int i = 1; i <= 4; ++i)
+            for (int j = 1; j <= 4; ++j)
+                if (engine.FallingMatrix()[i][j]) cells << QPoint(p.x + i - 2, p.y + j - 2);
+        return cells;
+    }
+};
+
+QList<QPoint> sorted(QList<QPoint> cells) {
+    std::sort(cells.begin(), cells.end(),
+              [](QPoint a, QPoint b) { return a.x() != b.x() ? a.x() < b.x() : a.y() < b.y(); });
+    return cells;
+}
+
+Matrix standingBar() {
+    Matrix m{};
+    for (int j = 1; j <= 4; ++j)
+        m[2][j] = true;
+    return m;
+}
+
+}  // namespace
+
+class TestQuadrelleEngine : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void pieceCellsAtEntry_data() {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QList<QPoint>>("cells");
+        QTest::newRow("bar") << 0 << QList<QPoint>{{4, 1}, {5, 1}, {6, 1}, {7, 1}};
+        QTest::newRow("T") << 1 << QList<QPoint>{{4, 2}, {5, 1}, {5, 2}, {6, 2}};
+        QTest::newRow("J") << 2 << QList<QPoint>{{4, 1}, {5, 1}, {6, 1}, {6, 2}};
+        QTest::newRow("L") << 3 << QList<QPoint>{{4, 2}, {5, 2}, {6, 1}, {6, 2}};
+        QTest::newRow("Z") << 4 << QList<QPoint>{{4, 1}, {5, 1}, {5, 2}, {6, 2}};
+        QTest::newRow("S") << 5 << QList<QPoint>{{4, 2}, {5, 1}, {5, 2}, {6, 1}};
+        QTest::newRow("square") << 6 << QList<QPoint>{{5, 1}, {5, 2}, {6, 1}, {6, 2}};
+    }
+    void pieceCellsAtEntry() {
+        QFETCH(int, k);
+        QFETCH(QList<QPoint>, cells);
+        Game g;
+        g.draw = (k + 0.5) / 7.0;
+        g.engine.NewGame();
+        g.engine.TimerHandler();
+        QCOMPARE(g.engine.State(), Falling);
+        QCOMPARE(g.engine.FallingColour(), k + 1);
+        QCOMPARE(sorted(g.pieceCells()), cells);
+        // The well shows exactly the newcomer, in its colour.
+        QCOMPARE(sorted(g.colouredCells()), cells);
+        for (const QPoint& c : cells)
+            QCOMPARE(g.view.drawn[c.x()][c.y()], k + 1);
+    }
+
+    void rotateBlock_data() {
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QPoint>("obstacle");
+        QTest::addColumn<bool>("turns");
+        const QPoint none;
+        QTest::newRow("standing bar, column 1") << "standing" << 1 << 10 << none << false;
+        QTest::newRow("standing bar, column 2") << "standing" << 2 << 10 << none << true;
+        QTest::newRow("standing bar, column 5") << "standing" << 5 << 10 << none << true;
+        QTest::newRow("standing bar, column 8") << "standing" << 8 << 10 << none << true;
+        QTest::newRow("standing bar, column 9") << "standing" << 9 << 10 << none << false;
+        QTest::newRow("standing bar, column 10") << "standing" << 10 << 10 << none << false;
+        QTest::newRow("standing bar beside a square") << "standing" << 5 << 10 << QPoint(7, 10) << false;
+        QTest::newRow("lying bar, row 18") << "lying" << 5 << 18 << none << true;
+        QTest::newRow("lying bar, row 19") << "lying" << 5 << 19 << none << false;
+        QTest::newRow("J at row 20") << "J" << 5 << 20 << none << false;
+        QTest::newRow("J at row 19") << "J" << 5 << 19 << none << true;
+    }
+    void rotateBlock() {
+        QFETCH(QString, piece);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(QPoint, obstacle);
+        QFETCH(bool, turns);
+        Game g;
+        g.engine.SetFallingPiece(piece == "J" ? 2 : 0, {static_cast<int16_t>(x), static_cast<int16_t>(y)});
+        if (piece == "standing") g.engine.SetFallingMatrix(standingBar());
+        if (!obstacle.isNull()) g.engine.SetCell(obstacle.x(), obstacle.y(), true, 3);
+        const Matrix before = g.engine.FallingMatrix();
+        g.engine.RotateBlock();
+        QCOMPARE(g.engine.FallingMatrix() != before, turns);
+        QCOMPARE(g.view.drawCalls > 0, turns);
+    }
+
+    void lyingBarFourTurns() {
+        Game g;
+        g.engine.SetFallingPiece(0, {5, 10});
+        const QList<QPoint> lying = sorted(g.pieceCells());
+        g.engine.RotateBlock();
+        QCOMPARE(sorted(g.pieceCells()), (QList<QPoint>{{5, 9}, {5, 10}, {5, 11}, {5, 12}}));
+        for (int turn = 2; turn <= 4; ++turn)
+            g.engine.RotateBlock();
+        QCOMPARE(sorted(g.pieceCells()), lying);
+    }
+
+    void squareNeverTurnsButRedraws() {
+        Game g;
+        g.engine.SetFallingPiece(6, {5, 10});
+        const Matrix before = g.engine.FallingMatrix();
+        g.engine.RotateBlock();
+        QCOMPARE(g.engine.FallingMatrix(), before);
+        QCOMPARE(sorted(g.colouredCells()), sorted(g.pieceCells()));
+    }
+
+    void isBlockedRightBottomRule_data() {
+        QTest::addColumn<bool>("standing");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("standing bar, row 18") << true << 18 << false;
+        QTest::newRow("standing bar, row 19") << true << 19 << true;
+        QTest::newRow("standing bar, row 20") << true << 20 << true;
+        QTest::newRow("lying bar, row 19") << false << 19 << false;
+    }
+    void isBlockedRightBottomRule() {
+        QFETCH(bool, standing);
+        QFETCH(int, y);
+        QFETCH(bool, right);
+        Game g;
+        g.engine.SetFallingPiece(0, {5, static_cast<int16_t>(y)});
+        if (standing) g.engine.SetFallingMatrix(standingBar());
+        QCOMPARE(g.engine.IsBlockedRight(), right);
+        QVERIFY(!g.engine.IsBlockedLeft());  // the left test has no bottom rule
+    }
+
+    void fullRowsScoreByCount_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("points");
+        QTest::newRow("one") << 1 << 100;
+        QTest::newRow("two") << 2 << 200;
+        QTest::newRow("three") << 3 << 400;
+        QTest::newRow("four") << 4 << 800;
+    }
+    void fullRowsScoreByCount() {
+        QFETCH(int, rows);
+        QFETCH(int, points);
+        Game g;
+        g.engine.NewGame();
+        for (int y = kWellRows - rows + 1; y <= kWellRows; ++y)
+            g.fillRow(y);
+        g.engine.SetState(Landed);
+        g.engine.TimerHandler();
+        // Black bars first, one row cue per row, no points yet.
+        QCOMPARE(g.engine.State(), RowsErased);
+        QCOMPARE(g.view.rowBars.size(), rows);
+        QCOMPARE(g.sink.cues, QList<int>(rows, 2));
+        QCOMPARE(g.engine.Score(), 0);
+        QCOMPARE(g.engine.Rows(), rows);
+        g.engine.TimerHandler();
+        QCOMPARE(g.engine.Score(), points);
+        QCOMPARE(g.view.score, points);
+        QCOMPARE(g.engine.State(), Spawn);
+        for (int y = 1; y <= kWellRows; ++y)
+            for (int x = 1; x <= kWellColumns; ++x)
+                QVERIFY(!g.engine.Board(x, y));
+    }
+
+    void erasingRows18And20KeepsRow19() {
+        Game g;
+        g.engine.NewGame();
+        g.engine.SetCell(2, 17, true, 5);
+        g.fillRow(18);
+        g.engine.SetCell(1, 19, true, 3);
+        g.fillRow(20);
+        g.engine.SetState(Landed);
+        g.engine.TimerHandler();
+        QCOMPARE(g.view.rowBars, (QList<int16_t>{18, 20}));
+        g.engine.TimerHandler();
+        QCOMPARE(g.engine.Score(), 200);
+        for (int y = 1; y <= kWellRows; ++y) {
+            for (int x = 1; x <= kWellColumns; ++x) {
+                const bool expected = (y == 20 && x == 1) || (y == 19 && x == 2);
+                QCOMPARE(g.engine.Board(x, y), expected);
+                QCOMPARE(g.view.drawn[x][y] != 0, expected);
+            }
+        }
+        QCOMPARE(g.engine.Colour(1, 20), 3);
+        QCOMPARE(g.engine.Colour(2, 19), 5);
+    }
+
+    void fourRowsAfterNineteenRaiseTheLevel() {
+        Game g;
+        g.engine.SetStartLevel(3);
+        g.engine.NewGame();
+        g.engine.SetRows(19);
+        for (int y = 17; y <= 20; ++y)
+            g.fillRow(y);
+        g.engine.SetState(Landed);
+        g.engine.TimerHandler();
+        QCOMPARE(g.engine.Rows(), 23);
+        g.engine.TimerHandler();
+        QCOMPARE(g.engine.Score(), 800);
+        QCOMPARE(g.engine.Level(), 4);
+        QCOMPARE(g.engine.Rows(), 0);
+        QCOMPARE(g.view.level, 4);
+        QCOMPARE(g.view.lines, 0);
+        QCOMPARE(g.view.timerStarts.last(), Engine::IntervalForLevel(4));
+    }
+
+    // A landing that erases rows brings the next piece two ticks later; one that does not, at once.
+    void nextPieceTiming_data() {
+        QTest::addColumn<bool>("erase");
+        QTest::newRow("rows erased") << true;
+        QTest::newRow("no row erased") << false;
+    }
+    void nextPieceTiming() {
+        QFETCH(bool, erase);
+        Game g;  // every draw gives the bar
+        g.engine.NewGame();
+        for (int x : {1, 2, 3})
+            g.engine.SetCell(x, 20, true, 2);
+        if (erase)
+            for (int x : {8, 9, 10})
+                g.engine.SetCell(x, 20, true, 2);
+        g.engine.TimerHandler();
+        g.engine.HandleKey(KeyCtrl);
+        QCOMPARE(g.engine.Score(), 19);  // one point per row dropped
+        QCOMPARE(g.engine.State(), Falling);
+
+        g.engine.TimerHandler();  // the landing tick
+        if (erase) {
+            QCOMPARE(g.engine.State(), RowsErased);
+            QCOMPARE(g.view.rowBars, QList<int16_t>{20});
+            g.engine.TimerHandler();
+            QCOMPARE(g.engine.State(), Spawn);
+            g.engine.TimerHandler();
+        }
+        QCOMPARE(g.engine.State(), Falling);
+        QCOMPARE(g.engine.FallingPosition().y, 1);
+        QCOMPARE(g.engine.Board(5, 20), !erase);
+    }
+
+    void downKeyScoresEvenWhenLanding() {
+        Game g;
+        g.engine.NewGame();
+        g.engine.TimerHandler();
+        g.engine.HandleKey(KeyDown);
+        QCOMPARE(g.engine.FallingPosition().y, 2);
+        QCOMPARE(g.engine.Score(), 1);
+        g.engine.HandleKey(KeyInsert);
+        QCOMPARE(g.engine.Score(), 19);
+        g.engine.HandleKey(KeyDown);  // lands the bar, and the next one enters
+        QCOMPARE(g.engine.Score(), 20);
+        QVERIFY(g.engine.Board(4, 20) && g.engine.Board(7, 20));
+        QCOMPARE(g.engine.FallingPosition().y, 1);
+    }
+
+    void questionFreezesTicks() {
+        Game g;
+        g.engine.NewGame();
+        g.engine.TimerHandler();
+        int16_t yDuringQuestion = 0;
+        bool busyDuringQuestion = false;
+        g.view.answer = [&] {
+            busyDuringQuestion = g.engine.Busy();
+            g.engine.TimerHandler();
+            g.engine.TimerHandler();
+            g.engine.HandleKey(KeyDown);
+            yDuringQuestion = g.engine.FallingPosition().y;
+            return false;
+        };
+        g.engine.HandleKey(KeyEnter);
+        QCOMPARE(g.view.asks, 1);
+        QVERIFY(busyDuringQuestion);
+        QCOMPARE(yDuringQuestion, 1);
+        QCOMPARE(g.engine.State(), Falling);
+        QVERIFY(!g.engine.Busy());
+        g.engine.TimerHandler();
+        QCOMPARE(g.engine.FallingPosition().y, 2);
+
+        g.engine.AddScore(50);
+        g.view.answer = [] { return true; };
+        g.engine.HandleKey(KeyEnter);
+        QCOMPARE(g.engine.State(), Spawn);
+        QCOMPARE(g.engine.Score(), 0);
+    }
+
+    void enterStartsAtOnceWhenNoGameRuns() {
+        Game g;
+        g.engine.HandleKey(KeyEnter);
+        QCOMPARE(g.view.asks, 0);
+        QCOMPARE(g.engine.State(), Spawn);
+    }
+
+    void newcomerOnTopOfSquaresEndsTheGame() {
+        Game g;
+        g.engine.NewGame();
+        g.engine.SetCell(7, 1, true, 3);  // under the bar's last cell only
+        g.engine.TimerHandler();
+        QCOMPARE(g.engine.State(), Stopped);
+        QCOMPARE(g.view.message, QStringLiteral("Game Over"));
+        QVERIFY(g.view.nextCleared);
+        QVERIFY(g.view.gameOverTimer);
+        QVERIFY(g.view.timerStops > 0);
+        // Drawn up to the overlap: the cells before it stay on screen.
+        QCOMPARE(g.view.drawn[4][1], 1);
+        g.engine.TimerHandler();
+        QCOMPARE(g.engine.State(), Stopped);
+    }
+
+    void newGameClearsTheHiddenRowAndThePause() {
+        Game g;
+        g.engine.NewGame();
+        g.engine.TimerHandler();
+        g.engine.RotateBlock();  // the standing bar reaches the hidden row 0
+        g.engine.PlaceBlock();
+        QVERIFY(g.engine.Board(5, 0));
+        g.engine.SetPausedFlag(true);
+        g.view.pausedMark = true;
+        g.engine.NewGame();
+        QVERIFY(!g.engine.Board(5, 0));
+        QVERIFY(!g.engine.Paused());
+        QVERIFY(!g.view.pausedMark);
+    }
+
+    void touchDownCuePerMoveAtRest() {
+        Game g;
+        g.engine.NewGame();
+        g.engine.TimerHandler();
+        g.engine.HandleKey(KeyCtrl);
+        QCOMPARE(g.sink.cues, QList<int>{0});
+        g.engine.HandleKey(KeyLeft);
+        g.engine.HandleKey(KeyRight);
+        QCOMPARE(g.sink.cues, (QList<int>{0, 0, 0}));
+    }
+
+    void intervalTable_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("ms");
+        const QList<int> table = {385, 300, 250, 230, 200, 170, 140, 125, 115, 105,
+                                  98,  90,  85,  80,  82,  80,  78,  75,  72,  70};
+        for (int level = 1; level <= 20; ++level)
+            QTest::newRow(qPrintable(QStringLiteral("level %1").arg(level))) << level << table[level - 1];
+        QTest::newRow("level 21") << 21 << 70;
+        QTest::newRow("level 40") << 40 << 70;
+    }
+    void intervalTable() {
+        QFETCH(int, level);
+        QFETCH(int, ms);
+        QCOMPARE(Engine::IntervalForLevel(static_cast<int16_t>(level)), ms);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQuadrelleEngine)
+#include "tst_quadrelle_engine.moc"
