@@ -1,11 +1,445 @@
 #include "vantorel/formplunko.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <chrono>
+#include <random>
+
+#include "frame/settingsstore.h"
+#include "scores/highscores.h"
+
 namespace vantorel {
 
-FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+constexpr frame::Program kProgram = frame::Program::Vantorel;
+
+const QColor kHeadColour(128, 128, 128);
+const QColor kNumberColour(192, 192, 192);
+
+RandomSource ClockSeededRandom() {
+    auto engine = std::make_shared<std::mt19937>(
+        static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
+}
+
+RandomSource RandomOf(FormPlunkoHooks& hooks) {
+    return hooks.random ? hooks.random : ClockSeededRandom();
+}
+
+// The window's small picture: three squares, one of them see-through, drawn here rather than shipped.
+QIcon PieceIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    const CellColours yellow = ColoursOf(kYellow), blue = ColoursOf(kBlue), green = ColoursOf(kGreen);
+    p.fillRect(1, 1, 14, 14, yellow.fill);
+    p.fillRect(1, 17, 14, 14, green.fill);
+    p.setPen(blue.fill);
+    for (int f = 0; f <= 6; f += 3)
+        p.drawRect(17 + f, 17 + f, 13 - 2 * f, 13 - 2 * f);
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+FormPlunko::FormPlunko(QWidget* parent) : FormPlunko(FormPlunkoHooks{}, parent) {}
+
+FormPlunko::FormPlunko(FormPlunkoHooks hooks, QWidget* parent)
+    : QMainWindow(parent),
+      m_hooks(std::move(hooks)),
+      m_cues(kProgram, std::move(m_hooks.cueBackend)),
+      m_cueGate(m_cues),
+      m_game(*this, m_cueGate, RandomOf(m_hooks)) {
     setObjectName(QStringLiteral("FormPlunko"));
     setWindowTitle(QStringLiteral("Vantorel"));
-    resize(400, 500);
+    Form_Load();
+}
+
+FormPlunko::~FormPlunko() = default;
+
+void FormPlunko::Form_Load() {
+    setWindowIcon(PieceIcon());
+    CreateControls();
+    CreateMenus();
+    m_scores = std::make_unique<scores::HighScores>(kProgram, this);
+    m_scores->hooks.showBestScore = [this](int32_t best) { ShowNumber(LabelHiScore, best); };
+    if (m_hooks.now) m_scores->hooks.now = m_hooks.now;
+    m_scores->Dialog().setWindowIcon(windowIcon());
+    InitGame();
+}
+
+QLabel* FormPlunko::MakeLabel(QWidget* parent, const QString& text, int top, int height, int pixelSize,
+                              bool heading, Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, heading ? kHeadColour : kNumberColour);
+    label->setPalette(palette);
+    label->setGeometry(2, top, kStatusBarWidth - 6, height);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+void FormPlunko::CreateControls() {
+    m_frame = new frame::DrawSurface(this);
+    m_frame->SetBackColor(kWindowBackground);
+    m_frame->installEventFilter(this);
+    setCentralWidget(m_frame);
+
+    PictureBg = new frame::DrawSurface(m_frame);
+    PictureBg->setObjectName(QStringLiteral("PictureBg"));
+    PictureBg->SetBackColor(kPitBackground);
+    PictureBg->setFocusPolicy(Qt::StrongFocus);
+
+    LabelMessage = new QLabel(PictureBg);
+    LabelMessage->setObjectName(QStringLiteral("LabelMessage"));
+    QFont messageFont(QStringLiteral("Arial"));
+    messageFont.setPixelSize(32);
+    messageFont.setBold(true);
+    LabelMessage->setFont(messageFont);
+    LabelMessage->setAlignment(Qt::AlignCenter);
+    QPalette messagePalette = LabelMessage->palette();
+    messagePalette.setColor(QPalette::WindowText, kNumberColour);
+    LabelMessage->setPalette(messagePalette);
+    LabelMessage->hide();
+
+    PictureStatusBar = new frame::DrawSurface(m_frame);
+    PictureStatusBar->setObjectName(QStringLiteral("PictureStatusBar"));
+    PictureStatusBar->SetBackColor(kStatusBackground);
+
+    const Qt::Alignment centre = Qt::AlignHCenter, right = Qt::AlignRight;
+    LabelNextHead = MakeLabel(PictureStatusBar, QStringLiteral("Next"), 11, 16, 13, true, centre);
+    LabelScoreHead = MakeLabel(PictureStatusBar, QStringLiteral("Score"), 102, 16, 13, true, centre);
+    LabelScore = MakeLabel(PictureStatusBar, QStringLiteral("0"), 118, 22, 16, false, right);
+    LabelLevelHead = MakeLabel(PictureStatusBar, QStringLiteral("Level"), 151, 16, 13, true, centre);
+    LabelLevel = MakeLabel(PictureStatusBar, QStringLiteral("0"), 167, 22, 16, false, right);
+    LabelLinesHead = MakeLabel(PictureStatusBar, QStringLiteral("Lines"), 200, 16, 13, true, centre);
+    LabelLines = MakeLabel(PictureStatusBar, QStringLiteral("0"), 216, 22, 16, false, right);
+    Label1 = MakeLabel(PictureStatusBar, QStringLiteral("High"), 260, 16, 13, true, right);
+    LabelHiScoreHead = MakeLabel(PictureStatusBar, QStringLiteral("Score"), 273, 16, 13, true, centre);
+    LabelHiScore = MakeLabel(PictureStatusBar, QStringLiteral("0"), 290, 22, 16, false, right);
+    // "High" stands right-aligned over the middle of "Score".
+    Label1->setGeometry(2, 260, kStatusBarWidth / 2 + 16, 16);
+
+    LabelBW = new QLabel(QStringLiteral("Vantorel \u00b7 Quillbyte \u00b7 https://www.example.org/quillbyte"),
+                         m_frame);
+    LabelBW->setObjectName(QStringLiteral("LabelBW"));
+    QFont captionFont(QStringLiteral("Sans Serif"));
+    captionFont.setPixelSize(11);
+    LabelBW->setFont(captionFont);
+    QPalette captionPalette = LabelBW->palette();
+    captionPalette.setColor(QPalette::WindowText, QColor(200, 200, 200));
+    LabelBW->setPalette(captionPalette);
+    LabelBW->adjustSize();
+
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(kFirstInterval);
+    connect(Timer1, &QTimer::timeout, this, &FormPlunko::Timer1_Timer);
+}
+
+void FormPlunko::CreateMenus() {
+    MenuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    MenuGame->setObjectName(QStringLiteral("MenuGame"));
+    Start = MenuGame->addAction(QStringLiteral("&Start"), this, &FormPlunko::Start_Click);
+    MenuPause = MenuGame->addAction(QStringLiteral("&Pause"), this, &FormPlunko::MenuPause_Click);
+    MenuPause->setCheckable(true);
+    Exit = MenuGame->addAction(QStringLiteral("&Exit"), this, &FormPlunko::Exit_Click);
+
+    Options = menuBar()->addMenu(QStringLiteral("&Options"));
+    Options->setObjectName(QStringLiteral("Options"));
+    StartLevel = Options->addMenu(QStringLiteral("Start &Level"));
+    StartLevel->setObjectName(QStringLiteral("StartLevel"));
+    static const char* const kLevelCaptions[10] = {
+        "&1 - Baby",         "&2 - Little fella",    "&3 - Big child", "&4 - It's easy", "&5 - Never mind",
+        "&6 - I'm powerful", "&7 - Insanity coming", "&8 - So what?",  "&9 - Madness",   "10 - &Sanitarium",
+    };
+    for (int n = 1; n <= 10; ++n) {
+        QAction* entry = StartLevel->addAction(QString::fromUtf8(kLevelCaptions[n - 1]), this,
+                                               [this, n] { MenuLevel_Click(n); });
+        entry->setObjectName(QStringLiteral("MenuLevel%1").arg(n));
+        entry->setCheckable(true);
+        MenuLevel[static_cast<size_t>(n - 1)] = entry;
+    }
+    MenuSound = Options->addAction(QStringLiteral("&Sound"), this, &FormPlunko::MenuSound_Click);
+    MenuSound->setCheckable(true);
+
+    highscores = menuBar()->addMenu(QStringLiteral("&Highscores"));
+    highscores->setObjectName(QStringLiteral("highscores"));
+    TopTen = highscores->addAction(QStringLiteral("&Top10"), this, &FormPlunko::TopTen_Click);
+    UploadBestScore =
+        highscores->addAction(QStringLiteral("&Upload Highscore"), this, &FormPlunko::UploadBestScore_Click);
+    globalhighscores =
+        highscores->addAction(QStringLiteral("&Global Top100"), this, &FormPlunko::globalhighscores_Click);
+
+    menuhelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    menuhelp->setObjectName(QStringLiteral("menuhelp"));
+    menuAbout = menuhelp->addAction(QStringLiteral("&About"), this, &FormPlunko::menuAbout_Click);
+    help = menuhelp->addAction(QStringLiteral("&Instructions"), this, &FormPlunko::help_Click);
+
+    Start->setObjectName(QStringLiteral("Start"));
+    MenuPause->setObjectName(QStringLiteral("MenuPause"));
+    Exit->setObjectName(QStringLiteral("Exit"));
+    MenuSound->setObjectName(QStringLiteral("MenuSound"));
+    TopTen->setObjectName(QStringLiteral("TopTen"));
+    UploadBestScore->setObjectName(QStringLiteral("UploadBestScore"));
+    globalhighscores->setObjectName(QStringLiteral("globalhighscores"));
+    menuAbout->setObjectName(QStringLiteral("menuAbout"));
+    help->setObjectName(QStringLiteral("help"));
+}
+
+void FormPlunko::InitGame() {
+    m_game.SetPaused(false);
+    const frame::SettingsStore store(frame::ProgramName(kProgram));
+    m_options = frame::ReadOptions(store, kProgram);
+    // Vantorel does not ask for an output device: the cues simply play nothing without one.
+    m_cues.SetSoundOn(m_options.Sound);
+    m_game.startLevel = m_options.StartLevel;
+    m_scores->Load(store);
+    for (int n = 1; n <= 10; ++n)
+        MenuLevel[static_cast<size_t>(n - 1)]->setChecked(n == m_game.startLevel);
+    MenuSound->setChecked(m_cues.SoundOn());
+    m_game.state = GameState::Idle;
+    m_game.ResetGame();
+    m_game.ShowMessage(QString());
+    ShowLines(0);
+    RestoreWindowSize();
+}
+
+void FormPlunko::RestoreWindowSize() {
+    resize(380, 600);
+    if (m_options.InitMaximized) {
+        // The stored size is ignored; the window opens maximised when shown.
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    const int width = m_options.InitWidth / frame::kTwipsPerPixel;
+    const int height = m_options.InitHeight / frame::kTwipsPerPixel;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // A stored size larger than the screen (another monitor, a changed resolution) is cut to fit.
+    if (width > 0) resize(std::min(width, available.width()), this->height());
+    if (height > 0) resize(this->width(), std::min(height, available.height()));
+    move(available.left() + (available.width() - this->width()) / 2,
+         available.top() + (available.height() - this->height()) / 2);
+}
+
+bool FormPlunko::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_frame && event->type() == QEvent::Resize) Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FormPlunko::Form_Resize() {
+    const int scaleWidth = m_frame->width(), scaleHeight = m_frame->height();
+    m_frame->SetSurfaceSize(scaleWidth, scaleHeight);
+    m_frame->Clear();
+    m_layout = ComputeLayout(scaleWidth, scaleHeight, kStatusBarWidth, LabelBW->width(), LabelBW->height());
+    PictureBg->setGeometry(m_layout.pitLeft, m_layout.pitTop, std::max(m_layout.pitWidth, 1),
+                           std::max(m_layout.pitHeight, 1));
+    PictureBg->SetSurfaceSize(m_layout.pitWidth, m_layout.pitHeight);
+    PictureBg->Clear();
+    PictureStatusBar->setGeometry(m_layout.statusLeft, m_layout.pitTop, kStatusBarWidth,
+                                  std::max(m_layout.statusHeight, 1));
+    PictureStatusBar->SetSurfaceSize(kStatusBarWidth, m_layout.statusHeight);
+    PictureStatusBar->Clear();
+    LabelBW->move(m_layout.captionLeft, m_layout.captionTop);
+    const int messageHeight = 48;
+    LabelMessage->setGeometry(0, (m_layout.pitHeight - messageHeight) / 3, std::max(m_layout.pitWidth, 1),
+                              messageHeight);
+    vantorel::DrawWindowBackground(*m_frame, m_layout);
+    m_game.pit().RedrawBoard();
+    if (m_game.state != GameState::Stopped && m_game.state != GameState::Idle) {
+        PaintNextBlock();
+        // Only a piece still falling is drawn again (a landed one is in the grids already), and a
+        // repaint makes no sound.
+        if (m_game.state == GameState::Falling) {
+            m_cueGate.muted = true;
+            m_game.pit().MoveFallingBlock();
+            m_cueGate.muted = false;
+        }
+    }
+}
+
+void FormPlunko::Timer1_Timer() {
+    // The game advances only while this window is the active one, so an open dialog freezes it.
+    if (m_inTick || QApplication::activeWindow() != this) return;
+    m_inTick = true;
+    m_game.TimerHandler();
+    m_inTick = false;
+}
+
+void FormPlunko::keyPressEvent(QKeyEvent* event) {
+    int16_t code = 0;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            code = kKeyEnter;
+            break;
+        case Qt::Key_Control:
+            code = kKeyCtrl;
+            break;
+        case Qt::Key_Left:
+            code = kKeyLeft;
+            break;
+        case Qt::Key_Up:
+            code = kKeyUp;
+            break;
+        case Qt::Key_Right:
+            code = kKeyRight;
+            break;
+        case Qt::Key_Down:
+            code = kKeyDown;
+            break;
+        case Qt::Key_Insert:
+            code = kKeyInsert;
+            break;
+        default:
+            QMainWindow::keyPressEvent(event);
+            return;
+    }
+    Form_KeyDown(code);
+    event->accept();
+}
+
+void FormPlunko::Form_KeyDown(int16_t key) {
+    m_game.KeyDown(key);
+}
+
+void FormPlunko::Start_Click() {
+    m_game.Start();
+}
+
+void FormPlunko::MenuPause_Click() {
+    m_game.SetPaused(!m_game.paused);
+}
+
+void FormPlunko::MenuLevel_Click(int level) {
+    // Only the next game starts at the new level.
+    m_game.startLevel = static_cast<int16_t>(level);
+    for (int n = 1; n <= 10; ++n)
+        MenuLevel[static_cast<size_t>(n - 1)]->setChecked(n == level);
+}
+
+void FormPlunko::MenuSound_Click() {
+    m_cues.SetSoundOn(!m_cues.SoundOn());
+    MenuSound->setChecked(m_cues.SoundOn());
+}
+
+void FormPlunko::TopTen_Click() {
+    m_scores->ShowTopTen();
+}
+
+void FormPlunko::UploadBestScore_Click() {}
+
+void FormPlunko::globalhighscores_Click() {}
+
+void FormPlunko::menuAbout_Click() {}
+
+void FormPlunko::help_Click() {}
+
+void FormPlunko::Exit_Click() {
+    close();
+}
+
+void FormPlunko::closeEvent(QCloseEvent* event) {
+    // A name still being typed is committed before the table is written.
+    m_scores->SaveName();
+    SaveSettings();
+    m_scores->Dialog().hide();
+    event->accept();
+}
+
+void FormPlunko::SaveSettings() {
+    frame::SettingsStore store(frame::ProgramName(kProgram));
+    m_options.Sound = m_cues.SoundOn();
+    m_options.StartLevel = m_game.startLevel;
+    frame::WriteOptions(store, kProgram, m_options);
+    m_scores->Save(store);
+    frame::WriteWindowSize(store, width() * frame::kTwipsPerPixel, height() * frame::kTwipsPerPixel,
+                           isMinimized(), isMaximized());
+    store.Flush();
+}
+
+void FormPlunko::ShowNumber(QLabel* label, int64_t value) {
+    label->setText(QString::number(value));
+    // Long numbers shrink to stay inside the narrow status bar.
+    QFont font = label->font();
+    font.setPixelSize(16);
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    label->setFont(font);
+}
+
+void FormPlunko::DrawCell(int16_t x, int16_t y, int32_t colour) {
+    vantorel::DrawCell(*PictureBg, x, y, colour, m_layout.cellSize, kPitBackground);
+}
+
+void FormPlunko::EraseRow(int16_t y) {
+    EraseRowBar(*PictureBg, y, m_layout.cellSize);
+}
+
+void FormPlunko::PaintNextBlock() {
+    const Pit& pit = m_game.pit();
+    vantorel::PaintNextBlock(*PictureStatusBar, pit.next, pit.nextColour, pit.nextEntryPosition.y,
+                             m_layout.cellSize, LabelNextHead->geometry().bottom() + 1,
+                             LabelScoreHead->geometry().top());
+}
+
+void FormPlunko::ShowScore(int32_t score) {
+    ShowNumber(LabelScore, score);
+}
+
+void FormPlunko::ShowLevel(int16_t level) {
+    ShowNumber(LabelLevel, level);
+}
+
+void FormPlunko::ShowLines(int16_t rows) {
+    ShowNumber(LabelLines, rows);
+}
+
+void FormPlunko::ShowMessage(const QString& text) {
+    LabelMessage->setText(text);
+    LabelMessage->setVisible(!text.isEmpty());
+}
+
+void FormPlunko::SetTimerInterval(int16_t milliseconds) {
+    Timer1->setInterval(milliseconds);
+}
+
+void FormPlunko::SetTimerEnabled(bool enabled) {
+    if (enabled) {
+        if (!Timer1->isActive()) Timer1->start();
+    } else {
+        Timer1->stop();
+    }
+}
+
+void FormPlunko::SetPauseChecked(bool checked) {
+    MenuPause->setChecked(checked);
+}
+
+void FormPlunko::FocusPit() {
+    PictureBg->setFocus();
+}
+
+void FormPlunko::SaveName() {
+    m_scores->SaveName();
+}
+
+void FormPlunko::GameOver(int32_t score, int16_t startLevel, int16_t endLevel) {
+    m_scores->OfferScore(score, startLevel, endLevel);
 }
 
 }  // namespace vantorel

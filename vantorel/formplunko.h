@@ -1,13 +1,159 @@
 #pragma once
 
+#include <QDateTime>
 #include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "frame/drawsurface.h"
+#include "frame/options.h"
+#include "frame/soundcues.h"
+#include "vantorel/game.h"
+#include "vantorel/renderer.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace scores {
+class HighScores;
+}
 
 namespace vantorel {
 
-class FormPlunko : public QMainWindow {
+// What tests replace: the random source, the sound backend and the clock of the score dates.
+struct FormPlunkoHooks {
+    RandomSource random;                            // empty: a generator seeded from the clock
+    std::unique_ptr<frame::CueBackend> cueBackend;  // empty: QtMultimedia
+    std::function<QDateTime()> now;                 // empty: the system clock
+};
+
+// Vantorel's main window: the pit, the status bar with the preview, the menus and the game clock.
+class FormPlunko : public QMainWindow, private GameView {
     Q_OBJECT
-public:
+  public:
     explicit FormPlunko(QWidget* parent = nullptr);
+    explicit FormPlunko(FormPlunkoHooks hooks, QWidget* parent = nullptr);
+    ~FormPlunko() override;
+
+    Game& game() { return m_game; }
+    scores::HighScores& highScores() { return *m_scores; }
+    frame::SoundCues& soundCues() { return m_cues; }
+    const Layout& layout() const { return m_layout; }
+    const frame::Options& options() const { return m_options; }
+    // Writes the paused flag alone: the clock, the menu and the message stay as they are.
+    void setPaused(bool paused) { m_game.paused = paused; }
+
+    // Controls, named as designed.
+    frame::DrawSurface* PictureBg = nullptr;
+    frame::DrawSurface* PictureStatusBar = nullptr;
+    QLabel* LabelMessage = nullptr;
+    QLabel* LabelNextHead = nullptr;
+    QLabel* LabelScoreHead = nullptr;
+    QLabel* LabelScore = nullptr;
+    QLabel* LabelLevelHead = nullptr;
+    QLabel* LabelLevel = nullptr;
+    QLabel* LabelLinesHead = nullptr;
+    QLabel* LabelLines = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* LabelHiScoreHead = nullptr;
+    QLabel* LabelHiScore = nullptr;
+    QLabel* LabelBW = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QMenu* MenuGame = nullptr;
+    QAction* Start = nullptr;
+    QAction* MenuPause = nullptr;
+    QAction* Exit = nullptr;
+    QMenu* Options = nullptr;
+    QMenu* StartLevel = nullptr;
+    std::array<QAction*, 10> MenuLevel{};  // MenuLevel1 .. MenuLevel10
+    QAction* MenuSound = nullptr;
+    QMenu* highscores = nullptr;
+    QAction* TopTen = nullptr;
+    QAction* UploadBestScore = nullptr;
+    QAction* globalhighscores = nullptr;
+    QMenu* menuhelp = nullptr;
+    QAction* menuAbout = nullptr;
+    QAction* help = nullptr;
+
+    // Event handlers and commands.
+    void Form_Resize();
+    void Timer1_Timer();
+    void Form_KeyDown(int16_t key);
+    void Start_Click();
+    void MenuPause_Click();
+    void MenuLevel_Click(int level);
+    void MenuSound_Click();
+    void TopTen_Click();
+    void Exit_Click();
+    void SaveSettings();
+
+    // The status bar's designed width in pixels.
+    static constexpr int kStatusBarWidth = 65;
+
+  public slots:
+    // Web and help entries; their dialogs hook in here.
+    void UploadBestScore_Click();
+    void globalhighscores_Click();
+    void menuAbout_Click();
+    void help_Click();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Plays cues unless a repaint asks for silence.
+    class CueGate : public frame::SoundSink {
+      public:
+        explicit CueGate(frame::SoundSink& target) : m_target(target) {}
+        void PlaySoundCue(int n) override {
+            if (!muted) m_target.PlaySoundCue(n);
+        }
+        bool muted = false;
+
+      private:
+        frame::SoundSink& m_target;
+    };
+
+    void Form_Load();
+    void InitGame();
+    void CreateControls();
+    void CreateMenus();
+    void RestoreWindowSize();
+    QLabel* MakeLabel(QWidget* parent, const QString& text, int top, int height, int pixelSize, bool heading,
+                      Qt::Alignment alignment);
+    void ShowNumber(QLabel* label, int64_t value);
+
+    // GameView
+    void DrawCell(int16_t x, int16_t y, int32_t colour) override;
+    void EraseRow(int16_t y) override;
+    void PaintNextBlock() override;
+    void ShowScore(int32_t score) override;
+    void ShowLevel(int16_t level) override;
+    void ShowLines(int16_t rows) override;
+    void ShowMessage(const QString& text) override;
+    void SetTimerInterval(int16_t milliseconds) override;
+    void SetTimerEnabled(bool enabled) override;
+    void SetPauseChecked(bool checked) override;
+    void FocusPit() override;
+    void SaveName() override;
+    void GameOver(int32_t score, int16_t startLevel, int16_t endLevel) override;
+
+    FormPlunkoHooks m_hooks;
+    frame::SoundCues m_cues;
+    CueGate m_cueGate;
+    Game m_game;
+    std::unique_ptr<scores::HighScores> m_scores;
+    frame::Options m_options;
+    frame::DrawSurface* m_frame = nullptr;  // the window's own drawing surface behind pit and status bar
+    Layout m_layout;
+    bool m_inTick = false;
+    bool m_saved = false;
 };
 
 }  // namespace vantorel

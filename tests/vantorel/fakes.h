@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <deque>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "vantorel/game.h"
+
+namespace vantorel::test {
+
+// Records the cues asked for.
+struct RecordingSink : frame::SoundSink {
+    std::vector<int> cues;
+    void PlaySoundCue(int n) override { cues.push_back(n); }
+};
+
+// Remembers the colour number last drawn in every cell and everything else the game shows.
+struct FakeView : GameView {
+    std::array<std::array<int32_t, kRows + 1>, kColumns + 1> screen{};  // [x][y]
+    int draws = 0;
+    std::vector<int16_t> erasedRows;
+    int nextPaints = 0;
+    int32_t score = 0;
+    int16_t level = 0;
+    int16_t lines = 0;
+    QString message;
+    int16_t interval = 0;
+    bool timerEnabled = true;
+    bool pauseChecked = false;
+    int focusCalls = 0;
+    int saveNames = 0;
+    struct Over {
+        int32_t score;
+        int16_t startLevel;
+        int16_t endLevel;
+    };
+    std::vector<Over> gameOvers;
+
+    void DrawCell(int16_t x, int16_t y, int32_t colour) override {
+        ++draws;
+        if (x >= 0 && x <= kColumns && y >= 0 && y <= kRows) screen[x][y] = colour;
+    }
+    void EraseRow(int16_t y) override { erasedRows.push_back(y); }
+    void PaintNextBlock() override { ++nextPaints; }
+    void ShowScore(int32_t s) override { score = s; }
+    void ShowLevel(int16_t l) override { level = l; }
+    void ShowLines(int16_t r) override { lines = r; }
+    void ShowMessage(const QString& text) override { message = text; }
+    void SetTimerInterval(int16_t ms) override { interval = ms; }
+    void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
+    void SetPauseChecked(bool checked) override { pauseChecked = checked; }
+    void FocusPit() override { ++focusCalls; }
+    void SaveName() override { ++saveNames; }
+    void GameOver(int32_t s, int16_t startLevel, int16_t endLevel) override {
+        gameOvers.push_back({s, startLevel, endLevel});
+    }
+};
+
+// Random numbers from a script; 0 once it runs dry.
+struct ScriptedRandom {
+    std::shared_ptr<std::deque<double>> values = std::make_shared<std::deque<double>>();
+    RandomSource Source() const {
+        auto v = values;
+        return [v] {
+            if (v->empty()) return 0.0;
+            const double r = v->front();
+            v->pop_front();
+            return r;
+        };
+    }
+    // The three draws of NextBlock: colour n (1 red, 2 yellow, 3 blue), shape s (0..7), kinds t (0..3).
+    void QueuePiece(int n, int s, int t) const {
+        values->push_back((n - 1 + 0.5) / 3);
+        values->push_back((s + 0.5) / 8);
+        values->push_back((t + 0.5) / 4);
+    }
+};
+
+struct SquareSpec {
+    int i;
+    int j;
+    int16_t kind;
+};
+
+// Puts a falling piece into the pit directly.
+inline void SetFalling(Pit& pit, std::initializer_list<SquareSpec> squares, int32_t colour, int x, int y) {
+    pit.falling = Matrix{};
+    for (const SquareSpec& s : squares)
+        pit.falling[s.i][s.j] = s.kind;
+    pit.fallingColour = colour;
+    pit.fallingPosition = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+    pit.previousPosition = {0, 0};
+}
+
+// One row down, as a tick does it.
+inline bool StepDown(Pit& pit) {
+    pit.previousPosition = pit.fallingPosition;
+    ++pit.fallingPosition.y;
+    return pit.MoveFallingBlock();
+}
+
+inline void FillRow(Pit& pit, int y, int16_t kind, int32_t colour) {
+    for (int x = 1; x <= kColumns; ++x)
+        pit.SetCell(x, y, kind, colour);
+}
+
+}  // namespace vantorel::test

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "vantorel/pit.h"
+
+namespace vantorel {
+
+enum class GameState : int32_t { Stopped = 0, Spawn = 2, Falling = 3, Landed = 4, RowsErased = 5, Idle = 6 };
+
+// Key codes the game reacts to.
+enum KeyCode : int16_t {
+    kKeyEnter = 13,
+    kKeyCtrl = 17,
+    kKeyLeft = 37,
+    kKeyUp = 38,
+    kKeyRight = 39,
+    kKeyDown = 40,
+    kKeyInsert = 45,
+};
+
+inline constexpr int16_t kFirstInterval = 688;       // ms, before the first level
+inline constexpr int16_t kRowsErasedInterval = 250;  // ms the erased rows stay black
+inline constexpr int16_t kRowsPerLevel = 15;
+
+// Everything the game shows or controls outside the pit grids: the window implements it, tests record it.
+class GameView : public PitView {
+  public:
+    // Paints row y of the pit black.
+    virtual void EraseRow(int16_t y) = 0;
+    // Draws the next piece in the status bar.
+    virtual void PaintNextBlock() = 0;
+    virtual void ShowScore(int32_t score) = 0;
+    virtual void ShowLevel(int16_t level) = 0;
+    virtual void ShowLines(int16_t rows) = 0;
+    // Shows a text over the pit; "" hides the message.
+    virtual void ShowMessage(const QString& text) = 0;
+    virtual void SetTimerInterval(int16_t milliseconds) = 0;
+    virtual void SetTimerEnabled(bool enabled) = 0;
+    virtual void SetPauseChecked(bool checked) = 0;
+    virtual void FocusPit() = 0;
+    // Commits a high-score name still being typed.
+    virtual void SaveName() = 0;
+    // A game ended: offer the score to the local table, show the best score, ask for a name.
+    virtual void GameOver(int32_t score, int16_t startLevel, int16_t endLevel) = 0;
+};
+
+// The game: state machine driven by the clock, keys, rows, levels and score.
+class Game {
+  public:
+    Game(GameView& view, frame::SoundSink& sound, RandomSource random);
+
+    Pit& pit() { return m_pit; }
+    const Pit& pit() const { return m_pit; }
+
+    void TimerHandler();
+    // Form_KeyDown's game part: Enter starts a new game, the piece keys act while a piece falls.
+    void KeyDown(int16_t key);
+    // The "&Start" command: only when no game runs.
+    void Start();
+    void NewGame();
+    void ResetGame();
+    void NextLevel();
+    void AddScore(int16_t points);
+    void StepDown();
+    void DropBlock();
+    void EraseRow();
+    void Pack();
+    void SetPaused(bool paused);
+    void ShowMessage(const QString& text);
+
+    // Tick interval reached after one more level from `interval` at level `level`; unchanged above 20.
+    static int16_t LevelInterval(int16_t interval, int16_t level);
+
+    GameState state = GameState::Idle;
+    bool firstPieceDue = false;
+    bool paused = false;
+    int32_t score = 0;
+    int16_t level = 0;
+    int16_t rows = 0;
+    int16_t rowsThisLanding = 0;
+    int16_t lastErasedRow = 0;
+    bool gapFlag = false;
+    int16_t startLevel = 1;
+    int16_t gameStartLevel = 1;
+    int16_t tickInterval = kFirstInterval;
+
+  private:
+    void Spawn();
+    void Landed();
+    void RowsErased();
+
+    GameView& m_view;
+    frame::SoundSink& m_sound;
+    Pit m_pit;
+};
+
+}  // namespace vantorel
