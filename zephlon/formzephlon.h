@@ -1,9 +1,205 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPixmap>
+#include <array>
+#include <functional>
+#include <memory>
 
-class FormZephlon : public QMainWindow {
+#include "frame/options.h"
+#include "frame/settingsstore.h"
+#include "frame/soundcues.h"
+#include "zephlon/engine.h"
+#include "zephlon/renderer.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace frame {
+class DrawSurface;
+}
+
+// The Zephlon main window: menus, play area, status bar, message panel and sprites. It reads the options at
+// start, drives the engine from its clocks, keys, mouse and menus, and writes the options at close.
+class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     Q_OBJECT
-public:
-    explicit FormZephlon(QWidget* parent = nullptr);
+  public:
+    explicit FormZephlon(QWidget* parent = nullptr, std::unique_ptr<zephlon::RandomSource> random = nullptr,
+                         std::unique_ptr<frame::CueBackend> sound = nullptr);
+    ~FormZephlon() override;
+
+    zephlon::ZephlonEngine& Engine() { return *m_engine; }
+    frame::SoundCues& Sound() { return *m_sound; }
+    frame::SettingsStore& Settings() { return *m_settings; }
+    const frame::Options& Options() const { return m_options; }
+
+    // Answers a Yes/No question; the default shows a message box. Tests put their answer here.
+    using Asker = std::function<bool(const QString& question)>;
+    void SetAsker(Asker asker) { m_asker = std::move(asker); }
+
+    // Key codes of the keyboard commands.
+    enum KeyCode : int {
+        kKeyEnter = 13,
+        kKeyCtrl = 17,
+        kKeyLeft = 37,
+        kKeyUp = 38,
+        kKeyRight = 39,
+        kKeyDown = 40,
+        kKeyInsert = 45,
+        kKeyP = 'P',
+        kKeyQ = 'Q',
+        kKeyR = 'R',
+        kKeyS = 'S',
+    };
+    void Form_KeyDown(int keyCode);
+    // A clock tick: one engine step, only while this window is the active window.
+    void Timer1_Timer();
+    void Form_Resize();
+    void LayoutMessage();
+    void SaveSettings();
+
+    // Menu helpers.
+    void UpdateLevelMenu();
+    void UncheckLevelMenu();
+    void UncheckColourMenu();
+    void LockModeMenu();
+    void UnlockModeMenu();
+
+    // Seams for the high-score code.
+    // Runs one second after a game ended.
+    void OnGameOverTimer();
+    // Commits a high-score name still being typed; runs first when a game starts and when the window closes.
+    void CommitPendingName() override;
+
+    // ---- ZephlonView ----
+    int CellSize() const override { return m_cellSize; }
+    int NextBoxWidth() const override;
+    void DrawCell(const zephlon::CellDrawing& cell) override;
+    void DrawPipe(const zephlon::PipeDrawing& pipe) override;
+    void ClearNextBox() override;
+    void HideFallingSprite() override;
+    void SetLaserBombVisible(bool visible) override;
+    void PlaceBlinkBlock(int column, int row) override;
+    void SetBlinkBlockVisible(bool visible) override;
+    void ShowMessage(const QString& text, int fontSize) override;
+    void SetLabel(zephlon::StatusLabel label, const QString& text) override;
+    void StartClock(int intervalMs) override;
+    void StopClock() override;
+    void SetBlinkTimer(bool on) override;
+    void SetLaserBombTimer(bool on) override;
+    void StartGameOverTimer() override;
+    void SetMenuReplayEnabled(bool enabled) override;
+    void SetMenuStopEnabled(bool enabled) override;
+    void SetModeMenuLocked(bool locked) override;
+    void SetPauseChecked(bool checked) override;
+    void RefreshLevelMenu() override;
+    void FocusPlayArea() override;
+    void ShowInstructions() override;
+    int32_t BestStoredScore(int32_t mode) override;
+
+    // Controls, by their design names.
+    frame::DrawSurface* PictureBg = nullptr;
+    frame::DrawSurface* PictureStatusBar = nullptr;
+    frame::DrawSurface* PictureNext = nullptr;
+    frame::DrawSurface* PictureMessage = nullptr;
+    frame::DrawSurface* PictureBlock = nullptr;
+    frame::DrawSurface* PictureLaserBomb = nullptr;
+    frame::DrawSurface* PictureBlinkBlock = nullptr;
+    QLabel* LabelMessage = nullptr;
+    QLabel* ImageMessage = nullptr;
+    QLabel* LabelNextHead = nullptr;
+    QLabel* LabelScoreHead = nullptr;
+    QLabel* LabelScore = nullptr;
+    QLabel* LabelLevelHead = nullptr;
+    QLabel* LabelLevel = nullptr;
+    QLabel* LabelBlocksHead = nullptr;
+    QLabel* LabelBlocks = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* LabelHiScoreHead = nullptr;
+    QLabel* LabelHiScore = nullptr;
+    QLabel* LabelBW0 = nullptr;
+    QLabel* LabelBW = nullptr;
+    QWidget* LineBW = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* TimerBlinkBlock = nullptr;
+    QTimer* TimerLaserBomb = nullptr;
+    QTimer* TimerGameOver = nullptr;
+
+    QAction* StartOriginal = nullptr;
+    QAction* MenuOriginal = nullptr;
+    QAction* MenuPuzzle = nullptr;
+    QAction* MenuReplay = nullptr;
+    QAction* MenuPause = nullptr;
+    QAction* MenuStop = nullptr;
+    QAction* Exit = nullptr;
+    std::array<QAction*, 10> MenuLevel{};
+    std::array<QAction*, 5> MenuColour{};
+    QAction* MenuKeyBoard = nullptr;
+    QAction* MenuMouse = nullptr;
+    QAction* MenuSound = nullptr;
+    QAction* ScoreServer = nullptr;
+    QAction* TopTen = nullptr;
+    QAction* UploadBestScore = nullptr;
+    QAction* globalhighscores = nullptr;
+    QAction* menuAbout = nullptr;
+    QAction* MenuGamePlay = nullptr;
+    QAction* MenuKeyControl = nullptr;
+    QAction* MenuScoring = nullptr;
+
+    // The picture the message panel shows for the logo token.
+    static QPixmap LogoPicture(int maxWidth);
+
+  public slots:
+    void StartOriginal_Click();
+    void MenuOriginal_Click();
+    void MenuPuzzle_Click();
+    void MenuReplay_Click();
+    void MenuPause_Click();
+    void MenuStop_Click();
+    void Exit_Click();
+    void MenuLevel_Click(int n);
+    void MenuColour_Click(int n);
+    void MenuKeyBoard_Click();
+    void MenuMouse_Click();
+    void MenuSound_Click();
+    // Filled in by the high-score, web and dialog code.
+    void ScoreServer_Click();
+    void TopTen_Click();
+    void UploadBestScore_Click();
+    void globalhighscores_Click();
+    void ShowAbout();
+    void ShowKeyControl();
+    void ShowScoring();
+    void LabelBW_Click();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Form_Load();
+    void BuildMenus();
+    void BuildControls();
+    void InitGame();
+    void PlayAreaMousePress(Qt::MouseButton button);
+    void PlayAreaDoubleClick(Qt::MouseButton button);
+    void PlayAreaMouseMove(int x);
+    void DrawShading(QPainter& painter);
+    frame::DrawSurface* SurfaceFor(zephlon::DrawTarget target);
+
+    std::unique_ptr<zephlon::RandomSource> m_random;
+    std::unique_ptr<frame::SoundCues> m_sound;
+    std::unique_ptr<frame::SettingsStore> m_settings;
+    std::unique_ptr<zephlon::ZephlonEngine> m_engine;
+    frame::Options m_options;
+    Asker m_asker;
+    QWidget* m_central = nullptr;
+    zephlon::Layout m_layout;
+    int m_cellSize = 34;
+    bool m_showingLogo = false;
+    bool m_inTick = false;
+    bool m_settingsSaved = false;
 };
