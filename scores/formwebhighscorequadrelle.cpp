@@ -29,6 +29,7 @@ FormWebHighscore::FormWebHighscore(QString& webServer, RandomSource random, Glob
     Label1 = new QLabel(QStringLiteral("Score Server:"), this);
     TextWebServer = new QLineEdit(this);
     TextWebServer->setMaxLength(512);
+    TextWebServer->setMinimumWidth(260);
     Command2 = new QPushButton(QStringLiteral("Go"), this);
     Combo1 = new QComboBox(this);
     Combo1->addItems({QStringLiteral("Today's"), QStringLiteral("This week's"),
