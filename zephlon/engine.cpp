@@ -27,6 +27,21 @@ int16_t SecondsTableInterval(const double* table, int index) {
     return static_cast<int16_t>(std::lround(table[index] / 10.0 * 1000.0));
 }
 
+// The engine's own drawing, sound and scoring, handed to the line-up and puzzle functions.
+PlayEffects EffectsOf(ZephlonEngine& e) {
+    PlayEffects fx;
+    fx.drawLaserPipe = [&e](const CLaserTask& t, bool has2, bool has4) {
+        e.DrawPipe(t.column, t.row, t.bit, t.half, 2, has2, has4);
+    };
+    fx.drawCell = [&e](int16_t c, int16_t r, int16_t value, int16_t part, int16_t style) {
+        e.DrawCell(c, r, value, DrawTarget::PlayArea, part, style);
+    };
+    fx.playSoundCue = [&e](int cue) { e.PlaySoundCue(cue); };
+    fx.addScore = [&e](int16_t points) { e.AddScore(points); };
+    fx.showBlocks = [&e](int16_t blocks) { e.View().SetLabel(StatusLabel::Blocks, QString::number(blocks)); };
+    return fx;
+}
+
 }  // namespace
 
 ClockRandom::ClockRandom() : m_engine(ClockSeed()) {}
@@ -273,9 +288,25 @@ void ZephlonEngine::TimerLaserBomb_Timer() {
 // ---------------------------------------------------------------------------------------------------------------
 // Steps
 
+// One placed garbage block per tick; the saved board supplies the blocks while a level is replayed.
 void ZephlonEngine::GarbageStep() {
-    // Filled in by the line-up code: one garbage cell per tick. Until then the garbage is empty.
-    FinishGarbage();
+    GarbageBuilder builder;
+    builder.column = garbageColumn;
+    builder.row = garbageRow;
+    builder.first = garbageFirst;
+    builder.last = garbageLast;
+    const auto result = builder.Step(
+        board, savedBoard, level, ReplayingSavedLevel(),
+        [this] {
+            NextBlock(false);
+            return nextValue;
+        },
+        EffectsOf(*this));
+    garbageColumn = builder.column;
+    garbageRow = builder.row;
+    garbageFirst = builder.first;
+    garbageLast = builder.last;
+    if (result == GarbageBuilder::Result::Complete) FinishGarbage();
 }
 
 void ZephlonEngine::SpawnStep() {
@@ -338,8 +369,10 @@ void ZephlonEngine::LandedStep() {
 }
 
 void ZephlonEngine::LaserStep() {
-    // Filled in by the line-up code: one step of the beams and erase passes. Without tasks the lasers are
-    // over.
+    if (zephlon::LaserStep(laserStep, laserTasks, board, marksFirst, marksSecond, demoRunning,
+                           EffectsOf(*this)))
+        return;
+    // No segment left at this step: the lasers are over.
     blinkSuppress = false;
     StartNewTimer(0);
     gameState = kDestruction;
@@ -418,18 +451,28 @@ void ZephlonEngine::DemoStep() {
 }
 
 // ---------------------------------------------------------------------------------------------------------------
-// Filled in by the line-up code
+// Line-ups, destruction, gravity, bomb and puzzle levels
+
+CellPos ZephlonEngine::BlinkingCell() const {
+    if (gameMode != kPuzzle || blinkColumn == 0) return {};
+    return {blinkColumn, blinkRow};
+}
+
+bool ZephlonEngine::ReplayingSavedLevel() const {
+    // A level that never finished its garbage has nothing saved to replay: it is built afresh.
+    return replay && savedLevel == level && savedBlinkColumn != 0;
+}
 
 bool ZephlonEngine::LineUpCheck() {
-    laserTasks.clear();
-    blinkSuppress = false;
-    return false;
+    LineUpResult found = CheckLineUps(board, BlinkingCell());
+    laserTasks = std::move(found.tasks);
+    blinkSuppress = found.blinkSuppress;
+    return !laserTasks.empty();
 }
 
 void ZephlonEngine::StartBombBlast() {
-    emptiedCells.clear();
-    board(column, row) = 0;
-    emptiedCells.push_back(CEmptyBlock{column, row, false});
+    emptiedCells =
+        BombBlast(board, column, row, BlinkingCell(), blocksCounter, chainCounter, EffectsOf(*this));
     phase = 1;
     fallingValue = 0;
     StartNewTimer(0);
@@ -437,10 +480,17 @@ void ZephlonEngine::StartBombBlast() {
     gameState = kBombBlast;
 }
 
-void ZephlonEngine::DestroyEmptiedBlocks() {}
+void ZephlonEngine::DestroyEmptiedBlocks() {
+    emptiedCells = DestroyEmptyBlocks(board, blocksCounter, chainCounter, demoRunning, EffectsOf(*this));
+}
 
 bool ZephlonEngine::Pack() {
-    return false;
+    const bool moved = PackBoard(board);
+    if (moved) {
+        RedrawBoard();
+        PlaySoundCue(0);  // the fall sounds like a landing
+    }
+    return moved;
 }
 
 void ZephlonEngine::InitGarbage() {
@@ -456,9 +506,11 @@ void ZephlonEngine::FinishGarbage() {
     blinkRow = 10;
     garbageColumn = 0;
     garbageRow = 0;
-    blinkColumn = replay ? savedBlinkColumn : 4;
+    blinkColumn =
+        ReplayingSavedLevel() ? savedBlinkColumn : ChooseBlinkingColumn(board, [this] { return Random(); });
     savedBoard = board;
     savedBlinkColumn = blinkColumn;
+    savedLevel = level;
     replay = false;
     NextBlock(true);
     newLevel = false;
@@ -467,7 +519,21 @@ void ZephlonEngine::FinishGarbage() {
     gameState = kLanded;
 }
 
-void ZephlonEngine::LevelCompletionTest() {}
+void ZephlonEngine::LevelCompletionTest() {
+    if (!HitsCell(emptiedCells, {blinkColumn, blinkRow})) return;
+    AddScore(1000);
+    PlaySoundCue(5);
+    ShowMessage(QStringLiteral("Level Completed\r\n\r\n\r\n") + PressText(), 13);
+    SetBlinkBlockVisible(false);
+    SetBlinkTimer(false);
+    StartNewTimer(0);
+    gameState = kLevelDone;
+    downKeyLock = false;
+    if (maxLevelPuzzle < level + 1) {
+        maxLevelPuzzle = static_cast<int16_t>(level + 1);
+        m_view.RefreshLevelMenu();
+    }
+}
 
 // ---------------------------------------------------------------------------------------------------------------
 // Board

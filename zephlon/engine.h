@@ -8,6 +8,8 @@
 
 #include "frame/soundsink.h"
 #include "zephlon/board.h"
+#include "zephlon/lineups.h"
+#include "zephlon/puzzle.h"
 
 namespace zephlon {
 
@@ -185,6 +187,7 @@ class ZephlonEngine {
     int16_t blinkColumn = 0;
     int16_t blinkRow = 0;
     int16_t savedBlinkColumn = 0;
+    int16_t savedLevel = 0;  // the level whose garbage savedBoard holds
     bool blinkSuppress = false;
     int32_t phase = 1;  // animation phase of destruction and bomb blast
     int16_t laserStep = 0;
@@ -241,14 +244,16 @@ class ZephlonEngine {
     void BombBlastStep();    // state 8
     void DemoStep();         // state 9
 
-    // Filled in by the line-up code; until then they behave as a board that never lines up.
-    bool LineUpCheck();           // true when at least one run was found (tasks in laserTasks)
-    void StartBombBlast();        // a landed bomb; ends in state 8
-    void DestroyEmptiedBlocks();  // destruction phase 1: fills emptiedCells and scores
-    bool Pack();                  // gravity; true when a block moved
-    void InitGarbage();           // starts building a puzzle level's garbage
-    void FinishGarbage();         // the garbage is complete
-    void LevelCompletionTest();   // after a destruction in Puzzle mode
+    // Line-ups, destruction, gravity, bomb and puzzle levels, over the functions of lineups.h and puzzle.h.
+    bool LineUpCheck();                // true when at least one run was found (tasks in laserTasks)
+    void StartBombBlast();             // a landed bomb; ends in state 8
+    void DestroyEmptiedBlocks();       // destruction phase 1: fills emptiedCells and scores
+    bool Pack();                       // gravity; true when a block moved
+    void InitGarbage();                // starts building a puzzle level's garbage
+    void FinishGarbage();              // the garbage is complete
+    void LevelCompletionTest();        // after a destruction in Puzzle mode
+    CellPos BlinkingCell() const;      // none outside Puzzle mode
+    bool ReplayingSavedLevel() const;  // a replay of the level whose garbage is saved
 
     // ---- board ----
     void NextBlock(bool allowBomb);

@@ -16,7 +16,7 @@ struct RunTracker {
     int16_t startColumn = 0;
     int16_t startRow = 0;
 
-    void Visit(LineUpCheck& check, int16_t& number, int16_t value, int16_t column, int16_t row, bool last,
+    void Visit(LineUpResult& check, int16_t& number, int16_t value, int16_t column, int16_t row, bool last,
                CellPos blink) {
         const bool carries = (value & bit) != 0;
         if (carries) {
@@ -38,8 +38,8 @@ struct RunTracker {
 
 }  // namespace
 
-void CreateLaserRun(LineUpCheck& check, int16_t number, int16_t startColumn, int16_t startRow, int16_t length,
-                    int16_t bit, CellPos blink) {
+void CreateLaserRun(LineUpResult& check, int16_t number, int16_t startColumn, int16_t startRow,
+                    int16_t length, int16_t bit, CellPos blink) {
     const bool horizontal = bit == kPipe2 || bit == kPipe4;
     for (int pass = 0; pass <= 1; ++pass) {
         for (int b = 0; b < 2 * length; ++b) {
@@ -58,8 +58,8 @@ void CreateLaserRun(LineUpCheck& check, int16_t number, int16_t startColumn, int
     }
 }
 
-LineUpCheck CheckLineUps(const Grid& board, CellPos blink) {
-    LineUpCheck check;
+LineUpResult CheckLineUps(const Grid& board, CellPos blink) {
+    LineUpResult check;
     int16_t number = 0;
     for (int16_t row = 1; row <= kRows; ++row) {
         RunTracker first{kPipe2}, second{kPipe4};

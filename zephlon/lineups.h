@@ -38,7 +38,7 @@ inline int16_t ChainPoints(int16_t k) {
 }
 
 // The tasks of one line-up check, in the order they are processed.
-struct LineUpCheck {
+struct LineUpResult {
     std::vector<CLaserTask> tasks;
     bool blinkSuppress = false;  // a run crosses the blinking block: it stays hidden until the lasers end
 };
@@ -46,11 +46,11 @@ struct LineUpCheck {
 // Appends the beam then the erase tasks of one run. Runs start one step apart (run n begins at step n), the
 // beam crosses half a cell per step from the left (or top) end, and the erase pass follows the run's own
 // beam.
-void CreateLaserRun(LineUpCheck& check, int16_t number, int16_t startColumn, int16_t startRow, int16_t length,
-                    int16_t bit, CellPos blink = {});
+void CreateLaserRun(LineUpResult& check, int16_t number, int16_t startColumn, int16_t startRow,
+                    int16_t length, int16_t bit, CellPos blink = {});
 
 // Searches rows for bits 2 and 4, then columns for bits 8 and 16: maximal runs of three or more cells.
-LineUpCheck CheckLineUps(const Grid& board, CellPos blink = {});
+LineUpResult CheckLineUps(const Grid& board, CellPos blink = {});
 
 // One laser step: the counter advances and every task of that step is processed in order. Returns false when
 // no task had the step, i.e. the lasers are over.

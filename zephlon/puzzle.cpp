@@ -1,5 +1,7 @@
 #include "zephlon/puzzle.h"
 
+#include "zephlon/engine.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -7,11 +9,6 @@
 namespace zephlon {
 
 namespace {
-
-constexpr std::array<int16_t, 30> kGarbageRows = {1, 2, 3, 3, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5,
-                                                  5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
-constexpr std::array<int16_t, 30> kTopGarbageWidth = {5, 3, 3, 5, 3, 5, 7, 3, 5, 7, 7, 7, 7, 7, 7,
-                                                      7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7};
 
 // A pathological random source could refuse every block forever; after this many draws the cell turns to
 // concrete, which never lines up.
@@ -26,8 +23,8 @@ bool AllCarry(int16_t a, int16_t b, int16_t c, int16_t bit) {
 GarbageExtent GarbageExtentFor(int16_t level) {
     const int i = std::clamp(level - 1, 0, 19);
     GarbageExtent e;
-    e.rows = level >= 11 ? int16_t{5} : kGarbageRows[static_cast<size_t>(i)];
-    const int w = kTopGarbageWidth[static_cast<size_t>(i)];
+    e.rows = level >= 11 ? int16_t{5} : kGarbageRows[i];
+    const int w = kTopGarbageWidth[i];
     e.topFirst = static_cast<int16_t>(std::lround((7 - w) / 2.0 + 1));
     e.topLast = static_cast<int16_t>(8 - e.topFirst);
     return e;
@@ -87,14 +84,6 @@ int16_t ChooseBlinkingColumn(const Grid& board, const RandomFn& random) {
     for (int16_t c : order)
         if (board(c, kRows) & (kPipe2 | kPipe4)) return c;
     return static_cast<int16_t>(std::lround(random() + 3));
-}
-
-void FinishGarbage(const Grid& board, PuzzleLevelState& puzzle, const RandomFn& random) {
-    puzzle.blink.row = kRows;
-    puzzle.blink.column = puzzle.replay ? puzzle.savedBlinkColumn : ChooseBlinkingColumn(board, random);
-    puzzle.savedBoard = board;
-    puzzle.savedBlinkColumn = puzzle.blink.column;
-    puzzle.replay = false;
 }
 
 }  // namespace zephlon

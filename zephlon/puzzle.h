@@ -48,14 +48,4 @@ class GarbageBuilder {
 // track, else 3 or 4 at random.
 int16_t ChooseBlinkingColumn(const Grid& board, const RandomFn& random);
 
-// The bookkeeping of a finished garbage: blinking block chosen (or taken from the saved column when
-// replaying), the board saved for a replay, the replay flag cleared.
-struct PuzzleLevelState {
-    Grid savedBoard;
-    CellPos blink;
-    int16_t savedBlinkColumn = 0;
-    bool replay = false;
-};
-void FinishGarbage(const Grid& board, PuzzleLevelState& puzzle, const RandomFn& random);
-
 }  // namespace zephlon

@@ -103,14 +103,14 @@ class TestLineUps : public QObject {
     void runsFound() {
         QFETCH(QString, board);
         QFETCH(QString, runs);
-        const LineUpCheck check = CheckLineUps(Board(board));
+        const LineUpResult check = CheckLineUps(Board(board));
         QCOMPARE(RunsOf(check.tasks), runs);
         QVERIFY(!check.blinkSuppress);
     }
 
     void runNumberingIsExact() {
         // Second run found, vertical, three cells from (3, 5): beam from step 2, erase right after it.
-        LineUpCheck check;
+        LineUpResult check;
         CreateLaserRun(check, 2, 3, 5, 3, kPipe8);
         QStringList got;
         for (const CLaserTask& t : check.tasks)
@@ -151,7 +151,7 @@ class TestLineUps : public QObject {
         Grid board = Board("111....");
         Marks marks;
         Recorder rec;
-        const LineUpCheck check = CheckLineUps(board);
+        const LineUpResult check = CheckLineUps(board);
         QCOMPARE(RunLasers(board, marks, check.tasks, rec, false), 12);
         QCOMPARE(rec.beams, 6);
         QCOMPARE(rec.cells.size(), 6);  // one partial redraw per erase task
