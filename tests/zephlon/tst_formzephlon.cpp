@@ -1,0 +1,375 @@
+#include <QAction>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "frame/drawsurface.h"
+#include "frame/settingsstore.h"
+#include "tests/zephlon/enginekit.h"
+#include "zephlon/formzephlon.h"
+
+using namespace zephlon_test;
+
+namespace {
+
+class SilentBackend : public frame::CueBackend {
+  public:
+    void Play(int) override {}
+};
+
+std::unique_ptr<FormZephlon> MakeWindow() {
+    auto w = std::make_unique<FormZephlon>(nullptr, std::make_unique<ScriptedRandom>(),
+                                           std::make_unique<SilentBackend>());
+    w->SetAsker([](const QString&) {
+        qFatal("unexpected question");
+        return false;
+    });
+    return w;
+}
+
+// Colour of the middle of a board cell, clear of every pipe.
+QColor CellMiddle(FormZephlon& w, int column, int row) {
+    const int s = w.CellSize();
+    return w.PictureBg->Pixel((column - 1) * s + s / 2, (row - 1) * s + s / 2);
+}
+
+void MovePointer(QWidget* widget, const QPoint& at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// An Original game started with Enter, its first block in flight.
+void StartOriginalByKey(FormZephlon& w) {
+    w.MenuOriginal->trigger();
+    QTest::keyClick(&w, Qt::Key_Return);
+    QCOMPARE(w.Engine().gameState, int32_t(kSpawn));
+    w.Engine().TimerHandler();
+    QCOMPARE(w.Engine().gameState, int32_t(kFalling));
+}
+
+}  // namespace
+
+class TestFormZephlon : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_config;
+
+  private slots:
+    void init() {
+        m_config = std::make_unique<QTemporaryDir>();
+        frame::SettingsStore::SetDefaultDirectory(m_config->path());
+    }
+
+    void menuEntries_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("start") << "StartOriginal"
+                               << "&Start" << false << true;
+        QTest::newRow("original") << "MenuOriginal"
+                                  << "&Original Game" << false << true;
+        QTest::newRow("puzzle") << "MenuPuzzle"
+                                << "&Puzzle Game" << true << true;
+        QTest::newRow("replay") << "MenuReplay"
+                                << "&Replay level" << false << false;
+        QTest::newRow("pause") << "MenuPause"
+                               << "&Pause" << false << true;
+        QTest::newRow("stop") << "MenuStop"
+                              << "&Quit Current Game" << false << false;
+        QTest::newRow("exit") << "Exit"
+                              << "&Exit" << false << true;
+        QTest::newRow("level 1") << "MenuLevel1"
+                                 << "&1" << true << true;
+        QTest::newRow("level 2 beyond the puzzle reached") << "MenuLevel2"
+                                                           << "&2" << false << false;
+        QTest::newRow("level 10") << "MenuLevel10"
+                                  << "1&0" << false << false;
+        QTest::newRow("blueberry") << "MenuColour1"
+                                   << "&Blueberry" << false << true;
+        QTest::newRow("lime") << "MenuColour2"
+                              << "&Lime" << true << true;
+        QTest::newRow("grey") << "MenuColour5"
+                              << "&Grey" << false << true;
+        QTest::newRow("keyboard") << "MenuKeyBoard"
+                                  << "&Keyboard" << true << true;
+        QTest::newRow("mouse") << "MenuMouse"
+                               << "&Mouse" << false << true;
+        QTest::newRow("score server") << "ScoreServer"
+                                      << "S&core Server..." << false << true;
+        QTest::newRow("local") << "TopTen"
+                               << "&Local Highscores..." << false << true;
+        QTest::newRow("upload") << "UploadBestScore"
+                                << "&Upload Highscores..." << false << true;
+        QTest::newRow("global") << "globalhighscores"
+                                << "&Global Highscores..." << false << true;
+        QTest::newRow("about") << "menuAbout"
+                               << "&About..." << false << true;
+        QTest::newRow("game play") << "MenuGamePlay"
+                                   << "&Game Play..." << false << true;
+        QTest::newRow("key control") << "MenuKeyControl"
+                                     << "&Key Control..." << false << true;
+        QTest::newRow("scoring") << "MenuScoring"
+                                 << "&Scoring..." << false << true;
+    }
+    // A first run: Puzzle mode, start level 1, colour Lime, keyboard; replay and quit not yet possible.
+    void menuEntries() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(bool, checked);
+        QFETCH(bool, enabled);
+        auto w = MakeWindow();
+        QCOMPARE(w->objectName(), QStringLiteral("FormZephlon"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Zephlon"));
+        auto* action = w->findChild<QAction*>(name);
+        QVERIFY(action);
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->isChecked(), checked);
+        QCOMPARE(action->isEnabled(), enabled);
+    }
+
+    // Enter starts a game; P hides the board behind "Paused" and Enter resumes; Enter in a running game
+    // starts nothing.
+    void keysStartPauseAndResume() {
+        auto w = MakeWindow();
+        w->show();
+        StartOriginalByKey(*w);
+        ZephlonEngine& e = w->Engine();
+        QVERIFY(!w->MenuOriginal->isEnabled());
+        QVERIFY(w->MenuStop->isEnabled());
+        QTest::keyClick(w.get(), Qt::Key_Control);
+        QCOMPARE(e.row, int16_t(10));
+        e.TimerHandler();
+        QVERIFY(e.board(4, 10) != 0);
+        const QColor block = CellMiddle(*w, 4, 10);
+        QCOMPARE(block, ShadeColour(1, 4, kLime));
+        QCOMPARE(w->LabelScore->text(), QStringLiteral("9"));
+
+        QTest::keyClick(w.get(), Qt::Key_P);
+        QVERIFY(e.paused);
+        QVERIFY(w->MenuPause->isChecked());
+        QCOMPARE(CellMiddle(*w, 4, 10), kEmptyCell);
+        QVERIFY(w->PictureMessage->isVisible());
+        QCOMPARE(w->LabelMessage->text(), QStringLiteral("Paused"));
+        QVERIFY(!w->PictureBlock->isVisible());
+
+        QTest::keyClick(w.get(), Qt::Key_Return);
+        QVERIFY(!e.paused);
+        QCOMPARE(CellMiddle(*w, 4, 10), block);
+        QVERIFY(!w->PictureMessage->isVisible());
+        QVERIFY(w->PictureBlock->isVisible());
+
+        const int16_t row = e.row;
+        QTest::keyClick(w.get(), Qt::Key_Return);
+        QCOMPARE(e.gameState, int32_t(kFalling));
+        QCOMPARE(e.row, row);
+        QCOMPARE(e.score, 9);
+    }
+
+    void movementKeys() {
+        auto w = MakeWindow();
+        StartOriginalByKey(*w);
+        ZephlonEngine& e = w->Engine();
+        const int16_t value = e.fallingValue;
+        QTest::keyClick(w.get(), Qt::Key_Left);
+        QCOMPARE(e.column, int16_t(3));
+        QTest::keyClick(w.get(), Qt::Key_Right);
+        QTest::keyClick(w.get(), Qt::Key_Right);
+        QCOMPARE(e.column, int16_t(5));
+        QTest::keyClick(w.get(), Qt::Key_Up);
+        QCOMPARE(e.fallingValue, ZephlonEngine::Rotated(value));
+        QTest::keyClick(w.get(), Qt::Key_Down);
+        QCOMPARE(e.row, int16_t(2));
+        QCOMPARE(e.score, 1);
+        e.downKeyLock = true;
+        QTest::keyClick(w.get(), Qt::Key_Down);
+        QCOMPARE(e.row, int16_t(2));
+        QTest::keyClick(w.get(), Qt::Key_Insert);
+        QCOMPARE(e.row, int16_t(10));
+        QTest::keyClick(w.get(), Qt::Key_Q);
+        QCOMPARE(e.gameState, int32_t(kStopped));
+        QCOMPARE(w->LabelMessage->text(), QStringLiteral("Game Over"));
+        QVERIFY(w->TimerGameOver->isActive());
+        QVERIFY(w->MenuOriginal->isEnabled());
+        QVERIFY(!w->MenuStop->isEnabled());
+    }
+
+    // Under mouse control no key has any effect, P included; under keyboard control no click has any.
+    void controlChoosesKeysOrMouse() {
+        auto w = MakeWindow();
+        StartOriginalByKey(*w);
+        ZephlonEngine& e = w->Engine();
+        w->MenuMouse->trigger();
+        QVERIFY(w->MenuMouse->isChecked());
+        QVERIFY(!w->MenuKeyBoard->isChecked());
+        for (Qt::Key key : {Qt::Key_P, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Control, Qt::Key_Q,
+                            Qt::Key_S, Qt::Key_Return}) {
+            QTest::keyClick(w.get(), key);
+        }
+        QVERIFY(!e.paused);
+        QCOMPARE(e.gameState, int32_t(kFalling));
+        QCOMPARE(e.column, int16_t(4));
+        QCOMPARE(e.row, int16_t(1));
+
+        const int16_t value = e.fallingValue;
+        QTest::mouseClick(w->PictureBg, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(e.fallingValue, ZephlonEngine::Rotated(value));
+        QTest::mouseClick(w->PictureBg, Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(e.row, int16_t(10));
+
+        w->MenuKeyBoard->trigger();
+        const int16_t now = e.fallingValue;
+        QTest::mouseClick(w->PictureBg, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(e.fallingValue, now);
+    }
+
+    // Mouse steering follows the pointer's column; a left double-click turns the block three quarters in all.
+    void mouseSteersAndTurns() {
+        auto w = MakeWindow();
+        w->show();
+        StartOriginalByKey(*w);
+        ZephlonEngine& e = w->Engine();
+        w->MenuMouse->trigger();
+        const int s = w->CellSize();
+        MovePointer(w->PictureBg, QPoint(6 * s + s / 2, s / 2));
+        QCOMPARE(e.column, int16_t(7));
+        MovePointer(w->PictureBg, QPoint(s / 2, 5 * s));
+        QCOMPARE(e.column, int16_t(1));
+        const int16_t value = e.fallingValue;
+        QTest::mouseClick(w->PictureBg, Qt::LeftButton, {}, QPoint(s / 2, 5 * s));
+        QTest::mouseDClick(w->PictureBg, Qt::LeftButton, {}, QPoint(s / 2, 5 * s));
+        int16_t expected = value;
+        for (int i = 0; i < 3; ++i)
+            expected = ZephlonEngine::Rotated(expected);
+        QCOMPARE(e.fallingValue, expected);
+    }
+
+    // A puzzle level waits behind its message; under mouse control a click on the message starts it.
+    void clickOnTheLevelMessageStartsThePuzzle() {
+        auto w = MakeWindow();
+        w->show();
+        ZephlonEngine& e = w->Engine();
+        w->MenuMouse->trigger();
+        w->StartOriginal->trigger();
+        for (int tick = 0; tick < 500 && e.gameState != kWaitStart; ++tick)
+            e.TimerHandler();
+        QCOMPARE(e.gameState, int32_t(kWaitStart));
+        QVERIFY(w->LabelMessage->text().endsWith(QStringLiteral("Click Mouse to Start")));
+        QVERIFY(w->PictureBlinkBlock->isVisible());
+        QTest::mouseClick(w->LabelMessage, Qt::LeftButton);
+        QCOMPARE(e.gameState, int32_t(kSpawn));
+        QVERIFY(!w->PictureMessage->isVisible());
+    }
+
+    // Puzzle start levels beyond the highest level reached cannot be chosen; Original offers all ten.
+    void levelMenuFollowsTheMode() {
+        auto w = MakeWindow();
+        w->Engine().maxLevelPuzzle = 3;
+        w->RefreshLevelMenu();
+        QVERIFY(w->MenuLevel[2]->isEnabled());
+        QVERIFY(!w->MenuLevel[3]->isEnabled());
+        w->MenuLevel[2]->trigger();
+        QCOMPARE(w->Engine().startLevelPuzzle, int16_t(3));
+        QVERIFY(w->MenuLevel[2]->isChecked());
+        QVERIFY(!w->MenuLevel[0]->isChecked());
+        w->MenuOriginal->trigger();
+        for (QAction* a : w->MenuLevel)
+            QVERIFY(a->isEnabled());
+        QVERIFY(w->MenuLevel[0]->isChecked());
+        QVERIFY(!w->MenuLevel[2]->isChecked());
+    }
+
+    // "Start" during a game asks first; No leaves the game as it was.
+    void startAsksDuringAGame() {
+        auto w = MakeWindow();
+        StartOriginalByKey(*w);
+        ZephlonEngine& e = w->Engine();
+        e.AddScore(120);
+        QStringList asked;
+        bool answer = false;
+        w->SetAsker([&](const QString& q) {
+            asked << q;
+            return answer;
+        });
+        w->StartOriginal->trigger();
+        QCOMPARE(asked, QStringList{QStringLiteral("Are you sure you want to start a new game")});
+        QCOMPARE(e.score, 120);
+        QCOMPARE(e.gameState, int32_t(kFalling));
+        answer = true;
+        w->StartOriginal->trigger();
+        QCOMPARE(e.score, 0);
+        QCOMPARE(e.gameState, int32_t(kSpawn));
+    }
+
+    // The clock advances the game only while the main window is the active window.
+    void ticksOnlyWhileActive() {
+        auto w = MakeWindow();
+        w->show();
+        StartOriginalByKey(*w);
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QTRY_COMPARE(QApplication::activeWindow(), &other);
+        w->Timer1_Timer();
+        QCOMPARE(w->Engine().row, int16_t(1));
+        QApplication::setActiveWindow(w.get());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w.get()));
+        w->Timer1_Timer();
+        QCOMPARE(w->Engine().row, int16_t(2));
+        QCOMPARE(w->Timer1->timerType(), Qt::PreciseTimer);
+        QCOMPARE(w->Timer1->interval(), 380);
+    }
+
+    // The window never shrinks below its minimum, and the play area keeps whole even cells beside the status
+    // bar.
+    void layoutFollowsTheWindow() {
+        auto w = MakeWindow();
+        w->setWindowState(Qt::WindowNoState);
+        w->show();
+        w->resize(200, 150);
+        QCOMPARE(w->size(), QSize(385, 435));
+        w->resize(700, 900);
+        QTRY_COMPARE(w->size(), QSize(700, 900));
+        const int s = w->CellSize();
+        QCOMPARE(s % 2, 0);
+        QCOMPARE(w->PictureBg->size(), QSize(7 * s, 10 * s));
+        QCOMPARE(w->PictureStatusBar->geometry().left(), w->PictureBg->geometry().right() + 1);
+        QCOMPARE(w->PictureStatusBar->height(), 10 * s);
+        QCOMPARE(w->PictureNext->geometry(), QRect(2, 30, 62, 63));
+        QCOMPARE(w->LabelHiScore->geometry(), QRect(0, 291, 57, 17));
+    }
+
+    // Options changed from the menus are written at close and come back at the next start.
+    void optionsSurviveARestart() {
+        {
+            auto w = MakeWindow();
+            QVERIFY(w->windowState() & Qt::WindowMaximized);
+            w->MenuOriginal->trigger();
+            w->MenuColour[3]->trigger();
+            w->MenuMouse->trigger();
+            w->MenuLevel[6]->trigger();
+            QVERIFY(w->close());
+        }
+        {
+            frame::SettingsStore store(QStringLiteral("Zephlon"));
+            QCOMPARE(store.ReadSetting(frame::kOptionsSection, QStringLiteral("gameMode"), {}),
+                     QStringLiteral("0"));
+            QCOMPARE(store.ReadSetting(frame::kOptionsSection, QStringLiteral("FirstTime"), {}),
+                     QStringLiteral("No"));
+            QCOMPARE(store.ReadSetting(frame::kOptionsSection, QStringLiteral("StartLevel"), {}),
+                     QStringLiteral("7"));
+        }
+        auto w = MakeWindow();
+        QVERIFY(w->MenuOriginal->isChecked());
+        QVERIFY(w->MenuColour[3]->isChecked());
+        QVERIFY(!w->MenuColour[1]->isChecked());
+        QVERIFY(w->MenuMouse->isChecked());
+        QVERIFY(w->MenuLevel[6]->isChecked());
+        QVERIFY(w->MenuLevel[9]->isEnabled());
+        QVERIFY(!w->Engine().firstTime);
+    }
+};
+
+QTEST_MAIN(TestFormZephlon)
+#include "tst_formzephlon.moc"
