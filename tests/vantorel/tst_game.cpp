@@ -1,8 +1,288 @@
 #include <QtTest>
 
-class TestGame : public QObject {
-    Q_OBJECT
+#include "fakes.h"
+
+using namespace vantorel;
+using namespace vantorel::test;
+
+namespace {
+
+struct Fixture {
+    FakeView view;
+    RecordingSink sink;
+    ScriptedRandom random;
+    Game game{view, sink, random.Source()};
+    Pit& pit = game.pit();
+
+    // A game whose first piece (an upright solid yellow bar) is falling.
+    void StartWithFallingPiece() {
+        random.QueuePiece(2, 0, 3);
+        random.QueuePiece(3, 2, 0);
+        game.NewGame();
+        game.TimerHandler();
+        QCOMPARE(game.state, GameState::Falling);
+    }
+    // Lets the falling piece be `squares` at (x, y) while the game is falling.
+    void Falling(std::initializer_list<SquareSpec> squares, int32_t colour, int x, int y) {
+        game.state = GameState::Falling;
+        SetFalling(pit, squares, colour, x, y);
+        QVERIFY(pit.MoveFallingBlock());
+    }
 };
 
-QTEST_MAIN(TestGame)
+const std::initializer_list<SquareSpec> kUprightSolid = {{2, 1, kSolid}, {2, 2, kSolid}, {2, 3, kSolid}};
+
+}  // namespace
+
+class TestGame : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // A row of eight cells with a transparent part is not complete; a transparent square that lands on
+    // that part makes it solid and the row is erased, shown black for one 250 ms tick, then scored.
+    void transparentPartCompletesARowOnlyWhenMixed() {
+        Fixture f;
+        FillRow(f.pit, 18, kSolid, kRed);
+        f.pit.SetCell(4, 18, kTransparent, kBlue);
+        f.Falling({{2, 1, kTransparent}, {2, 2, kTransparent}, {2, 3, kTransparent}}, kYellow, 4, 16);
+        QVERIFY(!f.pit.IsRowComplete(18));
+
+        f.game.TimerHandler();  // sinks onto the part
+        QCOMPARE(f.game.state, GameState::Falling);
+        QVERIFY(f.view.erasedRows.empty());
+        f.game.TimerHandler();  // lands
+        QCOMPARE(f.view.erasedRows, std::vector<int16_t>{18});
+        QCOMPARE(f.game.state, GameState::RowsErased);
+        QCOMPARE(f.view.interval, kRowsErasedInterval);
+        QCOMPARE(f.sink.cues.back(), 2);
+        QCOMPARE(f.view.lines, 1);
+
+        f.game.TimerHandler();
+        QCOMPARE(f.game.score, 100);
+        QCOMPARE(f.view.interval, f.game.tickInterval);
+        QCOMPARE(f.game.state, GameState::Spawn);
+        // The bar's two upper parts moved down with the collapse and are still transparent.
+        QCOMPARE(f.pit.KindAt(4, 18), kTransparent);
+        QCOMPARE(f.pit.KindAt(4, 17), kTransparent);
+        QCOMPARE(f.pit.KindAt(1, 18), kEmpty);
+    }
+
+    // Without a complete row the next piece enters in the same tick.
+    void landingWithoutRowsSpawnsAtOnce() {
+        Fixture f;
+        f.StartWithFallingPiece();
+        f.random.QueuePiece(1, 3, 1);
+        f.game.KeyDown(kKeyCtrl);
+        QCOMPARE(f.pit.fallingPosition.y, 17);
+        const int paints = f.view.nextPaints;
+        f.game.TimerHandler();
+        QCOMPARE(f.game.state, GameState::Falling);
+        QCOMPARE(f.view.nextPaints, paints + 1);
+        QCOMPARE(f.pit.KindAt(5, 18), kSolid);
+        QCOMPARE(f.pit.fallingPosition, (Position{5, 1}));
+    }
+
+    // The collapse after erased rows: rows above move down by the number erased; with one kept row
+    // between two erased ones, that row moves down one and the rows above it two. Vacated top rows are empty.
+    void pack_data() {
+        QTest::addColumn<bool>("gap");
+        QTest::newRow("adjacent rows 17 and 18") << false;
+        QTest::newRow("rows 16 and 18, 17 kept") << true;
+    }
+    void pack() {
+        QFETCH(bool, gap);
+        Fixture f;
+        // Column 4 is left open in rows 16 to 18 for an upright bar.
+        for (int y = 16; y <= 18; ++y) {
+            FillRow(f.pit, y, kSolid, kRed);
+            f.pit.SetCell(4, y, kEmpty, kNoColour);
+        }
+        if (gap) f.pit.SetCell(1, 17, kEmpty, kNoColour);  // row 17 stays incomplete
+        f.pit.SetCell(2, 15, kSolid, kBlue);
+        f.pit.SetCell(7, 1, kSolid, kBlue);
+        f.Falling(kUprightSolid, kYellow, 4, 16);
+        f.game.TimerHandler();
+        f.game.TimerHandler();
+        QCOMPARE(f.game.gapFlag, gap);
+        QCOMPARE(f.view.erasedRows,
+                 gap ? (std::vector<int16_t>{16, 18}) : (std::vector<int16_t>{16, 17, 18}));
+        f.game.TimerHandler();
+        if (gap) {
+            QCOMPARE(f.game.score, 300);
+            QCOMPARE(f.pit.KindAt(1, 18), kEmpty);  // the kept row, down one
+            QCOMPARE(f.pit.KindAt(2, 18), kSolid);
+            QCOMPARE(f.pit.ColourAt(4, 18), kYellow);
+            QCOMPARE(f.pit.ColourAt(2, 17), kBlue);  // row 15, down two
+            QCOMPARE(f.pit.KindAt(7, 3), kSolid);
+        } else {
+            QCOMPARE(f.game.score, 700);
+            QCOMPARE(f.pit.ColourAt(2, 18), kBlue);  // row 15, down three
+            QCOMPARE(f.pit.KindAt(7, 4), kSolid);
+        }
+        for (int y = 1; y <= (gap ? 2 : 3); ++y) {
+            for (int x = 1; x <= kColumns; ++x)
+                QCOMPARE(f.pit.KindAt(x, y), kEmpty);
+        }
+        QCOMPARE(f.game.rowsThisLanding, 0);
+    }
+
+    // Tick intervals from a new game, each level from the one before, rounded half to even.
+    void intervals_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("interval");
+        const int table[] = {550, 446, 366, 304, 255, 217, 187, 163, 143, 127,
+                             114, 104, 96,  89,  84,  80,  77,  75,  74,  73};
+        for (int level = 1; level <= 20; ++level)
+            QTest::addRow("level %d", level) << level << table[level - 1];
+        QTest::newRow("level 24") << 24 << 73;
+    }
+    void intervals() {
+        QFETCH(int, level);
+        QFETCH(int, interval);
+        Fixture f;
+        f.game.ResetGame();
+        QCOMPARE(f.view.interval, 688);
+        for (int n = 0; n < level; ++n)
+            f.game.NextLevel();
+        QCOMPARE(f.game.tickInterval, interval);
+        QCOMPARE(f.view.interval, interval);
+        QCOMPARE(f.view.level, level);
+    }
+
+    // The level rises when a landing brings the rows of the level to 15 or more; the count restarts.
+    void levelRisesAfter15Rows() {
+        Fixture f;
+        f.StartWithFallingPiece();
+        f.game.rows = 13;
+        for (int y = 16; y <= 18; ++y) {
+            FillRow(f.pit, y, kSolid, kRed);
+            f.pit.SetCell(4, y, kEmpty, kNoColour);
+        }
+        f.Falling(kUprightSolid, kBlue, 4, 17);
+        f.game.TimerHandler();
+        f.game.TimerHandler();
+        QCOMPARE(f.game.level, 2);
+        QCOMPARE(f.game.rows, 0);
+        QCOMPARE(f.view.lines, 0);
+        QCOMPARE(f.view.interval, 446);
+        QCOMPARE(f.game.score, 700);
+    }
+
+    // Enter starts a new game whatever the state, abandoning the running one.
+    void enterStartsANewGame_data() {
+        QTest::addColumn<int>("state");
+        QTest::newRow("idle") << int(GameState::Idle);
+        QTest::newRow("stopped") << int(GameState::Stopped);
+        QTest::newRow("falling") << int(GameState::Falling);
+        QTest::newRow("rows erased") << int(GameState::RowsErased);
+    }
+    void enterStartsANewGame() {
+        QFETCH(int, state);
+        Fixture f;
+        f.StartWithFallingPiece();
+        f.game.score = 1234;
+        f.game.rowsThisLanding = 2;  // as while erased rows are still shown
+        f.game.startLevel = 3;
+        f.pit.SetCell(2, 18, kSolid, kRed);
+        f.game.SetPaused(true);
+        f.game.state = static_cast<GameState>(state);
+        const int saveNames = f.view.saveNames;
+
+        f.game.KeyDown(kKeyEnter);
+        QCOMPARE(f.game.state, GameState::Spawn);
+        QCOMPARE(f.game.score, 0);
+        QCOMPARE(f.view.score, 0);
+        QCOMPARE(f.game.level, 3);
+        QCOMPARE(f.game.tickInterval, 366);
+        QCOMPARE(f.game.gameStartLevel, 3);
+        QCOMPARE(f.game.rowsThisLanding, 0);
+        QCOMPARE(f.pit.KindAt(2, 18), kEmpty);
+        QVERIFY(f.game.firstPieceDue);
+        QVERIFY(!f.game.paused);
+        QVERIFY(f.view.timerEnabled);
+        QCOMPARE(f.view.message, QString());
+        QCOMPARE(f.view.saveNames, saveNames + 1);
+        f.random.QueuePiece(2, 0, 3);
+        f.random.QueuePiece(2, 0, 3);
+        f.game.TimerHandler();
+        QCOMPARE(f.game.state, GameState::Falling);
+    }
+
+    // "&Start" acts only when no game runs.
+    void startMenuOnlyWhenNoGame() {
+        Fixture f;
+        f.StartWithFallingPiece();
+        f.game.score = 50;
+        f.game.Start();
+        QCOMPARE(f.game.score, 50);
+        f.game.state = GameState::Stopped;
+        f.game.Start();
+        QCOMPARE(f.game.state, GameState::Spawn);
+    }
+
+    // Pausing stops only the clock: the piece still moves, turns, sinks and drops.
+    void keysMoveThePieceWhilePaused() {
+        Fixture f;
+        f.StartWithFallingPiece();
+        f.game.SetPaused(true);
+        QVERIFY(!f.view.timerEnabled);
+        QVERIFY(f.view.pauseChecked);
+        QCOMPARE(f.view.message, QStringLiteral("Paused"));
+
+        f.game.KeyDown(kKeyLeft);
+        QCOMPARE(f.pit.fallingPosition, (Position{4, 2}));
+        f.game.KeyDown(kKeyRight);
+        f.game.KeyDown(kKeyRight);
+        QCOMPARE(f.pit.fallingPosition, (Position{6, 2}));
+        f.game.KeyDown(kKeyUp);
+        QCOMPARE(f.pit.falling[3][2], kSolid);
+        f.game.KeyDown(kKeyDown);
+        QCOMPARE(f.pit.fallingPosition, (Position{6, 3}));
+        QCOMPARE(f.game.score, 1);
+        f.game.KeyDown(kKeyInsert);
+        QCOMPARE(f.pit.fallingPosition, (Position{6, 18}));
+        QCOMPARE(f.game.score, 16);
+        QCOMPARE(f.view.screen[7][18], kYellow);
+        QVERIFY(!f.view.timerEnabled);
+    }
+
+    // A Down key that lands the piece still scores its point.
+    void downThatLandsScores() {
+        Fixture f;
+        f.StartWithFallingPiece();
+        f.game.KeyDown(kKeyCtrl);
+        const int32_t score = f.game.score;
+        f.random.QueuePiece(2, 0, 3);
+        f.game.KeyDown(kKeyDown);
+        QCOMPARE(f.game.score, score + 1);
+        QCOMPARE(f.pit.KindAt(5, 18), kSolid);
+        QCOMPARE(f.game.state, GameState::Falling);
+    }
+
+    // A new piece without room ends the game inside the tick; the clock keeps running and later ticks
+    // do nothing.
+    void gameOverInsideTheTick() {
+        Fixture f;
+        f.game.startLevel = 2;
+        f.StartWithFallingPiece();
+        f.game.score = 420;
+        f.pit.SetCell(5, 4, kSolid, kRed);  // the piece rests at its entry
+        f.random.QueuePiece(1, 0, 0);
+        f.game.KeyDown(kKeyDown);  // places it; the next piece enters on it
+        QCOMPARE(f.game.state, GameState::Stopped);
+        QCOMPARE(f.view.message, QStringLiteral("Game Over"));
+        QCOMPARE(f.view.gameOvers.size(), size_t(1));
+        QCOMPARE(f.view.gameOvers[0].score, 421);
+        QCOMPARE(f.view.gameOvers[0].startLevel, 2);
+        QCOMPARE(f.view.gameOvers[0].endLevel, 2);
+        QVERIFY(f.view.timerEnabled);
+        const auto screen = f.view.screen;
+        f.game.TimerHandler();
+        f.game.KeyDown(kKeyLeft);
+        QCOMPARE(f.game.state, GameState::Stopped);
+        QVERIFY(screen == f.view.screen);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGame)
 #include "tst_game.moc"
