@@ -108,7 +108,10 @@ void ZephlonEngine::NewGame(int16_t newLevelNumber, bool replayLevel) {
     ClearBoard();
     SetLaserBombTimer(false);
     SetLaserBombVisible(false);
-    if (gameMode == kPuzzle) InitGarbage();
+    if (gameMode == kPuzzle)
+        InitGarbage();
+    else
+        replay = false;  // no garbage to rebuild: later levels must record their own start score again
     newLevel = true;
     m_view.FocusPlayArea();
 }

@@ -271,6 +271,18 @@ class TestLineUpGame : public QObject {
         QVERIFY(!g.engine.replay);
     }
 
+    void originalReplayLetsLaterLevelsRecordTheirStartScore() {
+        Game g;
+        g.engine.gameMode = kOriginal;
+        g.engine.NewGame(0, false);
+        g.engine.AddScore(100);
+        g.engine.ReplayLevel();
+        QCOMPARE(g.engine.score, 0);
+        g.engine.AddScore(200);
+        g.engine.BeginLevel(0);
+        QCOMPARE(g.engine.levelStartScore, 200);
+    }
+
     void replayBeforeTheGarbageIsCompleteBuildsAFreshLevel() {
         Game g;
         g.engine.gameMode = kPuzzle;
