@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "dialogs/maker.h"
 #include "frame/drawsurface.h"
 
 using zephlon::CellDrawing;
@@ -243,9 +244,9 @@ void FormZephlon::BuildControls() {
     LabelBW0 = new QLabel(QStringLiteral("A game by "), m_central);
     LabelBW0->setObjectName(QStringLiteral("LabelBW0"));
     SetTextColour(LabelBW0, kValueColour);
-    LabelBW = new QLabel(QStringLiteral("Quillbyte"), m_central);
+    LabelBW = new QLabel(QString::fromLatin1(dialogs::kMakerName), m_central);
     LabelBW->setObjectName(QStringLiteral("LabelBW"));
-    LabelBW->setToolTip(QStringLiteral("https://www.example.org/quillbyte"));
+    LabelBW->setToolTip(QString::fromLatin1(dialogs::kMakerSiteUrl));
     LabelBW->setCursor(Qt::PointingHandCursor);
     SetTextColour(LabelBW, QColor(224, 224, 224));
     LabelBW->installEventFilter(this);
@@ -505,12 +506,18 @@ void FormZephlon::SetLaserBombVisible(bool visible) {
 }
 
 void FormZephlon::PlaceBlinkBlock(int column, int row) {
+    PictureBlinkBlock->move((column - 1) * m_cellSize, (row - 1) * m_cellSize);
+    PaintBlinkBlock();
+}
+
+// The blinking block as the board holds it now (lasers may have burnt its pipes), with a bright frame.
+void FormZephlon::PaintBlinkBlock() {
     const int s = m_cellSize;
-    PictureBlinkBlock->move((column - 1) * s, (row - 1) * s);
     const zephlon::ZephlonEngine& e = *m_engine;
+    const int column = e.blinkColumn;
+    const int row = e.blinkRow;
     const int16_t value = zephlon::Grid::IsPlayCell(column, row) ? e.board(column, row) : int16_t{0};
     zephlon::DrawCell(*PictureBlinkBlock, 0, 0, s, value, e.blockColour, 16, 1, 0, 0);
-    // The blinking look: a bright frame over the block.
     PictureBlinkBlock->SetForeColor(QColor(255, 255, 255));
     PictureBlinkBlock->SetFillStyle(frame::FillStyle::Transparent);
     PictureBlinkBlock->Box(0, 0, s - 1, s - 1);
@@ -518,6 +525,7 @@ void FormZephlon::PlaceBlinkBlock(int column, int row) {
 }
 
 void FormZephlon::SetBlinkBlockVisible(bool visible) {
+    if (visible) PaintBlinkBlock();
     PictureBlinkBlock->setVisible(visible);
     if (visible) PictureMessage->raise();
 }

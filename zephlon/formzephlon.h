@@ -188,6 +188,7 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     void PlayAreaDoubleClick(Qt::MouseButton button);
     void PlayAreaMouseMove(int x);
     void DrawShading(QPainter& painter);
+    void PaintBlinkBlock();
     frame::DrawSurface* SurfaceFor(zephlon::DrawTarget target);
 
     std::unique_ptr<zephlon::RandomSource> m_random;
