@@ -519,6 +519,8 @@ void ZephlonEngine::FinishGarbage() {
     newLevel = false;
     PaintNextBlock();
     StartNewTimer(0);
+    // Only the board is checked: a bomb still due from the last game must not blast here.
+    fallingValue = 0;
     gameState = kLanded;
 }
 

@@ -196,6 +196,14 @@ class TestLineUpGame : public QObject {
         QCOMPARE(g.engine.gameState, int32_t{kFalling});
     }
 
+    void leftoverBombDoesNotBlastANewLevel() {
+        Game g;
+        g.engine.fallingValue = 33;  // the last game ended with a bomb due
+        g.StartPuzzle(1);
+        QVERIFY(!g.sound.cues.contains(4));
+        QCOMPARE(g.engine.score, 0);
+    }
+
     void destroyingTheBlinkingBlockCompletesTheLevel() {
         Game g;
         g.engine.maxLevelPuzzle = 3;
