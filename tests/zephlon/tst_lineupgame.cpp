@@ -145,6 +145,43 @@ class TestLineUpGame : public QObject {
         QCOMPARE(g.sound.cues.mid(0, 1), QList<int>({2}));
     }
 
+    void randomPlaySettlesToAQuietBoard_data() {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("original") << int(kOriginal);
+        QTest::newRow("puzzle") << int(kPuzzle);
+    }
+    void randomPlaySettlesToAQuietBoard() {
+        // Whenever a new block is in flight the processing has finished: no run left, no pipe-less block,
+        // no laser mark, the ring untouched, and the score only grown.
+        QFETCH(int, mode);
+        Game g;
+        g.engine.gameMode = mode;
+        g.engine.NewGame(0, false);
+        boardpicture::Random steer(3);
+        int32_t lastScore = 0;
+        for (int landing = 0; landing < 400; ++landing) {
+            QVERIFY(g.RunUntil([&] {
+                if (g.engine.gameState == kWaitStart || g.engine.gameState == kLevelDone)
+                    g.engine.AcknowledgeMessage();
+                if (g.engine.gameState == kStopped) g.engine.NewGame(0, false), lastScore = 0;
+                return g.engine.gameState == kFalling;
+            }) >= 0);
+            QVERIFY(CheckLineUps(g.engine.board).tasks.empty());
+            for (int r = 0; r < kGridRows; ++r) {
+                for (int c = 0; c < kGridColumns; ++c) {
+                    if (!Grid::IsPlayCell(c, r)) QCOMPARE(g.engine.board(c, r), int16_t{0});
+                    QCOMPARE(g.engine.marksFirst(c, r), int16_t{0});
+                    QCOMPARE(g.engine.marksSecond(c, r), int16_t{0});
+                }
+            }
+            QVERIFY(g.engine.score >= lastScore);
+            lastScore = g.engine.score;
+            g.engine.MoveToColumn(static_cast<int16_t>(1 + static_cast<int>(steer() * 7)));
+            g.engine.DropBlock();
+            g.engine.TimerHandler();
+        }
+    }
+
     void originalLevelRisesOnlyAfterSomethingFalls_data() {
         QTest::addColumn<QString>("board");
         QTest::addColumn<int>("level");
