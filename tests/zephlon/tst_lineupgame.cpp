@@ -163,7 +163,10 @@ class TestLineUpGame : public QObject {
             QVERIFY(g.RunUntil([&] {
                 if (g.engine.gameState == kWaitStart || g.engine.gameState == kLevelDone)
                     g.engine.AcknowledgeMessage();
-                if (g.engine.gameState == kStopped) g.engine.NewGame(0, false), lastScore = 0;
+                if (g.engine.gameState == kStopped) {
+                    g.engine.NewGame(0, false);
+                    lastScore = 0;
+                }
                 return g.engine.gameState == kFalling;
             }) >= 0);
             QVERIFY(CheckLineUps(g.engine.board).tasks.empty());
