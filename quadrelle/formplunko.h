@@ -56,6 +56,9 @@ class FormPlunko : public QMainWindow, private View {
     QString CurrentVersion() const { return QStringLiteral("1.2"); }
     QString WebServer() const { return m_options.WebServer; }
     void SetWebServer(const QString& server) { m_options.WebServer = server; }
+    // The player's own web or e-mail address, sent with uploads.
+    QString PlayerURL() const { return m_options.URL; }
+    void SetPlayerURL(const QString& url) { m_options.URL = url; }
     int CurrentPosition() const;
     void SetCurrentPosition(int position);
     bool Paused() const { return m_engine->Paused(); }
