@@ -11,6 +11,7 @@
 #include <chrono>
 #include <random>
 
+#include "dialogs/maker.h"
 #include "frame/settingsstore.h"
 #include "scores/highscores.h"
 
@@ -27,6 +28,25 @@ RandomSource ClockSeededRandom() {
     auto engine = std::make_shared<std::mt19937>(
         static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
+}
+
+void SetBackground(QWidget* w, const QColor& back) {
+    w->setAutoFillBackground(true);
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, back);
+    palette.setColor(QPalette::WindowText, QColor(232, 232, 232));
+    w->setPalette(palette);
+}
+
+// The top-ten dialog in the program's greys: dark background, lighter heads and rows.
+void ColourTopTen(scores::FormTopTen& d) {
+    SetBackground(&d, QColor(72, 72, 72));
+    const QColor rows(96, 96, 96);
+    for (QLabel* head : {d.LabeNameHead, d.LabelScoreHead, d.LabelStartLevelHead, d.LabelEndLevelHead})
+        if (head) SetBackground(head, rows);
+    for (const auto* column : {&d.LabelName, &d.LabelScore, &d.LabelStartLevel, &d.LabelEndLevel})
+        for (QLabel* label : *column)
+            if (label) SetBackground(label, rows);
 }
 
 RandomSource RandomOf(FormPlunkoHooks& hooks) {
@@ -72,6 +92,7 @@ void FormPlunko::Form_Load() {
     m_scores->hooks.showBestScore = [this](int32_t best) { ShowNumber(LabelHiScore, best); };
     if (m_hooks.now) m_scores->hooks.now = m_hooks.now;
     m_scores->Dialog().setWindowIcon(windowIcon());
+    ColourTopTen(m_scores->Dialog());
     InitGame();
 }
 
