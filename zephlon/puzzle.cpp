@@ -31,10 +31,13 @@ GarbageExtent GarbageExtentFor(int16_t level) {
 }
 
 int16_t GenerateGarbageBlock(const Grid& board, int16_t column, int16_t row, const NextValueFn& nextBlock) {
-    const int16_t l1 = board(column - 1, row), l2 = board(column - 2, row);
-    const int16_t b1 = board(column, row + 1), b2 = board(column, row + 2);
+    // Lines can only form with two blocks already placed to the left (columns 3 on) or below (rows up to 8).
     const bool checkRow = column >= 3;
     const bool checkColumn = row < 9;
+    const int16_t l1 = checkRow ? board(column - 1, row) : int16_t{0};
+    const int16_t l2 = checkRow ? board(column - 2, row) : int16_t{0};
+    const int16_t b1 = checkColumn ? board(column, row + 1) : int16_t{0};
+    const int16_t b2 = checkColumn ? board(column, row + 2) : int16_t{0};
     if (checkRow && checkColumn && (l1 & kPipe2) && (l1 & kPipe4) && (l2 & kPipe2) && (l2 & kPipe4) &&
         (b1 & kPipe8) && (b1 & kPipe16) && (b2 & kPipe8) && (b2 & kPipe16))
         return kConcreteBlock;
