@@ -115,7 +115,6 @@ QLabel* FormPlunko::MakeLabel(QWidget* parent, const QString& text, int top, int
 void FormPlunko::CreateControls() {
     m_frame = new frame::DrawSurface(this);
     m_frame->SetBackColor(kWindowBackground);
-    m_frame->installEventFilter(this);
     setCentralWidget(m_frame);
 
     PictureBg = new frame::DrawSurface(m_frame);
@@ -168,6 +167,8 @@ void FormPlunko::CreateControls() {
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(kFirstInterval);
     connect(Timer1, &QTimer::timeout, this, &FormPlunko::Timer1_Timer);
+    // Layout follows the window only once every control exists.
+    m_frame->installEventFilter(this);
 }
 
 void FormPlunko::CreateMenus() {

@@ -43,6 +43,9 @@ class FormPlunko : public QMainWindow, private GameView {
     frame::SoundCues& soundCues() { return m_cues; }
     const Layout& layout() const { return m_layout; }
     const frame::Options& options() const { return m_options; }
+    // The score server used by the web entries; kept until the close writes it.
+    QString WebServer() const { return m_options.WebServer; }
+    void SetWebServer(const QString& server) { m_options.WebServer = server; }
     // Writes the paused flag alone: the clock, the menu and the message stay as they are.
     void setPaused(bool paused) { m_game.paused = paused; }
 
