@@ -170,7 +170,9 @@ void Game::NewGame() {
     for (int16_t n = 0; n < startLevel; ++n)
         NextLevel();
     m_pit.ClearBoard();
-    // A new game starts with nothing of the last one pending.
+    // A new game starts with nothing of the last one pending, not even a square left in the hidden
+    // row, where it would refuse turns at the top of a pit that looks empty.
+    m_pit.EmptyRow(0);
     rowsThisLanding = 0;
     lastErasedRow = 0;
     firstPieceDue = true;

@@ -184,6 +184,7 @@ class TestGame : public QObject {
         f.game.rowsThisLanding = 2;  // as while erased rows are still shown
         f.game.startLevel = 3;
         f.pit.SetCell(2, 18, kSolid, kRed);
+        f.pit.SetCell(5, 0, kSolid, kRed);
         f.game.SetPaused(true);
         f.game.state = static_cast<GameState>(state);
         const int saveNames = f.view.saveNames;
@@ -197,6 +198,7 @@ class TestGame : public QObject {
         QCOMPARE(f.game.gameStartLevel, 3);
         QCOMPARE(f.game.rowsThisLanding, 0);
         QCOMPARE(f.pit.KindAt(2, 18), kEmpty);
+        QCOMPARE(f.pit.KindAt(5, 0), kEmpty);
         QVERIFY(f.game.firstPieceDue);
         QVERIFY(!f.game.paused);
         QVERIFY(f.view.timerEnabled);
