@@ -249,6 +249,31 @@ class TestQuadrelleWindow : public QObject {
         QCOMPARE(w->Game().FallingPosition().x, 4);
     }
 
+    // A resize during a game draws board, preview and falling piece again; after "Game Over" only the board.
+    void resizeRedrawsWhatIsInPlay() {
+        auto w = openWindow();
+        w->resize(250, 330);
+        QTRY_VERIFY(w->CellSize() > 0 && w->CellSize() < 16);
+        w->Start_Click();
+        w->Timer1_Timer();
+        const QColor barBody(178, 0, 0);
+        QCOMPARE(w->PictureNext->Pixel(61, 7 + 5), kPanelGrey);  // beyond the bar's small cells
+        w->resize(420, 600);
+        QTRY_COMPARE(w->PictureBg->width(), w->CellSize() * 10);
+        const int s = w->CellSize();
+        QCOMPARE(w->PictureBg->Pixel(4 * s + s / 2, s / 2), barBody);  // cell (5, 1)
+        QCOMPARE(w->PictureNext->Pixel(61, 7 + 5), barBody);           // the preview's cells grew to 16
+        w->Game().SetState(Spawn);
+        w->Game().SetCell(5, 1, true, 3);
+        w->Timer1_Timer();
+        QCOMPARE(w->Game().State(), Stopped);
+        w->resize(380, 540);
+        QTRY_COMPARE(w->PictureBg->width(), w->CellSize() * 10);
+        for (int x = 0; x < w->PictureNext->Width(); x += 4)
+            QCOMPARE(w->PictureNext->Pixel(x, 7 + 8), kPanelGrey);
+        w->TimerGameOver->stop();
+    }
+
     void tinyWindowStillRuns() {
         auto w = openWindow();
         w->resize(90, 90);
