@@ -525,6 +525,7 @@ void FormZephlon::PaintBlinkBlock() {
 }
 
 void FormZephlon::SetBlinkBlockVisible(bool visible) {
+    visible = visible && !m_engine->paused;  // a paused board stays hidden
     if (visible) PaintBlinkBlock();
     PictureBlinkBlock->setVisible(visible);
     if (visible) PictureMessage->raise();
@@ -615,15 +616,19 @@ void FormZephlon::Timer1_Timer() {
 
 void FormZephlon::OnGameOverTimer() {
     TimerGameOver->stop();
+    const zephlon::ZephlonEngine& e = *m_engine;
     // The high-score code offers a score above 0 to the table here and opens the name entry.
-    LabelHiScore->setText(QString::number(BestStoredScore(m_engine->gameMode)));
+    if (e.score > 0)
+        m_runBest[e.gameMode == zephlon::kPuzzle] =
+            std::max(m_runBest[e.gameMode == zephlon::kPuzzle], e.score);
+    LabelHiScore->setText(QString::number(BestStoredScore(e.gameMode)));
 }
 
 void FormZephlon::CommitPendingName() {}
 
+// Entry 1 of the mode's high-score list; until the high-score table is wired in, the best score of this run.
 int32_t FormZephlon::BestStoredScore(int32_t mode) {
-    (void)mode;
-    return 0;
+    return m_runBest[mode == zephlon::kPuzzle];
 }
 
 // ---------------------------------------------------------------------------------------------------------------

@@ -203,4 +203,5 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     bool m_showingLogo = false;
     bool m_inTick = false;
     bool m_settingsSaved = false;
+    std::array<int32_t, 2> m_runBest{};  // best score of this run per mode, Original then Puzzle
 };
