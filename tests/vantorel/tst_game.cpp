@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <random>
 
 #include "fakes.h"
 
@@ -283,6 +284,61 @@ class TestGame : public QObject {
         f.game.KeyDown(kKeyLeft);
         QCOMPARE(f.game.state, GameState::Stopped);
         QVERIFY(screen == f.view.screen);
+    }
+
+    // Many games of random keys and ticks: the grids only ever hold the kinds and colours that exist,
+    // no complete row survives a landing, and the screen shows what the grids hold between pieces.
+    void randomPlayKeepsGridsValid() {
+        std::mt19937 engine(7);
+        auto uniform = [&engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(engine); };
+        FakeView view;
+        RecordingSink sink;
+        Game game(view, sink, uniform);
+        const int16_t keys[] = {kKeyLeft, kKeyRight, kKeyUp, kKeyDown, kKeyCtrl, kKeyInsert, 0, 0, 0};
+        int games = 0;
+        for (int step = 0; step < 20000; ++step) {
+            if (game.state == GameState::Stopped || game.state == GameState::Idle) {
+                game.KeyDown(kKeyEnter);
+                ++games;
+                // A stack of rows with one hole each, so that landings complete rows often.
+                for (int y = 10; y <= kRows; ++y) {
+                    FillRow(game.pit(), y, kSolid, kGreen);
+                    game.pit().SetCell(1 + static_cast<int>(engine() % kColumns), y, kEmpty, kNoColour);
+                }
+                game.pit().RedrawBoard();
+            }
+            const int16_t key = keys[engine() % std::size(keys)];
+            if (key != 0) {
+                game.KeyDown(key);
+            } else {
+                game.TimerHandler();
+            }
+            for (int y = 0; y <= kRows; ++y) {
+                for (int x = 1; x <= kColumns; ++x) {
+                    const int16_t kind = game.pit().KindAt(x, y);
+                    const int32_t colour = game.pit().ColourAt(x, y);
+                    QVERIFY(kind >= kEmpty && kind <= kSolid);
+                    if (kind == kTransparent) QVERIFY(colour == kYellow || colour == kBlue || colour == kRed);
+                    if (kind == kSolid) QVERIFY(colour % 2 == 1 || colour == kOrange);
+                }
+            }
+            // Between a collapse (or a new game) and the next piece: no complete row, screen = grids.
+            if (game.state == GameState::Spawn) {
+                for (int y = 1; y <= kRows; ++y) {
+                    QVERIFY(!game.pit().IsRowComplete(y));
+                    for (int x = 1; x <= kColumns; ++x) {
+                        const int16_t kind = game.pit().KindAt(x, y);
+                        const int32_t expected =
+                            kind == kEmpty ? kNoColour
+                                           : game.pit().ColourAt(x, y) + (kind == kTransparent ? 1 : 0);
+                        QCOMPARE(view.screen[x][y], expected);
+                    }
+                }
+            }
+        }
+        QVERIFY(games > 5);
+        QVERIFY(!view.erasedRows.empty());
+        QVERIFY(game.score > 0);
     }
 };
 
