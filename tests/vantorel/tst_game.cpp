@@ -322,6 +322,27 @@ class TestGame : public QObject {
                     if (kind == kSolid) QVERIFY(colour % 2 == 1 || colour == kOrange);
                 }
             }
+            // While a piece falls the screen shows the grids with the piece over them, mixed where a
+            // transparent square lies on a transparent part.
+            if (game.state == GameState::Falling) {
+                const Pit& pit = game.pit();
+                for (int y = 1; y <= kRows; ++y) {
+                    for (int x = 1; x <= kColumns; ++x) {
+                        const int16_t kind = pit.KindAt(x, y);
+                        int32_t expected =
+                            kind == kEmpty ? kNoColour : pit.ColourAt(x, y) + (kind == kTransparent ? 1 : 0);
+                        const int i = x - pit.fallingPosition.x + 2, j = y - pit.fallingPosition.y + 2;
+                        const int16_t square =
+                            i >= 1 && i <= 3 && j >= 1 && j <= 3 ? pit.falling[i][j] : kEmpty;
+                        if (square == kSolid) expected = pit.fallingColour;
+                        if (square == kTransparent)
+                            expected = kind == kTransparent
+                                           ? Pit::MixColours(pit.ColourAt(x, y), pit.fallingColour)
+                                           : pit.fallingColour + 1;
+                        QCOMPARE(view.screen[x][y], expected);
+                    }
+                }
+            }
             // Between a collapse (or a new game) and the next piece: no complete row, screen = grids.
             if (game.state == GameState::Spawn) {
                 for (int y = 1; y <= kRows; ++y) {
