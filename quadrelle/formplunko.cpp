@@ -115,6 +115,9 @@ FormPlunko::~FormPlunko() {
         SaveName();
         SaveSettings();
     }
+    // The game is gone before the child widgets: nothing may reach it from their events any more.
+    Background->removeEventFilter(this);
+    LabelBW->removeEventFilter(this);
 }
 
 void FormPlunko::SetRandomSource(std::function<double()> random) {
