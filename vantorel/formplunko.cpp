@@ -11,6 +11,7 @@
 #include <chrono>
 #include <random>
 
+#include "dialogs/art.h"
 #include "dialogs/maker.h"
 #include "frame/settingsstore.h"
 #include "scores/highscores.h"
@@ -53,7 +54,7 @@ RandomSource RandomOf(FormPlunkoHooks& hooks) {
     return hooks.random ? hooks.random : ClockSeededRandom();
 }
 
-// The window's small picture: three squares, one of them see-through, drawn here rather than shipped.
+// A stand-in window picture, should the program's icon be missing: three squares, one see-through.
 QIcon PieceIcon() {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
@@ -85,7 +86,8 @@ FormPlunko::FormPlunko(FormPlunkoHooks hooks, QWidget* parent)
 FormPlunko::~FormPlunko() = default;
 
 void FormPlunko::Form_Load() {
-    setWindowIcon(PieceIcon());
+    const QIcon icon = dialogs::ProgramIcon(kProgram);
+    setWindowIcon(icon.isNull() ? PieceIcon() : icon);
     CreateControls();
     CreateMenus();
     m_scores = std::make_unique<scores::HighScores>(kProgram, this);

@@ -156,7 +156,6 @@ class FormPlunko : public QMainWindow, private GameView {
     frame::DrawSurface* m_frame = nullptr;  // the window's own drawing surface behind pit and status bar
     Layout m_layout;
     bool m_inTick = false;
-    bool m_saved = false;
 };
 
 }  // namespace vantorel
