@@ -851,7 +851,8 @@ void FormZephlon::Form_KeyDown(int keyCode) {
             if (e.gameState != zephlon::kStopped && e.gameState != zephlon::kGarbage) e.ReplayLevel();
             break;
         case kKeyQ:
-            e.gameOver();
+            // Only a game can be quit: a second Q after the end would offer the same score to the table again.
+            if (e.GameRunning() && !e.demoRunning) e.gameOver();
             break;
         case kKeyS:
             e.NewGame(e.level, false);

@@ -193,6 +193,10 @@ class TestFormZephlon : public QObject {
         QVERIFY(w->TimerGameOver->isActive());
         QVERIFY(w->MenuOriginal->isEnabled());
         QVERIFY(!w->MenuStop->isEnabled());
+        // A finished game cannot be quit again, which would offer its score twice.
+        w->OnGameOverTimer();
+        QTest::keyClick(w.get(), Qt::Key_Q);
+        QVERIFY(!w->TimerGameOver->isActive());
     }
 
     // Under mouse control no key has any effect, P included; under keyboard control no click has any.
