@@ -288,6 +288,50 @@ class TestZephlonEngine : public QObject {
         QCOMPARE(rig.view.scoreLabel, QStringLiteral("300"));
     }
 
+    void levelMessages_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("control");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("level 1, keyboard")
+            << 1 << int(kKeyboard) << "Level 1\r\n\r\nRemove the blinking block\r\n\r\nPress Enter to Start";
+        QTest::newRow("level 1, mouse")
+            << 1 << int(kMouse) << "Level 1\r\n\r\nRemove the blinking block\r\n\r\nClick Mouse to Start";
+        QTest::newRow("level 12, keyboard") << 12 << int(kKeyboard) << "Level 12\r\n\r\nPress Enter to Start";
+    }
+    void levelMessages() {
+        QFETCH(int, level);
+        QFETCH(int, control);
+        QFETCH(QString, text);
+        Rig rig;
+        ZephlonEngine& e = rig.engine;
+        e.level = int16_t(level);
+        e.control = control;
+        QCOMPARE(e.LevelStartText(), text);
+    }
+
+    // The first spawn of a puzzle level waits behind its message; acknowledging a completed level builds the
+    // next level's garbage.
+    void puzzleLevelWaitsAndAdvances() {
+        Rig rig;
+        ZephlonEngine& e = rig.engine;
+        e.gameMode = kPuzzle;
+        e.NewGame(0, false);
+        for (int tick = 0; tick < 500 && e.gameState != kWaitStart; ++tick)
+            e.TimerHandler();
+        QCOMPARE(e.gameState, int32_t(kWaitStart));
+        QVERIFY(e.blinkTimerRunning);
+        QVERIFY(rig.view.messages.last().startsWith(QStringLiteral("Level 1")));
+        QVERIFY(e.AcknowledgeMessage());
+        QCOMPARE(e.gameState, int32_t(kSpawn));
+        QVERIFY(rig.view.messages.last().isEmpty());
+        e.gameState = kLevelDone;
+        QVERIFY(e.AcknowledgeMessage());
+        QCOMPARE(e.level, int16_t(2));
+        QCOMPARE(e.gameState, int32_t(kGarbage));
+        QCOMPARE(rig.view.clockInterval, 30);
+        QVERIFY(!e.AcknowledgeMessage());
+    }
+
     void nextBlockDistribution() {
         RecordingView view;
         RecordingSink sink;
