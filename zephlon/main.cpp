@@ -1,11 +1,18 @@
 #include <QApplication>
+#include <memory>
 
+#include "dialogs/formsplash.h"
 #include "zephlon/formzephlon.h"
 
+// The start routine: the splash shows first and opens the main window when it ends.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zephlon"));
-    FormZephlon window;
-    window.show();
+    std::unique_ptr<FormZephlon> window;
+    dialogs::FormSplash splash([&window] {
+        window = std::make_unique<FormZephlon>();
+        window->show();
+    });
+    splash.ShowCentred();
     return QApplication::exec();
 }
