@@ -75,6 +75,14 @@ FormZephlon::FormZephlon(QWidget* parent, std::unique_ptr<zephlon::RandomSource>
         return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     };
+    m_highScores = std::make_unique<scores::HighScores>(frame::Program::Zephlon, this);
+    scores::HighScoreHooks& hooks = m_highScores->hooks;
+    hooks.currentList = [this] { return m_engine->gameMode == zephlon::kPuzzle ? 1 : 0; };
+    hooks.showBestScore = [this](int32_t best) {
+        m_engine->bestScore = best;
+        if (LabelHiScore) LabelHiScore->setText(QString::number(best));
+    };
+    hooks.askYesNo = [this](const QString& question) { return m_asker(question); };
     Form_Load();
 }
 
@@ -308,6 +316,8 @@ void FormZephlon::InitGame() {
     e.gameMode = m_options.GameMode == zephlon::kOriginal ? zephlon::kOriginal : zephlon::kPuzzle;
     e.control = m_options.Control == zephlon::kMouse ? zephlon::kMouse : zephlon::kKeyboard;
     e.blockColour = std::clamp<int16_t>(m_options.BlockColour, 1, 5);
+    // The high-score records follow the options; the best score of the mode's list goes to LabelHiScore.
+    m_highScores->Load(*m_settings);
 
     UpdateLevelMenu();
     MenuOriginal->setChecked(e.gameMode == zephlon::kOriginal);
@@ -617,18 +627,17 @@ void FormZephlon::Timer1_Timer() {
 void FormZephlon::OnGameOverTimer() {
     TimerGameOver->stop();
     const zephlon::ZephlonEngine& e = *m_engine;
-    // The high-score code offers a score above 0 to the table here and opens the name entry.
-    if (e.score > 0)
-        m_runBest[e.gameMode == zephlon::kPuzzle] =
-            std::max(m_runBest[e.gameMode == zephlon::kPuzzle], e.score);
-    LabelHiScore->setText(QString::number(BestStoredScore(e.gameMode)));
+    // A score above 0 is offered to the mode's list; an entry opens the name entry.
+    if (e.score > 0) m_highScores->OfferScore(e.score, e.gameStartLevel, e.level);
 }
 
-void FormZephlon::CommitPendingName() {}
+void FormZephlon::CommitPendingName() {
+    m_highScores->SaveName(false);
+}
 
-// Entry 1 of the mode's high-score list; until the high-score table is wired in, the best score of this run.
+// Entry 1 of the mode's high-score list.
 int32_t FormZephlon::BestStoredScore(int32_t mode) {
-    return m_runBest[mode == zephlon::kPuzzle];
+    return m_highScores->Table().BestScore(mode == zephlon::kPuzzle ? 1 : 0);
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -766,7 +775,9 @@ void FormZephlon::MenuSound_Click() {
 }
 
 void FormZephlon::ScoreServer_Click() {}
-void FormZephlon::TopTen_Click() {}
+void FormZephlon::TopTen_Click() {
+    m_highScores->ShowTopTen(-1);
+}
 void FormZephlon::UploadBestScore_Click() {}
 void FormZephlon::globalhighscores_Click() {}
 void FormZephlon::ShowAbout() {}
@@ -949,7 +960,8 @@ void FormZephlon::SaveSettings() {
     m_options.Control = e.control;
     m_options.BlockColour = e.blockColour;
     frame::WriteOptions(*m_settings, frame::Program::Zephlon, m_options);
-    // The high-score records are written here, between the options and the window size.
+    // The high-score records go between the options and the window size.
+    m_highScores->Save(*m_settings);
     frame::WriteWindowSize(*m_settings, width() * kTwips, height() * kTwips, isMinimized(), isMaximized());
     m_settings->Flush();
 }

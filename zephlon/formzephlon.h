@@ -9,6 +9,7 @@
 #include "frame/options.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
+#include "scores/highscores.h"
 #include "zephlon/engine.h"
 #include "zephlon/renderer.h"
 
@@ -34,6 +35,7 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     frame::SoundCues& Sound() { return *m_sound; }
     frame::SettingsStore& Settings() { return *m_settings; }
     const frame::Options& Options() const { return m_options; }
+    scores::HighScores& Scores() { return *m_highScores; }
 
     // Answers a Yes/No question; the default shows a message box. Tests put their answer here.
     using Asker = std::function<bool(const QString& question)>;
@@ -203,5 +205,5 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     bool m_showingLogo = false;
     bool m_inTick = false;
     bool m_settingsSaved = false;
-    std::array<int32_t, 2> m_runBest{};  // best score of this run per mode, Original then Puzzle
+    std::unique_ptr<scores::HighScores> m_highScores;
 };
