@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "dialogs/art.h"
 #include "dialogs/maker.h"
 #include "frame/drawsurface.h"
 
@@ -94,6 +95,7 @@ FormZephlon::~FormZephlon() = default;
 void FormZephlon::Form_Load() {
     setObjectName(QStringLiteral("FormZephlon"));
     setWindowTitle(QStringLiteral("Zephlon"));
+    setWindowIcon(dialogs::ProgramIcon(frame::Program::Zephlon));
     setMinimumSize(zephlon::kMinimumWindowWidth, zephlon::kMinimumWindowHeight);
     resize(zephlon::kMinimumWindowWidth, zephlon::kMinimumWindowHeight);
     BuildMenus();
@@ -427,29 +429,30 @@ void FormZephlon::LayoutMessage() {
 }
 
 QPixmap FormZephlon::LogoPicture(int maxWidth) {
-    const QString art = QStringLiteral(":/art/zephlon_logo.svg");
+    const QString art = QString::fromLatin1(dialogs::kZephlonLogoPath);
     QSvgRenderer svg;
     if (QFile::exists(art)) svg.load(art);
-    QSize size(220, 72);
-    if (svg.isValid()) size = svg.defaultSize();
+    QSize size = svg.isValid() ? svg.defaultSize() : QSize(220, 72);
     if (size.width() > maxWidth) size = size * (static_cast<double>(maxWidth) / size.width());
     size = size.expandedTo(QSize(1, 1));
-    QPixmap pixmap(size);
+    // Rendered at the screen's density so the logo stays sharp.
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(zephlon::kStatusBack);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    if (svg.isValid()) {
-        svg.render(&p);
-        return pixmap;
-    }
-    // Placeholder: a lit pipe under the name.
     const int w = size.width();
     const int h = size.height();
+    if (svg.isValid()) {
+        svg.render(&p, QRectF(0, 0, w, h));
+        return pixmap;
+    }
+    // Without the picture: the name over a lit pipe.
     p.fillRect(QRect(0, h * 3 / 4, w, std::max(2, h / 12)), zephlon::kPipeMid);
     p.fillRect(QRect(w / 8, h * 3 / 4, w * 3 / 4, std::max(1, h / 24)), zephlon::kLaserRed);
     QFont f = StatusFont(10);
     f.setPixelSize(std::max(8, h / 2));
-    f.setLetterSpacing(QFont::PercentageSpacing, 110);
     p.setFont(f);
     p.setPen(QColor(0, 144, 0));
     p.drawText(QRect(0, 0, w, h * 3 / 4), Qt::AlignCenter, QStringLiteral("ZEPHLON"));
@@ -862,7 +865,8 @@ void FormZephlon::Form_KeyDown(int keyCode) {
             if (e.gameState != zephlon::kStopped && e.gameState != zephlon::kGarbage) e.ReplayLevel();
             break;
         case kKeyQ:
-            // Only a game can be quit: a second Q after the end would offer the same score to the table again.
+            // Only a game can be quit: a second Q after the end would offer the same score to the table
+            // again.
             if (e.GameRunning() && !e.demoRunning) e.gameOver();
             break;
         case kKeyS:
