@@ -440,6 +440,7 @@ void Engine::NewGame() {
         m_view.ShowPaused(false);
     }
     m_state = Spawn;
+    m_rowsThisLanding = 0;  // rows erased just before a restart are not paid into the new game
     BeginLevel(m_startLevel);
     ClearBoard();
     m_nextPieceDue = true;

@@ -1,0 +1,113 @@
+// Any names, addresses and server settings: escaping keeps only the characters a query may carry, and no
+// name or address can add, cut or end a parameter of an upload link.
+#include <QDateTime>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "scores/web.h"
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) std::abort();
+}
+
+bool Allowed(QChar c, bool keepPathCharacters) {
+    const char16_t u = c.unicode();
+    if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) return true;
+    if (QStringView(u".+-_'(!*),$\"%").contains(c)) return true;
+    return keepPathCharacters && (u == '@' || u == '/' || u == '~');
+}
+
+// The characters that delimit a query: a link's count of them depends on its template only.
+std::vector<int> Delimiters(const QString& link) {
+    return {static_cast<int>(link.count(u'&')), static_cast<int>(link.count(u'=')),
+            static_cast<int>(link.count(u'#')), static_cast<int>(link.count(u' ')),
+            static_cast<int>(link.count(u'?'))};
+}
+
+// Fields of the input, separated by zero bytes. A field starting with 0x01 is read as raw UTF-16, so
+// lone surrogates and characters outside the BMP come through; otherwise as UTF-8.
+QString Field(const std::vector<std::vector<uint8_t>>& fields, size_t i) {
+    if (i >= fields.size()) return QString();
+    const std::vector<uint8_t>& f = fields[i];
+    if (!f.empty() && f[0] == 1) {
+        std::vector<char16_t> units((f.size() - 1) / 2);
+        if (!units.empty()) std::memcpy(units.data(), f.data() + 1, units.size() * sizeof(char16_t));
+        return QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size()));
+    }
+    return QString::fromUtf8(reinterpret_cast<const char*>(f.data()), static_cast<qsizetype>(f.size()));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::vector<std::vector<uint8_t>> fields(1);
+    for (size_t i = 0; i < size; ++i) {
+        if (data[i] == 0)
+            fields.emplace_back();
+        else
+            fields.back().push_back(data[i]);
+    }
+    const QString name = Field(fields, 0);
+    const QString address = Field(fields, 1);
+    const QString server = Field(fields, 2);
+    const uint8_t knob = size > 0 ? data[size - 1] : 0;
+
+    for (const QString& text : {name, address, server}) {
+        for (bool keep : {false, true}) {
+            const QString escaped = scores::EscapeForURL(text, keep);
+            for (QChar c : escaped)
+                require(Allowed(c, keep));
+            require(escaped.size() <= 3 * text.size() + 3);
+        }
+    }
+
+    const scores::RandomSource random = [knob] { return knob / 256.0; };
+    const QLocale c = QLocale::c();
+    scores::UploadRecord record;
+    record.Name = name;
+    record.Score = static_cast<int32_t>(knob) * 1000 - 5;
+    record.StartLevel = static_cast<int16_t>(knob % 11);
+    record.EndLevel = static_cast<int16_t>(knob % 30);
+    record.Date =
+        QDateTime(QDate(2000 + knob % 50, 1 + knob % 12, 1 + knob % 28), QTime(knob % 24, knob % 60, 7));
+    record.ChkSum = static_cast<int32_t>(knob) * 77;
+    scores::UploadRecord plain = record;
+    plain.Name = QStringLiteral("A");
+    const QString plainAddress = QStringLiteral("B");
+    const QList<scores::UploadRecord> list(10, record);
+    const QList<scores::UploadRecord> plainList(10, plain);
+    const bool puzzle = (knob & 1) != 0;
+
+    auto same = [](const QString& fuzzed, const QString& reference) {
+        require(Delimiters(fuzzed) == Delimiters(reference));
+    };
+    same(scores::ZephlonUploadHiScoreLink(server, address, puzzle, record, random),
+         scores::ZephlonUploadHiScoreLink(server, plainAddress, puzzle, plain, random));
+    same(scores::ZephlonUploadHiScoresLink(server, address, puzzle, list, random),
+         scores::ZephlonUploadHiScoresLink(server, plainAddress, puzzle, plainList, random));
+    same(scores::QuadrelleUploadHiScoreLink(server, address, record, random, c),
+         scores::QuadrelleUploadHiScoreLink(server, plainAddress, plain, random, c));
+    same(scores::QuadrelleUploadHiScoresLink(server, address, list, random, c),
+         scores::QuadrelleUploadHiScoresLink(server, plainAddress, plainList, random, c));
+    same(scores::VantorelUploadLink(server, address, record, random),
+         scores::VantorelUploadLink(server, plainAddress, plain, random));
+    for (bool numbered : {false, true}) {
+        same(scores::ZephlonCommandString(3, record, numbered),
+             scores::ZephlonCommandString(3, plain, numbered));
+        same(scores::QuadrelleCommandString(3, record, numbered, c),
+             scores::QuadrelleCommandString(3, plain, numbered, c));
+    }
+    same(scores::VantorelCommandString(record), scores::VantorelCommandString(plain));
+    // The global lists take only the server; they must not fail on any.
+    require(!scores::ZephlonGlobalLink(server, puzzle).isEmpty());
+    require(!scores::VantorelGlobalLink(server).isEmpty());
+    require(!scores::QuadrelleGlobalLink(server, knob % 5, knob % 3, random).isEmpty());
+    return 0;
+}

@@ -1,0 +1,328 @@
+// Plays whole Vantorel games headless through the game's keys and clock, from every start level, and checks
+// the game's invariants after every step.
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+#include "soak.h"
+#include "vantorel/game.h"
+
+namespace {
+
+using namespace vantorel;
+
+class SilentSink : public frame::SoundSink {
+  public:
+    void PlaySoundCue(int) override {}
+};
+
+// The window as far as the game needs it: the clock and the finished games.
+class BotView : public GameView {
+  public:
+    void DrawCell(int16_t, int16_t, int32_t) override {}
+    void EraseRow(int16_t) override { ++erasedRows; }
+    void PaintNextBlock() override {}
+    void ShowScore(int32_t) override {}
+    void ShowLevel(int16_t) override {}
+    void ShowLines(int16_t) override {}
+    void ShowMessage(const QString&) override {}
+    void SetTimerInterval(int16_t ms) override { interval = ms; }
+    void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
+    void SetPauseChecked(bool) override {}
+    void FocusPit() override {}
+    void SaveName() override {}
+    void GameOver(int32_t s, int16_t startLevel, int16_t endLevel) override {
+        ++gameOvers;
+        overScore = s;
+        overStartLevel = startLevel;
+        overEndLevel = endLevel;
+    }
+
+    int erasedRows = 0;
+    int16_t interval = 0;
+    bool timerEnabled = true;
+    int gameOvers = 0;
+    int32_t overScore = 0;
+    int16_t overStartLevel = 0;
+    int16_t overEndLevel = 0;
+};
+
+bool ValidColour(int16_t kind, int32_t colour);
+
+bool ValidColour(int16_t kind, int32_t colour) {
+    switch (kind) {
+        case kEmpty:  // an erased square keeps its colour until the rows collapse
+            return colour == kNoColour || ValidColour(kSolid, colour);
+        case kTransparent:
+            return colour == kYellow || colour == kBlue || colour == kRed;
+        case kSolid:
+            return colour == kYellow || colour == kBlue || colour == kRed || colour == kGreen ||
+                   colour == kOrange || colour == kPurple;
+        default:
+            return false;
+    }
+}
+
+struct Snapshot {
+    GameState state;
+    int32_t score;
+    int16_t level;
+    int16_t rows;
+    int erasedRows;
+    std::array<int16_t, kColumns + 1> row0Kinds;
+    std::array<int32_t, kColumns + 1> row0Colours;
+};
+
+Snapshot Take(const Game& g, const BotView& v) {
+    Snapshot s{g.state, g.score, g.level, g.rows, v.erasedRows, {}, {}};
+    for (int x = 1; x <= kColumns; ++x) {
+        s.row0Kinds[x] = g.pit().KindAt(x, 0);
+        s.row0Colours[x] = g.pit().ColourAt(x, 0);
+    }
+    return s;
+}
+
+enum class Action { Tick, Input, NewGame };
+
+class Bot {
+  public:
+    explicit Bot(uint64_t seed) : m_rng(seed), m_game(m_view, m_sink, [this] { return m_rng.Next(); }) {}
+
+    void Play(soak::Stats& stats) {
+        Game& g = m_game;
+        g.startLevel = static_cast<int16_t>(1 + m_rng.Below(10));
+        Step(Action::NewGame, [&] { m_rng.Chance(0.5) ? g.Start() : g.KeyDown(kKeyEnter); });
+        SOAK_CHECK(g.state == GameState::Spawn && g.level == g.startLevel, "no game after Start");
+        const int maxSteps = 8000 + m_rng.Below(8000);
+        int steps = 0;
+        for (; steps < maxSteps && g.state != GameState::Stopped; ++steps) {
+            PlayOneStep(stats);
+            stats.maxLevel = std::max<int>(stats.maxLevel, g.level);
+        }
+        stats.steps += steps;
+        stats.levelsUp += m_levelsUp;
+        if (g.state == GameState::Stopped) {
+            SOAK_CHECK(m_view.gameOvers == 1, m_view.gameOvers << " game overs reported");
+            SOAK_CHECK(m_view.overScore == g.score && m_view.overEndLevel == g.level &&
+                           m_view.overStartLevel == g.gameStartLevel,
+                       "game over reported " << m_view.overScore << " for " << g.score);
+        }
+    }
+
+  private:
+    void PlayOneStep(soak::Stats& stats) {
+        Game& g = m_game;
+        if (g.paused && m_rng.Chance(0.2)) {
+            Step(Action::Input, [&] { g.SetPaused(false); });
+            return;
+        }
+        if (m_view.timerEnabled && m_rng.Chance(PlanPending() ? 0.1 : 0.5)) {
+            Step(Action::Tick, [&] { g.TimerHandler(); });
+            stats.rows += g.state == GameState::RowsErased ? 1 : 0;
+            return;
+        }
+        const double r = m_rng.Next();
+        if (r < 0.004) {
+            ++stats.pauses;
+            Step(Action::Input, [&] { g.SetPaused(!g.paused); });
+        } else if (r < 0.0044) {
+            Step(Action::NewGame, [&] { g.KeyDown(kKeyEnter); });
+            m_view.gameOvers = 0;
+        } else if (r < 0.0048) {
+            Step(Action::Input, [&] { g.Start(); });  // does nothing while a game runs
+        } else if (r < 0.02) {
+            static constexpr int16_t kKeys[] = {kKeyLeft, kKeyUp, kKeyRight, kKeyDown, kKeyCtrl, kKeyInsert};
+            const int16_t key = kKeys[m_rng.Below(6)];
+            Step(Action::Input, [&] { g.KeyDown(key); });
+        } else if (g.state == GameState::Falling) {
+            Step(Action::Input, [&] { PlannedInput(); });
+        }
+    }
+
+    // A player keys the whole move in quickly, then lets the piece fall.
+    bool PlanPending() const {
+        return m_game.state == GameState::Falling &&
+               (m_planSerial != m_serial || m_turns > 0 || m_game.pit().fallingPosition.x != m_column);
+    }
+
+    template <class F>
+    void Step(Action action, F&& f) {
+        const Snapshot before = Take(m_game, m_view);
+        const Position pos = m_game.pit().fallingPosition;
+        f();
+        if (m_game.state == GameState::Falling &&
+            (before.state != GameState::Falling || m_game.pit().fallingPosition.y < pos.y))
+            ++m_serial;
+        Check(before, action);
+    }
+
+    void Check(const Snapshot& before, Action action) {
+        const Game& g = m_game;
+        const Pit& pit = g.pit();
+        const GameState s = g.state;
+        SOAK_CHECK(s == GameState::Stopped || s == GameState::Spawn || s == GameState::Falling ||
+                       s == GameState::RowsErased || s == GameState::Idle,
+                   "state " << static_cast<int>(s) << " after a step");
+        for (int x = 1; x <= kColumns; ++x) {
+            for (int y = 0; y <= kRows; ++y)
+                SOAK_CHECK(ValidColour(pit.KindAt(x, y), pit.ColourAt(x, y)),
+                           "kind " << pit.KindAt(x, y) << " colour " << pit.ColourAt(x, y) << " at " << x
+                                   << "," << y);
+        }
+        if (s == GameState::Falling || s == GameState::Spawn) {
+            for (int y = 1; y <= kRows; ++y)
+                SOAK_CHECK(!pit.IsRowComplete(y), "complete row " << y << " left");
+            SOAK_CHECK(g.rows < kRowsPerLevel, g.rows << " rows counted at level " << g.level);
+        }
+        if (s == GameState::Falling) {
+            int squares = 0;
+            for (int i = 1; i <= 3; ++i) {
+                for (int j = 1; j <= 3; ++j) {
+                    const int16_t k = pit.falling[i][j];
+                    if (k == kEmpty) continue;
+                    ++squares;
+                    SOAK_CHECK(k == kSolid || k == kTransparent, "piece square of kind " << k);
+                    const int x = pit.fallingPosition.x + i - 2, y = pit.fallingPosition.y + j - 2;
+                    SOAK_CHECK(x >= 1 && x <= kColumns && y >= 0 && y <= kRows,
+                               "piece square outside at " << x << "," << y);
+                    SOAK_CHECK(!Pit::IsBlockedBy(k, pit.KindAt(x, y)),
+                               "piece overlaps what blocks it at " << x << "," << y);
+                }
+            }
+            SOAK_CHECK(squares == 3, "a piece of " << squares << " squares");
+        }
+        // The hidden row keeps what was stored there: a new game and a collapse leave it alone.
+        if (action == Action::NewGame || (before.state == GameState::RowsErased && s == GameState::Spawn)) {
+            for (int x = 1; x <= kColumns; ++x)
+                SOAK_CHECK(
+                    pit.KindAt(x, 0) == before.row0Kinds[x] && pit.ColourAt(x, 0) == before.row0Colours[x],
+                    "the hidden row changed at column " << x);
+        }
+        if (action == Action::NewGame) {
+            SOAK_CHECK(g.score == 0 && g.rows == 0 && g.level == g.startLevel && !g.paused,
+                       "a new game kept counters");
+            int16_t expected = kFirstInterval;
+            for (int16_t l = 1; l <= g.level; ++l)
+                expected = Game::LevelInterval(expected, l);
+            m_interval = expected;
+            for (int x = 1; x <= kColumns; ++x)
+                for (int y = 1; y <= kRows; ++y)
+                    SOAK_CHECK(pit.KindAt(x, y) == kEmpty, "a new game kept a square");
+        } else {
+            SOAK_CHECK(g.score >= before.score, "score fell from " << before.score << " to " << g.score);
+            if (before.state == GameState::RowsErased && s == GameState::Spawn) {
+                static constexpr int32_t kPoints[] = {0, 100, 300, 700};
+                const int n = m_view.erasedRows - m_erasedAtLanding;
+                SOAK_CHECK(n >= 1 && n <= 3 && g.score - before.score == kPoints[n],
+                           n << " rows paid " << g.score - before.score);
+            }
+            if (g.level != before.level) {
+                SOAK_CHECK(g.level == before.level + 1 && g.rows == 0 && before.rows >= kRowsPerLevel,
+                           "level went from " << before.level << " to " << g.level << " after " << before.rows
+                                              << " rows");
+                m_interval = Game::LevelInterval(m_interval, g.level);
+                ++m_levelsUp;
+            }
+        }
+        if (s == GameState::RowsErased && before.state != GameState::RowsErased)
+            m_erasedAtLanding = before.erasedRows;
+        SOAK_CHECK(g.tickInterval == m_interval, "interval " << g.tickInterval << " expected " << m_interval);
+        if (s != GameState::RowsErased)
+            SOAK_CHECK(m_view.interval == g.tickInterval, "clock at " << m_view.interval << " ms");
+        SOAK_CHECK(m_view.timerEnabled == !g.paused, "clock and pause disagree");
+    }
+
+    double Try(int turns, int column) {
+        // The trial talks to the same view: what it changes there is put back afterwards.
+        const auto savedView = m_view;
+        m_rng.frozen = true;
+        Game trial = m_game;
+        Pit& pit = trial.pit();
+        for (int i = 0; i < turns; ++i)
+            pit.RotateBlock();
+        for (int guard = 0; guard < 10 && pit.fallingPosition.x != column; ++guard) {
+            const int16_t before = pit.fallingPosition.x;
+            pit.fallingPosition.x < column ? pit.MoveRight() : pit.MoveLeft();
+            if (pit.fallingPosition.x == before) break;
+        }
+        double value = -1e9;
+        if (pit.fallingPosition.x == column) {
+            trial.DropBlock();
+            trial.StepDown();
+            const int lines = trial.rows - m_game.rows;
+            while (trial.state == GameState::RowsErased)
+                trial.TimerHandler();
+            value = lines * 100.0;
+            int previous = -1;
+            for (int x = 1; x <= kColumns; ++x) {
+                int height = 0;
+                for (int y = 1; y <= kRows; ++y) {
+                    const int16_t k = pit.KindAt(x, y);
+                    if (k != kEmpty) {
+                        if (height == 0) height = kRows + 1 - y;
+                        if (k == kTransparent) value -= 8;  // a row with a transparent part never completes
+                    } else if (height > 0) {
+                        value -= 40;  // a hole under the column's top
+                    }
+                }
+                value -= 5.0 * height;
+                if (previous >= 0) value -= 3.0 * std::abs(height - previous);
+                previous = height;
+            }
+            if (trial.state == GameState::Stopped) value -= 1e6;
+        }
+        m_rng.frozen = false;
+        m_view = savedView;
+        return value;
+    }
+
+    void PlannedInput() {
+        Game& g = m_game;
+        if (m_planSerial != m_serial) {
+            m_planSerial = m_serial;
+            double best = -1e18;
+            for (int turns = 0; turns < 4; ++turns) {
+                for (int c = 0; c <= kColumns + 1; ++c) {
+                    const double v = Try(turns, c) + m_rng.Next() * 5;
+                    if (v > best) {
+                        best = v;
+                        m_turns = turns;
+                        m_column = c;
+                    }
+                }
+            }
+        }
+        if (m_turns > 0) {
+            --m_turns;
+            g.KeyDown(kKeyUp);
+        } else if (g.pit().fallingPosition.x != m_column) {
+            const int16_t x = g.pit().fallingPosition.x;
+            g.KeyDown(x < m_column ? kKeyRight : kKeyLeft);
+            if (g.pit().fallingPosition.x == x) m_column = x;
+        } else {
+            g.KeyDown(m_rng.Chance(0.3) ? kKeyDown : (m_rng.Chance(0.5) ? kKeyCtrl : kKeyInsert));
+        }
+    }
+
+    soak::Rng m_rng;
+    BotView m_view;
+    SilentSink m_sink;
+    Game m_game;
+    int m_serial = 0;
+    int m_planSerial = -1;
+    int m_turns = 0;
+    int m_column = 5;
+    int m_erasedAtLanding = 0;
+    int m_levelsUp = 0;
+    int16_t m_interval = kFirstInterval;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return soak::Run(argc, argv, "soak_vantorel", 200, [](uint64_t seed, soak::Stats& stats) {
+        Bot bot(seed);
+        bot.Play(stats);
+    });
+}
