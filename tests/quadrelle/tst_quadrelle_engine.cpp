@@ -357,6 +357,24 @@ class TestQuadrelleEngine : public QObject {
         QCOMPARE(g.engine.Score(), 0);
     }
 
+    // A restart while erased rows still show must not pay those rows into the new game.
+    void restartWhileRowsShowPaysNothingLater() {
+        Game g;
+        g.engine.NewGame();
+        g.fillRow(19);
+        g.fillRow(20);
+        g.engine.SetState(Landed);
+        g.engine.TimerHandler();
+        QCOMPARE(g.engine.State(), RowsErased);
+        g.view.answer = [] { return true; };
+        g.engine.HandleKey(KeyEnter);
+        g.fillRow(20);
+        g.engine.SetState(Landed);
+        g.engine.TimerHandler();
+        g.engine.TimerHandler();
+        QCOMPARE(g.engine.Score(), 100);
+    }
+
     void enterStartsAtOnceWhenNoGameRuns() {
         Game g;
         g.engine.HandleKey(KeyEnter);
