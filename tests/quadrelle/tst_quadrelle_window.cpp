@@ -96,6 +96,11 @@ class TestQuadrelleWindow : public QObject {
         QCOMPARE(w->property("CurrentVersion").toString(), QStringLiteral("1.2"));
         QCOMPARE(w->property("WebServer").toString(), frame::DefaultWebServer(frame::Program::Quadrelle));
         QCOMPARE(w->property("CurrentPosition").toInt(), 0);
+#ifdef TEST_BUILT_WITH_WEBENGINE
+        QVERIFY(w->Explorer4Present());
+#else
+        QVERIFY(!w->Explorer4Present());
+#endif
         // The browser is only probed for: no browser widget exists before the global lists open.
         for (const QObject* o : w->findChildren<QObject*>())
             QVERIFY(!QByteArray(o->metaObject()->className()).contains("WebEngine"));
@@ -108,6 +113,30 @@ class TestQuadrelleWindow : public QObject {
         QVERIFY(w->Game().Paused());
         QVERIFY(!w->MenuPause->isChecked());
         QVERIFY(!w->LabelMessage->isVisible());
+    }
+
+    void clearHighscoresAsksFirst_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes clears") << true;
+        QTest::newRow("No keeps") << false;
+    }
+    void clearHighscoresAsksFirst() {
+        QFETCH(bool, yes);
+        auto w = openWindow();
+        endGame(*w, 500);
+        w->TimerGameOver_Timer();
+        w->HighScores().Form_Enter();
+        QString title, question;
+        w->SetAsker([&](const QString& t, const QString& q) {
+            title = t;
+            question = q;
+            return yes;
+        });
+        w->ClearHighscores->trigger();
+        QCOMPARE(title, QStringLiteral("Quadrelle"));
+        QCOMPARE(question, QStringLiteral("Are you sure you want to clear the local highscore list?"));
+        QCOMPARE(w->HighScores().Table().Record(0, 1).Score, yes ? 100 : 500);
+        w->HighScores().Dialog().hide();
     }
 
     void clockTicksOnlyWhileTheWindowIsActive() {
