@@ -353,6 +353,7 @@ class TestFormZephlon : public QObject {
             w->MenuColour[3]->trigger();
             w->MenuMouse->trigger();
             w->MenuLevel[6]->trigger();
+            w->setWindowState(Qt::WindowMinimized);  // a minimised close keeps the stored size
             QVERIFY(w->close());
         }
         {
@@ -363,6 +364,11 @@ class TestFormZephlon : public QObject {
                      QStringLiteral("No"));
             QCOMPARE(store.ReadSetting(frame::kOptionsSection, QStringLiteral("StartLevel"), {}),
                      QStringLiteral("7"));
+            QCOMPARE(store.ReadSetting(frame::kOptionsSection, QStringLiteral("InitWidth"),
+                                       QStringLiteral("unset")),
+                     QStringLiteral("unset"));
+            QCOMPARE(store.ReadSetting(frame::kOptionsSection, QStringLiteral("InitMaximized"), {}),
+                     QStringLiteral("No"));
         }
         auto w = MakeWindow();
         QVERIFY(w->MenuOriginal->isChecked());
@@ -372,6 +378,7 @@ class TestFormZephlon : public QObject {
         QVERIFY(w->MenuLevel[6]->isChecked());
         QVERIFY(w->MenuLevel[9]->isEnabled());
         QVERIFY(!w->Engine().firstTime);
+        QVERIFY(!(w->windowState() & Qt::WindowMaximized));
     }
 };
 
