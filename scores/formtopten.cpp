@@ -131,12 +131,22 @@ QString FormTopTen::GameModeText(int list) {
 void FormTopTen::ShowList(const HighScoreTable& table, int list) {
     for (size_t i = 0; i < kListSize; ++i) {
         const HighScoreRecord& r = table.Record(list, static_cast<int>(i) + 1);
-        LabelName[i]->setText(r.Name);
+        ShowName(static_cast<int>(i) + 1, r.Name);
         LabelScore[i]->setText(QString::number(r.Score));
         LabelStartLevel[i]->setText(QString::number(r.StartLevel));
         LabelEndLevel[i]->setText(QString::number(r.EndLevel));
     }
     if (LabelGameMode) LabelGameMode->setText(GameModeText(list));
+}
+
+void FormTopTen::ShowName(int position, const QString& name) {
+    if (position < 1 || position > kListSize) return;
+    // A name wider than its cell ends in an ellipsis; the whole name is in the tooltip.
+    QLabel* cell = LabelName[static_cast<size_t>(position - 1)];
+    const int room = cell->width() - 2 * cell->indent();
+    const QString shown = cell->fontMetrics().elidedText(name, Qt::ElideRight, room);
+    cell->setText(shown);
+    cell->setToolTip(shown == name ? QString() : name);
 }
 
 void FormTopTen::OpenNameField(int position) {

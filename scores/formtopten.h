@@ -20,6 +20,8 @@ class FormTopTen : public QDialog {
 
     // Rows of positions 1..10 of a list; `list` picks the LabelGameMode text (Zephlon).
     void ShowList(const HighScoreTable& table, int list);
+    // Name cell of `position` (1..10).
+    void ShowName(int position, const QString& name);
     // Lays TextInput over the name cell of `position` (1..10), empties it and shows it.
     void OpenNameField(int position);
     void CloseNameField();

@@ -30,7 +30,8 @@ void HighScores::Load(const frame::SettingsStore& store) {
     RefreshBestScore();
 }
 
-void HighScores::Save(frame::SettingsStore& store) const {
+void HighScores::Save(frame::SettingsStore& store) {
+    SaveName(false);
     m_table.Save(store);
 }
 
@@ -77,7 +78,7 @@ void HighScores::SaveName(bool ask) {
     if (HighScoreTable::CleanName(name).isEmpty()) name = m_table.Policy().emptyNameReplacement;
     const int list = m_table.PendingList();
     const int16_t position = m_table.CommitName(name);
-    m_dialog->LabelName[static_cast<size_t>(position - 1)]->setText(m_table.Record(list, position).Name);
+    m_dialog->ShowName(position, m_table.Record(list, position).Name);
     m_dialog->CloseNameField();
     // The entry is complete before any upload question, so nothing can leave it half-named.
     if (ask) {

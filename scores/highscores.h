@@ -51,8 +51,8 @@ class HighScores {
 
     // Start-up step after the options: loads the records and shows the best score.
     void Load(const frame::SettingsStore& store);
-    // Close step (after SaveName): writes every record.
-    void Save(frame::SettingsStore& store) const;
+    // Close step: commits a name still being typed, then writes every record.
+    void Save(frame::SettingsStore& store);
 
     // Position of the entry waiting for its name (0: none). Setting 0 forgets the waiting entry.
     int16_t CurrentPosition() const { return m_table.PendingPosition(); }

@@ -201,7 +201,8 @@ void HighScoreTable::Save(frame::SettingsStore& store) const {
         store.WriteInt(frame::kScoresSection, Key(n, "StartLevel"), r.StartLevel);
         store.WriteInt(frame::kScoresSection, Key(n, "EndLevel"), r.EndLevel);
         store.WriteSetting(frame::kScoresSection, Key(n, "Date"), DateText(r.Date));
-        store.WriteInt(frame::kScoresSection, Key(n, "ChkSum"), r.ChkSum);
+        // An entry still waiting for its name is sealed as it stands rather than written with checksum 0.
+        store.WriteInt(frame::kScoresSection, Key(n, "ChkSum"), r.ChkSum != 0 ? r.ChkSum : RecordChkSum(n));
     }
 }
 

@@ -72,7 +72,8 @@ class HighScoreTable {
     // Loads every record from the "Scores" section, dropping records whose checksum does not match
     // and completing their lists with fill records. Any entry waiting for its name is forgotten.
     void Load(const frame::SettingsStore& store);
-    // Writes n Name, Score, StartLevel, EndLevel, Date, ChkSum for every record, in that order.
+    // Writes n Name, Score, StartLevel, EndLevel, Date, ChkSum for every record, in that order. An entry
+    // still waiting for its name is written with the checksum of what it holds.
     void Save(frame::SettingsStore& store) const;
     // Records dropped from a list by the last Load.
     int16_t DroppedCount(int list) const;

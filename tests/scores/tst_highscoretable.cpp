@@ -267,6 +267,18 @@ class TestHighScoreTable : public QObject {
         QCOMPARE(table.SaveScore(0, 95, 2, 5, now), int16_t{2});
         QCOMPARE(table.SaveScore(0, 1000, 2, 5, now), int16_t{0});
         QCOMPARE(table.Record(0, 1).Score, 100);
+        {
+            // A save that comes while the entry waits never writes checksum 0: the entry comes back.
+            QTemporaryDir early;
+            frame::SettingsStore store(QStringLiteral("T"), early.filePath(QStringLiteral("s.ini")));
+            table.Save(store);
+            QVERIFY(store.ReadSetting(frame::kScoresSection, QStringLiteral("2ChkSum"), {}) !=
+                    QStringLiteral("0"));
+            HighScoreTable loaded(program);
+            loaded.Load(store);
+            QCOMPARE(loaded.DroppedCount(0), 0);
+            QCOMPARE(loaded.Record(0, 2).Score, 95);
+        }
         QCOMPARE(table.CommitName(name), int16_t{2});
         QCOMPARE(table.PendingPosition(), int16_t{0});
         QCOMPARE(table.Record(0, 2).ChkSum, table.RecordChkSum(2));
