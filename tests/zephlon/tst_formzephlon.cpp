@@ -199,6 +199,22 @@ class TestFormZephlon : public QObject {
         QVERIFY(!w->TimerGameOver->isActive());
     }
 
+    // A new block colour shows at once on the board; concrete stays grey.
+    void colourSchemeRedrawsTheBoard() {
+        auto w = MakeWindow();
+        w->show();
+        StartOriginalByKey(*w);
+        ZephlonEngine& e = w->Engine();
+        e.board(1, 10) = kPresent | kPipe2;
+        e.board(2, 10) = kPresent | kConcrete;
+        w->MenuColour[0]->trigger();
+        QVERIFY(w->MenuColour[0]->isChecked());
+        QVERIFY(!w->MenuColour[1]->isChecked());
+        QCOMPARE(CellMiddle(*w, 1, 10), ShadeColour(1, 4, kBlueberry));
+        QCOMPARE(CellMiddle(*w, 2, 10), ShadeColour(1, 4, kGreyScheme));
+        QCOMPARE(w->PictureBlock->Pixel(w->CellSize() / 2, w->CellSize() / 2), ShadeColour(1, 4, kBlueberry));
+    }
+
     // Under mouse control no key has any effect, P included; under keyboard control no click has any.
     void controlChoosesKeysOrMouse() {
         auto w = MakeWindow();
