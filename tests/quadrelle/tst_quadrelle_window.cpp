@@ -14,11 +14,13 @@ using namespace quadrelle;
 namespace {
 
 // A window with every question answered No and the bar as every piece, shown and active so its
-// clock ticks reach the game.
-std::unique_ptr<FormPlunko> openWindow(bool active = true) {
+// clock ticks reach the game. Unless asked for, the offer to upload a named entry is off, so no
+// prompt opens in the tests.
+std::unique_ptr<FormPlunko> openWindow(bool active = true, bool autoUpload = false) {
     auto w = std::make_unique<FormPlunko>();
     w->SetAsker([](const QString&, const QString&) { return false; });
     w->SetRandomSource([] { return 0.0; });
+    if (!autoUpload && w->AutoUpload->isChecked()) w->AutoUpload->trigger();
     if (active) {
         w->show();
         w->activateWindow();
@@ -57,7 +59,7 @@ class TestQuadrelleWindow : public QObject {
     }
 
     void menusAndProperties() {
-        auto w = openWindow(false);
+        auto w = openWindow(false, true);
         QStringList all;
         for (const QAction* top : w->menuBar()->actions())
             all << top->text() << captions(top->menu(), "  ");
@@ -204,7 +206,7 @@ class TestQuadrelleWindow : public QObject {
 
     void optionsSurviveARestart() {
         {
-            auto w = openWindow(false);
+            auto w = openWindow(false, true);
             w->Start_Click();
             w->MenuLevel[4]->trigger();
             QVERIFY(w->MenuLevel[4]->isChecked());
@@ -214,7 +216,7 @@ class TestQuadrelleWindow : public QObject {
             w->resize(500, 700);
             QVERIFY(w->close());
         }
-        auto w = openWindow(false);
+        auto w = openWindow(false, true);
         QVERIFY(w->MenuLevel[4]->isChecked());
         QVERIFY(!w->AutoUpload->isChecked());
         QCOMPARE(w->size(), QSize(500, 700));
