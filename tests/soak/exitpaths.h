@@ -1,0 +1,51 @@
+#pragma once
+
+// Shared by the exit-path tests: the ways a run can end while a high-score name is still being typed, and
+// the check that the store file the run wrote is the only one and holds the name.
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QString>
+#include <QtTest>
+
+#include "frame/options.h"
+#include "frame/program.h"
+#include "frame/settingsstore.h"
+
+namespace exitpaths {
+
+enum class Path { CloseWindow, ExitMenu, NewGame };
+
+// A name the store must keep exactly: outside ASCII, with characters that mean something in a store file.
+inline const QString kName = QStringLiteral("Zoë & Co=1;#x");
+
+// Types text into a widget key by key, as a keyboard would, characters outside ASCII included.
+inline void TypeText(QWidget* widget, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+inline void AddPathRows() {
+    QTest::addColumn<Path>("path");
+    QTest::newRow("window closed") << Path::CloseWindow;
+    QTest::newRow("Exit chosen") << Path::ExitMenu;
+    QTest::newRow("new game started") << Path::NewGame;
+}
+
+// The run wrote exactly one store file, where the next start looks, and the record's name is in it.
+inline void CheckStoreFile(const QString& directory, frame::Program program, int record) {
+    const frame::SettingsStore store(frame::ProgramName(program));
+    QCOMPARE(QFileInfo(store.filePath()).absolutePath(), QFileInfo(directory).absoluteFilePath());
+    QCOMPARE(QDir(directory).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QFileInfo(store.filePath()).fileName()});
+    QCOMPARE(store.ReadSetting(frame::kScoresSection, QString::number(record) + QStringLiteral("Name"), {}),
+             kName);
+}
+
+}  // namespace exitpaths
+
+Q_DECLARE_METATYPE(exitpaths::Path)

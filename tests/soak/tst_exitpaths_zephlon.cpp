@@ -1,0 +1,91 @@
+// Zephlon: a high-score name still being typed is kept whichever way the run goes on, and the next start
+// reads it back from the file this run wrote.
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "exitpaths.h"
+#include "zephlon/formzephlon.h"
+
+using exitpaths::Path;
+
+namespace {
+
+class FixedRandom : public zephlon::RandomSource {
+  public:
+    double Next() override { return 0.25; }
+};
+
+class SilentBackend : public frame::CueBackend {
+  public:
+    void Play(int) override {}
+};
+
+const QDateTime kNow = scores::HighScoreTable::ParseDate(QStringLiteral("2026-12-10T01:02:03"));
+
+std::unique_ptr<FormZephlon> MakeWindow() {
+    auto w = std::make_unique<FormZephlon>(nullptr, std::make_unique<FixedRandom>(),
+                                           std::make_unique<SilentBackend>());
+    w->SetAsker([](const QString& question) {
+        qFatal("unexpected question: %s", qPrintable(question));
+        return false;
+    });
+    w->Scores().hooks.now = [] { return kNow; };
+    return w;
+}
+
+}  // namespace
+
+class TestExitPathsZephlon : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void typedNameIsStored_data() { exitpaths::AddPathRows(); }
+    void typedNameIsStored() {
+        QFETCH(Path, path);
+        QTemporaryDir config;
+        frame::SettingsStore::SetDefaultDirectory(config.path());
+        {
+            auto w = MakeWindow();
+            w->show();
+            // A Puzzle game ends with 5000 points: first place of the Puzzle list, record 11.
+            w->MenuPuzzle->trigger();
+            zephlon::ZephlonEngine& e = w->Engine();
+            e.score = 5000;
+            e.gameStartLevel = 1;
+            e.level = 3;
+            e.gameOver();
+            w->OnGameOverTimer();
+            scores::FormTopTen& d = w->Scores().Dialog();
+            QVERIFY(d.TextInput->isVisible());
+            exitpaths::TypeText(d.TextInput, exitpaths::kName);
+            QCOMPARE(d.TextInput->text(), exitpaths::kName);
+            switch (path) {
+                case Path::CloseWindow:
+                    QVERIFY(w->close());
+                    break;
+                case Path::ExitMenu:
+                    w->Exit->trigger();
+                    QVERIFY(!w->isVisible());
+                    break;
+                case Path::NewGame:
+                    w->StartOriginal->trigger();
+                    QVERIFY(e.GameRunning());
+                    QCOMPARE(w->Scores().Table().Record(1, 1).Name, exitpaths::kName);
+                    QVERIFY(w->close());
+                    break;
+            }
+        }
+        exitpaths::CheckStoreFile(config.path(), frame::Program::Zephlon, 11);
+        auto next = MakeWindow();
+        const scores::HighScoreTable& t = next->Scores().Table();
+        QCOMPARE(t.DroppedCount(1), int16_t{0});
+        QCOMPARE(t.Record(1, 1).Name, exitpaths::kName);
+        QCOMPARE(t.Record(1, 1).Score, 5000);
+        QCOMPARE(t.Record(1, 1).EndLevel, int16_t{3});
+        QCOMPARE(t.Record(1, 1).Date, kNow);
+    }
+};
+
+QTEST_MAIN(TestExitPathsZephlon)
+#include "tst_exitpaths_zephlon.moc"
