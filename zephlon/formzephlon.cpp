@@ -104,7 +104,7 @@ void FormZephlon::Form_Load() {
 }
 
 void FormZephlon::BuildMenus() {
-    auto action = [this](QMenu* menu, const QString& caption, const QString& name, bool checkable = false) {
+    auto action = [](QMenu* menu, const QString& caption, const QString& name, bool checkable = false) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(name);
         a->setCheckable(checkable);
