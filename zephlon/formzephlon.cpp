@@ -187,7 +187,6 @@ void FormZephlon::BuildControls() {
     auto surface = [this](QWidget* parent, const QString& name) {
         auto* s = new frame::DrawSurface(parent);
         s->setObjectName(name);
-        s->installEventFilter(this);
         return s;
     };
     PictureBg = surface(m_central, QStringLiteral("PictureBg"));

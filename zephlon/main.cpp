@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     dialogs::FormSplash splash([&window] {
         window = std::make_unique<FormZephlon>();
         window->show();
+        window->activateWindow();  // the game clock runs only while the main window is active
     });
     splash.ShowCentred();
     return QApplication::exec();
