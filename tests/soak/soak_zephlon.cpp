@@ -135,6 +135,7 @@ class Bot {
         stats.steps += steps;
         stats.levelsUp += m_levelsUp;
         stats.rows += m_destroyed;
+        stats.puzzleLevelsCompleted += m_completed;
     }
 
   private:
@@ -175,7 +176,6 @@ class Bot {
         }
         if (e.gameState == kWaitStart || e.gameState == kLevelDone) {
             const bool done = e.gameState == kLevelDone;
-            if (done) ++stats.puzzleLevelsCompleted;
             if (done && m_rng.Chance(0.15)) {
                 ++stats.replays;
                 Step(Action::Replay, [&] { Key(Key_R); });
@@ -269,6 +269,7 @@ class Bot {
             SOAK_CHECK(e.board(e.blinkColumn, e.blinkRow) != 0, "the blinking block's cell is empty");
         }
         if (e.gameState == kLevelDone && before.gameState != kLevelDone) {
+            ++m_completed;
             SOAK_CHECK(e.gameMode == kPuzzle, "a level completed in Original mode");
             SOAK_CHECK(e.score >= before.score + 1000, "completion scored " << e.score - before.score);
             SOAK_CHECK(e.maxLevelPuzzle > e.level,
@@ -487,6 +488,7 @@ class Bot {
     bool m_expectBoard = false;
     int m_levelsUp = 0;
     int m_destroyed = 0;
+    int m_completed = 0;
     Grid m_expectedBoard;
 };
 
