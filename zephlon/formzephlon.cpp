@@ -184,7 +184,7 @@ void FormZephlon::BuildControls() {
     setCentralWidget(m_central);
     m_central->installEventFilter(this);
 
-    auto surface = [this](QWidget* parent, const QString& name) {
+    auto surface = [](QWidget* parent, const QString& name) {
         auto* s = new frame::DrawSurface(parent);
         s->setObjectName(name);
         return s;
