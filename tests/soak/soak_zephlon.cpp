@@ -159,8 +159,12 @@ class Bot {
         if (e.paused) {
             // A pause is ended soon; meanwhile ticks must change nothing.
             if (m_rng.Chance(0.2)) {
-                Step(Action::Input,
-                     [&] { e.control == kKeyboard&& m_rng.Chance(0.5) ? Key(Key_Enter) : Key(Key_P); });
+                Step(Action::Input, [&] {
+                    if (e.control == kKeyboard && m_rng.Chance(0.5))
+                        Key(Key_Enter);
+                    else
+                        PauseCommand();
+                });
             } else {
                 const Snapshot before = Take(e);
                 e.TimerHandler();
@@ -188,7 +192,7 @@ class Bot {
         const double r = m_rng.Next();
         if (r < 0.004) {
             ++stats.pauses;
-            Step(Action::Input, [&] { Key(Key_P); });
+            Step(Action::Input, [&] { PauseCommand(); });
         } else if (r < 0.005) {
             ++stats.replays;
             Step(Action::Replay, [&] { Key(Key_R); });
@@ -377,6 +381,14 @@ class Bot {
         ZephlonEngine& e = m_engine;
         if (e.control == kKeyboard || e.gameState != kFalling || e.paused) return;
         e.MoveToColumn(static_cast<int16_t>(column));
+    }
+
+    // P, or the menu's Pause, which also serves while the mouse steers.
+    void PauseCommand() {
+        if (m_engine.control == kMouse || m_rng.Chance(0.3))
+            m_engine.SetPaused(!m_engine.paused);
+        else
+            Key(Key_P);
     }
 
     void StartCommand(bool yes) {
