@@ -7,5 +7,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quadrelle"));
     quadrelle::FormPlunko window;
     window.show();
+    // The clock only ticks for the active window: make sure it is, however the desktop places it.
+    window.activateWindow();
     return QApplication::exec();
 }
