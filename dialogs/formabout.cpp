@@ -140,4 +140,13 @@ void FormAbout::Command1_Click() {
     accept();
 }
 
+void ShowAbout(frame::Program program, QWidget* mainWindow, const QString& version, DocOpener opener) {
+    auto* about = mainWindow->findChild<FormAbout*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!about) about = new FormAbout(program, mainWindow);
+    if (about->isVisible()) return;
+    about->SetVersion(version);
+    about->SetDocOpener(std::move(opener));
+    ShowModal(about, mainWindow);
+}
+
 }  // namespace dialogs

@@ -59,4 +59,8 @@ class FormAbout : public QDialog {
     DocOpener m_opener;
 };
 
+// The about command of a program: the main window's about dialog (loaded on first use) shows `version`,
+// opens links through `opener`, and runs modally, placed over the main window.
+void ShowAbout(frame::Program program, QWidget* mainWindow, const QString& version, DocOpener opener);
+
 }  // namespace dialogs

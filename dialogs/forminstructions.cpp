@@ -86,4 +86,11 @@ void FormInstructions::AddKeyLines() {
     AddLine(QStringLiteral("Drop with CONTROL or INSERT key"));
 }
 
+void ShowInstructions(frame::Program program, QWidget* mainWindow) {
+    auto* page = mainWindow->findChild<FormInstructions*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!page) page = new FormInstructions(program, mainWindow);
+    if (page->isVisible()) return;
+    ShowModal(page, mainWindow);
+}
+
 }  // namespace dialogs

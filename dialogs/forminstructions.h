@@ -20,4 +20,8 @@ class FormInstructions : public QDialog {
     void AddKeyLines();
 };
 
+// The instructions command of Quadrelle and Vantorel: the main window's instructions (loaded on first
+// use) run modally, placed over the main window.
+void ShowInstructions(frame::Program program, QWidget* mainWindow);
+
 }  // namespace dialogs

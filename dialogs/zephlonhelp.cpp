@@ -168,7 +168,8 @@ FormScoring::FormScoring(QWidget* parent) : HelpPage(QStringLiteral("Scoring"), 
 }  // namespace zephlon
 
 ZephlonHelp::ZephlonHelp(QWidget* mainWindow)
-    : m_main(mainWindow),
+    : QObject(mainWindow),
+      m_main(mainWindow),
       m_instructions(new zephlon::FormInstructions(mainWindow)),
       m_keyControl(new zephlon::FormKeyControl(mainWindow)),
       m_scoring(new zephlon::FormScoring(mainWindow)) {}
@@ -177,6 +178,11 @@ ZephlonHelp::~ZephlonHelp() {
     delete m_instructions.data();
     delete m_keyControl.data();
     delete m_scoring.data();
+}
+
+ZephlonHelp& ZephlonHelp::For(QWidget* mainWindow) {
+    auto* help = mainWindow->findChild<ZephlonHelp*>(QString(), Qt::FindDirectChildrenOnly);
+    return help ? *help : *new ZephlonHelp(mainWindow);
 }
 
 void ZephlonHelp::ShowInstructions() {

@@ -74,14 +74,17 @@ class FormScoring : public HelpPage {
 
 // Zephlon's help: the three pages, loaded with the main window, and the page-turning table. The page
 // operations are the main window's ShowInstructions, ShowKeyControl and ShowScoring.
-class ZephlonHelp {
+class ZephlonHelp : public QObject {
+    Q_OBJECT
   public:
     enum class Page { None, Instructions, KeyControl, Scoring };
 
+    // The help lives as a child of the main window, which owns it and its pages.
     explicit ZephlonHelp(QWidget* mainWindow);
-    ~ZephlonHelp();
-    ZephlonHelp(const ZephlonHelp&) = delete;
-    ZephlonHelp& operator=(const ZephlonHelp&) = delete;
+    ~ZephlonHelp() override;
+
+    // The main window's help, loaded on first use.
+    static ZephlonHelp& For(QWidget* mainWindow);
 
     void ShowInstructions();
     void ShowKeyControl();
