@@ -18,6 +18,7 @@
 #include "dialogs/art.h"
 #include "dialogs/maker.h"
 #include "frame/drawsurface.h"
+#include "scores/webrecords.h"
 
 using zephlon::CellDrawing;
 using zephlon::DrawTarget;
@@ -84,6 +85,11 @@ FormZephlon::FormZephlon(QWidget* parent, std::unique_ptr<zephlon::RandomSource>
         if (LabelHiScore) LabelHiScore->setText(QString::number(best));
     };
     hooks.askYesNo = [this](const QString& question) { return m_asker(question); };
+    m_web = std::make_unique<scores::ZephlonWeb>(this, m_options, [this] { return m_random->Next(); });
+    m_web->CurrentList = hooks.currentList;
+    m_web->Records = [this](int list) { return scores::UploadRecordsOf(m_highScores->Table(), list); };
+    hooks.uploadTop3 = [this] { m_web->UploadTop3(); };
+    hooks.uploadEntry = [this](int16_t position) { m_web->OfferUpload(position); };
     Form_Load();
 }
 
@@ -776,17 +782,25 @@ void FormZephlon::MenuSound_Click() {
     MenuSound->setChecked(on);
 }
 
-void FormZephlon::ScoreServer_Click() {}
+void FormZephlon::ScoreServer_Click() {
+    m_web->ScoreServer();
+}
 void FormZephlon::TopTen_Click() {
     m_highScores->ShowTopTen(-1);
 }
-void FormZephlon::UploadBestScore_Click() {}
-void FormZephlon::globalhighscores_Click() {}
+void FormZephlon::UploadBestScore_Click() {
+    m_web->UploadTop3();
+}
+void FormZephlon::globalhighscores_Click() {
+    m_web->globalhighscores();
+}
 void FormZephlon::ShowAbout() {}
 void FormZephlon::ShowInstructions() {}
 void FormZephlon::ShowKeyControl() {}
 void FormZephlon::ShowScoring() {}
-void FormZephlon::LabelBW_Click() {}
+void FormZephlon::LabelBW_Click() {
+    m_web->LabelBW_Click();
+}
 
 void FormZephlon::FocusPlayArea() {
     PictureBg->setFocus();
