@@ -1,7 +1,9 @@
 #include "scores/webquadrelle.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QMessageBox>
+#include <QWidget>
 
 #include "frame/program.h"
 #include "scores/formurl.h"
@@ -9,13 +11,41 @@
 
 namespace scores {
 
+namespace {
+
+// Notes when the main window is being closed: an upload offered then could never finish, since the
+// view that loads it goes with the window.
+class CloseWatch : public QObject {
+  public:
+    explicit CloseWatch(QObject* window) : QObject(window) { window->installEventFilter(this); }
+    bool closing = false;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Close) closing = true;
+        if (event->type() == QEvent::Show) closing = false;
+        return false;
+    }
+};
+
+}  // namespace
+
 QuadrelleWeb::QuadrelleWeb(QWidget* mainWindow, frame::Options& options, RandomSource random,
                            GlobalScoresViewFactory factory)
     : main_(mainWindow),
       options_(options),
       random_(std::move(random)),
       factory_(std::move(factory)),
-      present_(static_cast<bool>(factory_)) {}
+      present_(static_cast<bool>(factory_)) {
+    if (main_) closeWatch_ = new CloseWatch(main_);
+}
+
+QuadrelleWeb::~QuadrelleWeb() = default;
+
+bool QuadrelleWeb::mainWindowClosing() const {
+    const auto* watch = static_cast<const CloseWatch*>(closeWatch_.data());
+    return main_ && (!main_->isVisible() || (watch && watch->closing));
+}
 
 QString QuadrelleWeb::InstallMessage() {
     return QStringLiteral(
@@ -85,7 +115,7 @@ void QuadrelleWeb::UploadBestScore() {
 
 void QuadrelleWeb::OfferAutoUpload(int p) {
     const QList<UploadRecord> list = records();
-    if (!present_ || !options_.AutoUpload || p < 1 || p > list.size()) return;
+    if (!present_ || !options_.AutoUpload || p < 1 || p > list.size() || mainWindowClosing()) return;
     if (InputURL(false, list.at(p - 1).Name)) UploadHiScore(p);
 }
 

@@ -21,6 +21,7 @@ class QuadrelleWeb {
     // factory is empty when the program was built without a browser engine.
     QuadrelleWeb(QWidget* mainWindow, frame::Options& options, RandomSource random,
                  GlobalScoresViewFactory factory);
+    ~QuadrelleWeb();
 
     // The ten records of the list, position 1 first. Set by the main window.
     std::function<QList<UploadRecord>()> Records;
@@ -43,7 +44,8 @@ class QuadrelleWeb {
 
     // Menu "&Upload Highscores...".
     void UploadBestScore();
-    // After a new entry got its name: with AutoUpload on, asks and uploads it at once.
+    // After a new entry got its name: with AutoUpload on, asks and uploads it at once. Not while the
+    // main window closes or is hidden: the upload would go with the window.
     void OfferAutoUpload(int p);
     void globalhighscores();
     void LabelBW_Click();
@@ -54,12 +56,14 @@ class QuadrelleWeb {
   private:
     QList<UploadRecord> records() const;
     void informInstall();
+    bool mainWindowClosing() const;
     QWidget* main_;
     frame::Options& options_;
     RandomSource random_;
     GlobalScoresViewFactory factory_;
     bool present_;
     QPointer<quadrelle::FormWebHighscore> dialog_;
+    QPointer<QObject> closeWatch_;
 };
 
 }  // namespace scores

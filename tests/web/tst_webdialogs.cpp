@@ -371,6 +371,7 @@ class TestWebDialogs : public QObject {
     // The automatic offer follows AutoUpload; the prompt's check box turns it off for good.
     void quadrelleAutoUpload() {
         QWidget main;
+        main.show();
         frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
         QStringList pages;
         scores::QuadrelleWeb web(&main, options, fixedDraw,
@@ -390,7 +391,23 @@ class TestWebDialogs : public QObject {
         QVERIFY(pages.isEmpty());
         QVERIFY(!options.AutoUpload);
         QVERIFY(!menuMark);
-        web.OfferAutoUpload(1);  // no prompt any more: a modal dialog here would never be answered
+        bool prompted = false;
+        const auto noteAndCancel = [&prompted](QDialog* d) {
+            prompted = true;
+            d->reject();
+        };
+        answerModal(noteAndCancel);
+        web.OfferAutoUpload(1);
+        QCoreApplication::processEvents();
+        QVERIFY(!prompted);
+
+        // Nor while the main window closes: the upload would go with it.
+        options.AutoUpload = true;
+        closeByWindowControl(&main);
+        answerModal(noteAndCancel);
+        web.OfferAutoUpload(1);
+        QCoreApplication::processEvents();
+        QVERIFY(!prompted);
         QVERIFY(pages.isEmpty());
     }
 
