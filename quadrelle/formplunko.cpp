@@ -12,6 +12,9 @@
 
 #include "scores/formtopten.h"
 #include "scores/highscores.h"
+#include "scores/webglobalbrowser.h"
+#include "scores/webquadrelle.h"
+#include "scores/webrecords.h"
 
 namespace quadrelle {
 
@@ -99,14 +102,17 @@ FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
     };
     hooks.askYesNo = [this](const QString& question) { return Ask(question); };
     hooks.autoUploadWanted = [this] { return m_options.AutoUpload && Explorer4Present(); };
-    // hooks.uploadEntry: set by the web part (upload of a just-named entry).
+    m_web = std::make_unique<scores::QuadrelleWeb>(
+        this, m_options, [rng] { return std::uniform_real_distribution<double>(0.0, 1.0)(*rng); },
+        scores::DefaultGlobalScoresViewFactory());
+    m_web->Records = [this] { return scores::UploadRecordsOf(m_highScores->Table(), 0); };
+    m_web->SaveName = [this] { m_highScores->SaveName(); };
+    m_web->AutoUploadChanged = [this](bool on) { AutoUpload->setChecked(on); };
+    m_browserPresent = m_web->Explorer4Present();
+    hooks.uploadEntry = [this](int16_t position) { m_web->OfferAutoUpload(position); };
 
     InitGame();
 
-#if defined(QUADRELLE_HAVE_WEBENGINE) || defined(ARCADE_HAVE_WEBENGINE)
-    // The embedded browser itself is created by the global-list dialog when it first opens.
-    m_browserPresent = true;
-#endif
 }
 
 FormPlunko::~FormPlunko() {
@@ -498,11 +504,17 @@ void FormPlunko::ClearHighscores_Click() {
     m_highScores->ClearHighscores();
 }
 
-void FormPlunko::UploadBestScore_Click() {}
+void FormPlunko::UploadBestScore_Click() {
+    m_web->UploadBestScore();
+}
 
-void FormPlunko::globalhighscores_Click() {}
+void FormPlunko::globalhighscores_Click() {
+    m_web->globalhighscores();
+}
 
-void FormPlunko::LabelBW_Click() {}
+void FormPlunko::LabelBW_Click() {
+    m_web->LabelBW_Click();
+}
 
 void FormPlunko::menuAbout_Click() {}
 

@@ -19,6 +19,7 @@ class QMenu;
 
 namespace scores {
 class HighScores;
+class QuadrelleWeb;
 }
 
 namespace quadrelle {
@@ -161,6 +162,7 @@ class FormPlunko : public QMainWindow, private View {
     std::unique_ptr<frame::SoundCues> m_sound;
     std::unique_ptr<Engine> m_engine;
     std::unique_ptr<scores::HighScores> m_highScores;
+    std::unique_ptr<scores::QuadrelleWeb> m_web;
     std::unique_ptr<frame::SettingsStore> m_store;
     frame::Options m_options;
     Layout m_layout;
