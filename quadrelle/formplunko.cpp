@@ -10,8 +10,11 @@
 #include <QScreen>
 #include <random>
 
+#include "dialogs/formabout.h"
+#include "dialogs/forminstructions.h"
 #include "scores/formtopten.h"
 #include "scores/highscores.h"
+#include "scores/startdoc.h"
 #include "scores/webglobalbrowser.h"
 #include "scores/webquadrelle.h"
 #include "scores/webrecords.h"
@@ -516,9 +519,14 @@ void FormPlunko::LabelBW_Click() {
     m_web->LabelBW_Click();
 }
 
-void FormPlunko::menuAbout_Click() {}
+void FormPlunko::menuAbout_Click() {
+    dialogs::ShowAbout(frame::Program::Quadrelle, this, CurrentVersion(),
+                       [this](const QString& doc, bool url) { return scores::StartDoc(this, doc, url); });
+}
 
-void FormPlunko::help_Click() {}
+void FormPlunko::help_Click() {
+    dialogs::ShowInstructions(frame::Program::Quadrelle, this);
+}
 
 // ---- Shut-down ----
 

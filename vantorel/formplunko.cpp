@@ -12,6 +12,8 @@
 #include <random>
 
 #include "dialogs/art.h"
+#include "dialogs/formabout.h"
+#include "dialogs/forminstructions.h"
 #include "dialogs/maker.h"
 #include "frame/settingsstore.h"
 #include "scores/highscores.h"
@@ -368,9 +370,14 @@ void FormPlunko::UploadBestScore_Click() {}
 
 void FormPlunko::globalhighscores_Click() {}
 
-void FormPlunko::menuAbout_Click() {}
+void FormPlunko::menuAbout_Click() {
+    // Vantorel's about box carries its own fixed version and opens no links.
+    dialogs::ShowAbout(frame::Program::Vantorel, this, QString(), {});
+}
 
-void FormPlunko::help_Click() {}
+void FormPlunko::help_Click() {
+    dialogs::ShowInstructions(frame::Program::Vantorel, this);
+}
 
 void FormPlunko::Exit_Click() {
     close();

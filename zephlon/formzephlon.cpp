@@ -16,8 +16,12 @@
 #include <algorithm>
 
 #include "dialogs/art.h"
+#include "dialogs/formabout.h"
 #include "dialogs/maker.h"
+#include "dialogs/zephlonhelp.h"
 #include "frame/drawsurface.h"
+#include "scores/startdoc.h"
+#include "scores/web.h"
 #include "scores/webrecords.h"
 
 using zephlon::CellDrawing;
@@ -794,10 +798,19 @@ void FormZephlon::UploadBestScore_Click() {
 void FormZephlon::globalhighscores_Click() {
     m_web->globalhighscores();
 }
-void FormZephlon::ShowAbout() {}
-void FormZephlon::ShowInstructions() {}
-void FormZephlon::ShowKeyControl() {}
-void FormZephlon::ShowScoring() {}
+void FormZephlon::ShowAbout() {
+    dialogs::ShowAbout(frame::Program::Zephlon, this, scores::kZephlonVersion,
+                       [this](const QString& doc, bool url) { return scores::StartDoc(this, doc, url); });
+}
+void FormZephlon::ShowInstructions() {
+    dialogs::ZephlonHelp::For(this).ShowInstructions();
+}
+void FormZephlon::ShowKeyControl() {
+    dialogs::ZephlonHelp::For(this).ShowKeyControl();
+}
+void FormZephlon::ShowScoring() {
+    dialogs::ZephlonHelp::For(this).ShowScoring();
+}
 void FormZephlon::LabelBW_Click() {
     m_web->LabelBW_Click();
 }

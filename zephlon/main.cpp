@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "dialogs/art.h"
 #include "dialogs/formsplash.h"
 #include "zephlon/formzephlon.h"
 
@@ -8,6 +9,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zephlon"));
+    QApplication::setWindowIcon(dialogs::ProgramIcon(frame::Program::Zephlon));
     std::unique_ptr<FormZephlon> window;
     dialogs::FormSplash splash([&window] {
         window = std::make_unique<FormZephlon>();
