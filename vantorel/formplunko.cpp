@@ -17,6 +17,8 @@
 #include "dialogs/maker.h"
 #include "frame/settingsstore.h"
 #include "scores/highscores.h"
+#include "scores/webrecords.h"
+#include "scores/webvantorel.h"
 
 namespace vantorel {
 
@@ -95,6 +97,9 @@ void FormPlunko::Form_Load() {
     m_scores = std::make_unique<scores::HighScores>(kProgram, this);
     m_scores->hooks.showBestScore = [this](int32_t best) { ShowNumber(LabelHiScore, best); };
     if (m_hooks.now) m_scores->hooks.now = m_hooks.now;
+    m_web = std::make_unique<scores::VantorelWeb>(this, m_options, RandomOf(m_hooks));
+    m_web->Records = [this] { return scores::UploadRecordsOf(m_scores->Table(), 0); };
+    m_web->SaveName = [this] { m_scores->SaveName(); };
     m_scores->Dialog().setWindowIcon(windowIcon());
     ColourTopTen(m_scores->Dialog());
     InitGame();
@@ -366,9 +371,13 @@ void FormPlunko::TopTen_Click() {
     m_scores->ShowTopTen();
 }
 
-void FormPlunko::UploadBestScore_Click() {}
+void FormPlunko::UploadBestScore_Click() {
+    m_web->UploadBestScore();
+}
 
-void FormPlunko::globalhighscores_Click() {}
+void FormPlunko::globalhighscores_Click() {
+    m_web->globalhighscores();
+}
 
 void FormPlunko::menuAbout_Click() {
     // Vantorel's about box carries its own fixed version and opens no links.

@@ -19,6 +19,7 @@ class QTimer;
 
 namespace scores {
 class HighScores;
+class VantorelWeb;
 }
 
 namespace vantorel {
@@ -152,6 +153,7 @@ class FormPlunko : public QMainWindow, private GameView {
     CueGate m_cueGate;
     Game m_game;
     std::unique_ptr<scores::HighScores> m_scores;
+    std::unique_ptr<scores::VantorelWeb> m_web;
     frame::Options m_options;
     frame::DrawSurface* m_frame = nullptr;  // the window's own drawing surface behind pit and status bar
     Layout m_layout;
