@@ -23,6 +23,8 @@ std::unique_ptr<FormPlunko> MakeWindow() {
     });
     w->SetRandomSource([] { return 0.0; });
     w->HighScores().hooks.now = [] { return kNow; };
+    // No upload offer after the name is committed: its prompt would wait for an answer.
+    if (w->AutoUpload->isChecked()) w->AutoUpload->trigger();
     return w;
 }
 
