@@ -73,6 +73,11 @@ inline int Run(int argc, char** argv, const char* name, int defaultGames,
                          static_cast<unsigned long long>(seed));
             return 1;
         }
+        // Long runs report their progress, so an interrupted soak still tells how far it got clean.
+        if ((g + 1) % 1000 == 0 && g + 1 < games) {
+            std::printf("%s: %d games clean so far\n", name, g + 1);
+            std::fflush(stdout);
+        }
     }
     std::printf(
         "%s: %d games, %lld steps, highest level %d, %lld level rises, %lld rows or blocks, "
