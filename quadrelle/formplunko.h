@@ -20,7 +20,7 @@ class QMenu;
 namespace scores {
 class HighScores;
 class QuadrelleWeb;
-}
+}  // namespace scores
 
 namespace quadrelle {
 
@@ -159,14 +159,15 @@ class FormPlunko : public QMainWindow, private View {
     void SaveName() override;
     int32_t BestLocalScore() override;
 
+    // Declared first so it outlives the parts below that keep a reference to it.
+    frame::Options m_options;
+    Layout m_layout;
+    Asker m_asker;
     std::unique_ptr<frame::SoundCues> m_sound;
     std::unique_ptr<Engine> m_engine;
     std::unique_ptr<scores::HighScores> m_highScores;
     std::unique_ptr<scores::QuadrelleWeb> m_web;
     std::unique_ptr<frame::SettingsStore> m_store;
-    frame::Options m_options;
-    Layout m_layout;
-    Asker m_asker;
     bool m_browserPresent = false;
     bool m_settingsSaved = false;
 };
