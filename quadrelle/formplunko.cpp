@@ -12,6 +12,7 @@
 
 #include "dialogs/formabout.h"
 #include "dialogs/forminstructions.h"
+#include "frame/keycodes.h"
 #include "scores/formtopten.h"
 #include "scores/highscores.h"
 #include "scores/startdoc.h"
@@ -115,7 +116,6 @@ FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
     hooks.uploadEntry = [this](int16_t position) { m_web->OfferAutoUpload(position); };
 
     InitGame();
-
 }
 
 FormPlunko::~FormPlunko() {
@@ -399,33 +399,10 @@ void FormPlunko::FocusPlayArea() {
 // ---- Keys and questions ----
 
 void FormPlunko::keyPressEvent(QKeyEvent* event) {
-    int16_t code = 0;
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            code = KeyEnter;
-            break;
-        case Qt::Key_Up:
-            code = KeyUp;
-            break;
-        case Qt::Key_Left:
-            code = KeyLeft;
-            break;
-        case Qt::Key_Right:
-            code = KeyRight;
-            break;
-        case Qt::Key_Down:
-            code = KeyDown;
-            break;
-        case Qt::Key_Control:
-            code = KeyCtrl;
-            break;
-        case Qt::Key_Insert:
-            code = KeyInsert;
-            break;
-        default:
-            QMainWindow::keyPressEvent(event);
-            return;
+    const int16_t code = frame::KeyCodeOf(event->key());
+    if (code == frame::kKeyNone) {
+        QMainWindow::keyPressEvent(event);
+        return;
     }
     Form_KeyDown(code, static_cast<int16_t>(event->modifiers() >> 25));
     event->accept();

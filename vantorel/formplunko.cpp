@@ -15,6 +15,7 @@
 #include "dialogs/formabout.h"
 #include "dialogs/forminstructions.h"
 #include "dialogs/maker.h"
+#include "frame/keycodes.h"
 #include "frame/settingsstore.h"
 #include "scores/highscores.h"
 #include "scores/webrecords.h"
@@ -311,33 +312,10 @@ void FormPlunko::Timer1_Timer() {
 }
 
 void FormPlunko::keyPressEvent(QKeyEvent* event) {
-    int16_t code = 0;
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            code = kKeyEnter;
-            break;
-        case Qt::Key_Control:
-            code = kKeyCtrl;
-            break;
-        case Qt::Key_Left:
-            code = kKeyLeft;
-            break;
-        case Qt::Key_Up:
-            code = kKeyUp;
-            break;
-        case Qt::Key_Right:
-            code = kKeyRight;
-            break;
-        case Qt::Key_Down:
-            code = kKeyDown;
-            break;
-        case Qt::Key_Insert:
-            code = kKeyInsert;
-            break;
-        default:
-            QMainWindow::keyPressEvent(event);
-            return;
+    const int16_t code = frame::KeyCodeOf(event->key());
+    if (code == frame::kKeyNone) {
+        QMainWindow::keyPressEvent(event);
+        return;
     }
     Form_KeyDown(code);
     event->accept();

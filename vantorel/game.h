@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "frame/keycodes.h"
 #include "vantorel/pit.h"
 
 namespace vantorel {
@@ -10,15 +11,7 @@ namespace vantorel {
 enum class GameState : int32_t { Stopped = 0, Spawn = 2, Falling = 3, Landed = 4, RowsErased = 5, Idle = 6 };
 
 // Key codes the game reacts to.
-enum KeyCode : int16_t {
-    kKeyEnter = 13,
-    kKeyCtrl = 17,
-    kKeyLeft = 37,
-    kKeyUp = 38,
-    kKeyRight = 39,
-    kKeyDown = 40,
-    kKeyInsert = 45,
-};
+using enum frame::KeyCode;
 
 inline constexpr int16_t kFirstInterval = 688;       // ms, before the first level
 inline constexpr int16_t kRowsErasedInterval = 250;  // ms the erased rows stay black

@@ -20,6 +20,7 @@
 #include "dialogs/maker.h"
 #include "dialogs/zephlonhelp.h"
 #include "frame/drawsurface.h"
+#include "frame/keycodes.h"
 #include "scores/startdoc.h"
 #include "scores/web.h"
 #include "scores/webrecords.h"
@@ -823,45 +824,10 @@ void FormZephlon::FocusPlayArea() {
 // Keyboard and mouse
 
 void FormZephlon::keyPressEvent(QKeyEvent* event) {
-    int code = 0;
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            code = kKeyEnter;
-            break;
-        case Qt::Key_Control:
-            code = kKeyCtrl;
-            break;
-        case Qt::Key_Left:
-            code = kKeyLeft;
-            break;
-        case Qt::Key_Up:
-            code = kKeyUp;
-            break;
-        case Qt::Key_Right:
-            code = kKeyRight;
-            break;
-        case Qt::Key_Down:
-            code = kKeyDown;
-            break;
-        case Qt::Key_Insert:
-            code = kKeyInsert;
-            break;
-        case Qt::Key_P:
-            code = kKeyP;
-            break;
-        case Qt::Key_Q:
-            code = kKeyQ;
-            break;
-        case Qt::Key_R:
-            code = kKeyR;
-            break;
-        case Qt::Key_S:
-            code = kKeyS;
-            break;
-        default:
-            QMainWindow::keyPressEvent(event);
-            return;
+    const frame::KeyCode code = frame::KeyCodeOf(event->key());
+    if (code == frame::kKeyNone) {
+        QMainWindow::keyPressEvent(event);
+        return;
     }
     event->accept();
     // A held command key acts once; held movement keys repeat.

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "frame/keycodes.h"
 #include "frame/options.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
@@ -43,19 +44,7 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     void SetAsker(Asker asker) { m_asker = std::move(asker); }
 
     // Key codes of the keyboard commands.
-    enum KeyCode : int {
-        kKeyEnter = 13,
-        kKeyCtrl = 17,
-        kKeyLeft = 37,
-        kKeyUp = 38,
-        kKeyRight = 39,
-        kKeyDown = 40,
-        kKeyInsert = 45,
-        kKeyP = 'P',
-        kKeyQ = 'Q',
-        kKeyR = 'R',
-        kKeyS = 'S',
-    };
+    using enum frame::KeyCode;
     void Form_KeyDown(int keyCode);
     // A clock tick: one engine step, only while this window is the active window.
     void Timer1_Timer();
