@@ -1,5 +1,7 @@
 #include "dialogs/dialoglook.h"
 
+#include "frame/placedialog.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
@@ -24,28 +26,6 @@ const QColor kTextColour(216, 216, 216);
 const QColor kHeadingColour(255, 214, 120);
 
 }  // namespace
-
-void PlaceDialog(QWidget* dialog, QWidget* main) {
-    if (!dialog || !main) return;
-    const QRect outer = main->frameGeometry();
-    // The client area starts below the title bar and the menu bar.
-    int clientTop = main->geometry().top();
-    if (auto* window = qobject_cast<QMainWindow*>(main);
-        window && window->menuWidget() && window->menuWidget()->isVisible()) {
-        clientTop += window->menuWidget()->height();
-    }
-    const int width = dialog->frameGeometry().width();
-    int left = outer.left() + (outer.width() - width) / 2;
-    int top = clientTop;
-    // Keep the whole dialog on the main window's screen, title bar first.
-    if (QScreen* screen = main->screen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = dialog->frameGeometry().size();
-        left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
-        top = std::clamp(top, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
-    }
-    dialog->move(left, top);
-}
 
 void ApplyDialogLook(QWidget* window) {
     QPalette palette = window->palette();
@@ -76,7 +56,7 @@ int RunModal(QDialog* dialog) {
 
 int ShowModal(QDialog* dialog, QWidget* main) {
     dialog->adjustSize();
-    PlaceDialog(dialog, main);
+    frame::PlaceDialog(dialog, main);
     return RunModal(dialog);
 }
 

@@ -14,10 +14,6 @@ namespace dialogs {
 // Grey of the dialogs' background.
 inline constexpr QColor kDialogBackground(72, 72, 72);
 
-// Places a secondary dialog centred horizontally over the main window, its top level with the top of
-// the main window's client area (below the menu bar), kept on the main window's screen.
-void PlaceDialog(QWidget* dialog, QWidget* main);
-
 // Gives a window the dialogs' look: the grey background laid with the Image256 tile, light text and
 // grey buttons.
 void ApplyDialogLook(QWidget* window);

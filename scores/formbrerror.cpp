@@ -1,4 +1,5 @@
 #include "scores/formbrerror.h"
+#include "frame/placedialog.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -73,7 +74,7 @@ FormBrError* FormBrError::ShowFor(QWidget* mainWindow, const QString& link) {
     }
     dialog->TextURL->setText(link);
     dialog->TextURL->selectAll();
-    PlaceDialog(dialog, mainWindow);
+    frame::PlaceDialog(dialog, mainWindow);
     dialog->show();
     dialog->raise();
     return dialog;

@@ -1,4 +1,5 @@
 #include "scores/formtopten.h"
+#include "frame/placedialog.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -165,19 +166,7 @@ void FormTopTen::CloseNameField() {
 }
 
 void FormTopTen::PlaceOver(const QWidget* mainWindow) {
-    if (!mainWindow) return;
-    const QRect outer = mainWindow->frameGeometry();
-    // Client area: below the title bar and, in a main window, below the menu bar.
-    int clientHeight = mainWindow->height();
-    if (const auto* mw = qobject_cast<const QMainWindow*>(mainWindow)) {
-        if (mw->menuWidget() && mw->menuWidget()->isVisible()) clientHeight -= mw->menuWidget()->height();
-    }
-    // Before its first show the dialog has no frame yet; take the main window's decorations for it.
-    const int dialogWidth =
-        isVisible() ? frameGeometry().width() : width() + outer.width() - mainWindow->width();
-    const int left = outer.left() + (outer.width() - dialogWidth) / 2;
-    const int top = outer.top() + (outer.height() - clientHeight);
-    move(left, top);
+    frame::PlaceDialog(this, mainWindow);
 }
 
 void FormTopTen::FocusNameField() {

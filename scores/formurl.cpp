@@ -1,4 +1,5 @@
 #include "scores/formurl.h"
+#include "frame/placedialog.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -109,7 +110,7 @@ bool runPrompt(UrlPrompt* dialog, QWidget* mainWindow, QString& playerURL) {
     dialog->TextURL->setText(playerURL);
     dialog->TextURL->selectAll();
     dialog->TextURL->setFocus();
-    PlaceDialog(dialog, mainWindow);
+    frame::PlaceDialog(dialog, mainWindow);
     const bool upload = dialog->exec() == QDialog::Accepted;
     playerURL = dialog->TextURL->text();
     return upload;

@@ -1,4 +1,5 @@
 #include "scores/formwebhighscore.h"
+#include "frame/placedialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -51,7 +52,7 @@ void FormWebHighscore::SetPicture(const QPixmap& picture) {
 
 void FormWebHighscore::ShowModal() {
     TextWebServer->setText(webServer_);
-    PlaceDialog(this, parentWidget());
+    frame::PlaceDialog(this, parentWidget());
     exec();
 }
 

@@ -1,4 +1,5 @@
 #include "scores/formwebhighscorequadrelle.h"
+#include "frame/placedialog.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -92,7 +93,7 @@ bool FormWebHighscore::ensureView() {
 
 void FormWebHighscore::ShowList() {
     if (!loaded_) Form_Load();
-    if (!isVisible()) PlaceDialog(this, parentWidget());
+    if (!isVisible()) frame::PlaceDialog(this, parentWidget());
     show();
     raise();
     activateWindow();

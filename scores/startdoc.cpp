@@ -63,13 +63,4 @@ int32_t StartDoc(QWidget* mainWindow, const QString& docName, bool bURL) {
     return result;
 }
 
-void PlaceDialog(QWidget* dialog, const QWidget* mainWindow) {
-    if (!dialog || !mainWindow) return;
-    // A dialog that was never sized takes its layout's size now, so it is centred at its real width.
-    if (!dialog->isVisible() && !dialog->testAttribute(Qt::WA_Resized)) dialog->adjustSize();
-    const QRect outer = mainWindow->frameGeometry();
-    const int left = outer.left() + (outer.width() - dialog->frameGeometry().width()) / 2;
-    dialog->move(left, mainWindow->geometry().top());
-}
-
 }  // namespace scores

@@ -31,8 +31,4 @@ QUrl LaunchableUrl(const QString& docName);
 // link is refused, the browser-error dialog of mainWindow shows the link for copying.
 int32_t StartDoc(QWidget* mainWindow, const QString& docName, bool bURL);
 
-// Places a secondary dialog horizontally centred on the main window, its top level with the top of
-// the main window's client area.
-void PlaceDialog(QWidget* dialog, const QWidget* mainWindow);
-
 }  // namespace scores

@@ -9,6 +9,7 @@
 #include "dialogs/formabout.h"
 #include "dialogs/forminstructions.h"
 #include "dialogs/zephlonhelp.h"
+#include "frame/placedialog.h"
 
 Q_DECLARE_METATYPE(frame::Program)
 
@@ -126,7 +127,9 @@ void TestInfoDialogs::placement() {
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     dialogs::FormAbout about(frame::Program::Quadrelle, &main);
     about.adjustSize();
-    dialogs::PlaceDialog(&about, &main);
+    frame::PlaceDialog(&about, &main);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
     const QRect outer = main.frameGeometry();
     QCOMPARE(about.frameGeometry().left(),
              outer.left() + (outer.width() - about.frameGeometry().width()) / 2);
