@@ -203,15 +203,29 @@ bool Pit::IsBlockedRight() const {
     return false;
 }
 
+// The sideways tests leave the hidden row out, so a square of the piece that lies in it could slide onto a
+// square kept there and the piece would overlap it; such a move is refused.
+bool Pit::HiddenRowBlocks(int dx) const {
+    const int px = fallingPosition.x, py = fallingPosition.y;
+    for (int i = 1; i <= 3; ++i) {
+        for (int j = 1; j <= 3; ++j) {
+            const int x = px + i - 2 + dx;
+            if (falling[i][j] == 0 || py + j - 2 != 0 || x < 1 || x > kColumns) continue;
+            if (IsBlockedBy(falling[i][j], KindAt(x, 0))) return true;
+        }
+    }
+    return false;
+}
+
 void Pit::MoveLeft() {
-    if (IsBlockedLeft()) return;
+    if (IsBlockedLeft() || HiddenRowBlocks(-1)) return;
     previousPosition = fallingPosition;
     --fallingPosition.x;
     MoveFallingBlock();
 }
 
 void Pit::MoveRight() {
-    if (IsBlockedRight()) return;
+    if (IsBlockedRight() || HiddenRowBlocks(1)) return;
     previousPosition = fallingPosition;
     ++fallingPosition.x;
     MoveFallingBlock();

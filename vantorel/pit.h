@@ -76,6 +76,8 @@ class Pit {
     bool IsBlockedRight() const;
     void MoveLeft();
     void MoveRight();
+    // True when moving dx columns would put a square of the piece onto a square kept in the hidden row.
+    bool HiddenRowBlocks(int dx) const;
     void RotateBlock();
     void PlaceBlock();
     void ClearBoard();

@@ -102,6 +102,11 @@ void ZephlonEngine::NewGame(int16_t newLevelNumber, bool replayLevel) {
         BeginLevel(newLevelNumber);
         score = levelStartScore;
         m_view.SetLabel(StatusLabel::Score, QString::number(score));
+        // The restored score is this run's score too: the high-score label never shows less than it.
+        if (score > bestScore) {
+            bestScore = score;
+            m_view.SetLabel(StatusLabel::HiScore, QString::number(bestScore));
+        }
     } else {
         BeginLevel(gameMode == kPuzzle ? startLevelPuzzle : startLevel);
     }

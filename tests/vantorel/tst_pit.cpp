@@ -254,6 +254,22 @@ class TestPit : public QObject {
         QCOMPARE(f.pit.KindAt(5, 0), kSolid);
     }
 
+    // A square kept in the hidden row stops a sideways move of a piece that reaches into that row.
+    void hiddenRowStopsSidewaysMoves() {
+        Fixture f;
+        f.pit.SetCell(4, 0, kSolid, kBlue);
+        f.pit.SetCell(6, 0, kSolid, kBlue);
+        SetFalling(f.pit, {{2, 1, kSolid}, {2, 2, kSolid}, {2, 3, kSolid}}, kRed, 5, 1);
+        QVERIFY(f.pit.MoveFallingBlock());
+        f.pit.MoveLeft();
+        QCOMPARE(f.pit.fallingPosition.x, 5);
+        f.pit.MoveRight();
+        QCOMPARE(f.pit.fallingPosition.x, 5);
+        f.pit.SetCell(6, 0, kEmpty, 0);
+        f.pit.MoveRight();
+        QCOMPARE(f.pit.fallingPosition.x, 6);
+    }
+
     // After a turn a part that an old square showed mixed is shown unmixed again.
     void turnUncoversAMixedPart() {
         Fixture f;

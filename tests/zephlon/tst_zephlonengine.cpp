@@ -286,6 +286,7 @@ class TestZephlonEngine : public QObject {
         QCOMPARE(e.level, int16_t(4));
         QCOMPARE(e.score, 300);
         QCOMPARE(rig.view.scoreLabel, QStringLiteral("300"));
+        QVERIFY(e.bestScore >= e.score);  // the high-score label never shows less than the score
     }
 
     void levelMessages_data() {
