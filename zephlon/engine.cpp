@@ -699,6 +699,11 @@ void ZephlonEngine::RotateBlock() {
 // ---------------------------------------------------------------------------------------------------------------
 // Drawing
 
+// Pixel size a cell is drawn at: the next box never shows a block larger than 41 pixels.
+int ZephlonEngine::DrawSize(DrawTarget target) const {
+    return target == DrawTarget::NextBox ? std::min(m_view.CellSize(), 41) : m_view.CellSize();
+}
+
 void ZephlonEngine::DrawCell(int cellColumn, int cellRow, int16_t value, DrawTarget target, int part,
                              int style, int x, int y) {
     CellDrawing cell;
@@ -710,7 +715,7 @@ void ZephlonEngine::DrawCell(int cellColumn, int cellRow, int16_t value, DrawTar
     cell.style = style;
     cell.x = x;
     cell.y = y;
-    cell.size = target == DrawTarget::NextBox ? std::min(m_view.CellSize(), 41) : m_view.CellSize();
+    cell.size = DrawSize(target);
     cell.blockColour = blockColour;
     if (target == DrawTarget::PlayArea && Grid::IsPlayCell(cellColumn, cellRow)) {
         cell.marksFirst = marksFirst(cellColumn, cellRow);
@@ -732,7 +737,7 @@ void ZephlonEngine::DrawPipe(int cellColumn, int cellRow, int bit, int half, int
     pipe.has4 = has4;
     pipe.x = x;
     pipe.y = y;
-    pipe.size = target == DrawTarget::NextBox ? std::min(m_view.CellSize(), 41) : m_view.CellSize();
+    pipe.size = DrawSize(target);
     m_view.DrawPipe(pipe);
 }
 

@@ -276,6 +276,7 @@ class ZephlonEngine {
     static int16_t Rotated(int16_t value);
 
     // ---- drawing through the view ----
+    int DrawSize(DrawTarget target) const;
     void DrawCell(int cellColumn, int cellRow, int16_t value, DrawTarget target, int part, int style,
                   int x = 0, int y = 0);
     void DrawPipe(int cellColumn, int cellRow, int bit, int half, int look, bool has2, bool has4,
