@@ -14,6 +14,16 @@ QRect corners(int x1, int y1, int x2, int y2) {
     return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
 }
 
+// The device pixels covering logical pixels: each logical edge lands on the device pixel below it, so
+// neighbouring rectangles meet without gap or overlap at any ratio.
+QRect DeviceRect(const QRect& r, qreal dpr) {
+    const int left = static_cast<int>(std::floor(r.left() * dpr));
+    const int top = static_cast<int>(std::floor(r.top() * dpr));
+    const int right = static_cast<int>(std::floor((r.right() + 1) * dpr));
+    const int bottom = static_cast<int>(std::floor((r.bottom() + 1) * dpr));
+    return QRect(left, top, right - left, bottom - top);
+}
+
 }  // namespace
 
 void Canvas::Fill(const QRect& r, const QColor& colour) {
@@ -23,7 +33,9 @@ void Canvas::Fill(const QRect& r, const QColor& colour) {
     Touched(clipped);
 }
 
-void Canvas::Line(int x1, int y1, int x2, int y2) { Line(x1, y1, x2, y2, m_fore); }
+void Canvas::Line(int x1, int y1, int x2, int y2) {
+    Line(x1, y1, x2, y2, m_fore);
+}
 
 void Canvas::Line(int x1, int y1, int x2, int y2, const QColor& colour) {
     if (x1 == x2 && y1 == y2) return;  // the end point is never painted
@@ -73,7 +85,9 @@ void Canvas::FilledBox(int x1, int y1, int x2, int y2, const QColor& colour) {
     Fill(corners(x1, y1, x2, y2), colour);
 }
 
-void Canvas::SetPixel(int x, int y, const QColor& colour) { Fill(QRect(x, y, 1, 1), colour); }
+void Canvas::SetPixel(int x, int y, const QColor& colour) {
+    Fill(QRect(x, y, 1, 1), colour);
+}
 
 void Canvas::DrawImage(const QRect& target, const QImage& image) {
     const QRect clipped = target.intersected(QRect(0, 0, Width(), Height()));
@@ -82,7 +96,9 @@ void Canvas::DrawImage(const QRect& target, const QImage& image) {
     Touched(clipped);
 }
 
-void Canvas::Clear() { Fill(QRect(0, 0, Width(), Height()), m_back); }
+void Canvas::Clear() {
+    Fill(QRect(0, 0, Width(), Height()), m_back);
+}
 
 ImageCanvas::ImageCanvas(int width, int height, qreal devicePixelRatio) {
     Resize(width, height, devicePixelRatio);
@@ -116,15 +132,50 @@ QColor ImageCanvas::Pixel(int x, int y) const {
 
 void ImageCanvas::FillRect(const QRect& r, const QColor& colour) {
     // Whole device pixels per logical pixel, so edges stay sharp at fractional ratios too.
-    const int left = static_cast<int>(std::floor(r.left() * m_dpr));
-    const int top = static_cast<int>(std::floor(r.top() * m_dpr));
-    const int right = static_cast<int>(std::floor((r.right() + 1) * m_dpr));
-    const int bottom = static_cast<int>(std::floor((r.bottom() + 1) * m_dpr));
+    FillDeviceRect(DeviceRect(r, m_dpr), colour);
+}
+
+void ImageCanvas::FillDeviceRect(const QRect& r, const QColor& colour) {
     const QRgb rgb = colour.rgb();
-    for (int y = std::max(top, 0); y < std::min(bottom, m_image.height()); ++y) {
+    const QRect c = r.intersected(m_image.rect());
+    for (int y = c.top(); y <= c.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-        std::fill(line + std::max(left, 0), line + std::min(right, m_image.width()), rgb);
+        std::fill(line + c.left(), line + c.right() + 1, rgb);
     }
+}
+
+QColor ImageCanvas::DevicePixel(int x, int y) const {
+    if (!m_image.valid(x, y)) return QColor();
+    return QColor::fromRgb(m_image.pixel(x, y));
+}
+
+QRect DeviceCanvas::FromLogical(const QRect& r) const {
+    return DeviceRect(r, m_dpr);
+}
+
+int DeviceCanvas::Width() const {
+    return static_cast<int>(std::ceil(m_logical.Width() * m_dpr));
+}
+
+int DeviceCanvas::Height() const {
+    return static_cast<int>(std::ceil(m_logical.Height() * m_dpr));
+}
+
+void DeviceCanvas::PaintImage(const QRect& target, const QImage& image) {
+    const QRectF logical(target.x() / m_dpr, target.y() / m_dpr, target.width() / m_dpr,
+                         target.height() / m_dpr);
+    m_logical.PaintImage(logical.toAlignedRect(), image);
+}
+
+// Repaints the logical pixels that hold the touched device pixels.
+void DeviceCanvas::Touched(const QRect& r) {
+    const int left = static_cast<int>(std::floor(r.left() / m_dpr));
+    const int top = static_cast<int>(std::floor(r.top() / m_dpr));
+    const int right = static_cast<int>(std::ceil((r.right() + 1) / m_dpr));
+    const int bottom = static_cast<int>(std::ceil((r.bottom() + 1) / m_dpr));
+    const QRect logical = QRect(left, top, right - left, bottom - top)
+                              .intersected(QRect(0, 0, m_logical.Width(), m_logical.Height()));
+    if (!logical.isEmpty()) m_logical.Touched(logical);
 }
 
 void ImageCanvas::PaintImage(const QRect& target, const QImage& image) {

@@ -11,7 +11,7 @@ enum class FillStyle { Transparent, Solid };
 // A persistent drawing surface in logical pixels with the few operations the games draw with. Every
 // operation reports the rectangle it touched through Touched(), so a widget can repaint only that.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     void SetForeColor(const QColor& c) { m_fore = c; }
@@ -43,14 +43,20 @@ public:
     virtual int Height() const = 0;
     // Colour of a logical pixel (tests and sprites).
     virtual QColor Pixel(int x, int y) const = 0;
+    // Device pixels per logical pixel of what is behind the canvas; 1 where there is no finer grid.
+    virtual qreal DevicePixelRatio() const { return 1.0; }
 
-protected:
+  protected:
     // Paints a rectangle of logical pixels; the rectangle is already clipped to the surface.
     virtual void FillRect(const QRect& r, const QColor& colour) = 0;
     virtual void PaintImage(const QRect& target, const QImage& image) = 0;
     virtual void Touched(const QRect& r) { (void)r; }
+    // The device-pixel grid behind the canvas; without a finer grid it is the logical one.
+    virtual void FillDeviceRect(const QRect& r, const QColor& colour) { FillRect(r, colour); }
+    virtual QColor DevicePixel(int x, int y) const { return Pixel(x, y); }
 
-private:
+  private:
+    friend class DeviceCanvas;
     void Fill(const QRect& r, const QColor& colour);
 
     QColor m_fore = Qt::black;
@@ -61,7 +67,7 @@ private:
 
 // A canvas held in an image whose pixel density follows a device pixel ratio, so drawing stays crisp.
 class ImageCanvas : public Canvas {
-public:
+  public:
     explicit ImageCanvas(int width = 1, int height = 1, qreal devicePixelRatio = 1.0);
 
     // Resizes the surface; what was drawn stays where it was, new area takes the back colour.
@@ -71,17 +77,43 @@ public:
     int Height() const override { return m_height; }
     QColor Pixel(int x, int y) const override;
     const QImage& Image() const { return m_image; }
-    qreal DevicePixelRatio() const { return m_dpr; }
+    qreal DevicePixelRatio() const override { return m_dpr; }
 
-protected:
+  protected:
     void FillRect(const QRect& r, const QColor& colour) override;
     void PaintImage(const QRect& target, const QImage& image) override;
+    void FillDeviceRect(const QRect& r, const QColor& colour) override;
+    QColor DevicePixel(int x, int y) const override;
 
-private:
+  private:
     QImage m_image;
     int m_width = 1;
     int m_height = 1;
     qreal m_dpr = 1.0;
+};
+
+// The device pixels of another canvas, as a canvas of their own. Shapes whose measures follow their size
+// (a pipe block's tracks and relief) are drawn through it at the screen's full density instead of being
+// enlarged from logical pixels; at a ratio of 1 it draws exactly what the canvas itself would.
+class DeviceCanvas : public Canvas {
+  public:
+    explicit DeviceCanvas(Canvas& logical) : m_logical(logical), m_dpr(logical.DevicePixelRatio()) {}
+
+    // The device pixels that make up a rectangle of logical pixels; neighbouring rectangles tile exactly.
+    QRect FromLogical(const QRect& r) const;
+
+    int Width() const override;
+    int Height() const override;
+    QColor Pixel(int x, int y) const override { return m_logical.DevicePixel(x, y); }
+
+  protected:
+    void FillRect(const QRect& r, const QColor& colour) override { m_logical.FillDeviceRect(r, colour); }
+    void PaintImage(const QRect& target, const QImage& image) override;
+    void Touched(const QRect& r) override;
+
+  private:
+    Canvas& m_logical;
+    qreal m_dpr;
 };
 
 }  // namespace frame

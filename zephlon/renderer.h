@@ -38,8 +38,9 @@ struct PipeGeometry {
 };
 PipeGeometry GeometryFor(int s);
 
-// One cell of size s with its top-left pixel at (x0, y0). Part 16 draws the whole cell; 1, 2, 4, 8 only its
-// top-left, top-right, bottom-left or bottom-right quarter. Pipe halves whose bit is in the marks are lit.
+// One cell of size s with its top-left pixel at (x0, y0), in logical pixels; it is drawn at the canvas's
+// device density. Part 16 draws the whole cell; 1, 2, 4, 8 only its top-left, top-right, bottom-left or
+// bottom-right quarter. Pipe halves whose bit is in the marks are lit.
 void DrawCell(frame::Canvas& canvas, int x0, int y0, int s, int16_t value, int blockColour, int part,
               int style, int16_t marksFirst, int16_t marksSecond);
 

@@ -14,7 +14,7 @@ QColor Grey(int g) {
 
 // One cell drawn alone on a canvas of its size.
 struct Cell {
-    explicit Cell(int s) : canvas(s, s) {}
+    explicit Cell(int s, qreal dpr = 1.0) : canvas(s, s, dpr) {}
     void Draw(int16_t value, int colour = 2, int style = 1, int16_t marksFirst = 0, int16_t marksSecond = 0,
               int part = 16) {
         DrawCell(canvas, 0, 0, canvas.Width(), value, colour, part, style, marksFirst, marksSecond);
@@ -155,10 +155,17 @@ class TestZephlonRenderer : public QObject {
         QCOMPARE(cell.At(y, s - 1), ShadeColour(1, 3, kLime));
     }
 
-    // A part selector redraws only its quarter of the cell.
+    // A part selector redraws only its quarter of the cell, at any density.
+    void partRedrawsOneQuarter_data() {
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("1x") << 1.0;
+        QTest::newRow("2x") << 2.0;
+        QTest::newRow("1.25x") << 1.25;
+    }
     void partRedrawsOneQuarter() {
+        QFETCH(qreal, dpr);
         const int s = 42;
-        Cell cell(s);
+        Cell cell(s, dpr);
         cell.Draw(kPresent | kPipe2);
         cell.Draw(0, 2, 1, 0, 0, 2);  // top-right quarter empty
         QCOMPARE(cell.At(31, 18), kEmptyCell);
@@ -166,18 +173,75 @@ class TestZephlonRenderer : public QObject {
         QCOMPARE(cell.At(31, 24), ShadeColour(1, 4, kLime));
     }
 
-    // Offsets place the cell; nothing is drawn outside it.
+    // Offsets place the cell; nothing is drawn outside it, and what is repainted covers it.
+    void drawsOnlyInsideItsCell_data() { partRedrawsOneQuarter_data(); }
     void drawsOnlyInsideItsCell() {
-        frame::ImageCanvas canvas(100, 100);
+        QFETCH(qreal, dpr);
+        struct Recording : frame::ImageCanvas {
+            using ImageCanvas::ImageCanvas;
+            void Touched(const QRect& r) override { touched |= r; }
+            QRect touched;
+        } canvas(100, 100, dpr);
         canvas.SetBackColor(Qt::white);
         canvas.Clear();
+        canvas.touched = QRect();
         DrawCell(canvas, 30, 40, 20, kPresent | kPipe2 | kPipe4 | kPipe8 | kPipe16, 2, 16, 1, kPipe2, kPipe2);
+        QVERIFY(canvas.touched.contains(QRect(30, 40, 20, 20)));
+        QVERIFY(QRect(29, 39, 22, 22).contains(canvas.touched));
         QCOMPARE(canvas.Pixel(29, 50), QColor(Qt::white));
         QCOMPARE(canvas.Pixel(50, 50), QColor(Qt::white));
         QCOMPARE(canvas.Pixel(40, 39), QColor(Qt::white));
         QCOMPARE(canvas.Pixel(40, 60), QColor(Qt::white));
         QVERIFY(canvas.Pixel(30, 40) != QColor(Qt::white));
         QVERIFY(canvas.Pixel(49, 59) != QColor(Qt::white));
+    }
+
+    // At twice the density a pipe's greys are lines one device pixel wide, as fine as the screen can show;
+    // the same cell drawn at 1x and enlarged would show each line twice as wide and blurred at its edges.
+    void sharpAtDoubleDensity() {
+        const int s = 42;
+        Cell sharp(s, 2.0);
+        sharp.Draw(kPresent | kPipe2);
+        const QImage& image = sharp.canvas.Image();
+        QCOMPARE(image.size(), QSize(2 * s, 2 * s));
+        const PipeGeometry g = GeometryFor(2 * s);
+        const QList<QColor> greys = {kPipeLight, kPipeMid, kPipeDim, kPipeDark};
+        const int x = 2 * s / 3;  // a column through the horizontal track, clear of the relief
+        auto run = [](const QImage& img, int column, const QColor& colour) {
+            int n = 0;
+            for (int y = 0; y < img.height(); ++y)
+                n += QColor(img.pixel(column, y)) == colour;
+            return n;
+        };
+        for (int y = g.m; y < g.m + g.t; ++y)
+            QVERIFY2(greys.contains(QColor(image.pixel(x, y))), qPrintable(QString::number(y)));
+        QCOMPARE(run(image, x, kPipeMid), 1);
+        QCOMPARE(run(image, x, kPipeDim), 1);
+
+        Cell coarse(s, 1.0);
+        coarse.Draw(kPresent | kPipe2);
+        const QImage enlarged =
+            coarse.canvas.Image().scaled(2 * s, 2 * s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY(run(enlarged, x, kPipeMid) != 1);
+        bool blurred = false;
+        const PipeGeometry g1 = GeometryFor(s);
+        for (int y = 2 * g1.m; y < 2 * (g1.m + g1.t); ++y)
+            blurred |= !greys.contains(QColor(enlarged.pixel(x, y)));
+        QVERIFY(blurred);
+    }
+
+    // Neighbouring cells tile the device pixels at a fractional ratio too: no stale pixel between them.
+    void cellsTileAtFractionalDensity() {
+        frame::ImageCanvas canvas(84, 42, 1.25);
+        canvas.SetBackColor(Qt::white);
+        canvas.Clear();
+        DrawCell(canvas, 0, 0, 42, kPresent | kPipe2, 2, 16, 1, 0, 0);
+        DrawCell(canvas, 42, 0, 42, 0, 2, 16, 1, 0, 0);
+        const QImage& image = canvas.Image();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY2(QColor(image.pixel(x, y)) != QColor(Qt::white),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
     }
 
     void layout_data() {
