@@ -1,17 +1,23 @@
 #include <unistd.h>
 #include <QApplication>
+#include <QTextStream>
 
 #include "dialogs/art.h"
+#include "frame/desktop.h"
 #include "quadrelle/formplunko.h"
 
 int main(int argc, char** argv) {
+    QTextStream out(stdout);
+    if (const auto code =
+            frame::HandleCommandLine(frame::Program::Quadrelle, frame::ArgumentsOf(argc, argv), out))
+        return *code;
     // The embedded browser refuses to start its sandbox for the root user; without this the global lists
     // would stay blank when the game is run as root.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quadrelle"));
+    frame::IdentifyApplication(frame::Program::Quadrelle);
     QApplication::setWindowIcon(dialogs::ProgramIcon(frame::Program::Quadrelle));
     quadrelle::FormPlunko window;
     window.show();

@@ -1,14 +1,20 @@
 #include <QApplication>
+#include <QTextStream>
 #include <memory>
 
 #include "dialogs/art.h"
 #include "dialogs/formsplash.h"
+#include "frame/desktop.h"
 #include "zephlon/formzephlon.h"
 
 // The start routine: the splash shows first and opens the main window when it ends.
 int main(int argc, char** argv) {
+    QTextStream out(stdout);
+    if (const auto code =
+            frame::HandleCommandLine(frame::Program::Zephlon, frame::ArgumentsOf(argc, argv), out))
+        return *code;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zephlon"));
+    frame::IdentifyApplication(frame::Program::Zephlon);
     QApplication::setWindowIcon(dialogs::ProgramIcon(frame::Program::Zephlon));
     std::unique_ptr<FormZephlon> window;
     dialogs::FormSplash splash([&window] {

@@ -1,17 +1,20 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "frame/desktop.h"
 #include "frame/settingsstore.h"
 #include "quadrelle/formplunko.h"
 #include "vantorel/formplunko.h"
 #include "zephlon/formzephlon.h"
+
+Q_DECLARE_METATYPE(frame::Program)
 
 // The three programs open their main window with their name as caption and close cleanly.
 class TestStartup : public QObject {
     Q_OBJECT
     QTemporaryDir m_config;
 
-private slots:
+  private slots:
     void initTestCase() { frame::SettingsStore::SetDefaultDirectory(m_config.path()); }
 
     void windowsOpenAndClose() {
@@ -25,6 +28,57 @@ private slots:
         check(new FormZephlon, "Zephlon");
         check(new quadrelle::FormPlunko, "Quadrelle");
         check(new vantorel::FormPlunko, "Vantorel");
+    }
+
+    // --help and --version answer before any window (or display) is needed; anything else is left to Qt.
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");  // -1: the program goes on to open its window
+        QTest::addColumn<QString>("output");
+        QTest::newRow("none") << QStringList{"zephlon"} << -1 << "";
+        QTest::newRow("version") << QStringList{"zephlon", "--version"} << 0 << "Zephlon 1.2.0\n";
+        QTest::newRow("short version") << QStringList{"zephlon", "-v"} << 0 << "Zephlon 1.2.0\n";
+        QTest::newRow("help after a Qt option")
+            << QStringList{"zephlon", "-platform", "offscreen", "--help"} << 0 << "Usage: zephlon [options]";
+        QTest::newRow("Qt option") << QStringList{"zephlon", "-style", "fusion"} << -1 << "";
+        QTest::newRow("after --") << QStringList{"zephlon", "--", "--version"} << -1 << "";
+    }
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, output);
+        QString text;
+        QTextStream out(&text);
+        const std::optional<int> result = frame::HandleCommandLine(frame::Program::Zephlon, arguments, out);
+        out.flush();
+        QCOMPARE(result.value_or(-1), code);
+        if (output.isEmpty())
+            QVERIFY2(text.isEmpty(), qPrintable(text));
+        else
+            QVERIFY2(text.startsWith(output), qPrintable(text));
+    }
+
+    // The running program announces the name its launcher, icon and metainfo are installed under.
+    void desktopIdentity_data() {
+        QTest::addColumn<frame::Program>("program");
+        QTest::newRow("Zephlon") << frame::Program::Zephlon;
+        QTest::newRow("Quadrelle") << frame::Program::Quadrelle;
+        QTest::newRow("Vantorel") << frame::Program::Vantorel;
+    }
+    void desktopIdentity() {
+        QFETCH(frame::Program, program);
+        frame::IdentifyApplication(program);
+        const QString id = QGuiApplication::desktopFileName();
+        QCOMPARE(id, frame::DesktopFileName(program));
+        QCOMPARE(QCoreApplication::applicationName(), frame::ProgramName(program));
+        const QDir desktop(QStringLiteral(ARCADE_SOURCE_DIR "/resources/desktop"));
+        QFile launcher(desktop.filePath(id + QStringLiteral(".desktop")));
+        QVERIFY2(launcher.open(QIODevice::ReadOnly), qPrintable(launcher.fileName()));
+        const QString text = QString::fromUtf8(launcher.readAll());
+        QVERIFY(text.contains(QStringLiteral("\nIcon=") + id + QStringLiteral("\n")));
+        QVERIFY(
+            text.contains(QStringLiteral("\nExec=") + frame::CommandName(program) + QStringLiteral("\n")));
+        QVERIFY(QFile::exists(desktop.filePath(id + QStringLiteral(".metainfo.xml"))));
     }
 };
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "frame/program.h"
+
+class QTextStream;
+
+namespace frame {
+
+// The name the desktop knows a program by: its launcher is "<name>.desktop", its icon and metainfo carry
+// the same name, and the running program announces it, so docks and task bars show the right icon.
+QString DesktopFileName(Program program);
+
+// The program's name on the command line and in the manual: "zephlon".
+QString CommandName(Program program);
+
+// Names the running application after the program: application name, desktop file name and version.
+void IdentifyApplication(Program program);
+
+// Answers --help and --version. It runs before the application exists, so it works without a display;
+// other arguments are left to Qt. Returns the exit code when the program should end instead of opening its
+// window.
+std::optional<int> HandleCommandLine(Program program, const QStringList& arguments, QTextStream& out);
+
+// The command line as text, before an application object exists to give it.
+QStringList ArgumentsOf(int argc, char** argv);
+
+}  // namespace frame
