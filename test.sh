@@ -5,7 +5,7 @@ set -uo pipefail
 cd "$(dirname "$0")"
 source tools/common.sh
 
-arcade_install_missing clang libclang-rt-14-dev || exit 1
+arcade_install_missing clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev groff-base man-db || exit 1
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
