@@ -1,8 +1,8 @@
 #include "frame/drawsurface.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace frame {
 
@@ -16,7 +16,9 @@ void DrawSurface::SetSurfaceSize(int width, int height) {
     Resize(width, height, devicePixelRatioF());
 }
 
-void DrawSurface::Touched(const QRect& r) { update(r); }
+void DrawSurface::Touched(const QRect& r) {
+    update(r);
+}
 
 void DrawSurface::paintEvent(QPaintEvent* event) {
     // Moved to a screen of another density: follow it (the games redraw on the resize that comes with it).
@@ -33,9 +35,14 @@ void DrawSurface::resizeEvent(QResizeEvent* event) {
     Resize(width(), height(), devicePixelRatioF());
 }
 
-
-void DrawSurface::mousePressEvent(QMouseEvent* event) { emit mousePressed(event); }
-void DrawSurface::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(event); }
-void DrawSurface::mouseDoubleClickEvent(QMouseEvent* event) { emit mouseDoubleClicked(event); }
+void DrawSurface::mousePressEvent(QMouseEvent* event) {
+    emit mousePressed(event);
+}
+void DrawSurface::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved(event);
+}
+void DrawSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+    emit mouseDoubleClicked(event);
+}
 
 }  // namespace frame

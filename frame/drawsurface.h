@@ -10,18 +10,18 @@ namespace frame {
 // density and repaint only the rectangle they touched; painting the widget only copies the image.
 class DrawSurface : public QWidget, public ImageCanvas {
     Q_OBJECT
-public:
+  public:
     explicit DrawSurface(QWidget* parent = nullptr);
 
     // Sets the surface's size in logical pixels; the back buffer follows.
     void SetSurfaceSize(int width, int height);
 
-signals:
+  signals:
     void mousePressed(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
     void mouseDoubleClicked(QMouseEvent* event);
 
-protected:
+  protected:
     void Touched(const QRect& r) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -7,9 +7,12 @@ namespace frame {
 
 QString ProgramName(Program program) {
     switch (program) {
-        case Program::Zephlon: return QStringLiteral("Zephlon");
-        case Program::Quadrelle: return QStringLiteral("Quadrelle");
-        case Program::Vantorel: return QStringLiteral("Vantorel");
+        case Program::Zephlon:
+            return QStringLiteral("Zephlon");
+        case Program::Quadrelle:
+            return QStringLiteral("Quadrelle");
+        case Program::Vantorel:
+            return QStringLiteral("Vantorel");
     }
     return QString();
 }
@@ -17,8 +20,10 @@ QString ProgramName(Program program) {
 QString DefaultWebServer(Program program) {
     switch (program) {
         case Program::Zephlon:
-        case Program::Quadrelle: return QStringLiteral("scores.example.org/arcade");
-        case Program::Vantorel: return QStringLiteral("scores.example.org");
+        case Program::Quadrelle:
+            return QStringLiteral("scores.example.org/arcade");
+        case Program::Vantorel:
+            return QStringLiteral("scores.example.org");
     }
     return QString();
 }
@@ -68,9 +73,12 @@ const std::vector<Key>& keyTable() {
 
 unsigned bitOf(Program p) {
     switch (p) {
-        case Program::Zephlon: return Z;
-        case Program::Quadrelle: return Q;
-        case Program::Vantorel: return V;
+        case Program::Zephlon:
+            return Z;
+        case Program::Quadrelle:
+            return Q;
+        case Program::Vantorel:
+            return V;
     }
     return 0;
 }
@@ -97,7 +105,8 @@ Options ReadOptions(const SettingsStore& store, Program program) {
             },
             key.field);
     }
-    if (program != Program::Vantorel) o.URL = store.ReadSetting(kScoresSection, QStringLiteral("URL"), QString());
+    if (program != Program::Vantorel)
+        o.URL = store.ReadSetting(kScoresSection, QStringLiteral("URL"), QString());
     return o;
 }
 

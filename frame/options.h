@@ -12,21 +12,21 @@ namespace frame {
 // it has (see KeyTable in options.cpp); the other fields keep their defaults.
 struct Options {
     bool Sound = true;
-    bool FirstTime = true;             // Zephlon
+    bool FirstTime = true;  // Zephlon
     int16_t StartLevel = 1;
-    int16_t StartLevelPuzzle = 1;      // Zephlon
-    int16_t MaxLevelPuzzle = 1;        // Zephlon
-    int32_t GameMode = 1;              // Zephlon: 0 Original, 1 Puzzle
-    int32_t Control = 1;               // Zephlon: 1 keyboard, 2 mouse
-    int16_t BlockColour = 2;           // Zephlon: 1..5
+    int16_t StartLevelPuzzle = 1;  // Zephlon
+    int16_t MaxLevelPuzzle = 1;    // Zephlon
+    int32_t GameMode = 1;          // Zephlon: 0 Original, 1 Puzzle
+    int32_t Control = 1;           // Zephlon: 1 keyboard, 2 mouse
+    int16_t BlockColour = 2;       // Zephlon: 1..5
     QString WebServer;
-    bool AutoUpload = true;            // Quadrelle
+    bool AutoUpload = true;  // Quadrelle
     // Window size in twips. Held in 32 bits: a large screen gives more than 32767 twips, and such a
     // size must come back after a restart.
     int32_t InitWidth = 0;
     int32_t InitHeight = 0;
     bool InitMaximized = false;
-    QString URL;                       // "Scores" section: the player's address (Zephlon, Quadrelle)
+    QString URL;  // "Scores" section: the player's address (Zephlon, Quadrelle)
 };
 
 inline const QString kOptionsSection = QStringLiteral("Options");

@@ -65,14 +65,17 @@ QString cleanName(const QString& name) {
 }  // namespace
 
 SettingsStore::SettingsStore(const QString& application)
-    : SettingsStore(application, DefaultDirectory() + QLatin1Char('/') + application + QStringLiteral(".ini")) {}
+    : SettingsStore(application,
+                    DefaultDirectory() + QLatin1Char('/') + application + QStringLiteral(".ini")) {}
 
 SettingsStore::SettingsStore(const QString& application, const QString& filePath)
     : m_application(application), m_path(filePath) {
     Load();
 }
 
-SettingsStore::~SettingsStore() { Flush(); }
+SettingsStore::~SettingsStore() {
+    Flush();
+}
 
 QString SettingsStore::DefaultDirectory() {
     if (!directoryOverride().isEmpty()) return directoryOverride();
@@ -80,7 +83,9 @@ QString SettingsStore::DefaultDirectory() {
            QStringLiteral("/quillbyte-arcade");
 }
 
-void SettingsStore::SetDefaultDirectory(const QString& directory) { directoryOverride() = directory; }
+void SettingsStore::SetDefaultDirectory(const QString& directory) {
+    directoryOverride() = directory;
+}
 
 std::optional<int64_t> SettingsStore::ParseInteger(const QString& text) {
     const QString t = text.trimmed();
@@ -139,7 +144,8 @@ const SettingsStore::Section* SettingsStore::FindSection(const QString& name) co
     return const_cast<SettingsStore*>(this)->FindSection(name);
 }
 
-QString SettingsStore::ReadSetting(const QString& section, const QString& key, const QString& defaultText) const {
+QString SettingsStore::ReadSetting(const QString& section, const QString& key,
+                                   const QString& defaultText) const {
     const Section* s = FindSection(cleanName(section));
     if (!s) return defaultText;
     const QString k = cleanName(key);
@@ -201,7 +207,8 @@ QByteArray SettingsStore::Serialise() const {
     for (const Section& s : m_sections) {
         if (s.entries.empty()) continue;
         out += u'[' + s.name + QStringLiteral("]\n");
-        for (const Entry& e : s.entries) out += e.key + u'=' + escapeValue(e.value) + u'\n';
+        for (const Entry& e : s.entries)
+            out += e.key + u'=' + escapeValue(e.value) + u'\n';
         out += u'\n';
     }
     return out.toUtf8();

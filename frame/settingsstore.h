@@ -12,7 +12,7 @@ namespace frame {
 // without regard to case. The store keeps the values of one application in memory and
 // writes them back atomically (temporary file, then rename) on Flush or destruction.
 class SettingsStore {
-public:
+  public:
     // The store of `application` in the user's configuration folder.
     explicit SettingsStore(const QString& application);
     // A store kept in an explicit file (tests, tools).
@@ -48,7 +48,7 @@ public:
     // Decimal parsing shared with the other readers of untrusted text.
     static std::optional<int64_t> ParseInteger(const QString& text);
 
-private:
+  private:
     struct Entry {
         QString key;
         QString value;

@@ -16,9 +16,12 @@ SoundCues::~SoundCues() = default;
 
 QList<int> SoundCues::Resources(Program program) {
     switch (program) {
-        case Program::Zephlon: return {101, 103, 104, 105, 106};
-        case Program::Quadrelle: return {101, 103};
-        case Program::Vantorel: return {101, 102, 103};
+        case Program::Zephlon:
+            return {101, 103, 104, 105, 106};
+        case Program::Quadrelle:
+            return {101, 103};
+        case Program::Vantorel:
+            return {101, 102, 103};
     }
     return {};
 }
@@ -27,7 +30,9 @@ QString SoundCues::ResourcePath(Program program, int resource) {
     return QStringLiteral(":/%1/sounds/%2.wav").arg(ProgramName(program).toLower()).arg(resource);
 }
 
-bool SoundCues::HasOutputDevice() { return !QMediaDevices::audioOutputs().isEmpty(); }
+bool SoundCues::HasOutputDevice() {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
 
 void SoundCues::PlaySoundCue(int n) {
     if (!m_soundOn) return;
@@ -45,7 +50,9 @@ QtCueBackend::QtCueBackend(Program program) {
     }
 }
 
-QtCueBackend::~QtCueBackend() { qDeleteAll(m_effects); }
+QtCueBackend::~QtCueBackend() {
+    qDeleteAll(m_effects);
+}
 
 void QtCueBackend::Play(int resource) {
     QSoundEffect* effect = m_effects.value(resource);

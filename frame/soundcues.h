@@ -15,14 +15,14 @@ namespace frame {
 
 // Plays a sound resource. The Qt backend plays wave files compiled into the program; tests record.
 class CueBackend {
-public:
+  public:
     virtual ~CueBackend() = default;
     virtual void Play(int resource) = 0;
 };
 
 // The cues of one program: cue n plays sound resource 101 + n while sound is on.
 class SoundCues : public SoundSink {
-public:
+  public:
     // Without a backend the cues play through QtMultimedia.
     explicit SoundCues(Program program, std::unique_ptr<CueBackend> backend = nullptr);
     ~SoundCues() override;
@@ -39,7 +39,7 @@ public:
     // True when the system reports an audio output; without one, sound is forced off.
     static bool HasOutputDevice();
 
-private:
+  private:
     Program m_program;
     bool m_soundOn = true;
     std::unique_ptr<CueBackend> m_backend;
@@ -48,12 +48,12 @@ private:
 // QtMultimedia playback: every sound preloaded at start so the first cue is not late; a new cue stops
 // the one still sounding.
 class QtCueBackend : public CueBackend {
-public:
+  public:
     explicit QtCueBackend(Program program);
     ~QtCueBackend() override;
     void Play(int resource) override;
 
-private:
+  private:
     QHash<int, QSoundEffect*> m_effects;
     QSoundEffect* m_sounding = nullptr;
 };

@@ -5,7 +5,7 @@ namespace frame {
 // What a game engine plays sounds through: cue numbers only. The window's SoundCues implements it;
 // tests record the cues.
 class SoundSink {
-public:
+  public:
     virtual ~SoundSink() = default;
     virtual void PlaySoundCue(int n) = 0;
 };

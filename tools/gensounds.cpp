@@ -79,13 +79,13 @@ int main(int argc, char** argv) {
     uint32_t seed = 12345;
     uint32_t seed2 = 777;
 
-    const Wave click{44100, 8, 0.007, [](double t, double len) {
-                         return std::sin(2 * kPi * 1800 * t) * (1.0 - t / len);
-                     }};
+    const Wave click{44100, 8, 0.007,
+                     [](double t, double len) { return std::sin(2 * kPi * 1800 * t) * (1.0 - t / len); }};
     // A bright falling zap.
     const Wave laser{22050, 16, 0.48, [](double t, double len) {
                          const double f = 2400 * std::exp(-3.0 * t / len) + 300;
-                         const double phase = 2 * kPi * (300 * t + 2400 * len / 3.0 * (1 - std::exp(-3.0 * t / len)));
+                         const double phase =
+                             2 * kPi * (300 * t + 2400 * len / 3.0 * (1 - std::exp(-3.0 * t / len)));
                          (void)f;
                          return 0.6 * std::sin(phase) * envelope(t, len, 0.005);
                      }};
@@ -119,8 +119,7 @@ int main(int argc, char** argv) {
     // A soft bubbling blip.
     const Wave mix{11025, 8, 0.20, [&](double t, double len) {
                        const double f = 500 + 700 * t / len + 60 * std::sin(2 * kPi * 30 * t);
-                       return 0.7 * std::sin(2 * kPi * f * t) * std::sin(kPi * t / len) +
-                              0.02 * noise(seed2);
+                       return 0.7 * std::sin(2 * kPi * f * t) * std::sin(kPi * t / len) + 0.02 * noise(seed2);
                    }};
 
     bool ok = write(dir + "/shared_101.wav", click);

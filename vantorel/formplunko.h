@@ -20,7 +20,7 @@ class QTimer;
 namespace scores {
 class HighScores;
 class VantorelWeb;
-}
+}  // namespace scores
 
 namespace vantorel {
 

@@ -26,8 +26,10 @@ inline constexpr int16_t kPipeBits = kPipe2 | kPipe4 | kPipe8 | kPipe16;
 
 // One array of 16-bit cells indexed (column, row), column varying fastest.
 class Grid {
-public:
-    int16_t& operator()(int column, int row) { return m_cells[static_cast<size_t>(column + kGridColumns * row)]; }
+  public:
+    int16_t& operator()(int column, int row) {
+        return m_cells[static_cast<size_t>(column + kGridColumns * row)];
+    }
     int16_t operator()(int column, int row) const {
         return m_cells[static_cast<size_t>(column + kGridColumns * row)];
     }
@@ -37,17 +39,18 @@ public:
     // Sets every play cell to 0 (the ring is never written).
     void ClearPlayCells() {
         for (int r = 1; r <= kRows; ++r)
-            for (int c = 1; c <= kColumns; ++c) (*this)(c, r) = 0;
+            for (int c = 1; c <= kColumns; ++c)
+                (*this)(c, r) = 0;
     }
     bool operator==(const Grid&) const = default;
 
-private:
+  private:
     std::array<int16_t, kGridColumns * kGridRows> m_cells{};
 };
 
 // One half-cell segment of a laser run.
 struct CLaserTask {
-    int16_t step = 0;    // animation step at which the segment is processed
+    int16_t step = 0;  // animation step at which the segment is processed
     int16_t column = 0;
     int16_t row = 0;
     int16_t bit = 0;     // 2, 4, 8 or 16: the track of the run

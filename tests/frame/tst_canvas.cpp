@@ -11,7 +11,8 @@ namespace {
 int count(const frame::Canvas& c, const QColor& colour) {
     int n = 0;
     for (int y = 0; y < c.Height(); ++y)
-        for (int x = 0; x < c.Width(); ++x) n += c.Pixel(x, y) == colour;
+        for (int x = 0; x < c.Width(); ++x)
+            n += c.Pixel(x, y) == colour;
     return n;
 }
 
@@ -19,7 +20,7 @@ int count(const frame::Canvas& c, const QColor& colour) {
 
 class TestCanvas : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void lineLeavesOutItsEndPoint_data() {
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("to");
@@ -92,8 +93,9 @@ private slots:
         s.SetSurfaceSize(60, 50);
         QCOMPARE(s.Pixel(4, 5), QColor(Qt::white));
         const QImage grabbed = s.grab().toImage();
-        QCOMPARE(QColor(grabbed.pixel(int(4 * grabbed.devicePixelRatio()), int(5 * grabbed.devicePixelRatio()))),
-                 QColor(Qt::white));
+        QCOMPARE(
+            QColor(grabbed.pixel(int(4 * grabbed.devicePixelRatio()), int(5 * grabbed.devicePixelRatio()))),
+            QColor(Qt::white));
     }
 };
 

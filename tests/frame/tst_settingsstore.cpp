@@ -1,7 +1,7 @@
+#include <unistd.h>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <unistd.h>
 
 #include "frame/options.h"
 #include "frame/settingsstore.h"
@@ -11,7 +11,7 @@ using frame::SettingsStore;
 
 class TestSettingsStore : public QObject {
     Q_OBJECT
-private:
+  private:
     QTemporaryDir m_dir;
     QString path(const QString& name) const { return m_dir.filePath(name); }
     void writeFile(const QString& file, const QByteArray& text) {
@@ -20,7 +20,7 @@ private:
         f.write(text);
     }
 
-private slots:
+  private slots:
     void typedReaders_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("expected");
@@ -110,7 +110,8 @@ private slots:
             store.WriteSetting("Options", "Sound", "No");
             QVERIFY(!store.Flush());
         }
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(dir.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         SettingsStore store("Test", file);
         QCOMPARE(store.ReadSetting("Options", "Sound", ""), QString("Yes"));
     }

@@ -10,11 +10,11 @@ using frame::SoundCues;
 namespace {
 
 class RecordingBackend : public frame::CueBackend {
-public:
+  public:
     explicit RecordingBackend(QList<int>* played) : m_played(played) {}
     void Play(int resource) override { m_played->append(resource); }
 
-private:
+  private:
     QList<int>* m_played;
 };
 
@@ -28,7 +28,7 @@ QByteArray resourceBytes(Program p, int resource) {
 
 class TestSoundCues : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void cuesReachBackendOnlyWhileSoundOn() {
         QList<int> played;
         SoundCues cues(Program::Vantorel, std::make_unique<RecordingBackend>(&played));

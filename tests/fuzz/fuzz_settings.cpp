@@ -1,5 +1,5 @@
-// Any bytes as a store file: reading every option of every program never fails, every value read is inside its
-// allowed range, and what is written reads back the same.
+// Any bytes as a store file: reading every option of every program never fails, every value read is inside
+// its allowed range, and what is written reads back the same.
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -37,12 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require(o.InitWidth >= 0 && o.InitHeight >= 0);
         const int16_t v = store.ReadInt16(QStringLiteral("Scores"), QStringLiteral("1Score"), 7, -5, 500);
         require(v == 7 || (v >= -5 && v <= 500));
-        store.WriteSetting(QStringLiteral("Scores"), QStringLiteral("1Name"),
-                           QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+        store.WriteSetting(
+            QStringLiteral("Scores"), QStringLiteral("1Name"),
+            QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
         frame::WriteOptions(store, p, o);
     }
     frame::SettingsStore again(QStringLiteral("Vantorel"), path);
-    const QString written = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString written =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     require(again.ReadSetting(QStringLiteral("Scores"), QStringLiteral("1Name"), QString()) == written);
     return 0;
 }

@@ -1,6 +1,7 @@
-// Runs a fuzz target without libFuzzer: every file of the regression folders given on the command line, then a
-// fixed number of inputs mutated from them by a seeded generator, so the normal test suite replays found crashers
-// and explores a little on every run. Built with clang and ARCADE_FUZZ, libFuzzer's own driver replaces this.
+// Runs a fuzz target without libFuzzer: every file of the regression folders given on the command line, then
+// a fixed number of inputs mutated from them by a seeded generator, so the normal test suite replays found
+// crashers and explores a little on every run. Built with clang and ARCADE_FUZZ, libFuzzer's own driver
+// replaces this.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -22,8 +23,10 @@ uint64_t next(uint64_t& s) {
 }
 
 std::vector<uint8_t> mutate(std::vector<uint8_t> v, uint64_t& s) {
-    static const char* tokens[] = {"=", "\n", "[", "]", "Yes", "No", "-", "99999999999", "\\", "%", "&", "\xc3\xa9",
-                                   "[Scores]\n", "[Options]\n", "1Score=", "1ChkSum=", "1Date=", "0", "\r\n"};
+    static const char* tokens[] = {
+        "=",           "\n",       "[",      "]", "Yes",      "No",         "-",
+        "99999999999", "\\",       "%",      "&", "\xc3\xa9", "[Scores]\n", "[Options]\n",
+        "1Score=",     "1ChkSum=", "1Date=", "0", "\r\n"};
     const int edits = 1 + static_cast<int>(next(s) % 8);
     for (int i = 0; i < edits; ++i) {
         const size_t at = v.empty() ? 0 : next(s) % (v.size() + 1);
@@ -62,7 +65,8 @@ int main(int argc, char** argv) {
         }
     }
     if (seeds.empty()) seeds.emplace_back();
-    for (const auto& seed : seeds) LLVMFuzzerTestOneInput(seed.data(), seed.size());
+    for (const auto& seed : seeds)
+        LLVMFuzzerTestOneInput(seed.data(), seed.size());
     uint64_t state = 0x9e3779b97f4a7c15ull;
     for (int i = 0; i < iterations; ++i) {
         const auto input = mutate(seeds[next(state) % seeds.size()], state);
