@@ -20,7 +20,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --
 # Width and height of a PNG file, from its header.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'; }
 
-expected=()
+expected=(share/doc/quillbyte-arcade/copyright)
 for game in zephlon quadrelle vantorel; do
   name=${game^}
   id=org.example.quillbyte.$name
