@@ -55,25 +55,6 @@ const std::array<const char*, 10> kLevelCaptions = {
     "&6 - I'm powerful", "&7 - Insanity coming", "&8 - So what?",  "&9 - Madness",   "10 - &Sanitarium",
 };
 
-void setBackground(QWidget* w, const QColor& back) {
-    w->setAutoFillBackground(true);
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::Window, back);
-    palette.setColor(QPalette::WindowText, QColor(232, 232, 232));
-    w->setPalette(palette);
-}
-
-// The program's dialogs are dark grey, the rows of the top-ten list a lighter grey.
-void colourTopTen(scores::FormTopTen& d) {
-    setBackground(&d, QColor(72, 72, 72));
-    const QColor rows(96, 96, 96);
-    for (QLabel* head : {d.LabeNameHead, d.LabelScoreHead, d.LabelStartLevelHead, d.LabelEndLevelHead})
-        if (head) setBackground(head, rows);
-    for (const auto* column : {&d.LabelName, &d.LabelScore, &d.LabelStartLevel, &d.LabelEndLevel})
-        for (QLabel* label : *column)
-            if (label) setBackground(label, rows);
-}
-
 }  // namespace
 
 FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
@@ -229,7 +210,6 @@ void FormPlunko::InitGame() {
     MenuSound->setEnabled(hasDevice);
     m_engine->SetStartLevel(m_options.StartLevel);
     m_highScores->Load(*m_store);
-    colourTopTen(m_highScores->Dialog());
 
     UncheckLevelMenu();
     MenuLevel[static_cast<size_t>(m_options.StartLevel - 1)]->setChecked(true);

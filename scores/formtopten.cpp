@@ -1,4 +1,5 @@
 #include "scores/formtopten.h"
+#include "frame/darkpalette.h"
 #include "frame/placedialog.h"
 
 #include <QEvent>
@@ -34,13 +35,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, Qt::Alignment align, boo
         f.setBold(true);
         label->setFont(f);
     }
-    if (dark) {
-        label->setAutoFillBackground(true);
-        QPalette pal = label->palette();
-        pal.setColor(QPalette::Window, kCellBack);
-        pal.setColor(QPalette::WindowText, kLightText);
-        label->setPalette(pal);
-    }
+    if (dark) frame::SetDarkBackground(label, kCellBack, kLightText);
     return label;
 }
 
@@ -51,13 +46,7 @@ FormTopTen::FormTopTen(const ScorePolicy& policy, QWidget* parent) : QDialog(par
     setWindowTitle(policy.caption);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     const bool dark = policy.darkColours;
-    if (dark) {
-        setAutoFillBackground(true);
-        QPalette pal = palette();
-        pal.setColor(QPalette::Window, kDialogBack);
-        pal.setColor(QPalette::WindowText, kLightText);
-        setPalette(pal);
-    }
+    if (dark) frame::SetDarkBackground(this, kDialogBack, kLightText);
 
     const int xName = kMargin;
     const int xScore = xName + kNameWidth + kColumnGap;

@@ -1,4 +1,5 @@
 #include "scores/formurl.h"
+#include "frame/darkpalette.h"
 #include "frame/placedialog.h"
 
 #include <QCheckBox>
@@ -49,11 +50,7 @@ UrlPrompt::UrlPrompt(frame::Program program, bool plural, QWidget* parent)
     setModal(true);
     if (program == frame::Program::Zephlon) {
         // Zephlon's dialogs are dark grey with light text.
-        QPalette p = palette();
-        p.setColor(QPalette::Window, QColor(72, 72, 72));
-        p.setColor(QPalette::WindowText, Qt::white);
-        setPalette(p);
-        setAutoFillBackground(true);
+        frame::SetDarkBackground(this, QColor(72, 72, 72), Qt::white);
     }
     Label1 = new QLabel(PromptText(), this);
     Label2 = new QLabel(QStringLiteral("Make sure you are connected to the Internet!"), this);

@@ -1,4 +1,5 @@
 #include "scores/formwebhighscore.h"
+#include "frame/darkpalette.h"
 #include "frame/placedialog.h"
 
 #include <QHBoxLayout>
@@ -17,11 +18,7 @@ FormWebHighscore::FormWebHighscore(QString& webServer, QWidget* mainWindow)
     setWindowTitle(QStringLiteral("Score Server"));
     setWindowIcon(QIcon());
     setModal(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(72, 72, 72));
-    p.setColor(QPalette::WindowText, Qt::white);
-    setPalette(p);
-    setAutoFillBackground(true);
+    frame::SetDarkBackground(this, QColor(72, 72, 72), Qt::white);
 
     Label1 = new QLabel(QStringLiteral("Score Server:"), this);
     TextWebServer = new QLineEdit(this);
@@ -44,10 +41,7 @@ FormWebHighscore::FormWebHighscore(QString& webServer, QWidget* mainWindow)
 }
 
 void FormWebHighscore::SetPicture(const QPixmap& picture) {
-    if (picture.isNull()) return;
-    QPalette p = palette();
-    p.setBrush(QPalette::Window, QBrush(QColor(72, 72, 72), picture));
-    setPalette(p);
+    frame::SetBackgroundPicture(this, QColor(72, 72, 72), picture);
 }
 
 void FormWebHighscore::ShowModal() {

@@ -1,4 +1,5 @@
 #include "scores/formwebhighscorequadrelle.h"
+#include "frame/darkpalette.h"
 #include "frame/placedialog.h"
 
 #include <QCloseEvent>
@@ -21,11 +22,7 @@ FormWebHighscore::FormWebHighscore(QString& webServer, RandomSource random, Glob
     setWindowTitle(QStringLiteral("Quadrelle - Global Highscores"));
     setWindowIcon(QIcon());
     setModal(false);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(72, 72, 72));
-    p.setColor(QPalette::WindowText, Qt::white);
-    setPalette(p);
-    setAutoFillBackground(true);
+    frame::SetDarkBackground(this, QColor(72, 72, 72), Qt::white);
 
     Label1 = new QLabel(QStringLiteral("Score Server:"), this);
     TextWebServer = new QLineEdit(this);
@@ -64,10 +61,7 @@ FormWebHighscore::FormWebHighscore(QString& webServer, RandomSource random, Glob
 FormWebHighscore::~FormWebHighscore() = default;
 
 void FormWebHighscore::SetPicture(const QPixmap& picture) {
-    if (picture.isNull()) return;
-    QPalette p = palette();
-    p.setBrush(QPalette::Window, QBrush(QColor(72, 72, 72), picture));
-    setPalette(p);
+    frame::SetBackgroundPicture(this, QColor(72, 72, 72), picture);
 }
 
 // The first opening: this week's top ten of the stored server. The server field is filled before

@@ -32,11 +32,13 @@ ScorePolicy MakePolicy(frame::Program program) {
             p.fillName = QStringLiteral("Quadrelle");
             p.caption = QStringLiteral("Quadrelle - Local Highscores");
             p.offerUploadAfterName = true;
+            p.darkColours = true;
             break;
         case frame::Program::Vantorel:
             p.defaultName = QStringLiteral("vantorel");
             p.fillName = QStringLiteral("mr X");
             p.caption = QStringLiteral("Vantorel - Top10");
+            p.darkColours = true;
             break;
     }
     return p;

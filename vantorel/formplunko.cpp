@@ -36,25 +36,6 @@ RandomSource ClockSeededRandom() {
     return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
 }
 
-void SetBackground(QWidget* w, const QColor& back) {
-    w->setAutoFillBackground(true);
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::Window, back);
-    palette.setColor(QPalette::WindowText, QColor(232, 232, 232));
-    w->setPalette(palette);
-}
-
-// The top-ten dialog in the program's greys: dark background, lighter heads and rows.
-void ColourTopTen(scores::FormTopTen& d) {
-    SetBackground(&d, QColor(72, 72, 72));
-    const QColor rows(96, 96, 96);
-    for (QLabel* head : {d.LabeNameHead, d.LabelScoreHead, d.LabelStartLevelHead, d.LabelEndLevelHead})
-        if (head) SetBackground(head, rows);
-    for (const auto* column : {&d.LabelName, &d.LabelScore, &d.LabelStartLevel, &d.LabelEndLevel})
-        for (QLabel* label : *column)
-            if (label) SetBackground(label, rows);
-}
-
 RandomSource RandomOf(FormPlunkoHooks& hooks) {
     return hooks.random ? hooks.random : ClockSeededRandom();
 }
@@ -102,7 +83,6 @@ void FormPlunko::Form_Load() {
     m_web->Records = [this] { return scores::UploadRecordsOf(m_scores->Table(), 0); };
     m_web->SaveName = [this] { m_scores->SaveName(); };
     m_scores->Dialog().setWindowIcon(windowIcon());
-    ColourTopTen(m_scores->Dialog());
     InitGame();
 }
 

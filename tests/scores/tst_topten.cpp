@@ -241,6 +241,26 @@ class TestTopTen : public QObject {
     }
 
     // Quadrelle offers the upload of a just-named entry only when AutoUpload and the browser allow it.
+    // All three programs show the list in the same greys: a dark dialog, lighter heads and rows, light text.
+    void greys_data() {
+        QTest::addColumn<Program>("program");
+        QTest::newRow("Zephlon") << Program::Zephlon;
+        QTest::newRow("Quadrelle") << Program::Quadrelle;
+        QTest::newRow("Vantorel") << Program::Vantorel;
+    }
+    void greys() {
+        QFETCH(Program, program);
+        Fixture f(program);
+        FormTopTen& d = f.dialog();
+        QVERIFY(d.autoFillBackground());
+        QCOMPARE(d.palette().color(QPalette::Window), QColor(72, 72, 72));
+        for (const QLabel* cell : {d.LabeNameHead, d.LabelScore[0], d.LabelEndLevel[9]}) {
+            QVERIFY(cell->autoFillBackground());
+            QCOMPARE(cell->palette().color(QPalette::Window), QColor(96, 96, 96));
+            QCOMPARE(cell->palette().color(QPalette::WindowText), QColor(232, 232, 232));
+        }
+    }
+
     void quadrelleAutoUploadOffer_data() {
         QTest::addColumn<bool>("wanted");
         QTest::newRow("on") << true;
