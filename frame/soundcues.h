@@ -20,6 +20,12 @@ class CueBackend {
     virtual void Play(int resource) = 0;
 };
 
+// Plays nothing: for headless runs (tests, the screenshot tool) that must not wait on the audio system.
+class SilentCueBackend : public CueBackend {
+  public:
+    void Play(int) override {}
+};
+
 // The cues of one program: cue n plays sound resource 101 + n while sound is on.
 class SoundCues : public SoundSink {
   public:

@@ -21,11 +21,6 @@ namespace {
 
 constexpr QSize kWindowSize(480, 600);
 
-class Silent : public frame::CueBackend {
-  public:
-    void Play(int) override {}
-};
-
 // A fixed sequence, so each picture shows the same game every time.
 std::function<double()> Seeded(unsigned seed) {
     auto engine = std::make_shared<std::mt19937>(seed);
@@ -75,7 +70,7 @@ void Fill(const std::vector<const char*>& picture, int rows, Set set) {
 
 // A game under way: the pit partly filled from a fixed picture, a piece falling above it.
 bool Zephlon(const QDir& folder) {
-    FormZephlon w(nullptr, std::make_unique<SeededZephlon>(7), std::make_unique<Silent>());
+    FormZephlon w(nullptr, std::make_unique<SeededZephlon>(7), std::make_unique<frame::SilentCueBackend>());
     w.SetAsker([](const QString&) { return false; });
     if (!Show(w)) return false;
     w.MenuOriginal->trigger();
@@ -126,7 +121,7 @@ bool Quadrelle(const QDir& folder) {
 bool Vantorel(const QDir& folder) {
     vantorel::FormPlunkoHooks hooks;
     hooks.random = Seeded(5);
-    hooks.cueBackend = std::make_unique<Silent>();
+    hooks.cueBackend = std::make_unique<frame::SilentCueBackend>();
     vantorel::FormPlunko w(std::move(hooks));
     if (!Show(w)) return false;
     w.Start->trigger();

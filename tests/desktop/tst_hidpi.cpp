@@ -16,11 +16,6 @@
 
 namespace {
 
-class Silent : public frame::CueBackend {
-  public:
-    void Play(int) override {}
-};
-
 // Every draw 0.9: blocks with all four pipes.
 class Fixed : public zephlon::RandomSource {
   public:
@@ -53,7 +48,7 @@ class TestHiDpi : public QObject {
     }
 
     void zephlonBlocksAtDeviceDetail() {
-        FormZephlon w(nullptr, std::make_unique<Fixed>(), std::make_unique<Silent>());
+        FormZephlon w(nullptr, std::make_unique<Fixed>(), std::make_unique<frame::SilentCueBackend>());
         w.SetAsker([](const QString&) { return false; });
         QVERIFY(ShowActive(w));
         w.MenuOriginal->trigger();
@@ -95,7 +90,7 @@ class TestHiDpi : public QObject {
     void vantorelSurfaces() {
         vantorel::FormPlunkoHooks hooks;
         hooks.random = [] { return 0.3; };
-        hooks.cueBackend = std::make_unique<Silent>();
+        hooks.cueBackend = std::make_unique<frame::SilentCueBackend>();
         vantorel::FormPlunko w(std::move(hooks));
         QVERIFY(ShowActive(w));
         w.Start->trigger();

@@ -8,17 +8,13 @@
 #include "dialogs/dialoglook.h"
 #include "dialogs/formabout.h"
 #include "frame/settingsstore.h"
+#include "frame/soundcues.h"
 #include "quadrelle/formplunko.h"
 #include "scores/startdoc.h"
 #include "vantorel/formplunko.h"
 #include "zephlon/formzephlon.h"
 
 namespace {
-
-class SilentBackend : public frame::CueBackend {
-  public:
-    void Play(int) override {}
-};
 
 class CyclingRandom : public zephlon::RandomSource {
   public:
@@ -31,7 +27,7 @@ class CyclingRandom : public zephlon::RandomSource {
 
 std::unique_ptr<FormZephlon> MakeZephlon() {
     auto w = std::make_unique<FormZephlon>(nullptr, std::make_unique<CyclingRandom>(),
-                                           std::make_unique<SilentBackend>());
+                                           std::make_unique<frame::SilentCueBackend>());
     w->SetAsker([](const QString&) { return false; });
     return w;
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "exitpaths.h"
+#include "frame/soundcues.h"
 #include "scores/highscores.h"
 #include "vantorel/formplunko.h"
 
@@ -13,17 +14,12 @@ using vantorel::FormPlunko;
 
 namespace {
 
-class SilentBackend : public frame::CueBackend {
-  public:
-    void Play(int) override {}
-};
-
 const QDateTime kNow(QDate(2026, 12, 10), QTime(1, 2, 3));
 
 std::unique_ptr<FormPlunko> MakeWindow() {
     vantorel::FormPlunkoHooks hooks;
     hooks.random = [] { return 0.3; };
-    hooks.cueBackend = std::make_unique<SilentBackend>();
+    hooks.cueBackend = std::make_unique<frame::SilentCueBackend>();
     hooks.now = [] { return kNow; };
     return std::make_unique<FormPlunko>(std::move(hooks));
 }

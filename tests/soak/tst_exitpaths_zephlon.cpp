@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "exitpaths.h"
+#include "frame/soundcues.h"
 #include "zephlon/formzephlon.h"
 
 using exitpaths::Path;
@@ -16,16 +17,11 @@ class FixedRandom : public zephlon::RandomSource {
     double Next() override { return 0.25; }
 };
 
-class SilentBackend : public frame::CueBackend {
-  public:
-    void Play(int) override {}
-};
-
 const QDateTime kNow = scores::HighScoreTable::ParseDate(QStringLiteral("2026-12-10T01:02:03"));
 
 std::unique_ptr<FormZephlon> MakeWindow() {
     auto w = std::make_unique<FormZephlon>(nullptr, std::make_unique<FixedRandom>(),
-                                           std::make_unique<SilentBackend>());
+                                           std::make_unique<frame::SilentCueBackend>());
     w->SetAsker([](const QString& question) {
         qFatal("unexpected question: %s", qPrintable(question));
         return false;

@@ -6,6 +6,7 @@
 
 #include "frame/drawsurface.h"
 #include "frame/settingsstore.h"
+#include "frame/soundcues.h"
 #include "tests/zephlon/enginekit.h"
 #include "zephlon/formzephlon.h"
 
@@ -13,14 +14,9 @@ using namespace zephlon_test;
 
 namespace {
 
-class SilentBackend : public frame::CueBackend {
-  public:
-    void Play(int) override {}
-};
-
 std::unique_ptr<FormZephlon> MakeWindow() {
     auto w = std::make_unique<FormZephlon>(nullptr, std::make_unique<ScriptedRandom>(),
-                                           std::make_unique<SilentBackend>());
+                                           std::make_unique<frame::SilentCueBackend>());
     w->SetAsker([](const QString&) {
         qFatal("unexpected question");
         return false;

@@ -8,16 +8,12 @@
 
 #include "boardpicture.h"
 #include "frame/settingsstore.h"
+#include "frame/soundcues.h"
 #include "zephlon/formzephlon.h"
 
 using namespace zephlon;
 
 namespace {
-
-class SilentBackend : public frame::CueBackend {
-  public:
-    void Play(int) override {}
-};
 
 class SeededRandom : public RandomSource {
   public:
@@ -29,7 +25,7 @@ class SeededRandom : public RandomSource {
 
 std::unique_ptr<FormZephlon> MakeWindow() {
     auto w = std::make_unique<FormZephlon>(nullptr, std::make_unique<SeededRandom>(),
-                                           std::make_unique<SilentBackend>());
+                                           std::make_unique<frame::SilentCueBackend>());
     w->SetAsker([](const QString&) { return true; });
     return w;
 }
