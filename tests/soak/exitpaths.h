@@ -11,6 +11,8 @@
 #include "frame/options.h"
 #include "frame/program.h"
 #include "frame/settingsstore.h"
+#include "scores/formtopten.h"
+#include "scores/highscoretable.h"
 
 namespace exitpaths {
 
@@ -44,6 +46,41 @@ inline void CheckStoreFile(const QString& directory, frame::Program program, int
              QStringList{QFileInfo(store.filePath()).fileName()});
     QCOMPARE(store.ReadSetting(frame::kScoresSection, QString::number(record) + QStringLiteral("Name"), {}),
              kName);
+}
+
+// The name field is open on the new entry: the name goes in key by key.
+inline void TypeName(scores::FormTopTen& dialog) {
+    QVERIFY(dialog.TextInput->isVisible());
+    TypeText(dialog.TextInput, kName);
+    QCOMPARE(dialog.TextInput->text(), kName);
+}
+
+// Ends the run the given way while the name is still being typed. `startNewGame` starts a game from the
+// menu and checks that the name was committed first.
+template <typename Window, typename StartNewGame>
+void EndRun(Window& window, Path path, QAction* exit, StartNewGame startNewGame) {
+    switch (path) {
+        case Path::CloseWindow:
+            QVERIFY(window.close());
+            break;
+        case Path::ExitMenu:
+            exit->trigger();
+            QVERIFY(!window.isVisible());
+            break;
+        case Path::NewGame:
+            startNewGame();
+            QVERIFY(window.close());
+            break;
+    }
+}
+
+// The next start reads the record back whole: first place of `list`, nothing dropped.
+inline void CheckReadBack(const scores::HighScoreTable& table, int list, int32_t score,
+                          const QDateTime& date) {
+    QCOMPARE(table.DroppedCount(list), int16_t{0});
+    QCOMPARE(table.Record(list, 1).Name, kName);
+    QCOMPARE(table.Record(list, 1).Score, score);
+    QCOMPARE(table.Record(list, 1).Date, date);
 }
 
 }  // namespace exitpaths

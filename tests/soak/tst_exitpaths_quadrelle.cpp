@@ -52,32 +52,17 @@ class TestExitPathsQuadrelle : public QObject {
             QCOMPARE(w->Game().State(), quadrelle::Stopped);
             w->TimerGameOver_Timer();
             scores::FormTopTen& d = w->HighScores().Dialog();
-            QVERIFY(d.TextInput->isVisible());
-            exitpaths::TypeText(d.TextInput, exitpaths::kName);
-            QCOMPARE(d.TextInput->text(), exitpaths::kName);
-            switch (path) {
-                case Path::CloseWindow:
-                    QVERIFY(w->close());
-                    break;
-                case Path::ExitMenu:
-                    w->Exit->trigger();
-                    QVERIFY(!w->isVisible());
-                    break;
-                case Path::NewGame:
-                    w->Start->trigger();
-                    QCOMPARE(w->Game().State(), quadrelle::Spawn);
-                    QCOMPARE(w->HighScores().Table().Record(0, 1).Name, exitpaths::kName);
-                    QVERIFY(w->close());
-                    break;
-            }
+            exitpaths::TypeName(d);
+            exitpaths::EndRun(*w, path, w->Exit, [&] {
+                w->Start->trigger();
+                QCOMPARE(w->Game().State(), quadrelle::Spawn);
+                QCOMPARE(w->HighScores().Table().Record(0, 1).Name, exitpaths::kName);
+            });
+            if (QTest::currentTestFailed()) return;
         }
         exitpaths::CheckStoreFile(config.path(), frame::Program::Quadrelle, 1);
         auto next = MakeWindow();
-        const scores::HighScoreTable& t = next->HighScores().Table();
-        QCOMPARE(t.DroppedCount(0), int16_t{0});
-        QCOMPARE(t.Record(0, 1).Name, exitpaths::kName);
-        QCOMPARE(t.Record(0, 1).Score, 5000);
-        QCOMPARE(t.Record(0, 1).Date, kNow);
+        exitpaths::CheckReadBack(next->HighScores().Table(), 0, 5000, kNow);
     }
 };
 

@@ -49,31 +49,17 @@ class TestExitPathsVantorel : public QObject {
             w->Timer1_Timer();
             QCOMPARE(w->game().state, vantorel::GameState::Stopped);
             scores::FormTopTen& d = w->highScores().Dialog();
-            QVERIFY(d.TextInput->isVisible());
-            exitpaths::TypeText(d.TextInput, exitpaths::kName);
-            QCOMPARE(d.TextInput->text(), exitpaths::kName);
-            switch (path) {
-                case Path::CloseWindow:
-                    QVERIFY(w->close());
-                    break;
-                case Path::ExitMenu:
-                    w->Exit->trigger();
-                    QVERIFY(!w->isVisible());
-                    break;
-                case Path::NewGame:
-                    w->Start->trigger();
-                    QCOMPARE(w->game().state, vantorel::GameState::Spawn);
-                    QCOMPARE(w->highScores().Table().Record(0, 1).Name, exitpaths::kName);
-                    QVERIFY(w->close());
-                    break;
-            }
+            exitpaths::TypeName(d);
+            exitpaths::EndRun(*w, path, w->Exit, [&] {
+                w->Start->trigger();
+                QCOMPARE(w->game().state, vantorel::GameState::Spawn);
+                QCOMPARE(w->highScores().Table().Record(0, 1).Name, exitpaths::kName);
+            });
+            if (QTest::currentTestFailed()) return;
         }
         exitpaths::CheckStoreFile(config.path(), frame::Program::Vantorel, 1);
         auto next = MakeWindow();
-        const scores::HighScoreTable& t = next->highScores().Table();
-        QCOMPARE(t.DroppedCount(0), int16_t{0});
-        QCOMPARE(t.Record(0, 1).Name, exitpaths::kName);
-        QCOMPARE(t.Record(0, 1).Score, 5000);
+        exitpaths::CheckReadBack(next->highScores().Table(), 0, 5000, kNow);
     }
 };
 

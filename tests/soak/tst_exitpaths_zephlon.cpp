@@ -53,33 +53,18 @@ class TestExitPathsZephlon : public QObject {
             e.gameOver();
             w->OnGameOverTimer();
             scores::FormTopTen& d = w->Scores().Dialog();
-            QVERIFY(d.TextInput->isVisible());
-            exitpaths::TypeText(d.TextInput, exitpaths::kName);
-            QCOMPARE(d.TextInput->text(), exitpaths::kName);
-            switch (path) {
-                case Path::CloseWindow:
-                    QVERIFY(w->close());
-                    break;
-                case Path::ExitMenu:
-                    w->Exit->trigger();
-                    QVERIFY(!w->isVisible());
-                    break;
-                case Path::NewGame:
-                    w->StartOriginal->trigger();
-                    QVERIFY(e.GameRunning());
-                    QCOMPARE(w->Scores().Table().Record(1, 1).Name, exitpaths::kName);
-                    QVERIFY(w->close());
-                    break;
-            }
+            exitpaths::TypeName(d);
+            exitpaths::EndRun(*w, path, w->Exit, [&] {
+                w->StartOriginal->trigger();
+                QVERIFY(e.GameRunning());
+                QCOMPARE(w->Scores().Table().Record(1, 1).Name, exitpaths::kName);
+            });
+            if (QTest::currentTestFailed()) return;
         }
         exitpaths::CheckStoreFile(config.path(), frame::Program::Zephlon, 11);
         auto next = MakeWindow();
-        const scores::HighScoreTable& t = next->Scores().Table();
-        QCOMPARE(t.DroppedCount(1), int16_t{0});
-        QCOMPARE(t.Record(1, 1).Name, exitpaths::kName);
-        QCOMPARE(t.Record(1, 1).Score, 5000);
-        QCOMPARE(t.Record(1, 1).EndLevel, int16_t{3});
-        QCOMPARE(t.Record(1, 1).Date, kNow);
+        exitpaths::CheckReadBack(next->Scores().Table(), 1, 5000, kNow);
+        QCOMPARE(next->Scores().Table().Record(1, 1).EndLevel, int16_t{3});
     }
 };
 
