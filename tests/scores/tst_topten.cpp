@@ -240,14 +240,8 @@ class TestTopTen : public QObject {
         QVERIFY(!d.isVisible());
     }
 
-    // Quadrelle offers the upload of a just-named entry only when AutoUpload and the browser allow it.
     // All three programs show the list in the same greys: a dark dialog, lighter heads and rows, light text.
-    void greys_data() {
-        QTest::addColumn<Program>("program");
-        QTest::newRow("Zephlon") << Program::Zephlon;
-        QTest::newRow("Quadrelle") << Program::Quadrelle;
-        QTest::newRow("Vantorel") << Program::Vantorel;
-    }
+    void greys_data() { closingCommitsTypedName_data(); }
     void greys() {
         QFETCH(Program, program);
         Fixture f(program);
@@ -261,6 +255,7 @@ class TestTopTen : public QObject {
         }
     }
 
+    // Quadrelle offers the upload of a just-named entry only when AutoUpload and the browser allow it.
     void quadrelleAutoUploadOffer_data() {
         QTest::addColumn<bool>("wanted");
         QTest::newRow("on") << true;
