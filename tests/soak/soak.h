@@ -31,6 +31,58 @@ class Rng {
     std::mt19937_64 m_engine;
 };
 
+// Where a planner means to put the falling piece: the quarter turns still to key in and the target
+// column, worked out once per piece (`serial` numbers the pieces).
+struct Plan {
+    int serial = -1;
+    int turns = 0;
+    int column = 5;
+
+    // Plans piece `pieceSerial` once: the best of four turns times the columns 0 to columns + 1 by
+    // value(turns, column), with a little noise so that games differ.
+    template <typename Value>
+    void For(int pieceSerial, int columns, Rng& rng, Value value) {
+        if (serial == pieceSerial) return;
+        serial = pieceSerial;
+        double best = -1e18;
+        for (int t = 0; t < 4; ++t) {
+            for (int c = 0; c <= columns + 1; ++c) {
+                const double v = value(t, c) + rng.Next() * 5;
+                if (v > best) {
+                    best = v;
+                    turns = t;
+                    column = c;
+                }
+            }
+        }
+    }
+    // The piece still needs keys: not planned yet, turns left, or not yet over its column.
+    bool Pending(int pieceSerial, int x) const { return serial != pieceSerial || turns > 0 || x != column; }
+};
+
+// How a planner judges a pit after a trial: each column's height and each hole under a column's top
+// cost, and so does every step between neighbouring columns. `filled(x, y)` says whether a cell holds a
+// square; rows run from `top` down to `bottom`.
+template <typename Filled>
+double SurfaceValue(int columns, int top, int bottom, Filled filled) {
+    double value = 0;
+    int previous = -1;
+    for (int x = 1; x <= columns; ++x) {
+        int height = 0;
+        for (int y = top; y <= bottom; ++y) {
+            if (filled(x, y)) {
+                if (height == 0) height = bottom + 1 - y;
+            } else if (height > 0) {
+                value -= 40;
+            }
+        }
+        value -= 5.0 * height;
+        if (previous >= 0) value -= 3.0 * std::abs(height - previous);
+        previous = height;
+    }
+    return value;
+}
+
 struct Failure {
     std::string what;
 };

@@ -136,8 +136,7 @@ class Bot {
 
     // A player keys the whole move in quickly, then lets the piece fall.
     bool PlanPending() const {
-        return m_engine.State() == Falling &&
-               (m_planSerial != m_serial || m_turns > 0 || m_engine.FallingPosition().x != m_column);
+        return m_engine.State() == Falling && m_plan.Pending(m_serial, m_engine.FallingPosition().x);
     }
 
     void SetPaused(bool p) {
@@ -244,21 +243,8 @@ class Bot {
             const int32_t lines = trial.Rows() - m_engine.Rows();
             while (trial.State() == RowsErased)
                 trial.TimerHandler();
-            value = lines * 100.0;
-            int previous = -1;
-            for (int x = 1; x <= kWellColumns; ++x) {
-                int height = 0;
-                for (int y = 0; y <= kWellRows; ++y) {
-                    if (trial.Board(x, y)) {
-                        if (height == 0) height = kWellRows + 1 - y;
-                    } else if (height > 0) {
-                        value -= 40;  // a hole under the column's top
-                    }
-                }
-                value -= 5.0 * height;
-                if (previous >= 0) value -= 3.0 * std::abs(height - previous);
-                previous = height;
-            }
+            value = lines * 100.0 + soak::SurfaceValue(kWellColumns, 0, kWellRows,
+                                                       [&trial](int x, int y) { return trial.Board(x, y); });
             if (trial.State() == Stopped) value -= 1e6;
         }
         m_rng.frozen = false;
@@ -268,27 +254,15 @@ class Bot {
 
     void PlannedInput() {
         Engine& e = m_engine;
-        if (m_planSerial != m_serial) {
-            m_planSerial = m_serial;
-            double best = -1e18;
-            for (int turns = 0; turns < 4; ++turns) {
-                for (int c = 0; c <= kWellColumns + 1; ++c) {
-                    const double v = Try(turns, c) + m_rng.Next() * 5;
-                    if (v > best) {
-                        best = v;
-                        m_turns = turns;
-                        m_column = c;
-                    }
-                }
-            }
-        }
-        if (m_turns > 0) {
-            --m_turns;
+        m_plan.For(m_serial, kWellColumns, m_rng,
+                   [this](int turns, int column) { return Try(turns, column); });
+        if (m_plan.turns > 0) {
+            --m_plan.turns;
             e.HandleKey(KeyUp);
-        } else if (e.FallingPosition().x != m_column) {
+        } else if (e.FallingPosition().x != m_plan.column) {
             const int16_t x = e.FallingPosition().x;
-            e.HandleKey(x < m_column ? KeyRight : KeyLeft);
-            if (e.FallingPosition().x == x) m_column = x;
+            e.HandleKey(x < m_plan.column ? KeyRight : KeyLeft);
+            if (e.FallingPosition().x == x) m_plan.column = x;
         } else {
             e.HandleKey(m_rng.Chance(0.3) ? KeyDown : (m_rng.Chance(0.5) ? KeyCtrl : KeyInsert));
         }
@@ -299,9 +273,7 @@ class Bot {
     SilentSink m_sink;
     Engine m_engine;
     int m_serial = 0;
-    int m_planSerial = -1;
-    int m_turns = 0;
-    int m_column = 5;
+    soak::Plan m_plan;
     int m_barsAtLanding = 0;
     int m_paidRows = 0;
     int m_levelsUp = 0;

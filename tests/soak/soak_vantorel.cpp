@@ -142,8 +142,7 @@ class Bot {
 
     // A player keys the whole move in quickly, then lets the piece fall.
     bool PlanPending() const {
-        return m_game.state == GameState::Falling &&
-               (m_planSerial != m_serial || m_turns > 0 || m_game.pit().fallingPosition.x != m_column);
+        return m_game.state == GameState::Falling && m_plan.Pending(m_serial, m_game.pit().fallingPosition.x);
     }
 
     template <class F>
@@ -261,23 +260,13 @@ class Bot {
             const int lines = trial.rows - m_game.rows;
             while (trial.state == GameState::RowsErased)
                 trial.TimerHandler();
-            value = lines * 100.0;
-            int previous = -1;
-            for (int x = 1; x <= kColumns; ++x) {
-                int height = 0;
-                for (int y = 1; y <= kRows; ++y) {
-                    const int16_t k = pit.KindAt(x, y);
-                    if (k != kEmpty) {
-                        if (height == 0) height = kRows + 1 - y;
-                        if (k == kTransparent) value -= 8;  // a row with a transparent part never completes
-                    } else if (height > 0) {
-                        value -= 40;  // a hole under the column's top
-                    }
-                }
-                value -= 5.0 * height;
-                if (previous >= 0) value -= 3.0 * std::abs(height - previous);
-                previous = height;
-            }
+            value = lines * 100.0 + soak::SurfaceValue(kColumns, 1, kRows, [&pit](int x, int y) {
+                        return pit.KindAt(x, y) != kEmpty;
+                    });
+            // A row with a transparent part never completes.
+            for (int x = 1; x <= kColumns; ++x)
+                for (int y = 1; y <= kRows; ++y)
+                    if (pit.KindAt(x, y) == kTransparent) value -= 8;
             if (trial.state == GameState::Stopped) value -= 1e6;
         }
         m_rng.frozen = false;
@@ -287,27 +276,14 @@ class Bot {
 
     void PlannedInput() {
         Game& g = m_game;
-        if (m_planSerial != m_serial) {
-            m_planSerial = m_serial;
-            double best = -1e18;
-            for (int turns = 0; turns < 4; ++turns) {
-                for (int c = 0; c <= kColumns + 1; ++c) {
-                    const double v = Try(turns, c) + m_rng.Next() * 5;
-                    if (v > best) {
-                        best = v;
-                        m_turns = turns;
-                        m_column = c;
-                    }
-                }
-            }
-        }
-        if (m_turns > 0) {
-            --m_turns;
+        m_plan.For(m_serial, kColumns, m_rng, [this](int turns, int column) { return Try(turns, column); });
+        if (m_plan.turns > 0) {
+            --m_plan.turns;
             g.KeyDown(kKeyUp);
-        } else if (g.pit().fallingPosition.x != m_column) {
+        } else if (g.pit().fallingPosition.x != m_plan.column) {
             const int16_t x = g.pit().fallingPosition.x;
-            g.KeyDown(x < m_column ? kKeyRight : kKeyLeft);
-            if (g.pit().fallingPosition.x == x) m_column = x;
+            g.KeyDown(x < m_plan.column ? kKeyRight : kKeyLeft);
+            if (g.pit().fallingPosition.x == x) m_plan.column = x;
         } else {
             g.KeyDown(m_rng.Chance(0.3) ? kKeyDown : (m_rng.Chance(0.5) ? kKeyCtrl : kKeyInsert));
         }
@@ -318,9 +294,7 @@ class Bot {
     SilentSink m_sink;
     Game m_game;
     int m_serial = 0;
-    int m_planSerial = -1;
-    int m_turns = 0;
-    int m_column = 5;
+    soak::Plan m_plan;
     int m_erasedAtLanding = 0;
     int m_levelsUp = 0;
     int16_t m_interval = kFirstInterval;
