@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -145,6 +144,15 @@ QRect PartRect(int s, int part) {
     }
 }
 
+// A cell's own device pixels: its tracks and relief are measured for the cell's size there, so a screen
+// of twice the density shows twice the detail instead of the same lines twice as wide.
+CellCanvas OnDevice(frame::DeviceCanvas& device, int x0, int y0, int s, int part) {
+    const QRect box = device.FromLogical(QRect(x0, y0, s, s));
+    const QRect clip = device.FromLogical(PartRect(s, part).translated(x0, y0)).translated(-box.topLeft());
+    return CellCanvas(device, box.x(), box.y(), std::max(box.width(), box.height()),
+                      clip.intersected(QRect(0, 0, box.width(), box.height())));
+}
+
 }  // namespace
 
 QColor ShadeColour(int style, int shade, int scheme) {
@@ -170,37 +178,18 @@ PipeGeometry GeometryFor(int s) {
     return g;
 }
 
-namespace {
-
-// A cell's own device pixels: its tracks and relief are measured for the cell's size there, so a screen
-// of twice the density shows twice the detail instead of the same lines twice as wide.
-struct DeviceCell {
-    DeviceCell(frame::Canvas& canvas, int x0, int y0, int s, int part) : device(canvas) {
-        const QRect box = device.FromLogical(QRect(x0, y0, s, s));
-        size = std::max(box.width(), box.height());
-        const QRect clip =
-            device.FromLogical(PartRect(s, part).translated(x0, y0)).translated(-box.topLeft());
-        cell.emplace(device, box.x(), box.y(), size,
-                     clip.intersected(QRect(0, 0, box.width(), box.height())));
-    }
-    frame::DeviceCanvas device;
-    int size = 0;
-    std::optional<CellCanvas> cell;
-};
-
-}  // namespace
-
 void DrawPipe(frame::Canvas& canvas, int x0, int y0, int s, int bit, int half, int look, bool has2,
               bool has4) {
-    DeviceCell d(canvas, x0, y0, s, 16);
-    PipeSection(*d.cell, d.size, bit, half, look, has2, has4);
+    frame::DeviceCanvas device(canvas);
+    CellCanvas c = OnDevice(device, x0, y0, s, 16);
+    PipeSection(c, c.Width(), bit, half, look, has2, has4);
 }
 
 void DrawCell(frame::Canvas& canvas, int x0, int y0, int logicalSize, int16_t value, int blockColour,
               int part, int style, int16_t marksFirst, int16_t marksSecond) {
-    DeviceCell d(canvas, x0, y0, logicalSize, part);
-    CellCanvas& c = *d.cell;
-    const int s = d.size;
+    frame::DeviceCanvas device(canvas);
+    CellCanvas c = OnDevice(device, x0, y0, logicalSize, part);
+    const int s = c.Width();
     const int last = s - 1;
     if (value == 0) {
         c.FilledBox(0, 0, last, last, kEmptyCell);
