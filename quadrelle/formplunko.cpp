@@ -15,10 +15,10 @@
 #include "frame/keycodes.h"
 #include "scores/formtopten.h"
 #include "scores/highscores.h"
-#include "scores/startdoc.h"
-#include "scores/webglobalbrowser.h"
-#include "scores/webquadrelle.h"
-#include "scores/webrecords.h"
+#include "web/records.h"
+#include "web/startdoc.h"
+#include "web/webglobalbrowser.h"
+#include "web/webquadrelle.h"
 
 namespace quadrelle {
 
@@ -87,10 +87,10 @@ FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
     };
     hooks.askYesNo = [this](const QString& question) { return Ask(question); };
     hooks.autoUploadWanted = [this] { return m_options.AutoUpload && Explorer4Present(); };
-    m_web = std::make_unique<scores::QuadrelleWeb>(
+    m_web = std::make_unique<web::QuadrelleWeb>(
         this, m_options, [rng] { return std::uniform_real_distribution<double>(0.0, 1.0)(*rng); },
-        scores::DefaultGlobalScoresViewFactory());
-    m_web->Records = [this] { return scores::UploadRecordsOf(m_highScores->Table(), 0); };
+        web::DefaultGlobalScoresViewFactory());
+    m_web->Records = [this] { return web::UploadRecordsOf(m_highScores->Table(), 0); };
     m_web->SaveName = [this] { m_highScores->SaveName(); };
     m_web->AutoUploadChanged = [this](bool on) { AutoUpload->setChecked(on); };
     m_browserPresent = m_web->Explorer4Present();
@@ -478,7 +478,7 @@ void FormPlunko::LabelBW_Click() {
 
 void FormPlunko::menuAbout_Click() {
     dialogs::ShowAbout(frame::Program::Quadrelle, this, CurrentVersion(),
-                       [this](const QString& doc, bool url) { return scores::StartDoc(this, doc, url); });
+                       [this](const QString& doc, bool url) { return web::StartDoc(this, doc, url); });
 }
 
 void FormPlunko::help_Click() {

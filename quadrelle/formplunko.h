@@ -19,8 +19,10 @@ class QMenu;
 
 namespace scores {
 class HighScores;
-class QuadrelleWeb;
 }  // namespace scores
+namespace web {
+class QuadrelleWeb;
+}  // namespace web
 
 namespace quadrelle {
 
@@ -166,7 +168,7 @@ class FormPlunko : public QMainWindow, private View {
     std::unique_ptr<frame::SoundCues> m_sound;
     std::unique_ptr<Engine> m_engine;
     std::unique_ptr<scores::HighScores> m_highScores;
-    std::unique_ptr<scores::QuadrelleWeb> m_web;
+    std::unique_ptr<web::QuadrelleWeb> m_web;
     std::unique_ptr<frame::SettingsStore> m_store;
     bool m_browserPresent = false;
     bool m_settingsSaved = false;

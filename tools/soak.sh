@@ -17,7 +17,7 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-CXX=clang++ arcade_build build-asan -DARCADE_SANITIZE=ON -DARCADE_FUZZ=ON || exit 1
+{ cmake --preset sanitizer >/dev/null && cmake --build --preset sanitizer --parallel "$(nproc)"; } || exit 1
 
 status=0
 for bot in soak_zephlon soak_quadrelle soak_vantorel; do

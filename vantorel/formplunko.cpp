@@ -18,8 +18,8 @@
 #include "frame/keycodes.h"
 #include "frame/settingsstore.h"
 #include "scores/highscores.h"
-#include "scores/webrecords.h"
-#include "scores/webvantorel.h"
+#include "web/records.h"
+#include "web/webvantorel.h"
 
 namespace vantorel {
 
@@ -79,8 +79,8 @@ void FormPlunko::Form_Load() {
     m_scores = std::make_unique<scores::HighScores>(kProgram, this);
     m_scores->hooks.showBestScore = [this](int32_t best) { ShowNumber(LabelHiScore, best); };
     if (m_hooks.now) m_scores->hooks.now = m_hooks.now;
-    m_web = std::make_unique<scores::VantorelWeb>(this, m_options, RandomOf(m_hooks));
-    m_web->Records = [this] { return scores::UploadRecordsOf(m_scores->Table(), 0); };
+    m_web = std::make_unique<web::VantorelWeb>(this, m_options, RandomOf(m_hooks));
+    m_web->Records = [this] { return web::UploadRecordsOf(m_scores->Table(), 0); };
     m_web->SaveName = [this] { m_scores->SaveName(); };
     m_scores->Dialog().setWindowIcon(windowIcon());
     InitGame();

@@ -19,8 +19,10 @@ class QTimer;
 
 namespace scores {
 class HighScores;
-class VantorelWeb;
 }  // namespace scores
+namespace web {
+class VantorelWeb;
+}  // namespace web
 
 namespace vantorel {
 
@@ -153,7 +155,7 @@ class FormPlunko : public QMainWindow, private GameView {
     CueGate m_cueGate;
     Game m_game;
     std::unique_ptr<scores::HighScores> m_scores;
-    std::unique_ptr<scores::VantorelWeb> m_web;
+    std::unique_ptr<web::VantorelWeb> m_web;
     frame::Options m_options;
     frame::DrawSurface* m_frame = nullptr;  // the window's own drawing surface behind pit and status bar
     Layout m_layout;

@@ -21,9 +21,9 @@
 #include "dialogs/zephlonhelp.h"
 #include "frame/drawsurface.h"
 #include "frame/keycodes.h"
-#include "scores/startdoc.h"
-#include "scores/web.h"
-#include "scores/webrecords.h"
+#include "web/links.h"
+#include "web/records.h"
+#include "web/startdoc.h"
 
 using zephlon::CellDrawing;
 using zephlon::DrawTarget;
@@ -90,9 +90,9 @@ FormZephlon::FormZephlon(QWidget* parent, std::unique_ptr<zephlon::RandomSource>
         if (LabelHiScore) LabelHiScore->setText(QString::number(best));
     };
     hooks.askYesNo = [this](const QString& question) { return m_asker(question); };
-    m_web = std::make_unique<scores::ZephlonWeb>(this, m_options, [this] { return m_random->Next(); });
+    m_web = std::make_unique<web::ZephlonWeb>(this, m_options, [this] { return m_random->Next(); });
     m_web->CurrentList = hooks.currentList;
-    m_web->Records = [this](int list) { return scores::UploadRecordsOf(m_highScores->Table(), list); };
+    m_web->Records = [this](int list) { return web::UploadRecordsOf(m_highScores->Table(), list); };
     hooks.uploadTop3 = [this] { m_web->UploadTop3(); };
     hooks.uploadEntry = [this](int16_t position) { m_web->OfferUpload(position); };
     Form_Load();
@@ -800,8 +800,8 @@ void FormZephlon::globalhighscores_Click() {
     m_web->globalhighscores();
 }
 void FormZephlon::ShowAbout() {
-    dialogs::ShowAbout(frame::Program::Zephlon, this, scores::kZephlonVersion,
-                       [this](const QString& doc, bool url) { return scores::StartDoc(this, doc, url); });
+    dialogs::ShowAbout(frame::Program::Zephlon, this, web::kZephlonVersion,
+                       [this](const QString& doc, bool url) { return web::StartDoc(this, doc, url); });
 }
 void FormZephlon::ShowInstructions() {
     dialogs::ZephlonHelp::For(this).ShowInstructions();

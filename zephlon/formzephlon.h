@@ -11,7 +11,7 @@
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
 #include "scores/highscores.h"
-#include "scores/webzephlon.h"
+#include "web/webzephlon.h"
 #include "zephlon/engine.h"
 #include "zephlon/renderer.h"
 
@@ -196,5 +196,5 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     bool m_inTick = false;
     bool m_settingsSaved = false;
     std::unique_ptr<scores::HighScores> m_highScores;
-    std::unique_ptr<scores::ZephlonWeb> m_web;
+    std::unique_ptr<web::ZephlonWeb> m_web;
 };

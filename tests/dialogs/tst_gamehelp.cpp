@@ -10,8 +10,8 @@
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
 #include "quadrelle/formplunko.h"
-#include "scores/startdoc.h"
 #include "vantorel/formplunko.h"
+#include "web/startdoc.h"
 #include "zephlon/formzephlon.h"
 
 namespace {
@@ -82,12 +82,12 @@ class TestGameHelp : public QObject {
         m_config = std::make_unique<QTemporaryDir>();
         frame::SettingsStore::SetDefaultDirectory(m_config->path());
         m_opened.clear();
-        scores::SetUrlOpener([this](const QUrl& url) {
+        web::SetUrlOpener([this](const QUrl& url) {
             m_opened << url.toString();
             return true;
         });
     }
-    void cleanup() { scores::SetUrlOpener({}); }
+    void cleanup() { web::SetUrlOpener({}); }
 
     void firstRunInstructions() {
         Recorder recorder;

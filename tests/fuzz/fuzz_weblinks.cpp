@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "scores/web.h"
+#include "web/links.h"
 
 namespace {
 
@@ -61,16 +61,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     for (const QString& text : {name, address, server}) {
         for (bool keep : {false, true}) {
-            const QString escaped = scores::EscapeForURL(text, keep);
+            const QString escaped = web::EscapeForURL(text, keep);
             for (QChar c : escaped)
                 require(Allowed(c, keep));
             require(escaped.size() <= 3 * text.size() + 3);
         }
     }
 
-    const scores::RandomSource random = [knob] { return knob / 256.0; };
+    const web::RandomSource random = [knob] { return knob / 256.0; };
     const QLocale c = QLocale::c();
-    scores::UploadRecord record;
+    web::UploadRecord record;
     record.Name = name;
     record.Score = static_cast<int32_t>(knob) * 1000 - 5;
     record.StartLevel = static_cast<int16_t>(knob % 11);
@@ -78,36 +78,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     record.Date =
         QDateTime(QDate(2000 + knob % 50, 1 + knob % 12, 1 + knob % 28), QTime(knob % 24, knob % 60, 7));
     record.ChkSum = static_cast<int32_t>(knob) * 77;
-    scores::UploadRecord plain = record;
+    web::UploadRecord plain = record;
     plain.Name = QStringLiteral("A");
     const QString plainAddress = QStringLiteral("B");
-    const QList<scores::UploadRecord> list(10, record);
-    const QList<scores::UploadRecord> plainList(10, plain);
+    const QList<web::UploadRecord> list(10, record);
+    const QList<web::UploadRecord> plainList(10, plain);
     const bool puzzle = (knob & 1) != 0;
 
     auto same = [](const QString& fuzzed, const QString& reference) {
         require(Delimiters(fuzzed) == Delimiters(reference));
     };
-    same(scores::ZephlonUploadHiScoreLink(server, address, puzzle, record, random),
-         scores::ZephlonUploadHiScoreLink(server, plainAddress, puzzle, plain, random));
-    same(scores::ZephlonUploadHiScoresLink(server, address, puzzle, list, random),
-         scores::ZephlonUploadHiScoresLink(server, plainAddress, puzzle, plainList, random));
-    same(scores::QuadrelleUploadHiScoreLink(server, address, record, random, c),
-         scores::QuadrelleUploadHiScoreLink(server, plainAddress, plain, random, c));
-    same(scores::QuadrelleUploadHiScoresLink(server, address, list, random, c),
-         scores::QuadrelleUploadHiScoresLink(server, plainAddress, plainList, random, c));
-    same(scores::VantorelUploadLink(server, address, record, random),
-         scores::VantorelUploadLink(server, plainAddress, plain, random));
+    same(web::ZephlonUploadHiScoreLink(server, address, puzzle, record, random),
+         web::ZephlonUploadHiScoreLink(server, plainAddress, puzzle, plain, random));
+    same(web::ZephlonUploadHiScoresLink(server, address, puzzle, list, random),
+         web::ZephlonUploadHiScoresLink(server, plainAddress, puzzle, plainList, random));
+    same(web::QuadrelleUploadHiScoreLink(server, address, record, random, c),
+         web::QuadrelleUploadHiScoreLink(server, plainAddress, plain, random, c));
+    same(web::QuadrelleUploadHiScoresLink(server, address, list, random, c),
+         web::QuadrelleUploadHiScoresLink(server, plainAddress, plainList, random, c));
+    same(web::VantorelUploadLink(server, address, record, random),
+         web::VantorelUploadLink(server, plainAddress, plain, random));
     for (bool numbered : {false, true}) {
-        same(scores::ZephlonCommandString(3, record, numbered),
-             scores::ZephlonCommandString(3, plain, numbered));
-        same(scores::QuadrelleCommandString(3, record, numbered, c),
-             scores::QuadrelleCommandString(3, plain, numbered, c));
+        same(web::ZephlonCommandString(3, record, numbered), web::ZephlonCommandString(3, plain, numbered));
+        same(web::QuadrelleCommandString(3, record, numbered, c),
+             web::QuadrelleCommandString(3, plain, numbered, c));
     }
-    same(scores::VantorelCommandString(record), scores::VantorelCommandString(plain));
+    same(web::VantorelCommandString(record), web::VantorelCommandString(plain));
     // The global lists take only the server; they must not fail on any.
-    require(!scores::ZephlonGlobalLink(server, puzzle).isEmpty());
-    require(!scores::VantorelGlobalLink(server).isEmpty());
-    require(!scores::QuadrelleGlobalLink(server, knob % 5, knob % 3, random).isEmpty());
+    require(!web::ZephlonGlobalLink(server, puzzle).isEmpty());
+    require(!web::VantorelGlobalLink(server).isEmpty());
+    require(!web::QuadrelleGlobalLink(server, knob % 5, knob % 3, random).isEmpty());
     return 0;
 }

@@ -10,16 +10,16 @@
 #include <functional>
 
 #include "frame/options.h"
-#include "scores/formbrerror.h"
-#include "scores/formurl.h"
-#include "scores/formwebhighscore.h"
-#include "scores/formwebhighscorequadrelle.h"
-#include "scores/startdoc.h"
-#include "scores/webquadrelle.h"
-#include "scores/webvantorel.h"
-#include "scores/webzephlon.h"
+#include "web/formbrerror.h"
+#include "web/formurl.h"
+#include "web/formwebhighscore.h"
+#include "web/formwebhighscorequadrelle.h"
+#include "web/startdoc.h"
+#include "web/webquadrelle.h"
+#include "web/webvantorel.h"
+#include "web/webzephlon.h"
 
-using scores::UploadRecord;
+using web::UploadRecord;
 
 namespace {
 
@@ -41,7 +41,7 @@ void closeByWindowControl(QWidget* w) {
 }
 
 // Records the pages a fake embedded view was asked for.
-struct FakeView : scores::GlobalScoresView {
+struct FakeView : web::GlobalScoresView {
     explicit FakeView(QWidget* parent, QStringList& log) : widget(new QWidget(parent)), log(log) {}
     QWidget* Widget() override { return widget; }
     void Navigate(const QUrl& url) override { log << url.toString(QUrl::FullyEncoded); }
@@ -74,7 +74,7 @@ class TestWebDialogs : public QObject {
     void init() {
         opened.clear();
         openerSucceeds = true;
-        scores::SetUrlOpener([this](const QUrl& url) {
+        web::SetUrlOpener([this](const QUrl& url) {
             opened << url.toString(QUrl::FullyEncoded);
             return openerSucceeds;
         });
@@ -98,10 +98,10 @@ class TestWebDialogs : public QObject {
     void launchable() {
         QFETCH(QString, link);
         QWidget main;
-        QCOMPARE(scores::StartDoc(&main, link, true), scores::kStartDocOpened);
+        QCOMPARE(web::StartDoc(&main, link, true), web::kStartDocOpened);
         QCOMPARE(opened.size(), 1);
         QTEST(opened.value(0), "opened");
-        QVERIFY(!main.findChild<scores::FormBrError*>());
+        QVERIFY(!main.findChild<web::FormBrError*>());
     }
 
     void refused_data() {
@@ -126,10 +126,10 @@ class TestWebDialogs : public QObject {
     void refused() {
         QFETCH(QString, link);
         QWidget main;
-        QVERIFY(scores::LaunchableUrl(link).isEmpty());
-        QCOMPARE(scores::StartDoc(&main, link, false), scores::kStartDocRefused);
+        QVERIFY(web::LaunchableUrl(link).isEmpty());
+        QCOMPARE(web::StartDoc(&main, link, false), web::kStartDocRefused);
         QVERIFY(opened.isEmpty());
-        auto* error = main.findChild<scores::FormBrError*>();
+        auto* error = main.findChild<web::FormBrError*>();
         QVERIFY(error && error->isVisible());
         QCOMPARE(error->TextURL->text(), link);
     }
@@ -140,12 +140,12 @@ class TestWebDialogs : public QObject {
         QWidget main;
         frame::Options options = frame::DefaultOptions(frame::Program::Zephlon);
         options.GameMode = 1;
-        scores::ZephlonWeb web(&main, options, fixedDraw);
+        web::ZephlonWeb web(&main, options, fixedDraw);
         openerSucceeds = false;
         web.globalhighscores();
         const QString link = QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=puzzle");
         QCOMPARE(opened, QStringList{"http://" + link});
-        auto* error = main.findChild<scores::FormBrError*>();
+        auto* error = main.findChild<web::FormBrError*>();
         QVERIFY(error && error->isVisible());
         QCOMPARE(error->windowTitle(), QStringLiteral("Web browser error"));
         QCOMPARE(error->TextURL->selectedText(), link);
@@ -156,12 +156,12 @@ class TestWebDialogs : public QObject {
         QVERIFY(!error->isVisible());
 
         // A failed e-mail launch (bURL false) stays silent; a second failure reuses the one dialog.
-        QCOMPARE(scores::StartDoc(&main, QStringLiteral("mailto:info@example.org"), false),
-                 scores::kStartDocNotFound);
+        QCOMPARE(web::StartDoc(&main, QStringLiteral("mailto:info@example.org"), false),
+                 web::kStartDocNotFound);
         QVERIFY(!error->isVisible());
         options.GameMode = 0;
         web.globalhighscores();
-        QCOMPARE(main.findChildren<scores::FormBrError*>().size(), 1);
+        QCOMPARE(main.findChildren<web::FormBrError*>().size(), 1);
         QCOMPARE(error->TextURL->text(),
                  QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=original"));
     }
@@ -186,7 +186,7 @@ class TestWebDialogs : public QObject {
         QString seen;
         QString label;
         answerModal([&](QDialog* d) {
-            auto* prompt = qobject_cast<scores::UrlPrompt*>(d);
+            auto* prompt = qobject_cast<web::UrlPrompt*>(d);
             seen = prompt->TextURL->text();
             label = prompt->Label1->text();
             prompt->TextURL->setText(QStringLiteral("new@example.org"));
@@ -194,7 +194,7 @@ class TestWebDialogs : public QObject {
             if (how == 1) prompt->Command2->click();
             if (how == 2) closeByWindowControl(prompt);
         });
-        QTEST(scores::InputURL(&main, frame::Program::Zephlon, plural, QStringLiteral("Red Fox"), playerURL),
+        QTEST(web::InputURL(&main, frame::Program::Zephlon, plural, QStringLiteral("Red Fox"), playerURL),
               "upload");
         QCOMPARE(seen, QStringLiteral("old@example.org"));
         QCOMPARE(playerURL, QStringLiteral("new@example.org"));
@@ -218,8 +218,8 @@ class TestWebDialogs : public QObject {
         QFETCH(bool, plural);
         QWidget main;
         const auto p = static_cast<frame::Program>(program);
-        scores::UrlPrompt* prompt = plural ? static_cast<scores::UrlPrompt*>(scores::FormURL2Of(&main, p))
-                                           : scores::FormURLOf(&main, p);
+        web::UrlPrompt* prompt =
+            plural ? static_cast<web::UrlPrompt*>(web::FormURL2Of(&main, p)) : web::FormURLOf(&main, p);
         QTEST((QStringList{prompt->windowTitle(), prompt->Command1->text(), prompt->Command2->text()}),
               "texts");
         QCOMPARE(prompt->Label2->text(), QStringLiteral("Make sure you are connected to the Internet!"));
@@ -233,15 +233,15 @@ class TestWebDialogs : public QObject {
         QWidget main;
         frame::Options options = frame::DefaultOptions(frame::Program::Zephlon);
         options.GameMode = 0;
-        scores::ZephlonWeb web(&main, options, fixedDraw);
+        web::ZephlonWeb web(&main, options, fixedDraw);
         web.Records = [](int list) { return list == 0 ? sampleList() : QList<UploadRecord>(); };
 
-        answerModal([](QDialog* d) { qobject_cast<scores::UrlPrompt*>(d)->Command2->click(); });
+        answerModal([](QDialog* d) { qobject_cast<web::UrlPrompt*>(d)->Command2->click(); });
         web.UploadTop3();
         QVERIFY(opened.isEmpty());
 
         answerModal([](QDialog* d) {
-            auto* prompt = qobject_cast<scores::FormURL2*>(d);
+            auto* prompt = qobject_cast<web::FormURL2*>(d);
             prompt->TextURL->setText(QStringLiteral("me@example.org"));
             prompt->Command1->click();
         });
@@ -271,10 +271,10 @@ class TestWebDialogs : public QObject {
         QFETCH(bool, byOk);
         QWidget main;
         frame::Options options = frame::DefaultOptions(frame::Program::Zephlon);
-        scores::ZephlonWeb web(&main, options, fixedDraw);
+        web::ZephlonWeb web(&main, options, fixedDraw);
         QString shown;
         answerModal([&](QDialog* d) {
-            auto* dialog = qobject_cast<scores::zephlon::FormWebHighscore*>(d);
+            auto* dialog = qobject_cast<web::zephlon::FormWebHighscore*>(d);
             shown = dialog->TextWebServer->text();
             dialog->TextWebServer->setText(QStringLiteral("scores.example.net/games"));
             if (byOk) {
@@ -298,7 +298,7 @@ class TestWebDialogs : public QObject {
         frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
         QStringList pages;
         int made = 0;
-        scores::QuadrelleWeb web(&main, options, fixedDraw, [&](QWidget* parent) {
+        web::QuadrelleWeb web(&main, options, fixedDraw, [&](QWidget* parent) {
             ++made;
             return std::make_unique<FakeView>(parent, pages);
         });
@@ -344,8 +344,8 @@ class TestWebDialogs : public QObject {
         frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
         options.URL = QStringLiteral("me@example.org");
         QStringList pages;
-        scores::QuadrelleWeb web(&main, options, fixedDraw,
-                                 [&](QWidget* parent) { return std::make_unique<FakeView>(parent, pages); });
+        web::QuadrelleWeb web(&main, options, fixedDraw,
+                              [&](QWidget* parent) { return std::make_unique<FakeView>(parent, pages); });
         web.Records = sampleList;
         web.UploadHiScore(0);
         QVERIFY(pages.isEmpty());
@@ -361,7 +361,7 @@ class TestWebDialogs : public QObject {
         // The menu command commits a waiting name before all ten go.
         bool committed = false;
         web.SaveName = [&] { committed = true; };
-        answerModal([](QDialog* d) { qobject_cast<scores::FormURL2*>(d)->Command1->click(); });
+        answerModal([](QDialog* d) { qobject_cast<web::FormURL2*>(d)->Command1->click(); });
         web.UploadBestScore();
         QVERIFY(committed);
         QVERIFY(pages.value(1).contains(QStringLiteral("UploadScores.asp?US=10&N1=Red%20Fox&")));
@@ -374,14 +374,14 @@ class TestWebDialogs : public QObject {
         main.show();
         frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
         QStringList pages;
-        scores::QuadrelleWeb web(&main, options, fixedDraw,
-                                 [&](QWidget* parent) { return std::make_unique<FakeView>(parent, pages); });
+        web::QuadrelleWeb web(&main, options, fixedDraw,
+                              [&](QWidget* parent) { return std::make_unique<FakeView>(parent, pages); });
         web.Records = sampleList;
         bool menuMark = true;
         web.AutoUploadChanged = [&](bool on) { menuMark = on; };
         QString label;
         answerModal([&](QDialog* d) {
-            auto* prompt = qobject_cast<scores::FormURL*>(d);
+            auto* prompt = qobject_cast<web::FormURL*>(d);
             label = prompt->Label1->text();
             prompt->Check1->setChecked(true);
             prompt->Command2->click();  // "Upload LATER"
@@ -415,7 +415,7 @@ class TestWebDialogs : public QObject {
     void quadrelleWithoutEngine() {
         QWidget main;
         frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
-        scores::QuadrelleWeb web(&main, options, fixedDraw, {});
+        web::QuadrelleWeb web(&main, options, fixedDraw, {});
         web.Records = sampleList;
         QStringList messages;
         web.Inform = [&](const QString& text) { messages << text; };
@@ -425,20 +425,20 @@ class TestWebDialogs : public QObject {
         web.OfferAutoUpload(1);
         QCOMPARE(messages.size(), 2);
         QVERIFY(messages[0].startsWith(QStringLiteral("Please install Internet Explorer 4!\n")));
-        QVERIFY(!main.findChild<scores::FormURL*>());
-        QVERIFY(!main.findChild<scores::FormURL2*>());
-        QVERIFY(!main.findChild<scores::quadrelle::FormWebHighscore*>());
+        QVERIFY(!main.findChild<web::FormURL*>());
+        QVERIFY(!main.findChild<web::FormURL2*>());
+        QVERIFY(!main.findChild<web::quadrelle::FormWebHighscore*>());
     }
 
     void vantorel() {
         QWidget main;
         frame::Options options = frame::DefaultOptions(frame::Program::Vantorel);
-        scores::VantorelWeb web(&main, options, fixedDraw);
+        web::VantorelWeb web(&main, options, fixedDraw);
         web.Records = sampleList;
         web.globalhighscores();
         QCOMPARE(opened.value(0), QStringLiteral("http://scores.example.org/vantorel/scores.asp"));
         answerModal([](QDialog* d) {
-            auto* prompt = qobject_cast<scores::FormURL*>(d);
+            auto* prompt = qobject_cast<web::FormURL*>(d);
             prompt->TextURL->setText(QStringLiteral("me@example.org"));
             prompt->Command1->click();
         });
@@ -453,7 +453,7 @@ class TestWebDialogs : public QObject {
     void makerLink() {
         QWidget main;
         frame::Options options = frame::DefaultOptions(frame::Program::Zephlon);
-        scores::ZephlonWeb web(&main, options, fixedDraw);
+        web::ZephlonWeb web(&main, options, fixedDraw);
         web.LabelBW_Click();
         QCOMPARE(opened, QStringList{QStringLiteral("https://www.example.org/quillbyte")});
     }

@@ -5,8 +5,8 @@
 #include <QTcpSocket>
 
 #include "frame/options.h"
-#include "scores/webglobalbrowser.h"
-#include "scores/webquadrelle.h"
+#include "web/webglobalbrowser.h"
+#include "web/webquadrelle.h"
 
 // The embedded view really asks the server for the upload link: a loopback server stands in for the
 // score server and records the request line.
@@ -14,7 +14,7 @@ class TestWebEngine : public QObject {
     Q_OBJECT
   private slots:
     void uploadReachesServer() {
-        const scores::GlobalScoresViewFactory factory = scores::DefaultGlobalScoresViewFactory();
+        const web::GlobalScoresViewFactory factory = web::DefaultGlobalScoresViewFactory();
         if (!factory) QSKIP("no browser engine helper on this machine");
 
         QTcpServer server;
@@ -38,12 +38,12 @@ class TestWebEngine : public QObject {
         frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
         options.WebServer = QStringLiteral("127.0.0.1:%1/arcade").arg(server.serverPort());
         options.URL = QStringLiteral("me@example.org");
-        scores::QuadrelleWeb web(
+        web::QuadrelleWeb web(
             &main, options, [] { return 0.4567; }, factory);
         QVERIFY(web.Explorer4Present());
         web.Records = [] {
-            return QList<scores::UploadRecord>{{QStringLiteral("Red Fox & Co"), 4210, 3, 7,
-                                                QDateTime(QDate(2026, 3, 5), QTime(21, 7, 9), Qt::UTC), 8}};
+            return QList<web::UploadRecord>{{QStringLiteral("Red Fox & Co"), 4210, 3, 7,
+                                             QDateTime(QDate(2026, 3, 5), QTime(21, 7, 9), Qt::UTC), 8}};
         };
         web.UploadHiScore(1);
         QVERIFY(!web.Dialog()->isVisible());

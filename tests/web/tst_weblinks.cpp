@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "scores/web.h"
+#include "web/links.h"
 
-using scores::UploadRecord;
+using web::UploadRecord;
 
 namespace {
 
@@ -43,20 +43,20 @@ class TestWebLinks : public QObject {
     void escape() {
         QFETCH(QString, text);
         QFETCH(bool, keepPath);
-        QTEST(scores::EscapeForURL(text, keepPath), "escaped");
+        QTEST(web::EscapeForURL(text, keepPath), "escaped");
     }
 
     void commandStrings() {
         const UploadRecord fox = record(QStringLiteral("Red Fox"), 4210, 3, 7, 8);
-        QCOMPARE(scores::ZephlonCommandString(2, fox, true),
+        QCOMPARE(web::ZephlonCommandString(2, fox, true),
                  QStringLiteral("N2=Red%20Fox&S2=4210&SL2=3&EL2=7&C2=8"));
         // Unnumbered texts escape the name too: "&" must not start a parameter of its own.
-        QCOMPARE(scores::ZephlonCommandString(2, record(QStringLiteral("A&S1=9"), 5, 1, 1, 2), false),
+        QCOMPARE(web::ZephlonCommandString(2, record(QStringLiteral("A&S1=9"), 5, 1, 1, 2), false),
                  QStringLiteral("N1=A%26S1%3D9&S1=5&SL1=1&EL1=1&C1=2"));
-        QCOMPARE(scores::QuadrelleCommandString(4, fox, true, QLocale::c()),
+        QCOMPARE(web::QuadrelleCommandString(4, fox, true, QLocale::c()),
                  QStringLiteral("N4=Red%20Fox&S4=4210&SL4=3&EL4=7&D4=05/03/26%2009%3A07%3A09%20PM&C4=8"));
         QCOMPARE(
-            scores::VantorelCommandString(fox),
+            web::VantorelCommandString(fox),
             QStringLiteral(
                 "Name=Red%20Fox&Score=4210&StartLevel=3&EndLevel=7&Date=2026-03-05T21%3A07%3A09&ChkSum=8"));
     }
@@ -71,7 +71,7 @@ class TestWebLinks : public QObject {
     }
     void quadrelleDate() {
         QFETCH(QTime, time);
-        QTEST(scores::QuadrelleDate(QDateTime(QDate(1999, 12, 31), time, Qt::UTC), QLocale::c()), "text");
+        QTEST(web::QuadrelleDate(QDateTime(QDate(1999, 12, 31), time, Qt::UTC), QLocale::c()), "text");
     }
 
     void uploadLinks() {
@@ -79,26 +79,26 @@ class TestWebLinks : public QObject {
         const QList<UploadRecord> top = {fox, record(QStringLiteral("A&B"), 3000, 2, 5, 9),
                                          record(QString::fromUtf8("Zoë"), 100, 1, 1, 10),
                                          record(QStringLiteral("fourth"), 90, 1, 1, 11)};
-        QCOMPARE(scores::ZephlonUploadHiScoreLink(kServer, kPlayer, true, fox, fixedDraw),
+        QCOMPARE(web::ZephlonUploadHiScoreLink(kServer, kPlayer, true, fox, fixedDraw),
                  "scores.example.org/arcade/zephlon/UploadScores.asp?URL=" + kPlayerEscaped +
                      "&Ver=1.2D&GM=puzzle&US=1&N1=Red%20Fox&S1=4210&SL1=3&EL1=7&C1=8&Dummy=456");
-        QCOMPARE(scores::ZephlonUploadHiScoresLink(kServer, kPlayer, false, top, fixedDraw),
+        QCOMPARE(web::ZephlonUploadHiScoresLink(kServer, kPlayer, false, top, fixedDraw),
                  "scores.example.org/arcade/zephlon/UploadScores.asp?URL=" + kPlayerEscaped +
                      "&Ver=1.2D&GM=original&US=3&N1=Red%20Fox&S1=4210&SL1=3&EL1=7&C1=8"
                      "&N2=A%26B&S2=3000&SL2=2&EL2=5&C2=9&N3=Zo%EB&S3=100&SL3=1&EL3=1&C3=10&Dummy=456");
-        QCOMPARE(scores::QuadrelleUploadHiScoreLink(kServer, kPlayer, fox, fixedDraw, QLocale::c()),
+        QCOMPARE(web::QuadrelleUploadHiScoreLink(kServer, kPlayer, fox, fixedDraw, QLocale::c()),
                  "scores.example.org/arcade/quadrelle/UploadScores.asp?US=1&N1=Red%20Fox&S1=4210&SL1=3&EL1=7"
                  "&D1=05/03/26%2009%3A07%3A09%20PM&C1=8&URL=" +
                      kPlayerEscaped + "&Ver=1.2&Dummy=456");
         QCOMPARE(
-            scores::VantorelUploadLink(QStringLiteral("scores.example.org"), kPlayer, fox, fixedDraw),
+            web::VantorelUploadLink(QStringLiteral("scores.example.org"), kPlayer, fox, fixedDraw),
             "scores.example.org/vantorel/UploadScores.asp?Name=Red%20Fox&Score=4210&StartLevel=3&EndLevel=7"
             "&Date=2026-03-05T21%3A07%3A09&ChkSum=8&URL=" +
                 kPlayerEscaped + "&Dummy=456");
         // An empty address still sends its key.
-        QVERIFY(scores::ZephlonUploadHiScoreLink(kServer, QString(), false, fox, fixedDraw)
+        QVERIFY(web::ZephlonUploadHiScoreLink(kServer, QString(), false, fox, fixedDraw)
                     .contains(QStringLiteral("?URL=&Ver=1.2D")));
-        QVERIFY(scores::QuadrelleUploadHiScoreLink(kServer, QString(), fox, fixedDraw, QLocale::c())
+        QVERIFY(web::QuadrelleUploadHiScoreLink(kServer, QString(), fox, fixedDraw, QLocale::c())
                     .contains(QStringLiteral("&URL=&Ver=1.2&")));
     }
 
@@ -106,8 +106,7 @@ class TestWebLinks : public QObject {
         QList<UploadRecord> ten;
         for (int p = 1; p <= 10; ++p)
             ten << record(QStringLiteral("P%1").arg(p), 110 - 10 * p, 1, 2, p);
-        const QString link =
-            scores::QuadrelleUploadHiScoresLink(kServer, kPlayer, ten, fixedDraw, QLocale::c());
+        const QString link = web::QuadrelleUploadHiScoresLink(kServer, kPlayer, ten, fixedDraw, QLocale::c());
         QVERIFY2(link.startsWith(
                      QStringLiteral("scores.example.org/arcade/quadrelle/UploadScores.asp?US=10&"
                                     "N1=P1&S1=100&SL1=1&EL1=2&D1=05/03/26%2009%3A07%3A09%20PM&C1=1&N2=P2&")),
@@ -130,37 +129,37 @@ class TestWebLinks : public QObject {
     }
     void cacheBreaker() {
         QFETCH(double, draw);
-        QTEST(scores::CacheBreaker([draw] { return draw; }), "text");
+        QTEST(web::CacheBreaker([draw] { return draw; }), "text");
     }
 
     // Two uploads of the same record differ only in the cache breaker, drawn anew for each link.
     void freshBreakerPerLink() {
         double next = 0.1;
-        const scores::RandomSource random = [&next] {
+        const web::RandomSource random = [&next] {
             const double r = next;
             next += 0.2;
             return r;
         };
         const UploadRecord fox = record(QStringLiteral("Red Fox"), 4210, 3, 7, 8);
-        const QString first = scores::ZephlonUploadHiScoreLink(kServer, kPlayer, false, fox, random);
-        const QString second = scores::ZephlonUploadHiScoreLink(kServer, kPlayer, false, fox, random);
+        const QString first = web::ZephlonUploadHiScoreLink(kServer, kPlayer, false, fox, random);
+        const QString second = web::ZephlonUploadHiScoreLink(kServer, kPlayer, false, fox, random);
         QVERIFY(first.endsWith(QStringLiteral("&Dummy=100")));
         QVERIFY(second.endsWith(QStringLiteral("&Dummy=300")));
         QCOMPARE(first.chopped(3), second.chopped(3));
     }
 
     void globalLinks() {
-        QCOMPARE(scores::ZephlonGlobalLink(kServer, false),
+        QCOMPARE(web::ZephlonGlobalLink(kServer, false),
                  QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=original"));
-        QCOMPARE(scores::ZephlonGlobalLink(kServer + "/", true),
+        QCOMPARE(web::ZephlonGlobalLink(kServer + "/", true),
                  QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=puzzle"));
-        QCOMPARE(scores::QuadrelleGlobalLink(kServer, 3, 1, fixedDraw),
+        QCOMPARE(web::QuadrelleGlobalLink(kServer, 3, 1, fixedDraw),
                  QStringLiteral(
                      "scores.example.org/arcade/quadrelle/scores.asp?Period=Alltime&Scores=100&Dummy=456"));
-        QCOMPARE(scores::QuadrelleQuery(0, 0), QStringLiteral("Period=Day&Scores=10"));
-        QCOMPARE(scores::QuadrelleQuery(1, 0), QStringLiteral("Period=Week&Scores=10"));
-        QCOMPARE(scores::QuadrelleQuery(2, 5), QStringLiteral("Period=Month&Scores=100"));
-        QCOMPARE(scores::VantorelGlobalLink(QStringLiteral("scores.example.org")),
+        QCOMPARE(web::QuadrelleQuery(0, 0), QStringLiteral("Period=Day&Scores=10"));
+        QCOMPARE(web::QuadrelleQuery(1, 0), QStringLiteral("Period=Week&Scores=10"));
+        QCOMPARE(web::QuadrelleQuery(2, 5), QStringLiteral("Period=Month&Scores=100"));
+        QCOMPARE(web::VantorelGlobalLink(QStringLiteral("scores.example.org")),
                  QStringLiteral("scores.example.org/vantorel/scores.asp"));
     }
 };

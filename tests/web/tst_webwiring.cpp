@@ -8,9 +8,9 @@
 
 #include "frame/settingsstore.h"
 #include "quadrelle/formplunko.h"
-#include "scores/formurl.h"
-#include "scores/startdoc.h"
 #include "vantorel/formplunko.h"
+#include "web/formurl.h"
+#include "web/startdoc.h"
 #include "zephlon/formzephlon.h"
 
 namespace {
@@ -24,7 +24,7 @@ QAction* action(QWidget* window, const QString& text) {
 
 void answerPrompt(bool upload) {
     QTimer::singleShot(0, [upload] {
-        auto* prompt = qobject_cast<scores::UrlPrompt*>(QApplication::activeModalWidget());
+        auto* prompt = qobject_cast<web::UrlPrompt*>(QApplication::activeModalWidget());
         if (!prompt) return;
         prompt->TextURL->setText(QStringLiteral("me@example.org"));
         (upload ? prompt->Command1 : prompt->Command2)->click();
@@ -42,7 +42,7 @@ class TestWebWiring : public QObject {
   private slots:
     void initTestCase() {
         frame::SettingsStore::SetDefaultDirectory(m_config.path());
-        scores::SetUrlOpener([this](const QUrl& url) {
+        web::SetUrlOpener([this](const QUrl& url) {
             m_opened << url.toString(QUrl::FullyEncoded);
             return true;
         });

@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace scores {
+namespace web {
 
 // The address prompt before an upload: the player's web or e-mail address in TextURL, an upload
 // button (Command1) and a cancel button (Command2). Closing it any other way counts as cancel.
@@ -57,4 +57,4 @@ FormURL2* FormURL2Of(QWidget* mainWindow, frame::Program program);
 bool InputURL(QWidget* mainWindow, frame::Program program, bool bPlural, const QString& waitingName,
               QString& playerURL);
 
-}  // namespace scores
+}  // namespace web

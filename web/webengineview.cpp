@@ -1,10 +1,10 @@
-#include "scores/webengineview.h"
+#include "web/webengineview.h"
 
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QWebEngineView>
 
-namespace scores {
+namespace web {
 
 namespace {
 
@@ -39,4 +39,4 @@ GlobalScoresViewFactory WebEngineScoresViewFactory() {
     };
 }
 
-}  // namespace scores
+}  // namespace web

@@ -6,14 +6,14 @@
 #include <functional>
 #include <memory>
 
-#include "scores/web.h"
+#include "web/links.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace scores {
+namespace web {
 
 // A web page view embedded in a dialog. The program builds without any browser engine; the engine
 // that can show pages supplies a factory.
@@ -27,9 +27,9 @@ class GlobalScoresView {
 // Creates the view inside parent, or returns nullptr when no engine is available.
 using GlobalScoresViewFactory = std::function<std::unique_ptr<GlobalScoresView>(QWidget* parent)>;
 
-}  // namespace scores
+}  // namespace web
 
-namespace scores::quadrelle {
+namespace web::quadrelle {
 
 // "Quadrelle - Global Highscores": the score server's lists inside the program. Combo1 picks the
 // period, Combo2 the count; the view WebBrowser1 is created when it is first needed (the first
@@ -82,4 +82,4 @@ class FormWebHighscore : public QDialog {
     bool skipActivation_ = false;
 };
 
-}  // namespace scores::quadrelle
+}  // namespace web::quadrelle

@@ -1,11 +1,11 @@
-#include "scores/web.h"
+#include "web/links.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-namespace scores {
+namespace web {
 
 namespace {
 
@@ -191,4 +191,4 @@ QString VantorelGlobalLink(const QString& server) {
     return base(server) + QStringLiteral("/vantorel/scores.asp");
 }
 
-}  // namespace scores
+}  // namespace web

@@ -1,9 +1,9 @@
-#include "scores/webvantorel.h"
+#include "web/webvantorel.h"
 
-#include "scores/formurl.h"
-#include "scores/startdoc.h"
+#include "web/formurl.h"
+#include "web/startdoc.h"
 
-namespace scores {
+namespace web {
 
 VantorelWeb::VantorelWeb(QWidget* mainWindow, frame::Options& options, RandomSource random)
     : main_(mainWindow), options_(options), random_(std::move(random)) {}
@@ -21,4 +21,4 @@ void VantorelWeb::globalhighscores() {
     StartDoc(main_, VantorelGlobalLink(options_.WebServer), true);
 }
 
-}  // namespace scores
+}  // namespace web

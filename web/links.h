@@ -9,7 +9,7 @@
 
 // Links that carry local high-score records to the score server, and the links of its global lists.
 // Everything here is plain text building: no widgets, no network.
-namespace scores {
+namespace web {
 
 // Uniform random value in [0, 1); the program's generator, injected so links are reproducible in tests.
 using RandomSource = std::function<double()>;
@@ -77,4 +77,4 @@ QString VantorelGlobalLink(const QString& server);
 // The maker's web site, opened from the credit labels.
 inline const QString kMakerSite = QStringLiteral("https://www.example.org/quillbyte");
 
-}  // namespace scores
+}  // namespace web

@@ -6,11 +6,11 @@
 #include <functional>
 
 #include "frame/options.h"
-#include "scores/web.h"
+#include "web/links.h"
 
 class QWidget;
 
-namespace scores {
+namespace web {
 
 namespace zephlon {
 class FormWebHighscore;
@@ -51,4 +51,4 @@ class ZephlonWeb {
     QPointer<zephlon::FormWebHighscore> server_;
 };
 
-}  // namespace scores
+}  // namespace web

@@ -6,7 +6,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace scores {
+namespace web {
 
 // "Web browser error": shown without blocking when a link could not be opened, so the player can copy
 // it into a browser by hand.
@@ -39,4 +39,4 @@ class FormBrError : public QDialog {
     void paintEvent(QPaintEvent* event) override;
 };
 
-}  // namespace scores
+}  // namespace web

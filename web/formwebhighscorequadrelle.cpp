@@ -1,4 +1,4 @@
-#include "scores/formwebhighscorequadrelle.h"
+#include "web/formwebhighscorequadrelle.h"
 #include "frame/darkpalette.h"
 #include "frame/placedialog.h"
 
@@ -11,9 +11,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "scores/startdoc.h"
+#include "web/startdoc.h"
 
-namespace scores::quadrelle {
+namespace web::quadrelle {
 
 FormWebHighscore::FormWebHighscore(QString& webServer, RandomSource random, GlobalScoresViewFactory factory,
                                    QWidget* mainWindow)
@@ -147,4 +147,4 @@ void FormWebHighscore::reject() {
     hide();
 }
 
-}  // namespace scores::quadrelle
+}  // namespace web::quadrelle

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "scores/formwebhighscorequadrelle.h"
+#include "web/formwebhighscorequadrelle.h"
 
-namespace scores {
+namespace web {
 
 // A factory of Qt WebEngine views, or an empty one when the engine's helper process is missing
 // (the availability test done at start-up).
 GlobalScoresViewFactory WebEngineScoresViewFactory();
 
-}  // namespace scores
+}  // namespace web

@@ -1,4 +1,4 @@
-#include "scores/webquadrelle.h"
+#include "web/webquadrelle.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -6,10 +6,10 @@
 #include <QWidget>
 
 #include "frame/program.h"
-#include "scores/formurl.h"
-#include "scores/startdoc.h"
+#include "web/formurl.h"
+#include "web/startdoc.h"
 
-namespace scores {
+namespace web {
 
 namespace {
 
@@ -75,8 +75,7 @@ quadrelle::FormWebHighscore* QuadrelleWeb::Dialog() {
 }
 
 bool QuadrelleWeb::InputURL(bool bPlural, const QString& waitingName) {
-    const bool upload =
-        scores::InputURL(main_, frame::Program::Quadrelle, bPlural, waitingName, options_.URL);
+    const bool upload = web::InputURL(main_, frame::Program::Quadrelle, bPlural, waitingName, options_.URL);
     if (!bPlural) {
         // The single prompt's check box stops the automatic offer, like the "&AutoUpload" menu entry.
         QCheckBox* dontShow = FormURLOf(main_, frame::Program::Quadrelle)->Check1;
@@ -131,4 +130,4 @@ void QuadrelleWeb::LabelBW_Click() {
     StartDoc(main_, kMakerSite, true);
 }
 
-}  // namespace scores
+}  // namespace web

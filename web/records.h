@@ -3,11 +3,11 @@
 #include <QList>
 
 #include "scores/highscoretable.h"
-#include "scores/web.h"
+#include "web/links.h"
 
-namespace scores {
+namespace web {
 
 // Positions 1 to 10 of a list of the local table, as the upload links send them.
-QList<UploadRecord> UploadRecordsOf(const HighScoreTable& table, int list);
+QList<UploadRecord> UploadRecordsOf(const scores::HighScoreTable& table, int list);
 
-}  // namespace scores
+}  // namespace web

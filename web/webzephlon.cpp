@@ -1,10 +1,10 @@
-#include "scores/webzephlon.h"
+#include "web/webzephlon.h"
 
-#include "scores/formurl.h"
-#include "scores/formwebhighscore.h"
-#include "scores/startdoc.h"
+#include "web/formurl.h"
+#include "web/formwebhighscore.h"
+#include "web/startdoc.h"
 
-namespace scores {
+namespace web {
 
 ZephlonWeb::ZephlonWeb(QWidget* mainWindow, frame::Options& options, RandomSource random)
     : main_(mainWindow), options_(options), random_(std::move(random)) {}
@@ -14,7 +14,7 @@ int ZephlonWeb::currentList() const {
 }
 
 bool ZephlonWeb::InputURL(bool bPlural, const QString& waitingName) {
-    return scores::InputURL(main_, frame::Program::Zephlon, bPlural, waitingName, options_.URL);
+    return web::InputURL(main_, frame::Program::Zephlon, bPlural, waitingName, options_.URL);
 }
 
 void ZephlonWeb::UploadHiScore(int p) {
@@ -59,4 +59,4 @@ void ZephlonWeb::LabelBW_Click() {
     StartDoc(main_, kMakerSite, true);
 }
 
-}  // namespace scores
+}  // namespace web

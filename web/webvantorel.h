@@ -4,11 +4,11 @@
 #include <functional>
 
 #include "frame/options.h"
-#include "scores/web.h"
+#include "web/links.h"
 
 class QWidget;
 
-namespace scores {
+namespace web {
 
 // Vantorel's two web commands: upload the best record after asking for the player's address, and
 // open the global top hundred, both in the user's browser.
@@ -33,4 +33,4 @@ class VantorelWeb {
     RandomSource random_;
 };
 
-}  // namespace scores
+}  // namespace web

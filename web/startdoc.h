@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace scores {
+namespace web {
 
 // Results of StartDoc, in the shell's numbering: above 32 means opened.
 inline constexpr int32_t kStartDocOpened = 33;
@@ -31,4 +31,4 @@ QUrl LaunchableUrl(const QString& docName);
 // link is refused, the browser-error dialog of mainWindow shows the link for copying.
 int32_t StartDoc(QWidget* mainWindow, const QString& docName, bool bURL);
 
-}  // namespace scores
+}  // namespace web

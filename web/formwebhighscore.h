@@ -7,7 +7,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace scores::zephlon {
+namespace web::zephlon {
 
 // Zephlon's "Score Server" dialog: edits the score-server address. OK and the window's close
 // control both keep what the field holds.
@@ -36,4 +36,4 @@ class FormWebHighscore : public QDialog {
     QString& webServer_;
 };
 
-}  // namespace scores::zephlon
+}  // namespace web::zephlon

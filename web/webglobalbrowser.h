@@ -3,13 +3,13 @@
 // The browser engine Quadrelle embeds, chosen when the program is built. Include only from code
 // that links quadrelle_web when it exists (the Quadrelle window and its tests).
 
-#include "scores/formwebhighscorequadrelle.h"
+#include "web/formwebhighscorequadrelle.h"
 
 #if defined(ARCADE_HAVE_WEBENGINE)
-#include "scores/webengineview.h"
+#include "web/webengineview.h"
 #endif
 
-namespace scores {
+namespace web {
 
 inline GlobalScoresViewFactory DefaultGlobalScoresViewFactory() {
 #if defined(ARCADE_HAVE_WEBENGINE)
@@ -19,4 +19,4 @@ inline GlobalScoresViewFactory DefaultGlobalScoresViewFactory() {
 #endif
 }
 
-}  // namespace scores
+}  // namespace web

@@ -1,4 +1,4 @@
-#include "scores/formwebhighscore.h"
+#include "web/formwebhighscore.h"
 #include "frame/darkpalette.h"
 #include "frame/placedialog.h"
 
@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "scores/startdoc.h"
+#include "web/startdoc.h"
 
-namespace scores::zephlon {
+namespace web::zephlon {
 
 FormWebHighscore::FormWebHighscore(QString& webServer, QWidget* mainWindow)
     : QDialog(mainWindow), webServer_(webServer) {
@@ -64,4 +64,4 @@ void FormWebHighscore::storeServer() {
     webServer_ = TextWebServer->text().trimmed();
 }
 
-}  // namespace scores::zephlon
+}  // namespace web::zephlon

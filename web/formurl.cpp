@@ -1,4 +1,4 @@
-#include "scores/formurl.h"
+#include "web/formurl.h"
 #include "frame/darkpalette.h"
 #include "frame/placedialog.h"
 
@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "scores/startdoc.h"
+#include "web/startdoc.h"
 
-namespace scores {
+namespace web {
 
 namespace {
 
@@ -141,4 +141,4 @@ bool InputURL(QWidget* mainWindow, frame::Program program, bool bPlural, const Q
     return dialog->m_bUpload;
 }
 
-}  // namespace scores
+}  // namespace web

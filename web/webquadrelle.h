@@ -6,12 +6,12 @@
 #include <functional>
 
 #include "frame/options.h"
-#include "scores/formwebhighscorequadrelle.h"
-#include "scores/web.h"
+#include "web/formwebhighscorequadrelle.h"
+#include "web/links.h"
 
 class QWidget;
 
-namespace scores {
+namespace web {
 
 // Quadrelle's uploads and global lists. Both load in the embedded view of its global-list dialog;
 // without a browser engine the commands say so and no upload is offered.
@@ -66,4 +66,4 @@ class QuadrelleWeb {
     QPointer<QObject> closeWatch_;
 };
 
-}  // namespace scores
+}  // namespace web

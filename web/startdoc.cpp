@@ -1,12 +1,12 @@
-#include "scores/startdoc.h"
+#include "web/startdoc.h"
 
 #include <QDesktopServices>
 #include <QRegularExpression>
 #include <QWidget>
 
-#include "scores/formbrerror.h"
+#include "web/formbrerror.h"
 
-namespace scores {
+namespace web {
 
 namespace {
 
@@ -63,4 +63,4 @@ int32_t StartDoc(QWidget* mainWindow, const QString& docName, bool bURL) {
     return result;
 }
 
-}  // namespace scores
+}  // namespace web

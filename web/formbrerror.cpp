@@ -1,4 +1,4 @@
-#include "scores/formbrerror.h"
+#include "web/formbrerror.h"
 #include "frame/placedialog.h"
 
 #include <QClipboard>
@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "scores/startdoc.h"
+#include "web/startdoc.h"
 
-namespace scores {
+namespace web {
 
 FormBrError::FormBrError(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormBrError"));
@@ -99,4 +99,4 @@ void FormBrError::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
 }
 
-}  // namespace scores
+}  // namespace web
