@@ -34,9 +34,9 @@ bool SoundCues::HasOutputDevice() {
     return !QMediaDevices::audioOutputs().isEmpty();
 }
 
-void SoundCues::PlaySoundCue(int n) {
+void SoundCues::PlaySoundCue(Cue cue) {
     if (!m_soundOn) return;
-    const int resource = 101 + n;
+    const int resource = 101 + static_cast<int>(cue);
     // A cue the program has no sound for stays silent.
     if (!Resources(m_program).contains(resource)) return;
     m_backend->Play(resource);

@@ -33,7 +33,7 @@ class SoundCues : public SoundSink {
     explicit SoundCues(Program program, std::unique_ptr<CueBackend> backend = nullptr);
     ~SoundCues() override;
 
-    void PlaySoundCue(int n) override;
+    void PlaySoundCue(Cue cue) override;
 
     bool SoundOn() const { return m_soundOn; }
     void SetSoundOn(bool on) { m_soundOn = on; }

@@ -6,9 +6,6 @@ namespace quadrelle {
 
 namespace {
 
-constexpr int kTouchDownCue = 0;
-constexpr int kRowCue = 2;
-
 struct Piece {
     int32_t colour;
     std::array<std::array<int, 2>, 4> cells;  // matrix cells (i, j)
@@ -48,7 +45,7 @@ bool rowHasCell(const Matrix& m, int j) {
 
 }  // namespace
 
-Engine::Engine(View& view, frame::SoundSink& sound, std::function<double()> random)
+Engine::Engine(View& view, frame::SoundSink& sound, frame::RandomSource random)
     : m_view(view), m_sound(sound), m_random(std::move(random)) {}
 
 Matrix Engine::PieceMatrix(int k) {
@@ -89,7 +86,7 @@ void Engine::SetFallingPiece(int k, Position at) {
 // ---- Pieces and moves ----
 
 void Engine::NextBlock() {
-    const double r = m_random ? m_random() : 0.0;
+    const double r = m_random.Next();
     const int k = std::clamp(static_cast<int>(r * 7), 0, 6);
     m_next = PieceMatrix(k);
     m_nextColour = PieceColour(k);
@@ -124,7 +121,7 @@ bool Engine::MoveFallingBlock() {
             }
         }
     }
-    if (IsBlockedBelow()) m_sound.PlaySoundCue(kTouchDownCue);
+    if (IsBlockedBelow()) m_sound.PlaySoundCue(frame::Cue::TouchDown);
     return true;
 }
 
@@ -266,13 +263,13 @@ void Engine::PlaceBlock() {
 void Engine::TimerHandler() {
     if (m_busy) return;
     m_busy = true;
-    if (m_state > RowsErased) {
+    if (m_state > GameState::RowsErased) {
         m_busy = false;
         return;
     }
     switch (m_state) {
-        case Spawn: {
-            m_state = Falling;
+        case GameState::Spawn: {
+            m_state = GameState::Falling;
             m_downKeyLock = true;
             if (m_nextPieceDue) {
                 m_nextPieceDue = false;
@@ -288,10 +285,10 @@ void Engine::TimerHandler() {
             if (!MoveFallingBlock()) GameOver();
             break;
         }
-        case Falling:
+        case GameState::Falling:
             StepDown();
             break;
-        case Landed: {
+        case GameState::Landed: {
             for (int16_t y = 1; y <= kWellRows; ++y) {
                 if (!RowFull(y)) continue;
                 m_rowBeingErased = y;
@@ -299,19 +296,19 @@ void Engine::TimerHandler() {
                 ++m_rows;
                 ++m_rowsThisLanding;
                 m_view.ShowLines(m_rows);
-                m_state = RowsErased;
-                m_sound.PlaySoundCue(kRowCue);
+                m_state = GameState::RowsErased;
+                m_sound.PlaySoundCue(frame::Cue::Row);
             }
-            if (m_state == Landed) {
+            if (m_state == GameState::Landed) {
                 // No full row: the next piece enters in this same tick.
-                m_state = Spawn;
+                m_state = GameState::Spawn;
                 m_busy = false;
                 TimerHandler();
             }
             // Otherwise the erased rows show as black bars until the next tick.
             break;
         }
-        case RowsErased: {
+        case GameState::RowsErased: {
             int16_t points = 0;
             switch (m_rowsThisLanding) {
                 case 1:
@@ -332,7 +329,7 @@ void Engine::TimerHandler() {
             AddScore(points);
             Pack();
             if (m_rows >= 20) BeginLevel(0);
-            m_state = Spawn;
+            m_state = GameState::Spawn;
             break;
         }
         default:
@@ -343,7 +340,7 @@ void Engine::TimerHandler() {
 
 void Engine::GameOver() {
     m_view.StopTimer();
-    m_state = Stopped;
+    m_state = GameState::Stopped;
     m_view.ShowMessage(QStringLiteral("Game Over"));
     m_view.ClearNext();
     m_view.StartGameOverTimer();
@@ -351,7 +348,7 @@ void Engine::GameOver() {
 
 void Engine::StepDown() {
     if (IsBlockedBelow()) {
-        m_state = Landed;
+        m_state = GameState::Landed;
         PlaceBlock();
         m_busy = false;
         TimerHandler();
@@ -365,7 +362,7 @@ void Engine::StepDown() {
 void Engine::DropBlock() {
     if (IsBlockedBelow()) {
         PlaceBlock();
-        m_state = Landed;
+        m_state = GameState::Landed;
         m_busy = false;
         TimerHandler();
         return;
@@ -382,32 +379,32 @@ void Engine::DropBlock() {
     }
 }
 
-void Engine::HandleKey(int16_t key) {
+void Engine::HandleKey(frame::KeyCode key) {
     if (m_busy) return;
     m_busy = true;
-    if (key == KeyEnter) {
+    if (key == frame::kKeyEnter) {
         // The question keeps busy set, so ticks arriving meanwhile are dropped.
-        if (m_state == Stopped || m_state == Idle || m_view.AskNewGame()) NewGame();
+        if (m_state == GameState::Stopped || m_state == GameState::Idle || m_view.AskNewGame()) NewGame();
     }
-    if (m_state == Falling && !m_paused) {
+    if (m_state == GameState::Falling && !m_paused) {
         switch (key) {
-            case KeyUp:
+            case frame::kKeyUp:
                 RotateBlock();
                 break;
-            case KeyLeft:
+            case frame::kKeyLeft:
                 MoveLeft();
                 break;
-            case KeyRight:
+            case frame::kKeyRight:
                 MoveRight();
                 break;
-            case KeyDown:
+            case frame::kKeyDown:
                 if (!m_downKeyLock) {
                     StepDown();
                     AddScore(1);
                 }
                 break;
-            case KeyCtrl:
-            case KeyInsert:
+            case frame::kKeyCtrl:
+            case frame::kKeyInsert:
                 DropBlock();
                 break;
             default:
@@ -439,7 +436,7 @@ void Engine::NewGame() {
         m_paused = false;
         m_view.ShowPaused(false);
     }
-    m_state = Spawn;
+    m_state = GameState::Spawn;
     m_rowsThisLanding = 0;  // rows erased just before a restart are not paid into the new game
     BeginLevel(m_startLevel);
     ClearBoard();

@@ -5,23 +5,14 @@
 #include <cstdint>
 #include <functional>
 
+#include "frame/keycodes.h"
+#include "frame/random.h"
 #include "frame/soundsink.h"
 
 namespace quadrelle {
 
 // States of the game's state machine; 1 is never used.
-enum GameState : int32_t { Stopped = 0, Spawn = 2, Falling = 3, Landed = 4, RowsErased = 5, Idle = 6 };
-
-// Key codes the game reacts to (the window translates its key events into these).
-enum KeyCode : int16_t {
-    KeyEnter = 13,
-    KeyCtrl = 17,
-    KeyLeft = 37,
-    KeyUp = 38,
-    KeyRight = 39,
-    KeyDown = 40,
-    KeyInsert = 45,
-};
+enum class GameState : int32_t { Stopped = 0, Spawn = 2, Falling = 3, Landed = 4, RowsErased = 5, Idle = 6 };
 
 inline constexpr int16_t kWellColumns = 10;
 inline constexpr int16_t kWellRows = 20;
@@ -78,9 +69,8 @@ class View {
 // The well, the pieces, the tick state machine, the keys and the scoring of one Quadrelle game.
 class Engine {
   public:
-    // `random` returns uniform numbers in [0, 1).
-    Engine(View& view, frame::SoundSink& sound, std::function<double()> random);
-    void SetRandom(std::function<double()> random) { m_random = std::move(random); }
+    Engine(View& view, frame::SoundSink& sound, frame::RandomSource random);
+    void SetRandom(frame::RandomSource random) { m_random = std::move(random); }
 
     // Pieces and moves.
     void NextBlock();
@@ -96,8 +86,8 @@ class Engine {
 
     // Game loop.
     void TimerHandler();
-    // The keys of the game: Enter, the arrows, Ctrl and Insert (codes above).
-    void HandleKey(int16_t key);
+    // The keys of the game: Enter, the arrows, Ctrl and Insert.
+    void HandleKey(frame::KeyCode key);
     void NewGame();
     void ResetGame();
     void BeginLevel(int16_t level);
@@ -161,7 +151,7 @@ class Engine {
 
     View& m_view;
     frame::SoundSink& m_sound;
-    std::function<double()> m_random;
+    frame::RandomSource m_random;
 
     // Column 0 is never used; row 0 is the hidden row just above the well.
     std::array<std::array<bool, kWellRows + 1>, kWellColumns + 1> m_board{};
@@ -174,7 +164,7 @@ class Engine {
     int32_t m_fallingColour = 0;
     int32_t m_nextColour = 0;
 
-    GameState m_state = Idle;
+    GameState m_state = GameState::Idle;
     bool m_busy = false;
     bool m_downKeyLock = false;
     bool m_nextPieceDue = false;

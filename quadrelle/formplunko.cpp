@@ -27,12 +27,6 @@ namespace {
 const QColor kHeadText(128, 128, 128);
 const QColor kValueText(192, 192, 192);
 
-// Without an audio output nothing is played, and no media objects are created for nothing.
-class SilentBackend : public frame::CueBackend {
-  public:
-    void Play(int) override {}
-};
-
 QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, const QColor& colour,
                   qreal points, Qt::Alignment alignment) {
     auto* label = new QLabel(text, parent);
@@ -60,16 +54,16 @@ const std::array<const char*, 10> kLevelCaptions = {
 FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("FormPlunko"));
     setWindowTitle(QStringLiteral("Quadrelle"));
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    m_session = new frame::GameSession(*this, *this, frame::Program::Quadrelle);
 
-    const bool hasDevice = frame::SoundCues::HasOutputDevice();
-    m_sound = hasDevice ? std::make_unique<frame::SoundCues>(frame::Program::Quadrelle)
-                        : std::make_unique<frame::SoundCues>(frame::Program::Quadrelle,
-                                                             std::make_unique<SilentBackend>());
-    auto rng = std::make_shared<std::mt19937>(
-        static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch()));
-    m_engine = std::make_unique<Engine>(static_cast<View&>(*this), *m_sound, [rng] {
-        return std::uniform_real_distribution<double>(0.0, 1.0)(*rng);
-    });
+    // Without an audio output nothing is played, and no media objects are created for nothing.
+    m_sound = m_session->SoundAvailable()
+                  ? std::make_unique<frame::SoundCues>(frame::Program::Quadrelle)
+                  : std::make_unique<frame::SoundCues>(frame::Program::Quadrelle,
+                                                       std::make_unique<frame::SilentCueBackend>());
+    frame::RandomSource random;
+    m_engine = std::make_unique<Engine>(static_cast<View&>(*this), *m_sound, random);
     m_asker = [this](const QString& title, const QString& question) {
         return QMessageBox::question(this, title, question, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
@@ -87,9 +81,8 @@ FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
     };
     hooks.askYesNo = [this](const QString& question) { return Ask(question); };
     hooks.autoUploadWanted = [this] { return m_options.AutoUpload && Explorer4Present(); };
-    m_web = std::make_unique<web::QuadrelleWeb>(
-        this, m_options, [rng] { return std::uniform_real_distribution<double>(0.0, 1.0)(*rng); },
-        web::DefaultGlobalScoresViewFactory());
+    m_web =
+        std::make_unique<web::QuadrelleWeb>(this, m_options, random, web::DefaultGlobalScoresViewFactory());
     m_web->Records = [this] { return web::UploadRecordsOf(m_highScores->Table(), 0); };
     m_web->SaveName = [this] { m_highScores->SaveName(); };
     m_web->AutoUploadChanged = [this](bool on) { AutoUpload->setChecked(on); };
@@ -100,17 +93,13 @@ FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
 }
 
 FormPlunko::~FormPlunko() {
-    if (!m_settingsSaved) {
-        StopTimer();
-        SaveName();
-        SaveSettings();
-    }
+    m_session->Close(frame::GameSession::CloseReason::Destroyed);
     // The game is gone before the child widgets: nothing may reach it from their events any more.
     Background->removeEventFilter(this);
     LabelBW->removeEventFilter(this);
 }
 
-void FormPlunko::SetRandomSource(std::function<double()> random) {
+void FormPlunko::SetRandomSource(frame::RandomSource random) {
     m_engine->SetRandom(std::move(random));
 }
 
@@ -160,13 +149,8 @@ void FormPlunko::BuildControls() {
     LabelBW->setCursor(Qt::PointingHandCursor);
     LabelBW->installEventFilter(this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &FormPlunko::Timer1_Timer);
-    TimerGameOver = new QTimer(this);
-    TimerGameOver->setSingleShot(true);
-    TimerGameOver->setInterval(1000);
-    connect(TimerGameOver, &QTimer::timeout, this, &FormPlunko::TimerGameOver_Timer);
+    Timer1 = m_session->Clock();
+    TimerGameOver = m_session->GameOverTimer();
 }
 
 void FormPlunko::BuildMenus() {
@@ -203,36 +187,21 @@ void FormPlunko::BuildMenus() {
 }
 
 void FormPlunko::InitGame() {
-    m_store = std::make_unique<frame::SettingsStore>(frame::ProgramName(frame::Program::Quadrelle));
-    m_options = frame::ReadOptions(*m_store, frame::Program::Quadrelle);
-    const bool hasDevice = frame::SoundCues::HasOutputDevice();
-    m_sound->SetSoundOn(m_options.Sound && hasDevice);
-    MenuSound->setEnabled(hasDevice);
+    m_options = frame::ReadOptions(m_session->Store(), frame::Program::Quadrelle);
+    m_sound->SetSoundOn(m_options.Sound && m_session->SoundAvailable());
+    MenuSound->setEnabled(m_session->SoundAvailable());
     m_engine->SetStartLevel(m_options.StartLevel);
-    m_highScores->Load(*m_store);
+    m_highScores->Load(m_session->Store());
 
     UncheckLevelMenu();
     MenuLevel[static_cast<size_t>(m_options.StartLevel - 1)]->setChecked(true);
     MenuSound->setChecked(m_sound->SoundOn());
     AutoUpload->setChecked(m_options.AutoUpload);
 
-    m_engine->SetState(Idle);
+    m_engine->SetState(GameState::Idle);
     m_engine->ResetGame();
     ShowMessage(QString());
-
-    // Design size, then the stored one; centred on the screen.
-    resize(380, 540);
-    if (m_options.InitMaximized) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-    } else {
-        const int w = m_options.InitWidth / frame::kTwipsPerPixel;
-        const int h = m_options.InitHeight / frame::kTwipsPerPixel;
-        resize(w > 0 ? w : width(), h > 0 ? h : height());
-    }
-    if (const QScreen* s = screen()) {
-        const QRect area = s->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    m_session->RestoreWindow(m_options, QSize(kDesignWidth, kDesignHeight));
 }
 
 // ---- Clock ----
@@ -245,35 +214,36 @@ void FormPlunko::StartTimer() {
 }
 
 void FormPlunko::StartTimer(int16_t intervalMs) {
-    Timer1->start(intervalMs);
+    m_session->StartClock(intervalMs);
 }
 
 void FormPlunko::StopTimer() {
-    Timer1->stop();
+    m_session->StopClock();
 }
 
 void FormPlunko::Timer1_Timer() {
-    if (QApplication::activeWindow() == this) m_engine->TimerHandler();
+    m_session->ClockTick();
+}
+
+void FormPlunko::Tick() {
+    m_engine->TimerHandler();
 }
 
 void FormPlunko::StartGameOverTimer() {
-    TimerGameOver->start();
+    m_session->GameOver();
 }
 
 void FormPlunko::TimerGameOver_Timer() {
-    TimerGameOver->stop();
-    if (m_engine->Score() > 0) {
-        m_highScores->OfferScore(m_engine->Score(), m_engine->GameStartLevel(), m_engine->Level());
-    } else {
-        m_highScores->hooks.showBestScore(m_highScores->BestScore());
-    }
+    m_session->TimerGameOver_Timer();
 }
 
 bool FormPlunko::SettleGameOver() {
-    // A game started within the second after "Game Over" must not wipe the score still to be offered.
-    if (!TimerGameOver->isActive()) return false;
-    TimerGameOver_Timer();
-    return m_highScores->CurrentPosition() > 0;
+    return m_session->SettleGameOver();
+}
+
+bool FormPlunko::OfferFinishedScore(bool askName) {
+    return m_highScores->OfferFinishedGame(m_engine->Score(), m_engine->GameStartLevel(), m_engine->Level(),
+                                           askName);
 }
 
 // ---- Pause and messages ----
@@ -336,10 +306,10 @@ void FormPlunko::Form_Resize() {
     quadrelle::ShadeMargins(*Background, l, scaleWidth);
     m_engine->RedrawBoard();
     const GameState state = m_engine->State();
-    if (state != Stopped && state != Idle) {
+    if (state != GameState::Stopped && state != GameState::Idle) {
         m_engine->PaintNextBlock();
         // Only a piece still falling is shown again: in the other states it is already part of the board.
-        if (state == Falling) m_engine->ShowFallingBlock();
+        if (state == GameState::Falling) m_engine->ShowFallingBlock();
     }
 }
 
@@ -379,7 +349,7 @@ void FormPlunko::FocusPlayArea() {
 // ---- Keys and questions ----
 
 void FormPlunko::keyPressEvent(QKeyEvent* event) {
-    const int16_t code = frame::KeyCodeOf(event->key());
+    const frame::KeyCode code = frame::KeyCodeOf(event->key());
     if (code == frame::kKeyNone) {
         QMainWindow::keyPressEvent(event);
         return;
@@ -388,7 +358,7 @@ void FormPlunko::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void FormPlunko::Form_KeyDown(int16_t keyCode, int16_t shift) {
+void FormPlunko::Form_KeyDown(frame::KeyCode keyCode, int16_t shift) {
     (void)shift;  // the game does not use the shift state
     m_engine->HandleKey(keyCode);
 }
@@ -415,6 +385,10 @@ void FormPlunko::SaveName() {
     m_highScores->SaveName();
 }
 
+void FormPlunko::CommitPendingName() {
+    SaveName();
+}
+
 int32_t FormPlunko::BestLocalScore() {
     return m_highScores->BestScore();
 }
@@ -422,7 +396,7 @@ int32_t FormPlunko::BestLocalScore() {
 // ---- Menus ----
 
 void FormPlunko::Start_Click() {
-    if (m_engine->State() == Stopped || m_engine->State() == Idle) m_engine->NewGame();
+    if (m_engine->State() == GameState::Stopped || m_engine->State() == GameState::Idle) m_engine->NewGame();
 }
 
 void FormPlunko::MenuPause_Click() {
@@ -487,29 +461,15 @@ void FormPlunko::help_Click() {
 
 // ---- Shut-down ----
 
-void FormPlunko::closeEvent(QCloseEvent* event) {
-    StopTimer();
-    // Closed within the second after "Game Over": the score still enters the table.
-    if (TimerGameOver->isActive()) {
-        TimerGameOver->stop();
-        if (m_engine->Score() > 0)
-            m_highScores->SaveScore(m_engine->Score(), m_engine->GameStartLevel(), m_engine->Level());
-    }
-    SaveName();
-    SaveSettings();
+void FormPlunko::HideDialogs() {
     if (m_highScores->IsShowing()) m_highScores->Dialog().hide();
-    event->accept();
 }
 
-void FormPlunko::SaveSettings() {
+void FormPlunko::WriteSettings(frame::SettingsStore& store) {
     m_options.Sound = m_sound->SoundOn();
     m_options.StartLevel = m_engine->StartLevel();
-    frame::WriteOptions(*m_store, frame::Program::Quadrelle, m_options);
-    m_highScores->Save(*m_store);
-    frame::WriteWindowSize(*m_store, width() * frame::kTwipsPerPixel, height() * frame::kTwipsPerPixel,
-                           isMinimized(), isMaximized());
-    m_store->Flush();
-    m_settingsSaved = true;
+    frame::WriteOptions(store, frame::Program::Quadrelle, m_options);
+    m_highScores->Save(store);
 }
 
 }  // namespace quadrelle

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "frame/drawsurface.h"
+#include "frame/gamesession.h"
 #include "frame/options.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
@@ -28,7 +29,7 @@ namespace quadrelle {
 
 // Quadrelle's main window: well, status bar, menus, keys, clock, options and high scores around the
 // game engine.
-class FormPlunko : public QMainWindow, private View {
+class FormPlunko : public QMainWindow, private View, private frame::SessionHost {
     Q_OBJECT
     Q_PROPERTY(bool Explorer4Present READ Explorer4Present)
     Q_PROPERTY(QString CurrentVersion READ CurrentVersion)
@@ -43,13 +44,20 @@ class FormPlunko : public QMainWindow, private View {
     explicit FormPlunko(QWidget* parent = nullptr);
     ~FormPlunko() override;
 
+    // The designed window size, and the smallest that still shows the whole well and the status bar.
+    static constexpr int kDesignWidth = 380;
+    static constexpr int kDesignHeight = 540;
+    static constexpr int kMinimumWidth = 240;
+    static constexpr int kMinimumHeight = 420;
+
     void SetAsker(Asker asker) { m_asker = std::move(asker); }
     // Uniform numbers in [0, 1) for the choice of pieces.
-    void SetRandomSource(std::function<double()> random);
+    void SetRandomSource(frame::RandomSource random);
 
     Engine& Game() { return *m_engine; }
     scores::HighScores& HighScores() { return *m_highScores; }
     frame::SoundCues& Sound() { return *m_sound; }
+    frame::GameSession& Session() { return *m_session; }
     const frame::Options& Options() const { return m_options; }
     int16_t CellSize() const { return m_layout.cellSize; }
     const Layout& CurrentLayout() const { return m_layout; }
@@ -73,9 +81,8 @@ class FormPlunko : public QMainWindow, private View {
     void StopTimer() override;
     void SetPaused(bool p);
     void ShowMessage(const QString& text) override;
-    void SaveSettings();
     void Form_Resize();
-    void Form_KeyDown(int16_t keyCode, int16_t shift);
+    void Form_KeyDown(frame::KeyCode keyCode, int16_t shift);
     // One period of the game clock: the game advances only while this window is the active one.
     void Timer1_Timer();
     void TimerGameOver_Timer();
@@ -134,7 +141,6 @@ class FormPlunko : public QMainWindow, private View {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -161,6 +167,13 @@ class FormPlunko : public QMainWindow, private View {
     void SaveName() override;
     int32_t BestLocalScore() override;
 
+    // Life cycle, run by the session.
+    void Tick() override;
+    bool OfferFinishedScore(bool askName) override;
+    void CommitPendingName() override;
+    void WriteSettings(frame::SettingsStore& store) override;
+    void HideDialogs() override;
+
     // Declared first so it outlives the parts below that keep a reference to it.
     frame::Options m_options;
     Layout m_layout;
@@ -169,9 +182,8 @@ class FormPlunko : public QMainWindow, private View {
     std::unique_ptr<Engine> m_engine;
     std::unique_ptr<scores::HighScores> m_highScores;
     std::unique_ptr<web::QuadrelleWeb> m_web;
-    std::unique_ptr<frame::SettingsStore> m_store;
+    frame::GameSession* m_session = nullptr;
     bool m_browserPresent = false;
-    bool m_settingsSaved = false;
 };
 
 }  // namespace quadrelle

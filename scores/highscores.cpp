@@ -52,6 +52,19 @@ int16_t HighScores::OfferScore(int32_t score, int16_t startLevel, int16_t endLev
     return position;
 }
 
+bool HighScores::OfferFinishedGame(int32_t score, int16_t startLevel, int16_t endLevel, bool askName) {
+    if (score <= 0) {
+        RefreshBestScore();
+        return false;
+    }
+    if (!askName) {
+        SaveScore(score, startLevel, endLevel);
+        return false;
+    }
+    OfferScore(score, startLevel, endLevel);
+    return CurrentPosition() > 0;
+}
+
 void HighScores::ShowTopTen(int mode) {
     int list = mode;
     if (list < 0 || list >= m_table.ListCount()) list = CurrentList();

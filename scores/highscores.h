@@ -63,6 +63,10 @@ class HighScores {
     int16_t SaveScore(int32_t score, int16_t startLevel, int16_t endLevel);
     // Game-over step: SaveScore, refresh LabelHiScore, and start the name entry when the score entered.
     int16_t OfferScore(int32_t score, int16_t startLevel, int16_t endLevel);
+    // A finished game's score, offered by the window's session: with `askName` as OfferScore (a score of 0
+    // only refreshes LabelHiScore), without it entered quietly while the window closes. Returns true when a
+    // name entry opened.
+    bool OfferFinishedGame(int32_t score, int16_t startLevel, int16_t endLevel, bool askName);
 
     // Fills the dialog with a list (Zephlon: -1 current mode, 0 Original, 1 Puzzle) and shows it,
     // or only refreshes it when already open.

@@ -27,15 +27,6 @@ std::function<double()> Seeded(unsigned seed) {
     return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
 }
 
-class SeededZephlon : public zephlon::RandomSource {
-  public:
-    explicit SeededZephlon(unsigned seed) : m_next(Seeded(seed)) {}
-    double Next() override { return m_next(); }
-
-  private:
-    std::function<double()> m_next;
-};
-
 bool Show(QWidget& w) {
     w.show();
     w.activateWindow();
@@ -70,7 +61,7 @@ void Fill(const std::vector<const char*>& picture, int rows, Set set) {
 
 // A game under way: the pit partly filled from a fixed picture, a piece falling above it.
 bool Zephlon(const QDir& folder) {
-    FormZephlon w(nullptr, std::make_unique<SeededZephlon>(7), std::make_unique<frame::SilentCueBackend>());
+    FormZephlon w(nullptr, frame::RandomSource(Seeded(7)), std::make_unique<frame::SilentCueBackend>());
     w.SetAsker([](const QString&) { return false; });
     if (!Show(w)) return false;
     w.MenuOriginal->trigger();
@@ -98,7 +89,7 @@ bool Zephlon(const QDir& folder) {
         }
     };
     Fill({"..v....", "..+.h..", "V.xHvh.", "hv+.Vxv", "x+Hv+hH"}, kRows,
-         [&](int c, int r, char m) { w.Engine().board(c, r) = static_cast<int16_t>(kPresent | pipes(m)); });
+         [&](int c, int r, char m) { w.Engine().SetCell(c, r, static_cast<int16_t>(kPresent | pipes(m))); });
     w.Engine().RedrawBoard();
     w.Engine().PaintNextBlock();
     return Save(w, folder, QStringLiteral("zephlon"));

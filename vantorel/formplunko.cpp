@@ -30,14 +30,9 @@ constexpr frame::Program kProgram = frame::Program::Vantorel;
 const QColor kHeadColour(128, 128, 128);
 const QColor kNumberColour(192, 192, 192);
 
-RandomSource ClockSeededRandom() {
-    auto engine = std::make_shared<std::mt19937>(
-        static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-    return [engine] { return std::uniform_real_distribution<double>(0.0, 1.0)(*engine); };
-}
-
-RandomSource RandomOf(FormPlunkoHooks& hooks) {
-    return hooks.random ? hooks.random : ClockSeededRandom();
+frame::RandomSource RandomOf(FormPlunkoHooks& hooks) {
+    if (!hooks.random) hooks.random = frame::RandomSource();
+    return *hooks.random;
 }
 
 // A stand-in window picture, should the program's icon be missing: three squares, one see-through.
@@ -66,10 +61,14 @@ FormPlunko::FormPlunko(FormPlunkoHooks hooks, QWidget* parent)
       m_game(*this, m_cueGate, RandomOf(m_hooks)) {
     setObjectName(QStringLiteral("FormPlunko"));
     setWindowTitle(QStringLiteral("Vantorel"));
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    m_session = new frame::GameSession(*this, *this, kProgram);
     Form_Load();
 }
 
-FormPlunko::~FormPlunko() = default;
+FormPlunko::~FormPlunko() {
+    m_session->Close(frame::GameSession::CloseReason::Destroyed);
+}
 
 void FormPlunko::Form_Load() {
     const QIcon icon = dialogs::ProgramIcon(kProgram);
@@ -153,10 +152,8 @@ void FormPlunko::CreateControls() {
     LabelBW->setPalette(captionPalette);
     LabelBW->adjustSize();
 
-    Timer1 = new QTimer(this);
-    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1 = m_session->Clock();
     Timer1->setInterval(kFirstInterval);
-    connect(Timer1, &QTimer::timeout, this, &FormPlunko::Timer1_Timer);
     // Layout follows the window only once every control exists.
     m_frame->installEventFilter(this);
 }
@@ -213,38 +210,20 @@ void FormPlunko::CreateMenus() {
 
 void FormPlunko::InitGame() {
     m_game.SetPaused(false);
-    const frame::SettingsStore store(frame::ProgramName(kProgram));
+    const frame::SettingsStore& store = m_session->Store();
     m_options = frame::ReadOptions(store, kProgram);
     // Vantorel does not ask for an output device: the cues simply play nothing without one.
     m_cues.SetSoundOn(m_options.Sound);
-    m_game.startLevel = m_options.StartLevel;
+    m_game.SetStartLevel(m_options.StartLevel);
     m_scores->Load(store);
     for (int n = 1; n <= 10; ++n)
-        MenuLevel[static_cast<size_t>(n - 1)]->setChecked(n == m_game.startLevel);
+        MenuLevel[static_cast<size_t>(n - 1)]->setChecked(n == m_game.StartLevel());
     MenuSound->setChecked(m_cues.SoundOn());
-    m_game.state = GameState::Idle;
+    m_game.SetState(GameState::Idle);
     m_game.ResetGame();
     m_game.ShowMessage(QString());
     ShowLines(0);
-    RestoreWindowSize();
-}
-
-void FormPlunko::RestoreWindowSize() {
-    resize(380, 600);
-    if (m_options.InitMaximized) {
-        // The stored size is ignored; the window opens maximised when shown.
-        setWindowState(windowState() | Qt::WindowMaximized);
-        return;
-    }
-    const int width = m_options.InitWidth / frame::kTwipsPerPixel;
-    const int height = m_options.InitHeight / frame::kTwipsPerPixel;
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    // A stored size larger than the screen (another monitor, a changed resolution) is cut to fit.
-    if (width > 0) resize(std::min(width, available.width()), this->height());
-    if (height > 0) resize(this->width(), std::min(height, available.height()));
-    move(available.left() + (available.width() - this->width()) / 2,
-         available.top() + (available.height() - this->height()) / 2);
+    m_session->RestoreWindow(m_options, QSize(kDesignWidth, kDesignHeight));
 }
 
 bool FormPlunko::eventFilter(QObject* watched, QEvent* event) {
@@ -271,11 +250,11 @@ void FormPlunko::Form_Resize() {
                               messageHeight);
     vantorel::DrawWindowBackground(*m_frame, m_layout);
     m_game.pit().RedrawBoard();
-    if (m_game.state != GameState::Stopped && m_game.state != GameState::Idle) {
+    if (m_game.State() != GameState::Stopped && m_game.State() != GameState::Idle) {
         PaintNextBlock();
         // Only a piece still falling is drawn again (a landed one is in the grids already), and a
         // repaint makes no sound.
-        if (m_game.state == GameState::Falling) {
+        if (m_game.State() == GameState::Falling) {
             m_cueGate.muted = true;
             m_game.pit().MoveFallingBlock();
             m_cueGate.muted = false;
@@ -284,15 +263,15 @@ void FormPlunko::Form_Resize() {
 }
 
 void FormPlunko::Timer1_Timer() {
-    // The game advances only while this window is the active one, so an open dialog freezes it.
-    if (m_inTick || QApplication::activeWindow() != this) return;
-    m_inTick = true;
+    m_session->ClockTick();
+}
+
+void FormPlunko::Tick() {
     m_game.TimerHandler();
-    m_inTick = false;
 }
 
 void FormPlunko::keyPressEvent(QKeyEvent* event) {
-    const int16_t code = frame::KeyCodeOf(event->key());
+    const frame::KeyCode code = frame::KeyCodeOf(event->key());
     if (code == frame::kKeyNone) {
         QMainWindow::keyPressEvent(event);
         return;
@@ -301,8 +280,8 @@ void FormPlunko::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-void FormPlunko::Form_KeyDown(int16_t key) {
-    m_game.KeyDown(key);
+void FormPlunko::Form_KeyDown(frame::KeyCode key) {
+    m_game.HandleKey(key);
 }
 
 void FormPlunko::Start_Click() {
@@ -310,12 +289,12 @@ void FormPlunko::Start_Click() {
 }
 
 void FormPlunko::MenuPause_Click() {
-    m_game.SetPaused(!m_game.paused);
+    m_game.SetPaused(!m_game.Paused());
 }
 
 void FormPlunko::MenuLevel_Click(int level) {
     // Only the next game starts at the new level.
-    m_game.startLevel = static_cast<int16_t>(level);
+    m_game.SetStartLevel(static_cast<int16_t>(level));
     for (int n = 1; n <= 10; ++n)
         MenuLevel[static_cast<size_t>(n - 1)]->setChecked(n == level);
 }
@@ -350,23 +329,15 @@ void FormPlunko::Exit_Click() {
     close();
 }
 
-void FormPlunko::closeEvent(QCloseEvent* event) {
-    // A name still being typed is committed before the table is written.
-    m_scores->SaveName();
-    SaveSettings();
+void FormPlunko::HideDialogs() {
     m_scores->Dialog().hide();
-    event->accept();
 }
 
-void FormPlunko::SaveSettings() {
-    frame::SettingsStore store(frame::ProgramName(kProgram));
+void FormPlunko::WriteSettings(frame::SettingsStore& store) {
     m_options.Sound = m_cues.SoundOn();
-    m_options.StartLevel = m_game.startLevel;
+    m_options.StartLevel = m_game.StartLevel();
     frame::WriteOptions(store, kProgram, m_options);
     m_scores->Save(store);
-    frame::WriteWindowSize(store, width() * frame::kTwipsPerPixel, height() * frame::kTwipsPerPixel,
-                           isMinimized(), isMaximized());
-    store.Flush();
 }
 
 void FormPlunko::ShowNumber(QLabel* label, int64_t value) {
@@ -413,15 +384,14 @@ void FormPlunko::ShowMessage(const QString& text) {
 }
 
 void FormPlunko::SetTimerInterval(int16_t milliseconds) {
-    Timer1->setInterval(milliseconds);
+    m_session->SetClockInterval(milliseconds);
 }
 
 void FormPlunko::SetTimerEnabled(bool enabled) {
-    if (enabled) {
-        if (!Timer1->isActive()) Timer1->start();
-    } else {
-        Timer1->stop();
-    }
+    if (!enabled)
+        m_session->StopClock();
+    else if (!m_session->ClockRunning())
+        m_session->StartClock(Timer1->interval());
 }
 
 void FormPlunko::SetPauseChecked(bool checked) {
@@ -436,8 +406,16 @@ void FormPlunko::SaveName() {
     m_scores->SaveName();
 }
 
-void FormPlunko::GameOver(int32_t score, int16_t startLevel, int16_t endLevel) {
-    m_scores->OfferScore(score, startLevel, endLevel);
+void FormPlunko::GameOver(int32_t, int16_t, int16_t) {
+    m_session->GameOver();
+}
+
+bool FormPlunko::OfferFinishedScore(bool askName) {
+    return m_scores->OfferFinishedGame(m_game.Score(), m_game.GameStartLevel(), m_game.Level(), askName);
+}
+
+void FormPlunko::CommitPendingName() {
+    SaveName();
 }
 
 }  // namespace vantorel

@@ -5,8 +5,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "frame/drawsurface.h"
+#include "frame/gamesession.h"
 #include "frame/options.h"
 #include "frame/soundcues.h"
 #include "vantorel/game.h"
@@ -28,13 +30,13 @@ namespace vantorel {
 
 // What tests replace: the random source, the sound backend and the clock of the score dates.
 struct FormPlunkoHooks {
-    RandomSource random;                            // empty: a generator seeded from the clock
+    std::optional<frame::RandomSource> random;      // empty: a generator seeded from the clock
     std::unique_ptr<frame::CueBackend> cueBackend;  // empty: QtMultimedia
     std::function<QDateTime()> now;                 // empty: the system clock
 };
 
 // Vantorel's main window: the pit, the status bar with the preview, the menus and the game clock.
-class FormPlunko : public QMainWindow, private GameView {
+class FormPlunko : public QMainWindow, private GameView, private frame::SessionHost {
     Q_OBJECT
   public:
     explicit FormPlunko(QWidget* parent = nullptr);
@@ -44,13 +46,14 @@ class FormPlunko : public QMainWindow, private GameView {
     Game& game() { return m_game; }
     scores::HighScores& highScores() { return *m_scores; }
     frame::SoundCues& soundCues() { return m_cues; }
+    frame::GameSession& Session() { return *m_session; }
     const Layout& layout() const { return m_layout; }
     const frame::Options& options() const { return m_options; }
     // The score server used by the web entries; kept until the close writes it.
     QString WebServer() const { return m_options.WebServer; }
     void SetWebServer(const QString& server) { m_options.WebServer = server; }
     // Writes the paused flag alone: the clock, the menu and the message stay as they are.
-    void setPaused(bool paused) { m_game.paused = paused; }
+    void setPaused(bool paused) { m_game.SetPausedFlag(paused); }
 
     // Controls, named as designed.
     frame::DrawSurface* PictureBg = nullptr;
@@ -88,17 +91,21 @@ class FormPlunko : public QMainWindow, private GameView {
     // Event handlers and commands.
     void Form_Resize();
     void Timer1_Timer();
-    void Form_KeyDown(int16_t key);
+    void Form_KeyDown(frame::KeyCode key);
     void Start_Click();
     void MenuPause_Click();
     void MenuLevel_Click(int level);
     void MenuSound_Click();
     void TopTen_Click();
     void Exit_Click();
-    void SaveSettings();
 
     // The status bar's designed width in pixels.
     static constexpr int kStatusBarWidth = 65;
+    // The designed window size, and the smallest that still shows the whole pit and the status bar.
+    static constexpr int kDesignWidth = 380;
+    static constexpr int kDesignHeight = 600;
+    static constexpr int kMinimumWidth = 240;
+    static constexpr int kMinimumHeight = 420;
 
   public slots:
     // Web and help entries; their dialogs hook in here.
@@ -109,7 +116,6 @@ class FormPlunko : public QMainWindow, private GameView {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -117,8 +123,8 @@ class FormPlunko : public QMainWindow, private GameView {
     class CueGate : public frame::SoundSink {
       public:
         explicit CueGate(frame::SoundSink& target) : m_target(target) {}
-        void PlaySoundCue(int n) override {
-            if (!muted) m_target.PlaySoundCue(n);
+        void PlaySoundCue(frame::Cue cue) override {
+            if (!muted) m_target.PlaySoundCue(cue);
         }
         bool muted = false;
 
@@ -130,7 +136,6 @@ class FormPlunko : public QMainWindow, private GameView {
     void InitGame();
     void CreateControls();
     void CreateMenus();
-    void RestoreWindowSize();
     QLabel* MakeLabel(QWidget* parent, const QString& text, int top, int height, int pixelSize, bool heading,
                       Qt::Alignment alignment);
     void ShowNumber(QLabel* label, int64_t value);
@@ -150,6 +155,13 @@ class FormPlunko : public QMainWindow, private GameView {
     void SaveName() override;
     void GameOver(int32_t score, int16_t startLevel, int16_t endLevel) override;
 
+    // Life cycle, run by the session.
+    void Tick() override;
+    bool OfferFinishedScore(bool askName) override;
+    void CommitPendingName() override;
+    void WriteSettings(frame::SettingsStore& store) override;
+    void HideDialogs() override;
+
     FormPlunkoHooks m_hooks;
     frame::SoundCues m_cues;
     CueGate m_cueGate;
@@ -159,7 +171,7 @@ class FormPlunko : public QMainWindow, private GameView {
     frame::Options m_options;
     frame::DrawSurface* m_frame = nullptr;  // the window's own drawing surface behind pit and status bar
     Layout m_layout;
-    bool m_inTick = false;
+    frame::GameSession* m_session = nullptr;
 };
 
 }  // namespace vantorel

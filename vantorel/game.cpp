@@ -4,11 +4,11 @@
 
 namespace vantorel {
 
-Game::Game(GameView& view, frame::SoundSink& sound, RandomSource random)
+Game::Game(GameView& view, frame::SoundSink& sound, frame::RandomSource random)
     : m_view(view), m_sound(sound), m_pit(view, sound, std::move(random)) {}
 
 void Game::TimerHandler() {
-    switch (state) {
+    switch (m_state) {
         case GameState::Spawn:
             Spawn();
             break;
@@ -28,9 +28,9 @@ void Game::TimerHandler() {
 }
 
 void Game::Spawn() {
-    state = GameState::Falling;
-    if (firstPieceDue) {
-        firstPieceDue = false;
+    m_state = GameState::Falling;
+    if (m_firstPieceDue) {
+        m_firstPieceDue = false;
         m_pit.NextBlock();
     }
     m_pit.fallingColour = m_pit.nextColour;
@@ -41,45 +41,45 @@ void Game::Spawn() {
     m_view.PaintNextBlock();
     if (m_pit.MoveFallingBlock()) return;
     // The new piece has no room: the game is over. The clock keeps running; ticks now do nothing.
-    state = GameState::Stopped;
+    m_state = GameState::Stopped;
     ShowMessage(QStringLiteral("Game Over"));
-    m_view.GameOver(score, gameStartLevel, level);
+    m_view.GameOver(m_score, m_gameStartLevel, m_level);
 }
 
 void Game::Landed() {
-    gapFlag = false;
+    m_gapFlag = false;
     for (int16_t y = 1; y <= kRows; ++y) {
         if (!m_pit.IsRowComplete(y)) continue;
-        // Two rows of one landing with one kept row between them: Pack moves that row separately.
-        if (y - lastErasedRow == 2 && rowsThisLanding == 1) gapFlag = true;
-        lastErasedRow = y;
+        // Two m_rows of one landing with one kept row between them: Pack moves that row separately.
+        if (y - m_lastErasedRow == 2 && m_rowsThisLanding == 1) m_gapFlag = true;
+        m_lastErasedRow = y;
         EraseRow();
-        ++rowsThisLanding;
-        ++rows;
-        m_view.ShowLines(rows);
+        ++m_rowsThisLanding;
+        ++m_rows;
+        m_view.ShowLines(m_rows);
         m_view.SetTimerInterval(kRowsErasedInterval);
-        state = GameState::RowsErased;
-        m_sound.PlaySoundCue(2);
+        m_state = GameState::RowsErased;
+        m_sound.PlaySoundCue(frame::Cue::Row);
     }
-    if (state == GameState::Landed) {
+    if (m_state == GameState::Landed) {
         // Nothing to erase: the next piece enters in this same tick.
-        state = GameState::Spawn;
+        m_state = GameState::Spawn;
         TimerHandler();
     }
 }
 
 void Game::RowsErased() {
     static constexpr int16_t kPoints[] = {0, 100, 300, 700};
-    if (rowsThisLanding >= 1 && rowsThisLanding <= 3) AddScore(kPoints[rowsThisLanding]);
+    if (m_rowsThisLanding >= 1 && m_rowsThisLanding <= 3) AddScore(kPoints[m_rowsThisLanding]);
     Pack();
-    m_view.SetTimerInterval(tickInterval);
-    if (rows >= kRowsPerLevel) NextLevel();
-    state = GameState::Spawn;
+    m_view.SetTimerInterval(m_tickInterval);
+    if (m_rows >= kRowsPerLevel) NextLevel();
+    m_state = GameState::Spawn;
 }
 
 void Game::StepDown() {
     if (m_pit.IsBlockedBelow()) {
-        state = GameState::Landed;
+        m_state = GameState::Landed;
         m_pit.PlaceBlock();
         TimerHandler();
         return;
@@ -92,7 +92,7 @@ void Game::StepDown() {
 void Game::DropBlock() {
     if (m_pit.IsBlockedBelow()) {
         m_pit.PlaceBlock();
-        state = GameState::Landed;
+        m_state = GameState::Landed;
         TimerHandler();
         return;
     }
@@ -106,14 +106,14 @@ void Game::DropBlock() {
 }
 
 void Game::EraseRow() {
-    m_view.EraseRow(lastErasedRow);
-    m_pit.ClearRowKinds(lastErasedRow);
+    m_view.EraseRow(m_lastErasedRow);
+    m_pit.ClearRowKinds(m_lastErasedRow);
 }
 
 void Game::Pack() {
-    const int n = rowsThisLanding, e = lastErasedRow;
-    if (gapFlag) {
-        // Rows e - 2 and e were erased and e - 1 kept: it moves down one, the rows above it two.
+    const int n = m_rowsThisLanding, e = m_lastErasedRow;
+    if (m_gapFlag) {
+        // Rows e - 2 and e were erased and e - 1 kept: it moves down one, the m_rows above it two.
         m_pit.CopyRow(e - 1, e);
         for (int r = e - n - 1; r >= 1; --r)
             m_pit.CopyRow(r, r + n);
@@ -123,13 +123,13 @@ void Game::Pack() {
     }
     for (int r = 1; r <= n; ++r)
         m_pit.EmptyRow(r);
-    rowsThisLanding = 0;
+    m_rowsThisLanding = 0;
     m_pit.RedrawBoard();
 }
 
 void Game::AddScore(int16_t points) {
-    score += points;
-    m_view.ShowScore(score);
+    m_score += points;
+    m_view.ShowScore(m_score);
 }
 
 int16_t Game::LevelInterval(int16_t interval, int16_t level) {
@@ -143,48 +143,48 @@ int16_t Game::LevelInterval(int16_t interval, int16_t level) {
 }
 
 void Game::NextLevel() {
-    ++level;
-    rows = 0;
-    tickInterval = LevelInterval(tickInterval, level);
-    m_view.SetTimerInterval(tickInterval);
-    m_view.ShowLevel(level);
-    m_view.ShowLines(rows);
+    ++m_level;
+    m_rows = 0;
+    m_tickInterval = LevelInterval(m_tickInterval, m_level);
+    m_view.SetTimerInterval(m_tickInterval);
+    m_view.ShowLevel(m_level);
+    m_view.ShowLines(m_rows);
 }
 
 void Game::ResetGame() {
-    gameStartLevel = startLevel;
-    score = 0;
-    level = 0;
-    rows = 0;
-    tickInterval = kFirstInterval;
+    m_gameStartLevel = m_startLevel;
+    m_score = 0;
+    m_level = 0;
+    m_rows = 0;
+    m_tickInterval = kFirstInterval;
     m_view.SaveName();
     m_view.ShowScore(0);
     m_view.ShowLevel(0);
     SetPaused(false);
-    m_view.SetTimerInterval(tickInterval);
+    m_view.SetTimerInterval(m_tickInterval);
 }
 
 void Game::NewGame() {
     ResetGame();
-    state = GameState::Spawn;
-    for (int16_t n = 0; n < startLevel; ++n)
+    m_state = GameState::Spawn;
+    for (int16_t n = 0; n < m_startLevel; ++n)
         NextLevel();
     m_pit.ClearBoard();
     // A new game starts with nothing of the last one pending, not even a square left in the hidden
     // row, where it would refuse turns at the top of a pit that looks empty.
     m_pit.EmptyRow(0);
-    rowsThisLanding = 0;
-    lastErasedRow = 0;
-    firstPieceDue = true;
+    m_rowsThisLanding = 0;
+    m_lastErasedRow = 0;
+    m_firstPieceDue = true;
     m_view.FocusPit();
 }
 
 void Game::Start() {
-    if (state == GameState::Stopped || state == GameState::Idle) NewGame();
+    if (m_state == GameState::Stopped || m_state == GameState::Idle) NewGame();
 }
 
 void Game::SetPaused(bool p) {
-    paused = p;
+    m_paused = p;
     m_view.SetTimerEnabled(!p);
     m_view.SetPauseChecked(p);
     ShowMessage(p ? QStringLiteral("Paused") : QString());
@@ -194,30 +194,30 @@ void Game::ShowMessage(const QString& text) {
     m_view.ShowMessage(text);
 }
 
-void Game::KeyDown(int16_t key) {
-    if (key == kKeyEnter) {
+void Game::HandleKey(frame::KeyCode key) {
+    if (key == frame::kKeyEnter) {
         NewGame();
         return;
     }
-    // The paused flag is not tested: pausing stops only the clock.
-    if (state != GameState::Falling) return;
+    // The m_paused flag is not tested: pausing stops only the clock.
+    if (m_state != GameState::Falling) return;
     switch (key) {
-        case kKeyUp:
+        case frame::kKeyUp:
             m_pit.RotateBlock();
             break;
-        case kKeyLeft:
+        case frame::kKeyLeft:
             m_pit.MoveLeft();
             break;
-        case kKeyRight:
+        case frame::kKeyRight:
             m_pit.MoveRight();
             break;
-        case kKeyDown:
-            // The point comes first, so a step that ends the game is in the recorded score.
+        case frame::kKeyDown:
+            // The point comes first, so a step that ends the game is in the recorded m_score.
             AddScore(1);
             StepDown();
             break;
-        case kKeyCtrl:
-        case kKeyInsert:
+        case frame::kKeyCtrl:
+        case frame::kKeyInsert:
             DropBlock();
             break;
         default:

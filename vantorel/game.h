@@ -4,14 +4,12 @@
 #include <cstdint>
 
 #include "frame/keycodes.h"
+#include "frame/random.h"
 #include "vantorel/pit.h"
 
 namespace vantorel {
 
 enum class GameState : int32_t { Stopped = 0, Spawn = 2, Falling = 3, Landed = 4, RowsErased = 5, Idle = 6 };
-
-// Key codes the game reacts to.
-using enum frame::KeyCode;
 
 inline constexpr int16_t kFirstInterval = 688;       // ms, before the first level
 inline constexpr int16_t kRowsErasedInterval = 250;  // ms the erased rows stay black
@@ -42,14 +40,14 @@ class GameView : public PitView {
 // The game: state machine driven by the clock, keys, rows, levels and score.
 class Game {
   public:
-    Game(GameView& view, frame::SoundSink& sound, RandomSource random);
+    Game(GameView& view, frame::SoundSink& sound, frame::RandomSource random);
 
     Pit& pit() { return m_pit; }
     const Pit& pit() const { return m_pit; }
 
     void TimerHandler();
     // Form_KeyDown's game part: Enter starts a new game, the piece keys act while a piece falls.
-    void KeyDown(int16_t key);
+    void HandleKey(frame::KeyCode key);
     // The "&Start" command: only when no game runs.
     void Start();
     void NewGame();
@@ -66,18 +64,29 @@ class Game {
     // Tick interval reached after one more level from `interval` at level `level`; unchanged above 20.
     static int16_t LevelInterval(int16_t interval, int16_t level);
 
-    GameState state = GameState::Idle;
-    bool firstPieceDue = false;
-    bool paused = false;
-    int32_t score = 0;
-    int16_t level = 0;
-    int16_t rows = 0;
-    int16_t rowsThisLanding = 0;
-    int16_t lastErasedRow = 0;
-    bool gapFlag = false;
-    int16_t startLevel = 1;
-    int16_t gameStartLevel = 1;
-    int16_t tickInterval = kFirstInterval;
+    // State, for the window and tests.
+    GameState State() const { return m_state; }
+    bool FirstPieceDue() const { return m_firstPieceDue; }
+    bool Paused() const { return m_paused; }
+    int32_t Score() const { return m_score; }
+    int16_t Level() const { return m_level; }
+    int16_t Rows() const { return m_rows; }
+    int16_t RowsThisLanding() const { return m_rowsThisLanding; }
+    int16_t LastErasedRow() const { return m_lastErasedRow; }
+    bool GapFlag() const { return m_gapFlag; }
+    int16_t StartLevel() const { return m_startLevel; }
+    int16_t GameStartLevel() const { return m_gameStartLevel; }
+    int16_t TickInterval() const { return m_tickInterval; }
+
+    // The start level of the next game (menu and settings).
+    void SetStartLevel(int16_t level) { m_startLevel = level; }
+    // The paused flag alone: the clock, the menu and the message stay as they are.
+    void SetPausedFlag(bool paused) { m_paused = paused; }
+    // Set-ups for tests and start-up.
+    void SetState(GameState state) { m_state = state; }
+    void SetScore(int32_t score) { m_score = score; }
+    void SetRows(int16_t rows) { m_rows = rows; }
+    void SetRowsThisLanding(int16_t rows) { m_rowsThisLanding = rows; }
 
   private:
     void Spawn();
@@ -87,6 +96,19 @@ class Game {
     GameView& m_view;
     frame::SoundSink& m_sound;
     Pit m_pit;
+
+    GameState m_state = GameState::Idle;
+    bool m_firstPieceDue = false;
+    bool m_paused = false;
+    int32_t m_score = 0;
+    int16_t m_level = 0;
+    int16_t m_rows = 0;
+    int16_t m_rowsThisLanding = 0;
+    int16_t m_lastErasedRow = 0;
+    bool m_gapFlag = false;
+    int16_t m_startLevel = 1;
+    int16_t m_gameStartLevel = 1;
+    int16_t m_tickInterval = kFirstInterval;
 };
 
 }  // namespace vantorel

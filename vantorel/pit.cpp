@@ -50,14 +50,14 @@ bool InPitColumns(int x) {
 }
 
 // Integer part of random x n, kept inside 0..n-1 even for a source that returns 1.0.
-int Draw(const RandomSource& random, int n) {
+int Draw(const frame::RandomSource& random, int n) {
     const int v = static_cast<int>(random() * n);
     return v < 0 ? 0 : (v >= n ? n - 1 : v);
 }
 
 }  // namespace
 
-Pit::Pit(PitView& view, frame::SoundSink& sound, RandomSource random)
+Pit::Pit(PitView& view, frame::SoundSink& sound, frame::RandomSource random)
     : m_view(view), m_sound(sound), m_random(std::move(random)) {}
 
 int16_t Pit::KindAt(int x, int y) const {
@@ -145,9 +145,9 @@ bool Pit::MoveFallingBlock() {
         }
     }
     if (mixed) {
-        m_sound.PlaySoundCue(1);
+        m_sound.PlaySoundCue(frame::Cue::Mix);
     } else if (IsBlockedBelow()) {
-        m_sound.PlaySoundCue(0);
+        m_sound.PlaySoundCue(frame::Cue::TouchDown);
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "frame/random.h"
 #include "frame/soundsink.h"
 
 namespace vantorel {
@@ -55,7 +56,7 @@ using RandomSource = std::function<double()>;
 // place them.
 class Pit {
   public:
-    Pit(PitView& view, frame::SoundSink& sound, RandomSource random);
+    Pit(PitView& view, frame::SoundSink& sound, frame::RandomSource random);
 
     // Grid access; cells outside the storage read as empty.
     int16_t KindAt(int x, int y) const;
@@ -106,7 +107,7 @@ class Pit {
 
     PitView& m_view;
     frame::SoundSink& m_sound;
-    RandomSource m_random;
+    frame::RandomSource m_random;
     std::array<int16_t, kGridColumns * kGridRows> m_kind{};
     std::array<int32_t, kGridColumns * kGridRows> m_colour{};
 };

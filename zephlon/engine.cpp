@@ -1,89 +1,183 @@
 #include "zephlon/engine.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 
 namespace zephlon {
 
-const double kSpeedOriginal[kLevelTableSize] = {3.8,  3.4,  3.1,  2.7,  2.4,  2.1,  1.9,  1.7,  1.5,  1.4,
-                                                1.3,  1.25, 1.2,  1.15, 1.1,  1.07, 1.03, 1,    0.98, 0.97,
-                                                0.97, 0.97, 0.97, 0.97, 0.97, 0.97, 0.97, 0.97, 0.97, 0.97};
-const double kSpeedPuzzle[kLevelTableSize] = {3.8, 3.4, 3.1, 2.7, 2.4, 2.1, 1.9, 1.7, 1.5, 1.4,
-                                              1.3, 1.3, 1.3, 1.2, 1.2, 1.2, 1.1, 1.1, 1.1, 1.1,
-                                              1,   1,   1,   1,   1,   1,   1,   1,   1,   1};
-const int16_t kGarbageRows[kLevelTableSize] = {1, 2, 3, 3, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5,
-                                               5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5};
-const int16_t kTopGarbageWidth[kLevelTableSize] = {5, 3, 3, 5, 3, 5, 7, 3, 5, 7, 7, 7, 7, 7, 7,
-                                                   7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7};
-
 namespace {
-
-uint64_t ClockSeed() {
-    return static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
-}
 
 int16_t SecondsTableInterval(const double* table, int index) {
     return static_cast<int16_t>(std::lround(table[index] / 10.0 * 1000.0));
 }
 
-// The engine's own drawing, sound and scoring, handed to the line-up and puzzle functions.
-PlayEffects EffectsOf(ZephlonEngine& e) {
+}  // namespace
+
+ZephlonEngine::ZephlonEngine(ZephlonView& view, frame::SoundSink& sound, frame::RandomSource random)
+    : m_view(view), m_sound(sound), m_random(std::move(random)) {}
+
+PlayEffects ZephlonEngine::Effects() {
     PlayEffects fx;
-    fx.drawLaserPipe = [&e](const CLaserTask& t, bool has2, bool has4) {
-        e.DrawPipe(t.column, t.row, t.bit, t.half, 2, has2, has4);
+    fx.drawLaserPipe = [this](const CLaserTask& t, bool has2, bool has4) {
+        DrawPipe(t.column, t.row, t.bit, t.half, 2, has2, has4);
     };
-    fx.drawCell = [&e](int16_t c, int16_t r, int16_t value, int16_t part, int16_t style) {
-        e.DrawCell(c, r, value, DrawTarget::PlayArea, part, style);
+    fx.drawCell = [this](int16_t c, int16_t r, int16_t value, int16_t part, int16_t style) {
+        DrawCell(c, r, value, DrawTarget::PlayArea, part, style);
     };
-    fx.playSoundCue = [&e](int cue) { e.PlaySoundCue(cue); };
-    fx.addScore = [&e](int16_t points) { e.AddScore(points); };
-    fx.showBlocks = [&e](int16_t blocks) { e.View().SetLabel(StatusLabel::Blocks, QString::number(blocks)); };
+    fx.playSoundCue = [this](frame::Cue cue) { m_sound.PlaySoundCue(cue); };
+    fx.addScore = [this](int16_t points) { AddScore(points); };
+    fx.showBlocks = [this](int16_t blocks) { m_view.SetLabel(StatusLabel::Blocks, QString::number(blocks)); };
     return fx;
 }
 
-}  // namespace
-
-ClockRandom::ClockRandom() : m_engine(ClockSeed()) {}
-
-double ClockRandom::Next() {
-    return std::generate_canonical<double, 53>(m_engine);
+void ZephlonEngine::SetOptions(const ZephlonOptions& options) {
+    m_options = options;
+    m_options.blockColour = std::clamp<int16_t>(m_options.blockColour, 1, 5);
 }
 
-void ClockRandom::Reseed() {
-    m_engine.seed(ClockSeed() ^ m_engine());
+// ---------------------------------------------------------------------------------------------------------------
+// Commands
+
+void ZephlonEngine::HandleKey(frame::KeyCode key) {
+    if (m_options.control == Control::Mouse) return;
+    const GameState state = m_ctx.gameState;
+    switch (key) {
+        case frame::kKeyEnter:
+            if (state == GameState::WaitStart || state == GameState::LevelDone) {
+                AcknowledgeMessage();
+            } else if (m_ctx.paused) {
+                SetPaused(false);
+            } else if (state == GameState::Stopped || state == GameState::Idle || m_ctx.demoRunning) {
+                NewGame(0, false);
+            }
+            break;
+        case frame::kKeyP:
+            SetPaused(!m_ctx.paused);
+            break;
+        case frame::kKeyR:
+            if (state != GameState::Stopped && state != GameState::Garbage) ReplayLevel();
+            break;
+        case frame::kKeyQ:
+            // A finished game cannot be quit again: a second Q would offer its score to the table twice.
+            if (state != GameState::Stopped) gameOver();
+            break;
+        case frame::kKeyS:
+            NewGame(m_ctx.level, false);
+            break;
+        default:
+            break;
+    }
+    if (m_ctx.gameState != GameState::Falling || m_ctx.paused) return;
+    switch (key) {
+        case frame::kKeyUp:
+            RotateBlock();
+            break;
+        case frame::kKeyLeft:
+            MoveLeft();
+            break;
+        case frame::kKeyRight:
+            MoveRight();
+            break;
+        case frame::kKeyDown:
+            if (!m_ctx.downKeyLock) {
+                StepDown();
+                AddScore(1);
+            }
+            break;
+        case frame::kKeyCtrl:
+        case frame::kKeyInsert:
+            DropBlock();
+            break;
+        default:
+            break;
+    }
 }
 
-ZephlonEngine::ZephlonEngine(ZephlonView& view, frame::SoundSink& sound, RandomSource& random)
-    : m_view(view), m_sound(sound), m_random(random) {}
+void ZephlonEngine::MousePress(MouseTarget target, MouseButton button) {
+    if (m_options.control == Control::Keyboard) return;
+    // The waiting message goes on a click on its text or on the play area.
+    if ((target == MouseTarget::Message || target == MouseTarget::PlayArea) && AcknowledgeMessage()) return;
+    if (target == MouseTarget::Message || m_ctx.gameState != GameState::Falling || m_ctx.paused) return;
+    if (button == MouseButton::Left)
+        RotateBlock();
+    else
+        DropBlock();
+}
+
+void ZephlonEngine::MouseDoubleClick(MouseTarget target, MouseButton button) {
+    // Only a left double-click turns: its first press has turned once already, a right one has dropped.
+    if (m_options.control == Control::Keyboard || button != MouseButton::Left) return;
+    if (target == MouseTarget::Message || m_ctx.gameState != GameState::Falling || m_ctx.paused) return;
+    RotateBlock();
+    RotateBlock();
+}
+
+void ZephlonEngine::MouseMove(MouseTarget target, int x) {
+    if (m_options.control == Control::Keyboard || target != MouseTarget::PlayArea) return;
+    const int cellSize = m_view.CellSize();
+    if (m_ctx.gameState != GameState::Falling || m_ctx.paused || cellSize <= 0) return;
+    MoveToColumn(static_cast<int16_t>(x / cellSize + 1));
+}
+
+void ZephlonEngine::Start() {
+    const GameState state = m_ctx.gameState;
+    if (state == GameState::Stopped || state == GameState::Idle || m_ctx.demoRunning || m_view.AskNewGame())
+        NewGame(0, false);
+}
+
+void ZephlonEngine::SetGameMode(GameMode mode) {
+    m_options.gameMode = mode;
+    m_view.SetMenuReplayEnabled(mode == GameMode::Puzzle);
+    if (mode == GameMode::Original) m_view.SetLabel(StatusLabel::BlocksHead, QStringLiteral("Blocks"));
+    m_view.RefreshLevelMenu();
+}
+
+void ZephlonEngine::SetControl(Control control) {
+    m_options.control = control;
+}
+
+void ZephlonEngine::SetBlockColour(int16_t colour) {
+    m_options.blockColour = std::clamp<int16_t>(colour, 1, 5);
+}
+
+void ZephlonEngine::SetFallingBlock(int16_t value, int16_t column, int16_t row) {
+    m_ctx.fallingValue = value;
+    m_ctx.column = column;
+    m_ctx.row = row;
+}
+
+void ZephlonEngine::SetBlinkCell(int16_t column, int16_t row) {
+    m_ctx.blinkColumn = column;
+    m_ctx.blinkRow = row;
+}
 
 // ---------------------------------------------------------------------------------------------------------------
 // Life of a game
 
 // Start-up: the options are already in the fields; the demo runs at 200 ms ticks.
 void ZephlonEngine::InitGame() {
-    demoRunning = false;
+    m_ctx.demoRunning = false;
     m_view.SetLabel(StatusLabel::BlocksHead, QStringLiteral("Blocks"));
-    gameState = kIdle;
+    m_ctx.gameState = GameState::Idle;
     ResetGame();
     ShowMessage(QString(), 21);
-    demoRunning = true;
+    m_ctx.demoRunning = true;
     StartNewTimer(0);
 }
 
 void ZephlonEngine::ResetGame() {
-    demoRunning = false;
+    m_ctx.demoRunning = false;
     StopOldTimer();
     SetBlinkBlockVisible(false);
     SetBlinkTimer(false);
     m_view.HideFallingSprite();
     m_view.ClearNextBox();
-    bestScore = m_view.BestStoredScore(gameMode);
-    m_view.SetLabel(StatusLabel::HiScore, QString::number(bestScore));
-    score = 0;
-    level = 0;
-    blocksCounter = 0;
-    gameStartLevel = gameMode == kPuzzle ? startLevelPuzzle : startLevel;
+    m_ctx.bestScore = m_view.BestStoredScore(static_cast<int32_t>(m_options.gameMode));
+    m_view.SetLabel(StatusLabel::HiScore, QString::number(m_ctx.bestScore));
+    m_ctx.score = 0;
+    m_ctx.level = 0;
+    m_ctx.blocksCounter = 0;
+    m_ctx.gameStartLevel = Puzzle() ? m_options.startLevelPuzzle : m_options.startLevel;
     m_view.CommitPendingName();
     m_view.SetLabel(StatusLabel::Score, QStringLiteral("0"));
     m_view.SetLabel(StatusLabel::Level, QStringLiteral("0"));
@@ -92,63 +186,66 @@ void ZephlonEngine::ResetGame() {
 }
 
 void ZephlonEngine::NewGame(int16_t newLevelNumber, bool replayLevel) {
-    replay = replayLevel;
+    // A score still waiting for its second after "Game Over" is offered first; a name entry then comes before
+    // the new game.
+    if (m_view.SettleGameOver()) return;
+    m_ctx.replay = replayLevel;
     ResetGame();
-    m_view.SetMenuReplayEnabled(gameMode == kPuzzle);
+    m_view.SetMenuReplayEnabled(Puzzle());
     m_view.SetMenuStopEnabled(true);
     m_view.SetModeMenuLocked(true);
-    gameState = kSpawn;
+    m_ctx.gameState = GameState::Spawn;
     if (newLevelNumber != 0) {
         BeginLevel(newLevelNumber);
-        score = levelStartScore;
-        m_view.SetLabel(StatusLabel::Score, QString::number(score));
+        m_ctx.score = m_ctx.levelStartScore;
+        m_view.SetLabel(StatusLabel::Score, QString::number(m_ctx.score));
         // The restored score is this run's score too: the high-score label never shows less than it.
-        if (score > bestScore) {
-            bestScore = score;
-            m_view.SetLabel(StatusLabel::HiScore, QString::number(bestScore));
+        if (m_ctx.score > m_ctx.bestScore) {
+            m_ctx.bestScore = m_ctx.score;
+            m_view.SetLabel(StatusLabel::HiScore, QString::number(m_ctx.bestScore));
         }
     } else {
-        BeginLevel(gameMode == kPuzzle ? startLevelPuzzle : startLevel);
+        BeginLevel(Puzzle() ? m_options.startLevelPuzzle : m_options.startLevel);
     }
     ClearBoard();
     SetLaserBombTimer(false);
     SetLaserBombVisible(false);
-    if (gameMode == kPuzzle)
+    if (Puzzle())
         InitGarbage();
     else
-        replay = false;  // no garbage to rebuild: later levels must record their own start score again
-    newLevel = true;
+        m_ctx.replay = false;  // no garbage to rebuild: later levels must record their own start score again
+    m_ctx.newLevel = true;
     m_view.FocusPlayArea();
 }
 
 void ZephlonEngine::ReplayLevel() {
-    NewGame(level, true);
+    NewGame(m_ctx.level, true);
 }
 
 bool ZephlonEngine::BeginLevel(int16_t newLevelNumber) {
-    level = newLevelNumber == 0 ? static_cast<int16_t>(level + 1) : newLevelNumber;
-    blocksCounter = 0;
-    if (!replay) levelStartScore = score;
-    m_view.SetLabel(StatusLabel::Level, QString::number(level));
-    m_view.SetLabel(StatusLabel::Blocks, QString::number(blocksCounter));
+    m_ctx.level = newLevelNumber == 0 ? static_cast<int16_t>(m_ctx.level + 1) : newLevelNumber;
+    m_ctx.blocksCounter = 0;
+    if (!m_ctx.replay) m_ctx.levelStartScore = m_ctx.score;
+    m_view.SetLabel(StatusLabel::Level, QString::number(m_ctx.level));
+    m_view.SetLabel(StatusLabel::Blocks, QString::number(m_ctx.blocksCounter));
     StartNewTimer(0);
     return true;
 }
 
 void ZephlonEngine::SetStartLevel(int16_t newStartLevel) {
-    if (gameMode == kPuzzle)
-        startLevelPuzzle = newStartLevel;
+    if (Puzzle())
+        m_options.startLevelPuzzle = newStartLevel;
     else
-        startLevel = newStartLevel;
+        m_options.startLevel = newStartLevel;
     m_view.RefreshLevelMenu();
 }
 
 // While paused the clock keeps ticking but nothing moves, and the board is hidden.
 void ZephlonEngine::SetPaused(bool p) {
-    const bool wasPaused = paused;
-    paused = p;
+    const bool wasPaused = m_ctx.paused;
+    m_ctx.paused = p;
     RedrawBoard();
-    if (gameState == kFalling && p != wasPaused) {
+    if (m_ctx.gameState == GameState::Falling && p != wasPaused) {
         // The block in flight is hidden with the board, and comes back where it was.
         if (p)
             m_view.HideFallingSprite();
@@ -161,7 +258,7 @@ void ZephlonEngine::SetPaused(bool p) {
 
 void ZephlonEngine::gameOver() {
     StopOldTimer();
-    gameState = kStopped;
+    m_ctx.gameState = GameState::Stopped;
     ShowMessage(QStringLiteral("Game Over"), 21);
     m_view.ClearNextBox();
     // A bomb marker would otherwise flash on over the finished game.
@@ -174,11 +271,11 @@ void ZephlonEngine::gameOver() {
 }
 
 void ZephlonEngine::AddScore(int32_t points) {
-    score += points;
-    m_view.SetLabel(StatusLabel::Score, QString::number(score));
-    if (score > bestScore) {
-        bestScore = score;
-        m_view.SetLabel(StatusLabel::HiScore, QString::number(bestScore));
+    m_ctx.score += points;
+    m_view.SetLabel(StatusLabel::Score, QString::number(m_ctx.score));
+    if (m_ctx.score > m_ctx.bestScore) {
+        m_ctx.bestScore = m_ctx.score;
+        m_view.SetLabel(StatusLabel::HiScore, QString::number(m_ctx.bestScore));
     }
 }
 
@@ -187,12 +284,12 @@ void ZephlonEngine::ShowMessage(const QString& text, int16_t size) {
 }
 
 bool ZephlonEngine::AcknowledgeMessage() {
-    if (gameState == kWaitStart) {
+    if (m_ctx.gameState == GameState::WaitStart) {
         ShowMessage(QString(), 21);
-        gameState = kSpawn;
+        m_ctx.gameState = GameState::Spawn;
         return true;
     }
-    if (gameState == kLevelDone) {
+    if (m_ctx.gameState == GameState::LevelDone) {
         ShowMessage(QString(), 21);
         if (BeginLevel(0)) {
             ClearBoard();
@@ -204,15 +301,16 @@ bool ZephlonEngine::AcknowledgeMessage() {
 }
 
 QString ZephlonEngine::PressText() const {
-    return control == kMouse ? QStringLiteral("Click Mouse") : QStringLiteral("Press Enter");
+    return m_options.control == Control::Mouse ? QStringLiteral("Click Mouse")
+                                               : QStringLiteral("Press Enter");
 }
 
 QString ZephlonEngine::LevelStartText() const {
     const QString br = QStringLiteral("\r\n\r\n");
     const QString start = PressText() + QStringLiteral(" to Start");
-    if (level == 1)
+    if (m_ctx.level == 1)
         return QStringLiteral("Level 1") + br + QStringLiteral("Remove the blinking block") + br + start;
-    return QStringLiteral("Level ") + QString::number(level) + br + start;
+    return QStringLiteral("Level ") + QString::number(m_ctx.level) + br + start;
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -221,57 +319,57 @@ QString ZephlonEngine::LevelStartText() const {
 int16_t ZephlonEngine::StartNewTimer(int16_t interval) {
     if (interval == 0) interval = ComputedInterval();
     StopOldTimer();
-    clockRunning = true;
-    clockInterval = interval;
+    m_ctx.clockRunning = true;
+    m_ctx.clockInterval = interval;
     m_view.StartClock(interval);
     return interval;
 }
 
 void ZephlonEngine::StopOldTimer() {
-    clockRunning = false;
+    m_ctx.clockRunning = false;
     m_view.StopClock();
 }
 
 int16_t ZephlonEngine::ComputedInterval() const {
-    if (demoRunning) return 200;
-    if (gameMode == kPuzzle) {
-        int index = blocksCounter / 15;
-        if (level >= 11 && level <= 15) index += 2;
-        if (level >= 16) index += 4;
+    if (m_ctx.demoRunning) return 200;
+    if (Puzzle()) {
+        int index = m_ctx.blocksCounter / 15;
+        if (m_ctx.level >= 11 && m_ctx.level <= 15) index += 2;
+        if (m_ctx.level >= 16) index += 4;
         return SecondsTableInterval(kSpeedPuzzle, std::clamp(index, 0, 9));
     }
     // Level 0 only exists between games; it ticks like level 1.
-    return SecondsTableInterval(kSpeedOriginal, std::clamp(level - 1, 0, 19));
+    return SecondsTableInterval(kSpeedOriginal, std::clamp(m_ctx.level - 1, 0, 19));
 }
 
 void ZephlonEngine::TimerHandler() {
-    if (paused) return;
-    switch (gameState) {
-        case kGarbage:
+    if (m_ctx.paused) return;
+    switch (m_ctx.gameState) {
+        case GameState::Garbage:
             GarbageStep();
             break;
-        case kSpawn:
+        case GameState::Spawn:
             SpawnStep();
             break;
-        case kFalling:
+        case GameState::Falling:
             FallingStep();
             break;
-        case kLanded:
+        case GameState::Landed:
             LandedStep();
             break;
-        case kLasers:
+        case GameState::Lasers:
             LaserStep();
             break;
-        case kDestruction:
+        case GameState::Destruction:
             DestructionStep();
             break;
-        case kGravity:
+        case GameState::Gravity:
             GravityStep();
             break;
-        case kBombBlast:
+        case GameState::BombBlast:
             BombBlastStep();
             break;
-        case kIdle:
+        case GameState::Idle:
             DemoStep();
             break;
         default:
@@ -280,15 +378,15 @@ void ZephlonEngine::TimerHandler() {
 }
 
 void ZephlonEngine::TimerBlinkBlock_Timer() {
-    SetBlinkBlockVisible(!(blinkBlockVisible || blinkSuppress));
+    SetBlinkBlockVisible(!(m_ctx.blinkBlockVisible || m_ctx.blinkSuppress));
 }
 
 void ZephlonEngine::TimerLaserBomb_Timer() {
-    if (laserBombFlag) {
-        laserBombFlag = false;
+    if (m_ctx.laserBombFlag) {
+        m_ctx.laserBombFlag = false;
         SetLaserBombVisible(true);
     } else {
-        laserBombFlag = true;
+        m_ctx.laserBombFlag = true;
         SetLaserBombVisible(false);
     }
 }
@@ -298,60 +396,51 @@ void ZephlonEngine::TimerLaserBomb_Timer() {
 
 // One placed garbage block per tick; the saved board supplies the blocks while a level is replayed.
 void ZephlonEngine::GarbageStep() {
-    GarbageBuilder builder;
-    builder.column = garbageColumn;
-    builder.row = garbageRow;
-    builder.first = garbageFirst;
-    builder.last = garbageLast;
-    const auto result = builder.Step(
-        board, savedBoard, level, ReplayingSavedLevel(),
+    const auto result = m_garbage.Step(
+        m_ctx.board, m_ctx.savedBoard, m_ctx.level, ReplayingSavedLevel(),
         [this] {
             NextBlock(false);
-            return nextValue;
+            return m_ctx.nextValue;
         },
-        EffectsOf(*this));
-    garbageColumn = builder.column;
-    garbageRow = builder.row;
-    garbageFirst = builder.first;
-    garbageLast = builder.last;
+        Effects());
     if (result == GarbageBuilder::Result::Complete) FinishGarbage();
 }
 
 void ZephlonEngine::SpawnStep() {
-    if (demoRunning) {
-        demoRunning = false;
-        gameState = kIdle;
+    if (m_ctx.demoRunning) {
+        m_ctx.demoRunning = false;
+        m_ctx.gameState = GameState::Idle;
         StopOldTimer();
-        downKeyLock = false;
-        if (firstTime) m_view.ShowInstructions();
+        m_ctx.downKeyLock = false;
+        if (m_options.firstTime) m_view.ShowInstructions();
         return;
     }
-    if (gameMode == kPuzzle && !blinkTimerRunning) {
+    if (Puzzle() && !m_ctx.blinkTimerRunning) {
         // First spawn of a puzzle level: show the blinking block and wait for the player.
-        m_view.PlaceBlinkBlock(blinkColumn, blinkRow);
+        m_view.PlaceBlinkBlock(m_ctx.blinkColumn, m_ctx.blinkRow);
         SetBlinkBlockVisible(true);
         SetBlinkTimer(true);
         ShowMessage(LevelStartText(), 13);
-        gameState = kWaitStart;
-        downKeyLock = false;
+        m_ctx.gameState = GameState::WaitStart;
+        m_ctx.downKeyLock = false;
         return;
     }
-    gameState = kFalling;
-    chainCounter = 0;
-    if (newLevel) {
+    m_ctx.gameState = GameState::Falling;
+    m_ctx.chainCounter = 0;
+    if (m_ctx.newLevel) {
         // The first block of a game is never a bomb.
-        newLevel = false;
+        m_ctx.newLevel = false;
         NextBlock(false);
     }
-    fallingValue = nextValue;
-    column = spawnColumn;
-    row = spawnRow;
-    SetLaserBombTimer((fallingValue & kBomb) != 0);
+    m_ctx.fallingValue = m_ctx.nextValue;
+    m_ctx.column = m_ctx.spawnColumn;
+    m_ctx.row = m_ctx.spawnRow;
+    SetLaserBombTimer((m_ctx.fallingValue & kBomb) != 0);
     SetLaserBombVisible(false);
     NextBlock(true);
     PaintNextBlock();
     if (!MoveFallingBlock(false)) gameOver();
-    downKeyLock = false;
+    m_ctx.downKeyLock = false;
 }
 
 void ZephlonEngine::FallingStep() {
@@ -359,188 +448,187 @@ void ZephlonEngine::FallingStep() {
 }
 
 void ZephlonEngine::LandedStep() {
-    if (!demoRunning) downKeyLock = true;
-    if (fallingValue & kBomb) {
+    if (!m_ctx.demoRunning) m_ctx.downKeyLock = true;
+    if (m_ctx.fallingValue & kBomb) {
         SetLaserBombTimer(false);
         StartBombBlast();
         return;
     }
     if (LineUpCheck()) {
-        laserStep = 0;
-        emptiedCells.clear();
-        gameState = kLasers;
+        m_ctx.laserStep = 0;
+        m_ctx.emptiedCells.clear();
+        m_ctx.gameState = GameState::Lasers;
         StartNewTimer(20);
     } else {
-        gameState = kSpawn;
+        m_ctx.gameState = GameState::Spawn;
         TimerHandler();
     }
 }
 
 void ZephlonEngine::LaserStep() {
-    if (zephlon::LaserStep(laserStep, laserTasks, board, marksFirst, marksSecond, demoRunning,
-                           EffectsOf(*this)))
+    if (zephlon::LaserStep(m_ctx.laserStep, m_ctx.laserTasks, m_ctx.board, m_ctx.marksFirst,
+                           m_ctx.marksSecond, m_ctx.demoRunning, Effects()))
         return;
     // No segment left at this step: the lasers are over.
-    blinkSuppress = false;
+    m_ctx.blinkSuppress = false;
     StartNewTimer(0);
-    gameState = kDestruction;
-    phase = 1;
+    m_ctx.gameState = GameState::Destruction;
+    m_ctx.phase = 1;
     StartNewTimer(50);
 }
 
 void ZephlonEngine::DestructionStep() {
-    switch (phase) {
+    const PlayEffects fx = Effects();
+    switch (m_ctx.phase) {
         case 1:
             DestroyEmptiedBlocks();
-            phase = 2;
-            for (const CEmptyBlock& e : emptiedCells)
-                DrawCell(e.column, e.row, kPresent, DrawTarget::PlayArea, 16, 2);
+            m_ctx.phase = 2;
+            DrawEmptiedCells(m_ctx.emptiedCells, kPresent, 2, fx);
             break;
         case 2:
-            phase = 3;
-            for (const CEmptyBlock& e : emptiedCells)
-                DrawCell(e.column, e.row, kPresent, DrawTarget::PlayArea, 16, 3);
+            m_ctx.phase = 3;
+            DrawEmptiedCells(m_ctx.emptiedCells, kPresent, 3, fx);
             break;
         default:
-            gameState = kGravity;
+            m_ctx.gameState = GameState::Gravity;
             StartNewTimer(0);
-            for (const CEmptyBlock& e : emptiedCells)
-                DrawCell(e.column, e.row, 0, DrawTarget::PlayArea, 16, 1);
-            if (gameMode == kPuzzle && blinkTimerRunning) LevelCompletionTest();
+            DrawEmptiedCells(m_ctx.emptiedCells, 0, 1, fx);
+            if (Puzzle() && m_ctx.blinkTimerRunning) LevelCompletionTest();
             break;
     }
 }
 
 void ZephlonEngine::GravityStep() {
     if (Pack()) {
-        if (gameMode == kOriginal && blocksCounter >= 30) BeginLevel(0);
-        gameState = kLanded;
+        if (!Puzzle() && m_ctx.blocksCounter >= 30) BeginLevel(0);
+        m_ctx.gameState = GameState::Landed;
     } else {
-        gameState = kSpawn;
+        m_ctx.gameState = GameState::Spawn;
         TimerHandler();
     }
 }
 
 void ZephlonEngine::BombBlastStep() {
     StartNewTimer(50);
+    const PlayEffects fx = Effects();
     const int16_t blast = kPresent | kBomb;
-    switch (phase) {
+    switch (m_ctx.phase) {
         case 1:
-            phase = 2;
-            for (const CEmptyBlock& e : emptiedCells)
-                DrawCell(e.column, e.row, blast, DrawTarget::PlayArea, 16, 2);
+            m_ctx.phase = 2;
+            DrawEmptiedCells(m_ctx.emptiedCells, blast, 2, fx);
             break;
         case 2:
-            phase = 3;
-            for (const CEmptyBlock& e : emptiedCells)
-                DrawCell(e.column, e.row, blast, DrawTarget::PlayArea, 16, 3);
+            m_ctx.phase = 3;
+            DrawEmptiedCells(m_ctx.emptiedCells, blast, 3, fx);
             break;
         default:
-            for (const CEmptyBlock& e : emptiedCells)
-                DrawCell(e.column, e.row, 0, DrawTarget::PlayArea, 16, 1);
-            gameState = kGravity;
+            DrawEmptiedCells(m_ctx.emptiedCells, 0, 1, fx);
+            m_ctx.gameState = GameState::Gravity;
+            // The blast's frames run at 50 ms; the blocks after it fall at the level's pace again (in Puzzle
+            // mode with the speed the destroyed block has earned).
+            StartNewTimer(0);
             break;
     }
 }
 
 // The start-up demo: rows 7 to 10 filled with random blocks under the logo.
 void ZephlonEngine::DemoStep() {
-    demoRunning = true;
+    m_ctx.demoRunning = true;
     for (int c = 1; c <= kColumns; ++c) {
         for (int r = kRows; r >= 7; --r) {
             NextBlock(false);
-            board(c, r) = nextValue;
+            m_ctx.board(c, r) = m_ctx.nextValue;
         }
     }
     RedrawBoard();
-    newLevel = true;
-    if (gameState == kIdle) ShowMessage(QStringLiteral("zephlon"), 21);
-    gameState = kLanded;
+    m_ctx.newLevel = true;
+    if (m_ctx.gameState == GameState::Idle) ShowMessage(QStringLiteral("zephlon"), 21);
+    m_ctx.gameState = GameState::Landed;
 }
 
 // ---------------------------------------------------------------------------------------------------------------
 // Line-ups, destruction, gravity, bomb and puzzle levels
 
 CellPos ZephlonEngine::BlinkingCell() const {
-    if (gameMode != kPuzzle || blinkColumn == 0) return {};
-    return {blinkColumn, blinkRow};
+    if (!Puzzle() || m_ctx.blinkColumn == 0) return {};
+    return {m_ctx.blinkColumn, m_ctx.blinkRow};
 }
 
 bool ZephlonEngine::ReplayingSavedLevel() const {
     // A level that never finished its garbage has nothing saved to replay: it is built afresh.
-    return replay && savedLevel == level && savedBlinkColumn != 0;
+    return m_ctx.replay && m_ctx.savedLevel == m_ctx.level && m_ctx.savedBlinkColumn != 0;
 }
 
 bool ZephlonEngine::LineUpCheck() {
-    LineUpResult found = CheckLineUps(board, BlinkingCell());
-    laserTasks = std::move(found.tasks);
-    blinkSuppress = found.blinkSuppress;
-    return !laserTasks.empty();
+    LineUpResult found = CheckLineUps(m_ctx.board, BlinkingCell());
+    m_ctx.laserTasks = std::move(found.tasks);
+    m_ctx.blinkSuppress = found.blinkSuppress;
+    return !m_ctx.laserTasks.empty();
 }
 
 void ZephlonEngine::StartBombBlast() {
-    emptiedCells =
-        BombBlast(board, column, row, BlinkingCell(), blocksCounter, chainCounter, EffectsOf(*this));
-    phase = 1;
-    fallingValue = 0;
+    m_ctx.emptiedCells = BombBlast(m_ctx.board, m_ctx.column, m_ctx.row, BlinkingCell(), m_ctx.blocksCounter,
+                                   m_ctx.chainCounter, Effects());
+    m_ctx.phase = 1;
+    m_ctx.fallingValue = 0;
     StartNewTimer(0);
-    PlaySoundCue(4);
-    gameState = kBombBlast;
+    m_sound.PlaySoundCue(frame::Cue::Bomb);
+    m_ctx.gameState = GameState::BombBlast;
 }
 
 void ZephlonEngine::DestroyEmptiedBlocks() {
-    emptiedCells = DestroyEmptyBlocks(board, blocksCounter, chainCounter, demoRunning, EffectsOf(*this));
+    m_ctx.emptiedCells = DestroyEmptyBlocks(m_ctx.board, m_ctx.blocksCounter, m_ctx.chainCounter,
+                                            m_ctx.demoRunning, Effects());
 }
 
 bool ZephlonEngine::Pack() {
-    const bool moved = PackBoard(board);
+    const bool moved = PackBoard(m_ctx.board);
     if (moved) {
         RedrawBoard();
-        PlaySoundCue(0);  // the fall sounds like a landing
+        m_sound.PlaySoundCue(frame::Cue::TouchDown);  // the fall sounds like a landing
     }
     return moved;
 }
 
 void ZephlonEngine::InitGarbage() {
-    garbageColumn = 0;
-    garbageRow = 0;
-    gameState = kGarbage;
+    m_garbage.Reset();
+    m_ctx.gameState = GameState::Garbage;
     StartNewTimer(30);
-    blinkColumn = 0;
-    blinkRow = 0;
+    m_ctx.blinkColumn = 0;
+    m_ctx.blinkRow = 0;
 }
 
 void ZephlonEngine::FinishGarbage() {
-    blinkRow = 10;
-    garbageColumn = 0;
-    garbageRow = 0;
-    blinkColumn =
-        ReplayingSavedLevel() ? savedBlinkColumn : ChooseBlinkingColumn(board, [this] { return Random(); });
-    savedBoard = board;
-    savedBlinkColumn = blinkColumn;
-    savedLevel = level;
-    replay = false;
+    m_ctx.blinkRow = 10;
+    m_garbage.Reset();
+    m_ctx.blinkColumn = ReplayingSavedLevel()
+                            ? m_ctx.savedBlinkColumn
+                            : ChooseBlinkingColumn(m_ctx.board, [this] { return m_random.Next(); });
+    m_ctx.savedBoard = m_ctx.board;
+    m_ctx.savedBlinkColumn = m_ctx.blinkColumn;
+    m_ctx.savedLevel = m_ctx.level;
+    m_ctx.replay = false;
     NextBlock(true);
-    newLevel = false;
+    m_ctx.newLevel = false;
     PaintNextBlock();
     StartNewTimer(0);
     // Only the board is checked: a bomb still due from the last game must not blast here.
-    fallingValue = 0;
-    gameState = kLanded;
+    m_ctx.fallingValue = 0;
+    m_ctx.gameState = GameState::Landed;
 }
 
 void ZephlonEngine::LevelCompletionTest() {
-    if (!HitsCell(emptiedCells, {blinkColumn, blinkRow})) return;
+    if (!HitsCell(m_ctx.emptiedCells, {m_ctx.blinkColumn, m_ctx.blinkRow})) return;
     AddScore(1000);
-    PlaySoundCue(5);
+    m_sound.PlaySoundCue(frame::Cue::LevelDone);
     ShowMessage(QStringLiteral("Level Completed\r\n\r\n\r\n") + PressText(), 13);
     SetBlinkBlockVisible(false);
     SetBlinkTimer(false);
     StartNewTimer(0);
-    gameState = kLevelDone;
-    downKeyLock = false;
-    if (maxLevelPuzzle < level + 1) {
-        maxLevelPuzzle = static_cast<int16_t>(level + 1);
+    m_ctx.gameState = GameState::LevelDone;
+    m_ctx.downKeyLock = false;
+    if (m_options.maxLevelPuzzle < m_ctx.level + 1) {
+        m_options.maxLevelPuzzle = static_cast<int16_t>(m_ctx.level + 1);
         m_view.RefreshLevelMenu();
     }
 }
@@ -551,19 +639,19 @@ void ZephlonEngine::LevelCompletionTest() {
 // 1 in 45 a bomb when allowed; otherwise each track with probability 1/2, at least one track, and blocks with
 // a single track kept only a quarter of the time.
 void ZephlonEngine::NextBlock(bool allowBomb) {
-    nextValue = 0;
+    m_ctx.nextValue = 0;
     m_random.Reseed();
-    nextValue = kPresent;
+    m_ctx.nextValue = kPresent;
     if (allowBomb && static_cast<int>(m_random.Next() * 45) == 1) {
-        nextValue = kPresent | kBomb;
+        m_ctx.nextValue = kPresent | kBomb;
     } else {
         for (;;) {
             int openings = 0;
             for (int16_t bit : {kPipe2, kPipe4, kPipe8, kPipe16}) {
                 if (m_random.Next() * 2 < 1) {
-                    nextValue = static_cast<int16_t>(nextValue & ~bit);
+                    m_ctx.nextValue = static_cast<int16_t>(m_ctx.nextValue & ~bit);
                 } else {
-                    nextValue = static_cast<int16_t>(nextValue | bit);
+                    m_ctx.nextValue = static_cast<int16_t>(m_ctx.nextValue | bit);
                     ++openings;
                 }
             }
@@ -571,25 +659,26 @@ void ZephlonEngine::NextBlock(bool allowBomb) {
             if (openings == 1 && m_random.Next() * 4 < 1) break;
         }
     }
-    spawnColumn = 4;
-    spawnRow = 1;
+    m_ctx.spawnColumn = 4;
+    m_ctx.spawnRow = 1;
 }
 
 void ZephlonEngine::ClearBoard() {
-    board.ClearPlayCells();
-    marksFirst.ClearPlayCells();
-    marksSecond.ClearPlayCells();
+    m_ctx.board.ClearPlayCells();
+    m_ctx.marksFirst.ClearPlayCells();
+    m_ctx.marksSecond.ClearPlayCells();
     RedrawBoard();
 }
 
 void ZephlonEngine::RedrawBoard() {
     for (int r = 1; r <= kRows; ++r)
         for (int c = 1; c <= kColumns; ++c)
-            DrawCell(c, r, paused ? int16_t{0} : board(c, r), DrawTarget::PlayArea, kWholeCellPart, 1);
+            DrawCell(c, r, m_ctx.paused ? int16_t{0} : m_ctx.board(c, r), DrawTarget::PlayArea,
+                     kWholeCellPart, 1);
 }
 
 void ZephlonEngine::PlaceBlock() {
-    board(column, row) = fallingValue;
+    m_ctx.board(m_ctx.column, m_ctx.row) = m_ctx.fallingValue;
     RedrawBoard();
     m_view.HideFallingSprite();
 }
@@ -598,53 +687,53 @@ void ZephlonEngine::PaintNextBlock() {
     const int size = std::min(m_view.CellSize(), 41);
     const int x = (m_view.NextBoxWidth() - size) / 2;
     m_view.ClearNextBox();
-    DrawCell(1, 1, nextValue, DrawTarget::NextBox, kWholeCellPart, 1, x, 7);
+    DrawCell(1, 1, m_ctx.nextValue, DrawTarget::NextBox, kWholeCellPart, 1, x, 7);
 }
 
 // ---------------------------------------------------------------------------------------------------------------
 // Falling block
 
 bool ZephlonEngine::MoveFallingBlock(bool ignoreSound) {
-    if (column < 0 || column > kColumns || row < 0 || row > kRows) return false;
-    if (board(column, row) != 0) return false;
-    DrawCell(column, row, fallingValue, DrawTarget::FallingSprite, kWholeCellPart, 1);
+    if (m_ctx.column < 0 || m_ctx.column > kColumns || m_ctx.row < 0 || m_ctx.row > kRows) return false;
+    if (m_ctx.board(m_ctx.column, m_ctx.row) != 0) return false;
+    DrawCell(m_ctx.column, m_ctx.row, m_ctx.fallingValue, DrawTarget::FallingSprite, kWholeCellPart, 1);
     // The touch-down cue sounds as the block reaches its landing cell, one tick before it lands.
-    if (IsBlockedBelow() && !ignoreSound) PlaySoundCue(0);
+    if (IsBlockedBelow() && !ignoreSound) m_sound.PlaySoundCue(frame::Cue::TouchDown);
     return true;
 }
 
 bool ZephlonEngine::IsBlockedBelow() const {
-    return row > kRows - 1 || board(column, row + 1) != 0;
+    return m_ctx.row > kRows - 1 || m_ctx.board(m_ctx.column, m_ctx.row + 1) != 0;
 }
 
 bool ZephlonEngine::IsBlockedLeft() const {
-    return column == 1 || board(column - 1, row) != 0;
+    return m_ctx.column == 1 || m_ctx.board(m_ctx.column - 1, m_ctx.row) != 0;
 }
 
 bool ZephlonEngine::IsBlockedRight() const {
-    return column == kColumns || board(column + 1, row) != 0;
+    return m_ctx.column == kColumns || m_ctx.board(m_ctx.column + 1, m_ctx.row) != 0;
 }
 
 void ZephlonEngine::StepDown() {
     if (IsBlockedBelow()) {
-        gameState = kLanded;
+        m_ctx.gameState = GameState::Landed;
         PlaceBlock();
         TimerHandler();
         return;
     }
-    ++row;
+    ++m_ctx.row;
     MoveFallingBlock(false);
 }
 
 void ZephlonEngine::DropBlock() {
     if (IsBlockedBelow()) {
         PlaceBlock();
-        gameState = kLanded;
+        m_ctx.gameState = GameState::Landed;
         TimerHandler();
         return;
     }
     while (!IsBlockedBelow()) {
-        ++row;
+        ++m_ctx.row;
         AddScore(1);
     }
     MoveFallingBlock(false);
@@ -652,33 +741,33 @@ void ZephlonEngine::DropBlock() {
 
 void ZephlonEngine::MoveLeft() {
     if (IsBlockedLeft()) return;
-    --column;
+    --m_ctx.column;
     MoveFallingBlock(false);
 }
 
 void ZephlonEngine::MoveRight() {
     if (IsBlockedRight()) return;
-    ++column;
+    ++m_ctx.column;
     MoveFallingBlock(false);
 }
 
 // Mouse steering: the block slides along its row and stops beside the first obstacle on the way.
 void ZephlonEngine::MoveToColumn(int16_t target) {
-    if (target < 1 || target > kColumns || board(target, row) != 0) return;
-    if (target == column) {
+    if (target < 1 || target > kColumns || m_ctx.board(target, m_ctx.row) != 0) return;
+    if (target == m_ctx.column) {
         MoveFallingBlock(true);
         return;
     }
-    const int step = target > column ? 1 : -1;
+    const int step = target > m_ctx.column ? 1 : -1;
     int16_t newColumn = target;
-    for (int i = column + step; i != target + step; i += step) {
-        if (board(i, row) != 0) {
+    for (int i = m_ctx.column + step; i != target + step; i += step) {
+        if (m_ctx.board(i, m_ctx.row) != 0) {
             newColumn = static_cast<int16_t>(i - step);
             break;
         }
     }
-    if (newColumn == column) return;
-    column = newColumn;
+    if (newColumn == m_ctx.column) return;
+    m_ctx.column = newColumn;
     MoveFallingBlock(step < 0);
 }
 
@@ -692,7 +781,7 @@ int16_t ZephlonEngine::Rotated(int16_t value) {
 }
 
 void ZephlonEngine::RotateBlock() {
-    fallingValue = Rotated(fallingValue);
+    m_ctx.fallingValue = Rotated(m_ctx.fallingValue);
     MoveFallingBlock(false);
 }
 
@@ -716,10 +805,10 @@ void ZephlonEngine::DrawCell(int cellColumn, int cellRow, int16_t value, DrawTar
     cell.x = x;
     cell.y = y;
     cell.size = DrawSize(target);
-    cell.blockColour = blockColour;
+    cell.blockColour = m_options.blockColour;
     if (target == DrawTarget::PlayArea && Grid::IsPlayCell(cellColumn, cellRow)) {
-        cell.marksFirst = marksFirst(cellColumn, cellRow);
-        cell.marksSecond = marksSecond(cellColumn, cellRow);
+        cell.marksFirst = m_ctx.marksFirst(cellColumn, cellRow);
+        cell.marksSecond = m_ctx.marksSecond(cellColumn, cellRow);
     }
     m_view.DrawCell(cell);
 }
@@ -742,22 +831,22 @@ void ZephlonEngine::DrawPipe(int cellColumn, int cellRow, int bit, int half, int
 }
 
 void ZephlonEngine::SetBlinkBlockVisible(bool visible) {
-    blinkBlockVisible = visible;
+    m_ctx.blinkBlockVisible = visible;
     m_view.SetBlinkBlockVisible(visible);
 }
 
 void ZephlonEngine::SetBlinkTimer(bool on) {
-    blinkTimerRunning = on;
+    m_ctx.blinkTimerRunning = on;
     m_view.SetBlinkTimer(on);
 }
 
 void ZephlonEngine::SetLaserBombVisible(bool visible) {
-    laserBombVisible = visible;
+    m_ctx.laserBombVisible = visible;
     m_view.SetLaserBombVisible(visible);
 }
 
 void ZephlonEngine::SetLaserBombTimer(bool on) {
-    laserBombTimerRunning = on;
+    m_ctx.laserBombTimerRunning = on;
     m_view.SetLaserBombTimer(on);
 }
 

@@ -5,10 +5,12 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "frame/gamesession.h"
 #include "frame/keycodes.h"
 #include "frame/options.h"
-#include "frame/settingsstore.h"
+#include "frame/random.h"
 #include "frame/soundcues.h"
 #include "scores/highscores.h"
 #include "web/webzephlon.h"
@@ -24,33 +26,37 @@ namespace frame {
 class DrawSurface;
 }
 
-// The Zephlon main window: menus, play area, status bar, message panel and sprites. It reads the options at
-// start, drives the engine from its clocks, keys, mouse and menus, and writes the options at close.
-class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
+// The Zephlon main window: menus, play area, status bar, message panel and sprites. It builds the controls
+// (formzephloncontrols.cpp), shows what the engine draws (formzephlonview.cpp), hands keys and mouse to the
+// engine (formzephloninput.cpp), and runs its life cycle through the shared game session.
+class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private frame::SessionHost {
     Q_OBJECT
   public:
-    explicit FormZephlon(QWidget* parent = nullptr, std::unique_ptr<zephlon::RandomSource> random = nullptr,
+    // Without a random source the game draws from a generator seeded from the clock; without a sound backend
+    // the cues play through QtMultimedia.
+    explicit FormZephlon(QWidget* parent = nullptr, std::optional<frame::RandomSource> random = std::nullopt,
                          std::unique_ptr<frame::CueBackend> sound = nullptr);
     ~FormZephlon() override;
 
     zephlon::ZephlonEngine& Engine() { return *m_engine; }
     frame::SoundCues& Sound() { return *m_sound; }
-    frame::SettingsStore& Settings() { return *m_settings; }
-    const frame::Options& Options() const { return m_options; }
+    frame::GameSession& Session() { return *m_session; }
+    frame::SettingsStore& Settings() { return m_session->Store(); }
+    // The options as the close would write them now.
+    frame::Options Options() const;
     scores::HighScores& Scores() { return *m_highScores; }
 
     // Answers a Yes/No question; the default shows a message box. Tests put their answer here.
     using Asker = std::function<bool(const QString& question)>;
     void SetAsker(Asker asker) { m_asker = std::move(asker); }
 
-    // Key codes of the keyboard commands.
-    using enum frame::KeyCode;
-    void Form_KeyDown(int keyCode);
-    // A clock tick: one engine step, only while this window is the active window.
+    void Form_KeyDown(frame::KeyCode keyCode);
+    // A clock tick: one engine step, while this window is the active window.
     void Timer1_Timer();
+    // One second after a game ended: the score is offered to the table.
+    void TimerGameOver_Timer();
     void Form_Resize();
     void LayoutMessage();
-    void SaveSettings();
 
     // Menu helpers.
     void UpdateLevelMenu();
@@ -58,12 +64,6 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     void UncheckColourMenu();
     void LockModeMenu();
     void UnlockModeMenu();
-
-    // Seams for the high-score code.
-    // Runs one second after a game ended.
-    void OnGameOverTimer();
-    // Commits a high-score name still being typed; runs first when a game starts and when the window closes.
-    void CommitPendingName() override;
 
     // ---- ZephlonView ----
     int CellSize() const override { return m_cellSize; }
@@ -82,6 +82,7 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     void SetBlinkTimer(bool on) override;
     void SetLaserBombTimer(bool on) override;
     void StartGameOverTimer() override;
+    bool SettleGameOver() override;
     void SetMenuReplayEnabled(bool enabled) override;
     void SetMenuStopEnabled(bool enabled) override;
     void SetModeMenuLocked(bool locked) override;
@@ -89,7 +90,10 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     void RefreshLevelMenu() override;
     void FocusPlayArea() override;
     void ShowInstructions() override;
+    bool AskNewGame() override;
     int32_t BestStoredScore(int32_t mode) override;
+    // Commits a high-score name still being typed; runs first when a game starts and when the window closes.
+    void CommitPendingName() override;
 
     // Controls, by their design names.
     frame::DrawSurface* PictureBg = nullptr;
@@ -140,6 +144,10 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     QAction* MenuKeyControl = nullptr;
     QAction* MenuScoring = nullptr;
 
+    // The designed and smallest window size.
+    static constexpr int kDesignWidth = zephlon::kMinimumWindowWidth;
+    static constexpr int kDesignHeight = zephlon::kMinimumWindowHeight;
+
     // The picture the message panel shows for the logo token.
     static QPixmap LogoPicture(int maxWidth);
 
@@ -156,7 +164,6 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     void MenuKeyBoard_Click();
     void MenuMouse_Click();
     void MenuSound_Click();
-    // Filled in by the high-score, web and dialog code.
     void ScoreServer_Click();
     void TopTen_Click();
     void UploadBestScore_Click();
@@ -168,24 +175,27 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // ---- SessionHost ----
+    void Tick() override;
+    bool OfferFinishedScore(bool askName) override;
+    void WriteSettings(frame::SettingsStore& store) override;
+    void HideDialogs() override;
+
     void Form_Load();
     void BuildMenus();
     void BuildControls();
+    void ConnectMouse();
     void InitGame();
-    void PlayAreaMousePress(Qt::MouseButton button);
-    void PlayAreaDoubleClick(Qt::MouseButton button);
-    void PlayAreaMouseMove(int x);
     void DrawShading(QPainter& painter);
     void PaintBlinkBlock();
     frame::DrawSurface* SurfaceFor(zephlon::DrawTarget target);
 
-    std::unique_ptr<zephlon::RandomSource> m_random;
+    frame::RandomSource m_random;
     std::unique_ptr<frame::SoundCues> m_sound;
-    std::unique_ptr<frame::SettingsStore> m_settings;
+    frame::GameSession* m_session = nullptr;
     std::unique_ptr<zephlon::ZephlonEngine> m_engine;
     frame::Options m_options;
     Asker m_asker;
@@ -193,8 +203,6 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView {
     zephlon::Layout m_layout;
     int m_cellSize = 34;
     bool m_showingLogo = false;
-    bool m_inTick = false;
-    bool m_settingsSaved = false;
     std::unique_ptr<scores::HighScores> m_highScores;
     std::unique_ptr<web::ZephlonWeb> m_web;
 };

@@ -123,7 +123,7 @@ bool LaserStep(int16_t& stepCounter, const std::vector<CLaserTask>& tasks, Grid&
             Call(fx.drawLaserPipe, t, (value & kPipe2) != 0, (value & kPipe4) != 0);
             if (t.start && starts != 0) {
                 Call(fx.yield);
-                Call(fx.playSoundCue, starts == 2 ? 3 : 2);
+                Call(fx.playSoundCue, starts == 2 ? frame::Cue::DoubleLaser : frame::Cue::Laser);
             }
             if (t.half == 1) {
                 marksFirst(c, r) = static_cast<int16_t>(marksFirst(c, r) | t.bit);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "frame/soundsink.h"
 #include "zephlon/board.h"
 
 namespace zephlon {
@@ -23,7 +24,7 @@ struct PlayEffects {
     // One cell of the play area: value 0 draws it empty; part 16 the whole cell, 1/2/4/8 one quarter.
     std::function<void(int16_t column, int16_t row, int16_t value, int16_t part, int16_t style)> drawCell;
     std::function<void()> yield;
-    std::function<void(int cue)> playSoundCue;
+    std::function<void(frame::Cue cue)> playSoundCue;
     std::function<void(int16_t points)> addScore;
     // LabelBlocks shows the blocks counter.
     std::function<void(int16_t blocks)> showBlocks;

@@ -1,6 +1,6 @@
 #include "zephlon/puzzle.h"
 
-#include "zephlon/engine.h"
+#include "zephlon/levels.h"
 
 #include <algorithm>
 #include <array>
@@ -74,7 +74,7 @@ GarbageBuilder::Result GarbageBuilder::Step(Grid& board, const Grid& savedBoard,
         board(column, row) = value;
         if (value == 0) continue;
         if (fx.drawCell) fx.drawCell(column, row, value, kWholeCell, 1);
-        if (fx.playSoundCue) fx.playSoundCue(0);
+        if (fx.playSoundCue) fx.playSoundCue(frame::Cue::TouchDown);
         if (fx.yield) fx.yield();
         return Result::Placed;
     }

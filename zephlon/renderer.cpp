@@ -9,6 +9,14 @@
 
 namespace zephlon {
 
+QFont StatusFont(qreal points) {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setBold(true);
+    f.setPointSizeF(points);
+    return f;
+}
+
 namespace {
 
 struct Rgb {

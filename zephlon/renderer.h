@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <cstdint>
 
@@ -24,6 +25,9 @@ inline const QColor kPipeDark{66, 66, 66};
 inline const QColor kLaserRed{255, 0, 0};
 inline const QColor kEmptyCell{30, 30, 30};
 inline const QColor kEmptyCellEdge{38, 38, 38};
+
+// The bold sans-serif of the status bar and the message panel, in points.
+QFont StatusFont(qreal points);
 
 inline const QColor kWindowBack{96, 96, 96};
 inline const QColor kStatusBack{24, 24, 24};

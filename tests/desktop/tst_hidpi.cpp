@@ -17,11 +17,6 @@
 namespace {
 
 // Every draw 0.9: blocks with all four pipes.
-class Fixed : public zephlon::RandomSource {
-  public:
-    double Next() override { return 0.9; }
-};
-
 bool ShowActive(QWidget& w) {
     w.show();
     w.activateWindow();
@@ -48,13 +43,14 @@ class TestHiDpi : public QObject {
     }
 
     void zephlonBlocksAtDeviceDetail() {
-        FormZephlon w(nullptr, std::make_unique<Fixed>(), std::make_unique<frame::SilentCueBackend>());
+        FormZephlon w(nullptr, frame::RandomSource([] { return 0.9; }),
+                      std::make_unique<frame::SilentCueBackend>());
         w.SetAsker([](const QString&) { return false; });
         QVERIFY(ShowActive(w));
         w.MenuOriginal->trigger();
         QTest::keyClick(&w, Qt::Key_Return);
         w.Timer1_Timer();
-        QCOMPARE(w.Engine().gameState, int32_t(zephlon::kFalling));
+        QCOMPARE(w.Engine().Context().gameState, zephlon::GameState::Falling);
         for (const frame::DrawSurface* s : {w.PictureBg, w.PictureStatusBar, w.PictureNext, w.PictureBlock})
             CheckDensity(s);
 

@@ -16,29 +16,27 @@
 
 namespace {
 
-class CyclingRandom : public zephlon::RandomSource {
-  public:
-    double Next() override { return kDraws[m_next++ % std::size(kDraws)]; }
-
-  private:
+// Draws that cycle through a few values, so the demo shows a varied board.
+frame::RandomSource CyclingRandom() {
     static constexpr double kDraws[] = {0.12, 0.57, 0.91, 0.33, 0.74, 0.05, 0.46};
-    size_t m_next = 0;
-};
+    auto next = std::make_shared<size_t>(0);
+    return frame::RandomSource([next] { return kDraws[(*next)++ % std::size(kDraws)]; });
+}
 
 std::unique_ptr<FormZephlon> MakeZephlon() {
-    auto w = std::make_unique<FormZephlon>(nullptr, std::make_unique<CyclingRandom>(),
-                                           std::make_unique<frame::SilentCueBackend>());
+    auto w =
+        std::make_unique<FormZephlon>(nullptr, CyclingRandom(), std::make_unique<frame::SilentCueBackend>());
     w->SetAsker([](const QString&) { return false; });
     return w;
 }
 
 // Runs the start-up demo to its end, as its ticks would.
 void RunDemo(FormZephlon& w) {
-    QVERIFY(w.Engine().demoRunning);
-    for (int tick = 0; tick < 10000 && w.Engine().demoRunning; ++tick)
+    QVERIFY(w.Engine().Context().demoRunning);
+    for (int tick = 0; tick < 10000 && w.Engine().Context().demoRunning; ++tick)
         w.Engine().TimerHandler();
-    QVERIFY(!w.Engine().demoRunning);
-    QCOMPARE(w.Engine().gameState, int32_t(zephlon::kIdle));
+    QVERIFY(!w.Engine().Context().demoRunning);
+    QCOMPARE(w.Engine().Context().gameState, zephlon::GameState::Idle);
 }
 
 QAction* MenuEntry(QMainWindow& window, const QString& caption) {

@@ -32,22 +32,22 @@ class TestSoundCues : public QObject {
     void cuesReachBackendOnlyWhileSoundOn() {
         QList<int> played;
         SoundCues cues(Program::Vantorel, std::make_unique<RecordingBackend>(&played));
-        cues.PlaySoundCue(0);
-        cues.PlaySoundCue(1);
-        cues.PlaySoundCue(2);
+        cues.PlaySoundCue(frame::Cue::TouchDown);
+        cues.PlaySoundCue(frame::Cue::Mix);
+        cues.PlaySoundCue(frame::Cue::Row);
         cues.SetSoundOn(false);
-        cues.PlaySoundCue(2);
+        cues.PlaySoundCue(frame::Cue::Row);
         cues.SetSoundOn(true);
-        cues.PlaySoundCue(2);
+        cues.PlaySoundCue(frame::Cue::Row);
         QCOMPARE(played, (QList<int>{101, 102, 103, 103}));
     }
 
     void cuesWithoutResourceStaySilent() {
         QList<int> played;
         SoundCues cues(Program::Quadrelle, std::make_unique<RecordingBackend>(&played));
-        cues.PlaySoundCue(1);  // Quadrelle has no resource 102
-        cues.PlaySoundCue(-50);
-        cues.PlaySoundCue(2);
+        cues.PlaySoundCue(frame::Cue::Mix);  // Quadrelle has no resource 102
+        cues.PlaySoundCue(static_cast<frame::Cue>(-50));
+        cues.PlaySoundCue(frame::Cue::Row);
         QCOMPARE(played, QList<int>{103});
     }
 

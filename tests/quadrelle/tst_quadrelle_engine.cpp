@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "quadrelle/engine.h"
+#include "support/sink.h"
 
 using namespace quadrelle;
 
@@ -49,10 +50,7 @@ struct FakeView : View {
     int32_t BestLocalScore() override { return 100; }
 };
 
-struct RecordingSink : frame::SoundSink {
-    QList<int> cues;
-    void PlaySoundCue(int n) override { cues << n; }
-};
+using testsupport::RecordingSink;
 
 // A game with a fixed draw of the random source.
 struct Game {
@@ -121,7 +119,7 @@ class TestQuadrelleEngine : public QObject {
         g.draw = (k + 0.5) / 7.0;
         g.engine.NewGame();
         g.engine.TimerHandler();
-        QCOMPARE(g.engine.State(), Falling);
+        QCOMPARE(g.engine.State(), GameState::Falling);
         QCOMPARE(g.engine.FallingColour(), k + 1);
         QCOMPARE(sorted(g.pieceCells()), cells);
         // The well shows exactly the newcomer, in its colour.
@@ -220,10 +218,10 @@ class TestQuadrelleEngine : public QObject {
         g.engine.NewGame();
         for (int y = kWellRows - rows + 1; y <= kWellRows; ++y)
             g.fillRow(y);
-        g.engine.SetState(Landed);
+        g.engine.SetState(GameState::Landed);
         g.engine.TimerHandler();
         // Black bars first, one row cue per row, no points yet.
-        QCOMPARE(g.engine.State(), RowsErased);
+        QCOMPARE(g.engine.State(), GameState::RowsErased);
         QCOMPARE(g.view.rowBars.size(), rows);
         QCOMPARE(g.sink.cues, QList<int>(rows, 2));
         QCOMPARE(g.engine.Score(), 0);
@@ -231,7 +229,7 @@ class TestQuadrelleEngine : public QObject {
         g.engine.TimerHandler();
         QCOMPARE(g.engine.Score(), points);
         QCOMPARE(g.view.score, points);
-        QCOMPARE(g.engine.State(), Spawn);
+        QCOMPARE(g.engine.State(), GameState::Spawn);
         for (int y = 1; y <= kWellRows; ++y)
             for (int x = 1; x <= kWellColumns; ++x)
                 QVERIFY(!g.engine.Board(x, y));
@@ -244,7 +242,7 @@ class TestQuadrelleEngine : public QObject {
         g.fillRow(18);
         g.engine.SetCell(1, 19, true, 3);
         g.fillRow(20);
-        g.engine.SetState(Landed);
+        g.engine.SetState(GameState::Landed);
         g.engine.TimerHandler();
         QCOMPARE(g.view.rowBars, (QList<int16_t>{18, 20}));
         g.engine.TimerHandler();
@@ -267,7 +265,7 @@ class TestQuadrelleEngine : public QObject {
         g.engine.SetRows(19);
         for (int y = 17; y <= 20; ++y)
             g.fillRow(y);
-        g.engine.SetState(Landed);
+        g.engine.SetState(GameState::Landed);
         g.engine.TimerHandler();
         QCOMPARE(g.engine.Rows(), 23);
         g.engine.TimerHandler();
@@ -295,19 +293,19 @@ class TestQuadrelleEngine : public QObject {
             for (int x : {8, 9, 10})
                 g.engine.SetCell(x, 20, true, 2);
         g.engine.TimerHandler();
-        g.engine.HandleKey(KeyCtrl);
+        g.engine.HandleKey(frame::kKeyCtrl);
         QCOMPARE(g.engine.Score(), 19);  // one point per row dropped
-        QCOMPARE(g.engine.State(), Falling);
+        QCOMPARE(g.engine.State(), GameState::Falling);
 
         g.engine.TimerHandler();  // the landing tick
         if (erase) {
-            QCOMPARE(g.engine.State(), RowsErased);
+            QCOMPARE(g.engine.State(), GameState::RowsErased);
             QCOMPARE(g.view.rowBars, QList<int16_t>{20});
             g.engine.TimerHandler();
-            QCOMPARE(g.engine.State(), Spawn);
+            QCOMPARE(g.engine.State(), GameState::Spawn);
             g.engine.TimerHandler();
         }
-        QCOMPARE(g.engine.State(), Falling);
+        QCOMPARE(g.engine.State(), GameState::Falling);
         QCOMPARE(g.engine.FallingPosition().y, 1);
         QCOMPARE(g.engine.Board(5, 20), !erase);
     }
@@ -316,12 +314,12 @@ class TestQuadrelleEngine : public QObject {
         Game g;
         g.engine.NewGame();
         g.engine.TimerHandler();
-        g.engine.HandleKey(KeyDown);
+        g.engine.HandleKey(frame::kKeyDown);
         QCOMPARE(g.engine.FallingPosition().y, 2);
         QCOMPARE(g.engine.Score(), 1);
-        g.engine.HandleKey(KeyInsert);
+        g.engine.HandleKey(frame::kKeyInsert);
         QCOMPARE(g.engine.Score(), 19);
-        g.engine.HandleKey(KeyDown);  // lands the bar, and the next one enters
+        g.engine.HandleKey(frame::kKeyDown);  // lands the bar, and the next one enters
         QCOMPARE(g.engine.Score(), 20);
         QVERIFY(g.engine.Board(4, 20) && g.engine.Board(7, 20));
         QCOMPARE(g.engine.FallingPosition().y, 1);
@@ -337,23 +335,23 @@ class TestQuadrelleEngine : public QObject {
             busyDuringQuestion = g.engine.Busy();
             g.engine.TimerHandler();
             g.engine.TimerHandler();
-            g.engine.HandleKey(KeyDown);
+            g.engine.HandleKey(frame::kKeyDown);
             yDuringQuestion = g.engine.FallingPosition().y;
             return false;
         };
-        g.engine.HandleKey(KeyEnter);
+        g.engine.HandleKey(frame::kKeyEnter);
         QCOMPARE(g.view.asks, 1);
         QVERIFY(busyDuringQuestion);
         QCOMPARE(yDuringQuestion, 1);
-        QCOMPARE(g.engine.State(), Falling);
+        QCOMPARE(g.engine.State(), GameState::Falling);
         QVERIFY(!g.engine.Busy());
         g.engine.TimerHandler();
         QCOMPARE(g.engine.FallingPosition().y, 2);
 
         g.engine.AddScore(50);
         g.view.answer = [] { return true; };
-        g.engine.HandleKey(KeyEnter);
-        QCOMPARE(g.engine.State(), Spawn);
+        g.engine.HandleKey(frame::kKeyEnter);
+        QCOMPARE(g.engine.State(), GameState::Spawn);
         QCOMPARE(g.engine.Score(), 0);
     }
 
@@ -363,13 +361,13 @@ class TestQuadrelleEngine : public QObject {
         g.engine.NewGame();
         g.fillRow(19);
         g.fillRow(20);
-        g.engine.SetState(Landed);
+        g.engine.SetState(GameState::Landed);
         g.engine.TimerHandler();
-        QCOMPARE(g.engine.State(), RowsErased);
+        QCOMPARE(g.engine.State(), GameState::RowsErased);
         g.view.answer = [] { return true; };
-        g.engine.HandleKey(KeyEnter);
+        g.engine.HandleKey(frame::kKeyEnter);
         g.fillRow(20);
-        g.engine.SetState(Landed);
+        g.engine.SetState(GameState::Landed);
         g.engine.TimerHandler();
         g.engine.TimerHandler();
         QCOMPARE(g.engine.Score(), 100);
@@ -377,9 +375,9 @@ class TestQuadrelleEngine : public QObject {
 
     void enterStartsAtOnceWhenNoGameRuns() {
         Game g;
-        g.engine.HandleKey(KeyEnter);
+        g.engine.HandleKey(frame::kKeyEnter);
         QCOMPARE(g.view.asks, 0);
-        QCOMPARE(g.engine.State(), Spawn);
+        QCOMPARE(g.engine.State(), GameState::Spawn);
     }
 
     void newcomerOnTopOfSquaresEndsTheGame() {
@@ -387,7 +385,7 @@ class TestQuadrelleEngine : public QObject {
         g.engine.NewGame();
         g.engine.SetCell(7, 1, true, 3);  // under the bar's last cell only
         g.engine.TimerHandler();
-        QCOMPARE(g.engine.State(), Stopped);
+        QCOMPARE(g.engine.State(), GameState::Stopped);
         QCOMPARE(g.view.message, QStringLiteral("Game Over"));
         QVERIFY(g.view.nextCleared);
         QVERIFY(g.view.gameOverTimer);
@@ -395,7 +393,7 @@ class TestQuadrelleEngine : public QObject {
         // Drawn up to the overlap: the cells before it stay on screen.
         QCOMPARE(g.view.drawn[4][1], 1);
         g.engine.TimerHandler();
-        QCOMPARE(g.engine.State(), Stopped);
+        QCOMPARE(g.engine.State(), GameState::Stopped);
     }
 
     void newGameClearsTheHiddenRowAndThePause() {
@@ -417,10 +415,10 @@ class TestQuadrelleEngine : public QObject {
         Game g;
         g.engine.NewGame();
         g.engine.TimerHandler();
-        g.engine.HandleKey(KeyCtrl);
+        g.engine.HandleKey(frame::kKeyCtrl);
         QCOMPARE(g.sink.cues, QList<int>{0});
-        g.engine.HandleKey(KeyLeft);
-        g.engine.HandleKey(KeyRight);
+        g.engine.HandleKey(frame::kKeyLeft);
+        g.engine.HandleKey(frame::kKeyRight);
         QCOMPARE(g.sink.cues, (QList<int>{0, 0, 0}));
     }
 

@@ -12,15 +12,10 @@ using scores::HighScoreTable;
 
 namespace {
 
-class FixedRandom : public zephlon::RandomSource {
-  public:
-    double Next() override { return 0.25; }
-};
-
 const QDateTime kNow = HighScoreTable::ParseDate(QStringLiteral("2026-12-10T01:02:03"));
 
 std::unique_ptr<FormZephlon> MakeWindow() {
-    auto w = std::make_unique<FormZephlon>(nullptr, std::make_unique<FixedRandom>(),
+    auto w = std::make_unique<FormZephlon>(nullptr, frame::RandomSource([] { return 0.25; }),
                                            std::make_unique<frame::SilentCueBackend>());
     w->SetAsker([](const QString& question) {
         qFatal("unexpected question: %s", qPrintable(question));
@@ -34,11 +29,11 @@ std::unique_ptr<FormZephlon> MakeWindow() {
 void EndOriginalGame(FormZephlon& w, int32_t score) {
     w.MenuOriginal->trigger();
     zephlon::ZephlonEngine& e = w.Engine();
-    e.score = score;
-    e.gameStartLevel = 2;
-    e.level = 4;
+    e.SetScore(score);
+    e.SetGameStartLevel(2);
+    e.SetLevel(4);
     e.gameOver();
-    w.OnGameOverTimer();
+    w.TimerGameOver_Timer();
 }
 
 }  // namespace

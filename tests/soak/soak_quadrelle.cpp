@@ -6,15 +6,13 @@
 
 #include "quadrelle/engine.h"
 #include "soak.h"
+#include "support/sink.h"
 
 namespace {
 
 using namespace quadrelle;
 
-class SilentSink : public frame::SoundSink {
-  public:
-    void PlaySoundCue(int) override {}
-};
+using testsupport::SilentSink;
 
 // The window as far as the game needs it: the clock's state, erased-row bars and the new-game question.
 class BotView : public View {
@@ -81,17 +79,17 @@ class Bot {
     void Play(soak::Stats& stats) {
         Engine& e = m_engine;
         e.SetStartLevel(static_cast<int16_t>(1 + m_rng.Below(10)));
-        Step(Action::NewGame, [&] { e.HandleKey(KeyEnter); });
-        SOAK_CHECK(e.State() == Spawn && e.Level() == e.StartLevel(), "Enter started no game");
+        Step(Action::NewGame, [&] { e.HandleKey(frame::kKeyEnter); });
+        SOAK_CHECK(e.State() == GameState::Spawn && e.Level() == e.StartLevel(), "Enter started no game");
         const int maxSteps = 8000 + m_rng.Below(8000);
         int steps = 0;
-        for (; steps < maxSteps && e.State() != Stopped; ++steps) {
+        for (; steps < maxSteps && e.State() != GameState::Stopped; ++steps) {
             PlayOneStep(stats);
             stats.maxLevel = std::max<int>(stats.maxLevel, e.Level());
         }
         stats.steps += steps;
         stats.levelsUp += m_levelsUp;
-        if (e.State() == Stopped)
+        if (e.State() == GameState::Stopped)
             SOAK_CHECK(m_view.gameOverTimer && !m_view.timerRunning, "game over left the clock on");
     }
 
@@ -103,7 +101,7 @@ class Bot {
                 Step(Action::Input, [&] { SetPaused(false); });
             } else {
                 const Snapshot before = Take(e, m_view);
-                e.HandleKey(static_cast<int16_t>(KeyLeft + m_rng.Below(4)));
+                e.HandleKey(static_cast<frame::KeyCode>(frame::kKeyLeft + m_rng.Below(4)));
                 SOAK_CHECK(e.State() == before.state && e.Score() == before.score,
                            "a key moved the paused game");
             }
@@ -111,7 +109,7 @@ class Bot {
         }
         if (m_view.timerRunning && m_rng.Chance(PlanPending() ? 0.1 : 0.5)) {
             Step(Action::Tick, [&] { e.TimerHandler(); });
-            stats.rows += e.State() == RowsErased ? 1 : 0;
+            stats.rows += e.State() == GameState::RowsErased ? 1 : 0;
             return;
         }
         const double r = m_rng.Next();
@@ -122,27 +120,29 @@ class Bot {
             // Enter during a game asks first; Yes starts afresh.
             m_view.answer = m_rng.Chance(0.5);
             const bool fresh = m_view.answer;
-            Step(fresh ? Action::NewGame : Action::Input, [&] { e.HandleKey(KeyEnter); });
+            Step(fresh ? Action::NewGame : Action::Input, [&] { e.HandleKey(frame::kKeyEnter); });
         } else if (r < 0.02) {
-            static constexpr int16_t kKeys[] = {KeyEnter, KeyLeft, KeyUp,    KeyRight,
-                                                KeyDown,  KeyCtrl, KeyInsert};
-            const int16_t key = kKeys[m_rng.Below(7)];
+            static constexpr frame::KeyCode kKeys[] = {frame::kKeyEnter, frame::kKeyLeft, frame::kKeyUp,
+                                                       frame::kKeyRight, frame::kKeyDown, frame::kKeyCtrl,
+                                                       frame::kKeyInsert};
+            const frame::KeyCode key = kKeys[m_rng.Below(7)];
             m_view.answer = false;
             Step(Action::Input, [&] { e.HandleKey(key); });
-        } else if (e.State() == Falling) {
+        } else if (e.State() == GameState::Falling) {
             Step(Action::Input, [&] { PlannedInput(); });
         }
     }
 
     // A player keys the whole move in quickly, then lets the piece fall.
     bool PlanPending() const {
-        return m_engine.State() == Falling && m_plan.Pending(m_serial, m_engine.FallingPosition().x);
+        return m_engine.State() == GameState::Falling &&
+               m_plan.Pending(m_serial, m_engine.FallingPosition().x);
     }
 
     void SetPaused(bool p) {
         // As the window does: the flag, and the clock stops while paused.
         m_engine.SetPausedFlag(p);
-        m_view.timerRunning = !p && m_engine.State() != Stopped;
+        m_view.timerRunning = !p && m_engine.State() != GameState::Stopped;
     }
 
     template <class F>
@@ -151,14 +151,16 @@ class Bot {
         const Position pos = m_engine.FallingPosition();
         f();
         const Position now = m_engine.FallingPosition();
-        if (m_engine.State() == Falling && (before.state != Falling || now.y < pos.y)) ++m_serial;
+        if (m_engine.State() == GameState::Falling && (before.state != GameState::Falling || now.y < pos.y))
+            ++m_serial;
         Check(before, action);
     }
 
     void Check(const Snapshot& before, Action action) {
         const Engine& e = m_engine;
         const GameState s = e.State();
-        SOAK_CHECK(s == Stopped || s == Spawn || s == Falling || s == RowsErased || s == Idle,
+        SOAK_CHECK(s == GameState::Stopped || s == GameState::Spawn || s == GameState::Falling ||
+                       s == GameState::RowsErased || s == GameState::Idle,
                    "state " << static_cast<int>(s) << " after a step");
         for (int x = 1; x <= kWellColumns; ++x) {
             for (int y = 0; y <= kWellRows; ++y) {
@@ -167,7 +169,7 @@ class Bot {
                 SOAK_CHECK(!e.Board(x, y) || c >= 1, "a square without colour at " << x << "," << y);
             }
         }
-        if (s == Falling || s == Spawn) {
+        if (s == GameState::Falling || s == GameState::Spawn) {
             for (int y = 1; y <= kWellRows; ++y) {
                 bool full = true;
                 for (int x = 1; x <= kWellColumns; ++x)
@@ -176,7 +178,7 @@ class Bot {
             }
             SOAK_CHECK(e.Rows() < 20, e.Rows() << " rows counted at level " << e.Level());
         }
-        if (s == Falling) {
+        if (s == GameState::Falling) {
             const Matrix& m = e.FallingMatrix();
             const Position p = e.FallingPosition();
             int cells = 0;
@@ -204,7 +206,7 @@ class Bot {
             return;
         }
         SOAK_CHECK(e.Score() >= before.score, "score fell from " << before.score << " to " << e.Score());
-        if (before.state == RowsErased && s == Spawn) {
+        if (before.state == GameState::RowsErased && s == GameState::Spawn) {
             // The landing's rows are paid in one go, by the number of rows erased.
             m_paidRows = m_view.rowBars - m_barsAtLanding;
             SOAK_CHECK(e.Score() - before.score == RowPoints(m_paidRows),
@@ -212,13 +214,15 @@ class Bot {
             for (int x = 1; x <= kWellColumns; ++x)
                 SOAK_CHECK(e.Board(x, 0) == before.row0[x], "collapsing rows changed the hidden row");
         }
-        if (s == RowsErased && before.state != RowsErased) m_barsAtLanding = before.rowBars;
+        if (s == GameState::RowsErased && before.state != GameState::RowsErased)
+            m_barsAtLanding = before.rowBars;
         if (e.Level() != before.level) {
             SOAK_CHECK(e.Level() == before.level + 1 && e.Rows() == 0,
                        "level went from " << before.level << " to " << e.Level());
             SOAK_CHECK(before.rows >= 20, "level rose after " << before.rows << " rows");
             ++m_levelsUp;
-        } else if (s != Stopped && !(before.state == RowsErased && s == Spawn)) {
+        } else if (s != GameState::Stopped &&
+                   !(before.state == GameState::RowsErased && s == GameState::Spawn)) {
             SOAK_CHECK(e.Rows() >= before.rows, "rows counter fell");
         }
     }
@@ -241,11 +245,11 @@ class Bot {
             trial.DropBlock();
             trial.StepDown();
             const int32_t lines = trial.Rows() - m_engine.Rows();
-            while (trial.State() == RowsErased)
+            while (trial.State() == GameState::RowsErased)
                 trial.TimerHandler();
             value = lines * 100.0 + soak::SurfaceValue(kWellColumns, 0, kWellRows,
                                                        [&trial](int x, int y) { return trial.Board(x, y); });
-            if (trial.State() == Stopped) value -= 1e6;
+            if (trial.State() == GameState::Stopped) value -= 1e6;
         }
         m_rng.frozen = false;
         m_view = savedView;
@@ -258,13 +262,14 @@ class Bot {
                    [this](int turns, int column) { return Try(turns, column); });
         if (m_plan.turns > 0) {
             --m_plan.turns;
-            e.HandleKey(KeyUp);
+            e.HandleKey(frame::kKeyUp);
         } else if (e.FallingPosition().x != m_plan.column) {
             const int16_t x = e.FallingPosition().x;
-            e.HandleKey(x < m_plan.column ? KeyRight : KeyLeft);
+            e.HandleKey(x < m_plan.column ? frame::kKeyRight : frame::kKeyLeft);
             if (e.FallingPosition().x == x) m_plan.column = x;
         } else {
-            e.HandleKey(m_rng.Chance(0.3) ? KeyDown : (m_rng.Chance(0.5) ? KeyCtrl : KeyInsert));
+            e.HandleKey(m_rng.Chance(0.3) ? frame::kKeyDown
+                                          : (m_rng.Chance(0.5) ? frame::kKeyCtrl : frame::kKeyInsert));
         }
     }
 

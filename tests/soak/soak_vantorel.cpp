@@ -6,16 +6,14 @@
 #include <cstdlib>
 
 #include "soak.h"
+#include "support/sink.h"
 #include "vantorel/game.h"
 
 namespace {
 
 using namespace vantorel;
 
-class SilentSink : public frame::SoundSink {
-  public:
-    void PlaySoundCue(int) override {}
-};
+using testsupport::SilentSink;
 
 // The window as far as the game needs it: the clock and the finished games.
 class BotView : public GameView {
@@ -75,7 +73,7 @@ struct Snapshot {
 };
 
 Snapshot Take(const Game& g, const BotView& v) {
-    Snapshot s{g.state, g.score, g.level, g.rows, v.erasedRows, {}, {}};
+    Snapshot s{g.State(), g.Score(), g.Level(), g.Rows(), v.erasedRows, {}, {}};
     for (int x = 1; x <= kColumns; ++x) {
         s.row0Kinds[x] = g.pit().KindAt(x, 0);
         s.row0Colours[x] = g.pit().ColourAt(x, 0);
@@ -91,58 +89,60 @@ class Bot {
 
     void Play(soak::Stats& stats) {
         Game& g = m_game;
-        g.startLevel = static_cast<int16_t>(1 + m_rng.Below(10));
-        Step(Action::NewGame, [&] { m_rng.Chance(0.5) ? g.Start() : g.KeyDown(kKeyEnter); });
-        SOAK_CHECK(g.state == GameState::Spawn && g.level == g.startLevel, "no game after Start");
+        g.SetStartLevel(static_cast<int16_t>(1 + m_rng.Below(10)));
+        Step(Action::NewGame, [&] { m_rng.Chance(0.5) ? g.Start() : g.HandleKey(frame::kKeyEnter); });
+        SOAK_CHECK(g.State() == GameState::Spawn && g.Level() == g.StartLevel(), "no game after Start");
         const int maxSteps = 8000 + m_rng.Below(8000);
         int steps = 0;
-        for (; steps < maxSteps && g.state != GameState::Stopped; ++steps) {
+        for (; steps < maxSteps && g.State() != GameState::Stopped; ++steps) {
             PlayOneStep(stats);
-            stats.maxLevel = std::max<int>(stats.maxLevel, g.level);
+            stats.maxLevel = std::max<int>(stats.maxLevel, g.Level());
         }
         stats.steps += steps;
         stats.levelsUp += m_levelsUp;
-        if (g.state == GameState::Stopped) {
+        if (g.State() == GameState::Stopped) {
             SOAK_CHECK(m_view.gameOvers == 1, m_view.gameOvers << " game overs reported");
-            SOAK_CHECK(m_view.overScore == g.score && m_view.overEndLevel == g.level &&
-                           m_view.overStartLevel == g.gameStartLevel,
-                       "game over reported " << m_view.overScore << " for " << g.score);
+            SOAK_CHECK(m_view.overScore == g.Score() && m_view.overEndLevel == g.Level() &&
+                           m_view.overStartLevel == g.GameStartLevel(),
+                       "game over reported " << m_view.overScore << " for " << g.Score());
         }
     }
 
   private:
     void PlayOneStep(soak::Stats& stats) {
         Game& g = m_game;
-        if (g.paused && m_rng.Chance(0.2)) {
+        if (g.Paused() && m_rng.Chance(0.2)) {
             Step(Action::Input, [&] { g.SetPaused(false); });
             return;
         }
         if (m_view.timerEnabled && m_rng.Chance(PlanPending() ? 0.1 : 0.5)) {
             Step(Action::Tick, [&] { g.TimerHandler(); });
-            stats.rows += g.state == GameState::RowsErased ? 1 : 0;
+            stats.rows += g.State() == GameState::RowsErased ? 1 : 0;
             return;
         }
         const double r = m_rng.Next();
         if (r < 0.004) {
             ++stats.pauses;
-            Step(Action::Input, [&] { g.SetPaused(!g.paused); });
+            Step(Action::Input, [&] { g.SetPaused(!g.Paused()); });
         } else if (r < 0.0044) {
-            Step(Action::NewGame, [&] { g.KeyDown(kKeyEnter); });
+            Step(Action::NewGame, [&] { g.HandleKey(frame::kKeyEnter); });
             m_view.gameOvers = 0;
         } else if (r < 0.0048) {
             Step(Action::Input, [&] { g.Start(); });  // does nothing while a game runs
         } else if (r < 0.02) {
-            static constexpr int16_t kKeys[] = {kKeyLeft, kKeyUp, kKeyRight, kKeyDown, kKeyCtrl, kKeyInsert};
-            const int16_t key = kKeys[m_rng.Below(6)];
-            Step(Action::Input, [&] { g.KeyDown(key); });
-        } else if (g.state == GameState::Falling) {
+            static constexpr frame::KeyCode kKeys[] = {frame::kKeyLeft, frame::kKeyUp,   frame::kKeyRight,
+                                                       frame::kKeyDown, frame::kKeyCtrl, frame::kKeyInsert};
+            const frame::KeyCode key = kKeys[m_rng.Below(6)];
+            Step(Action::Input, [&] { g.HandleKey(key); });
+        } else if (g.State() == GameState::Falling) {
             Step(Action::Input, [&] { PlannedInput(); });
         }
     }
 
     // A player keys the whole move in quickly, then lets the piece fall.
     bool PlanPending() const {
-        return m_game.state == GameState::Falling && m_plan.Pending(m_serial, m_game.pit().fallingPosition.x);
+        return m_game.State() == GameState::Falling &&
+               m_plan.Pending(m_serial, m_game.pit().fallingPosition.x);
     }
 
     template <class F>
@@ -150,7 +150,7 @@ class Bot {
         const Snapshot before = Take(m_game, m_view);
         const Position pos = m_game.pit().fallingPosition;
         f();
-        if (m_game.state == GameState::Falling &&
+        if (m_game.State() == GameState::Falling &&
             (before.state != GameState::Falling || m_game.pit().fallingPosition.y < pos.y))
             ++m_serial;
         Check(before, action);
@@ -159,7 +159,7 @@ class Bot {
     void Check(const Snapshot& before, Action action) {
         const Game& g = m_game;
         const Pit& pit = g.pit();
-        const GameState s = g.state;
+        const GameState s = g.State();
         SOAK_CHECK(s == GameState::Stopped || s == GameState::Spawn || s == GameState::Falling ||
                        s == GameState::RowsErased || s == GameState::Idle,
                    "state " << static_cast<int>(s) << " after a step");
@@ -172,7 +172,7 @@ class Bot {
         if (s == GameState::Falling || s == GameState::Spawn) {
             for (int y = 1; y <= kRows; ++y)
                 SOAK_CHECK(!pit.IsRowComplete(y), "complete row " << y << " left");
-            SOAK_CHECK(g.rows < kRowsPerLevel, g.rows << " rows counted at level " << g.level);
+            SOAK_CHECK(g.Rows() < kRowsPerLevel, g.Rows() << " rows counted at level " << g.Level());
         }
         if (s == GameState::Falling) {
             int squares = 0;
@@ -207,37 +207,38 @@ class Bot {
                            "a new game kept a square in the hidden row at column " << x);
         }
         if (action == Action::NewGame) {
-            SOAK_CHECK(g.score == 0 && g.rows == 0 && g.level == g.startLevel && !g.paused,
+            SOAK_CHECK(g.Score() == 0 && g.Rows() == 0 && g.Level() == g.StartLevel() && !g.Paused(),
                        "a new game kept counters");
             int16_t expected = kFirstInterval;
-            for (int16_t l = 1; l <= g.level; ++l)
+            for (int16_t l = 1; l <= g.Level(); ++l)
                 expected = Game::LevelInterval(expected, l);
             m_interval = expected;
             for (int x = 1; x <= kColumns; ++x)
                 for (int y = 1; y <= kRows; ++y)
                     SOAK_CHECK(pit.KindAt(x, y) == kEmpty, "a new game kept a square");
         } else {
-            SOAK_CHECK(g.score >= before.score, "score fell from " << before.score << " to " << g.score);
+            SOAK_CHECK(g.Score() >= before.score, "score fell from " << before.score << " to " << g.Score());
             if (before.state == GameState::RowsErased && s == GameState::Spawn) {
                 static constexpr int32_t kPoints[] = {0, 100, 300, 700};
                 const int n = m_view.erasedRows - m_erasedAtLanding;
-                SOAK_CHECK(n >= 1 && n <= 3 && g.score - before.score == kPoints[n],
-                           n << " rows paid " << g.score - before.score);
+                SOAK_CHECK(n >= 1 && n <= 3 && g.Score() - before.score == kPoints[n],
+                           n << " rows paid " << g.Score() - before.score);
             }
-            if (g.level != before.level) {
-                SOAK_CHECK(g.level == before.level + 1 && g.rows == 0 && before.rows >= kRowsPerLevel,
-                           "level went from " << before.level << " to " << g.level << " after " << before.rows
-                                              << " rows");
-                m_interval = Game::LevelInterval(m_interval, g.level);
+            if (g.Level() != before.level) {
+                SOAK_CHECK(g.Level() == before.level + 1 && g.Rows() == 0 && before.rows >= kRowsPerLevel,
+                           "level went from " << before.level << " to " << g.Level() << " after "
+                                              << before.rows << " rows");
+                m_interval = Game::LevelInterval(m_interval, g.Level());
                 ++m_levelsUp;
             }
         }
         if (s == GameState::RowsErased && before.state != GameState::RowsErased)
             m_erasedAtLanding = before.erasedRows;
-        SOAK_CHECK(g.tickInterval == m_interval, "interval " << g.tickInterval << " expected " << m_interval);
+        SOAK_CHECK(g.TickInterval() == m_interval,
+                   "interval " << g.TickInterval() << " expected " << m_interval);
         if (s != GameState::RowsErased)
-            SOAK_CHECK(m_view.interval == g.tickInterval, "clock at " << m_view.interval << " ms");
-        SOAK_CHECK(m_view.timerEnabled == !g.paused, "clock and pause disagree");
+            SOAK_CHECK(m_view.interval == g.TickInterval(), "clock at " << m_view.interval << " ms");
+        SOAK_CHECK(m_view.timerEnabled == !g.Paused(), "clock and pause disagree");
     }
 
     double Try(int turns, int column) {
@@ -257,8 +258,8 @@ class Bot {
         if (pit.fallingPosition.x == column) {
             trial.DropBlock();
             trial.StepDown();
-            const int lines = trial.rows - m_game.rows;
-            while (trial.state == GameState::RowsErased)
+            const int lines = trial.Rows() - m_game.Rows();
+            while (trial.State() == GameState::RowsErased)
                 trial.TimerHandler();
             value = lines * 100.0 + soak::SurfaceValue(kColumns, 1, kRows, [&pit](int x, int y) {
                         return pit.KindAt(x, y) != kEmpty;
@@ -267,7 +268,7 @@ class Bot {
             for (int x = 1; x <= kColumns; ++x)
                 for (int y = 1; y <= kRows; ++y)
                     if (pit.KindAt(x, y) == kTransparent) value -= 8;
-            if (trial.state == GameState::Stopped) value -= 1e6;
+            if (trial.State() == GameState::Stopped) value -= 1e6;
         }
         m_rng.frozen = false;
         m_view = savedView;
@@ -279,13 +280,14 @@ class Bot {
         m_plan.For(m_serial, kColumns, m_rng, [this](int turns, int column) { return Try(turns, column); });
         if (m_plan.turns > 0) {
             --m_plan.turns;
-            g.KeyDown(kKeyUp);
+            g.HandleKey(frame::kKeyUp);
         } else if (g.pit().fallingPosition.x != m_plan.column) {
             const int16_t x = g.pit().fallingPosition.x;
-            g.KeyDown(x < m_plan.column ? kKeyRight : kKeyLeft);
+            g.HandleKey(x < m_plan.column ? frame::kKeyRight : frame::kKeyLeft);
             if (g.pit().fallingPosition.x == x) m_plan.column = x;
         } else {
-            g.KeyDown(m_rng.Chance(0.3) ? kKeyDown : (m_rng.Chance(0.5) ? kKeyCtrl : kKeyInsert));
+            g.HandleKey(m_rng.Chance(0.3) ? frame::kKeyDown
+                                          : (m_rng.Chance(0.5) ? frame::kKeyCtrl : frame::kKeyInsert));
         }
     }
 

@@ -5,57 +5,16 @@
 #include <array>
 
 #include "soak.h"
+#include "support/zephlonkit.h"
 #include "zephlon/engine.h"
 
 namespace {
 
 using namespace zephlon;
 
-class BotRandom : public RandomSource {
-  public:
-    explicit BotRandom(soak::Rng& rng) : m_rng(rng) {}
-    double Next() override { return m_rng.Next(); }
-
-  private:
-    soak::Rng& m_rng;
-};
-
-class SilentSink : public frame::SoundSink {
-  public:
-    void PlaySoundCue(int) override {}
-};
-
-// The window as far as the game needs it: nothing is drawn, the game-over delay is remembered.
-class NullView : public ZephlonView {
-  public:
-    int CellSize() const override { return 42; }
-    int NextBoxWidth() const override { return 62; }
-    void DrawCell(const CellDrawing&) override {}
-    void DrawPipe(const PipeDrawing&) override {}
-    void ClearNextBox() override {}
-    void HideFallingSprite() override {}
-    void SetLaserBombVisible(bool) override {}
-    void PlaceBlinkBlock(int, int) override {}
-    void SetBlinkBlockVisible(bool) override {}
-    void ShowMessage(const QString&, int) override {}
-    void SetLabel(StatusLabel, const QString&) override {}
-    void StartClock(int) override {}
-    void StopClock() override {}
-    void SetBlinkTimer(bool) override {}
-    void SetLaserBombTimer(bool) override {}
-    void StartGameOverTimer() override { gameOverTimer = true; }
-    void SetMenuReplayEnabled(bool) override {}
-    void SetMenuStopEnabled(bool) override {}
-    void SetModeMenuLocked(bool) override {}
-    void SetPauseChecked(bool) override {}
-    void RefreshLevelMenu() override {}
-    void FocusPlayArea() override {}
-    void ShowInstructions() override {}
-    int32_t BestStoredScore(int32_t) override { return 0; }
-    void CommitPendingName() override {}
-
-    bool gameOverTimer = false;
-};
+using testsupport::SilentSink;
+using zephlon_test::RecordingView;
+using zephlon_test::SetOption;
 
 bool ValidCell(int16_t v) {
     return v == 0 || v == (kPresent | kConcrete) ||
@@ -86,7 +45,7 @@ void CheckGrid(const Grid& g, const char* name, bool playCellsAreBlocks) {
 enum class Action { Tick, Input, NewGame, Replay, Acknowledge };
 
 struct Snapshot {
-    int32_t gameState;
+    GameState gameState;
     int32_t score;
     int16_t level;
     int16_t blocksCounter;
@@ -97,40 +56,47 @@ struct Snapshot {
 };
 
 Snapshot Take(const ZephlonEngine& e) {
-    return {e.gameState, e.score, e.level, e.blocksCounter, e.row, e.paused, e.levelStartScore, e.board};
+    return {e.Context().gameState, e.Context().score,  e.Context().level,           e.Context().blocksCounter,
+            e.Context().row,       e.Context().paused, e.Context().levelStartScore, e.Context().board};
 }
 
 class Bot {
   public:
-    explicit Bot(uint64_t seed) : m_rng(seed), m_random(m_rng), m_engine(m_view, m_sink, m_random) {}
+    explicit Bot(uint64_t seed)
+        : m_rng(seed), m_engine(m_view, m_sink, frame::RandomSource([this] { return m_rng.Next(); })) {
+        m_view.recordDrawing = false;
+    }
 
     void Play(soak::Stats& stats) {
         ZephlonEngine& e = m_engine;
-        e.gameMode = m_rng.Chance(0.5) ? kPuzzle : kOriginal;
-        e.control = m_rng.Chance(0.7) ? kKeyboard : kMouse;
-        e.blockColour = static_cast<int16_t>(1 + m_rng.Below(5));
-        e.maxLevelPuzzle = static_cast<int16_t>(1 + m_rng.Below(10));
-        e.startLevel = static_cast<int16_t>(1 + m_rng.Below(10));
-        e.startLevelPuzzle = static_cast<int16_t>(1 + m_rng.Below(e.maxLevelPuzzle));
-        e.firstTime = m_rng.Chance(0.5);
+        e.SetGameMode(m_rng.Chance(0.5) ? GameMode::Puzzle : GameMode::Original);
+        e.SetControl(m_rng.Chance(0.7) ? Control::Keyboard : Control::Mouse);
+        e.SetBlockColour(static_cast<int16_t>(1 + m_rng.Below(5)));
+        SetOption(e, &ZephlonOptions::maxLevelPuzzle, static_cast<int16_t>(1 + m_rng.Below(10)));
+        SetOption(e, &ZephlonOptions::startLevel, static_cast<int16_t>(1 + m_rng.Below(10)));
+        SetOption(e, &ZephlonOptions::startLevelPuzzle,
+                  static_cast<int16_t>(1 + m_rng.Below(e.Options().maxLevelPuzzle)));
+        SetOption(e, &ZephlonOptions::firstTime, m_rng.Chance(0.5));
 
         // The start-up demo runs until its first spawn stops the clock.
         e.InitGame();
-        for (int guard = 0; e.clockRunning; ++guard) {
+        for (int guard = 0; e.Context().clockRunning; ++guard) {
             SOAK_CHECK(guard < 1000, "the demo never ends");
             Step(Action::Tick, [&] { e.TimerHandler(); });
         }
-        SOAK_CHECK(e.gameState == kIdle && !e.demoRunning, "state " << e.gameState << " after the demo");
+        SOAK_CHECK(e.Context().gameState == GameState::Idle && !e.Context().demoRunning,
+                   "state " << static_cast<int>(e.Context().gameState) << " after the demo");
         Step(Action::NewGame, [&] { StartCommand(false); });
-        SOAK_CHECK(e.GameRunning(), "no game after Start");
+        SOAK_CHECK(e.Context().GameRunning(), "no game after Start");
 
         const int maxSteps = 6000 + m_rng.Below(6000);
         int steps = 0;
-        for (; steps < maxSteps && e.gameState != kStopped; ++steps)
+        for (; steps < maxSteps && e.Context().gameState != GameState::Stopped; ++steps)
             PlayOneStep(stats);
         // Long games end by the menu's quit command.
-        if (e.gameState != kStopped) Step(Action::Input, [&] { e.gameOver(); });
-        SOAK_CHECK(e.gameState == kStopped && m_view.gameOverTimer && !e.clockRunning,
+        if (e.Context().gameState != GameState::Stopped) Step(Action::Input, [&] { e.gameOver(); });
+        SOAK_CHECK(e.Context().gameState == GameState::Stopped && m_view.gameOverTimerStarted &&
+                       !e.Context().clockRunning,
                    "the game did not end");
         stats.steps += steps;
         stats.levelsUp += m_levelsUp;
@@ -155,12 +121,12 @@ class Bot {
 
     void PlayOneStep(soak::Stats& stats) {
         ZephlonEngine& e = m_engine;
-        const bool tick = e.clockRunning && m_rng.Chance(PlanPending() ? 0.1 : 0.55);
-        if (e.paused) {
+        const bool tick = e.Context().clockRunning && m_rng.Chance(PlanPending() ? 0.1 : 0.55);
+        if (e.Context().paused) {
             // A pause is ended soon; meanwhile ticks must change nothing.
             if (m_rng.Chance(0.2)) {
                 Step(Action::Input, [&] {
-                    if (e.control == kKeyboard && m_rng.Chance(0.5))
+                    if (e.Options().control == Control::Keyboard && m_rng.Chance(0.5))
                         Key(Key_Enter);
                     else
                         PauseCommand();
@@ -168,9 +134,9 @@ class Bot {
             } else {
                 const Snapshot before = Take(e);
                 e.TimerHandler();
-                SOAK_CHECK(
-                    e.gameState == before.gameState && e.score == before.score && e.board == before.board,
-                    "a tick changed the paused game");
+                SOAK_CHECK(e.Context().gameState == before.gameState && e.Context().score == before.score &&
+                               e.Context().board == before.board,
+                           "a tick changed the paused game");
             }
             return;
         }
@@ -178,8 +144,8 @@ class Bot {
             Step(Action::Tick, [&] { e.TimerHandler(); });
             return;
         }
-        if (e.gameState == kWaitStart || e.gameState == kLevelDone) {
-            const bool done = e.gameState == kLevelDone;
+        if (e.Context().gameState == GameState::WaitStart || e.Context().gameState == GameState::LevelDone) {
+            const bool done = e.Context().gameState == GameState::LevelDone;
             if (done && m_rng.Chance(0.15)) {
                 ++stats.replays;
                 Step(Action::Replay, [&] { Key(Key_R); });
@@ -197,7 +163,8 @@ class Bot {
             ++stats.replays;
             Step(Action::Replay, [&] { Key(Key_R); });
         } else if (r < 0.0055) {
-            Step(e.control == kKeyboard ? Action::NewGame : Action::Input, [&] { Key(Key_S); });
+            Step(e.Options().control == Control::Keyboard ? Action::NewGame : Action::Input,
+                 [&] { Key(Key_S); });
         } else if (r < 0.006) {
             // Start during a game asks first; only Yes starts afresh.
             const bool yes = m_rng.Chance(0.5);
@@ -207,38 +174,43 @@ class Bot {
         } else if (r < 0.03) {
             // Any key or button, whether it makes sense now or not.
             Step(Action::Input, [&] { RandomInput(); });
-        } else if (e.gameState == kFalling) {
+        } else if (e.Context().gameState == GameState::Falling) {
             Step(Action::Input, [&] { PlannedInput(); });
         }
-        stats.maxLevel = std::max<int>(stats.maxLevel, e.level);
+        stats.maxLevel = std::max<int>(stats.maxLevel, e.Context().level);
     }
 
     // A player keys the whole move in quickly, then lets the block fall.
     bool PlanPending() const {
-        return m_engine.gameState == kFalling && (!m_plan.valid || m_plan.spawnSerial != m_serial ||
-                                                  m_plan.turns > 0 || m_engine.column != m_plan.column);
+        return m_engine.Context().gameState == GameState::Falling &&
+               (!m_plan.valid || m_plan.spawnSerial != m_serial || m_plan.turns > 0 ||
+                m_engine.Context().column != m_plan.column);
     }
 
     // Runs one action and checks every invariant against the state before it.
     template <class F>
     void Step(Action action, F&& f) {
         const Snapshot before = Take(m_engine);
-        const Grid replayBoard = m_engine.savedBoard;
-        const bool replaySaved = action == Action::Replay && m_engine.savedLevel == m_engine.level &&
-                                 m_engine.savedBlinkColumn != 0 && m_engine.gameMode == kPuzzle;
+        const Grid replayBoard = m_engine.Context().savedBoard;
+        const bool replaySaved =
+            action == Action::Replay && m_engine.Context().savedLevel == m_engine.Context().level &&
+            m_engine.Context().savedBlinkColumn != 0 && m_engine.Options().gameMode == GameMode::Puzzle;
         f();
-        if (m_engine.gameState == kFalling && (before.gameState != kFalling || m_engine.row < before.row))
+        if (m_engine.Context().gameState == GameState::Falling &&
+            (before.gameState != GameState::Falling || m_engine.Context().row < before.row))
             ++m_serial;
-        if (action == Action::Replay && m_engine.gameState != before.gameState) {
+        if (action == Action::Replay && m_engine.Context().gameState != before.gameState) {
             m_expectBoard = replaySaved;
             m_expectedBoard = replayBoard;
         }
         Check(before, action);
-        if (m_engine.level == before.level && m_engine.blocksCounter > before.blocksCounter)
-            m_destroyed += m_engine.blocksCounter - before.blocksCounter;
-        if (before.gameState == kGarbage && m_engine.gameState != kGarbage &&
-            m_engine.gameState != kStopped && m_expectBoard) {
-            SOAK_CHECK(m_engine.board == m_expectedBoard, "a replayed level did not get its garbage back");
+        if (m_engine.Context().level == before.level &&
+            m_engine.Context().blocksCounter > before.blocksCounter)
+            m_destroyed += m_engine.Context().blocksCounter - before.blocksCounter;
+        if (before.gameState == GameState::Garbage && m_engine.Context().gameState != GameState::Garbage &&
+            m_engine.Context().gameState != GameState::Stopped && m_expectBoard) {
+            SOAK_CHECK(m_engine.Context().board == m_expectedBoard,
+                       "a replayed level did not get its garbage back");
             m_expectBoard = false;
         }
         if (action == Action::NewGame) m_expectBoard = false;
@@ -246,100 +218,121 @@ class Bot {
 
     void Check(const Snapshot& before, Action action) {
         const ZephlonEngine& e = m_engine;
-        SOAK_CHECK(e.gameState >= kStopped && e.gameState <= kLevelDone, "state " << e.gameState);
-        CheckGrid(e.board, "board", true);
-        CheckGrid(e.savedBoard, "saved board", true);
-        CheckGrid(e.marksFirst, "first-half marks", false);
-        CheckGrid(e.marksSecond, "second-half marks", false);
+        SOAK_CHECK(
+            e.Context().gameState >= GameState::Stopped && e.Context().gameState <= GameState::LevelDone,
+            "state " << static_cast<int>(e.Context().gameState));
+        CheckGrid(e.Context().board, "board", true);
+        CheckGrid(e.Context().savedBoard, "saved board", true);
+        CheckGrid(e.Context().marksFirst, "first-half marks", false);
+        CheckGrid(e.Context().marksSecond, "second-half marks", false);
         // Points raise the best score with them (a replay's restored score is not points won).
-        if (e.score > before.score && action != Action::Replay && action != Action::NewGame)
-            SOAK_CHECK(e.bestScore >= e.score, "best " << e.bestScore << " below score " << e.score);
-        SOAK_CHECK(!e.clockRunning || e.clockInterval > 0, "clock interval " << e.clockInterval);
+        if (e.Context().score > before.score && action != Action::Replay && action != Action::NewGame)
+            SOAK_CHECK(e.Context().bestScore >= e.Context().score,
+                       "best " << e.Context().bestScore << " below score " << e.Context().score);
+        SOAK_CHECK(!e.Context().clockRunning || e.Context().clockInterval > 0,
+                   "clock interval " << e.Context().clockInterval);
 
-        if (e.gameState == kFalling) {
-            SOAK_CHECK(Grid::IsPlayCell(e.column, e.row), "falling block at " << e.column << "," << e.row);
-            SOAK_CHECK(e.board(e.column, e.row) == 0, "falling block overlaps " << e.board(e.column, e.row));
+        if (e.Context().gameState == GameState::Falling) {
+            SOAK_CHECK(Grid::IsPlayCell(e.Context().column, e.Context().row),
+                       "falling block at " << e.Context().column << "," << e.Context().row);
+            SOAK_CHECK(e.Context().board(e.Context().column, e.Context().row) == 0,
+                       "falling block overlaps " << e.Context().board(e.Context().column, e.Context().row));
             // A turned bomb keeps only its presence bit and falls as a block without pipes.
-            SOAK_CHECK(ValidNewBlock(e.fallingValue) || e.fallingValue == kPresent,
-                       "falling value " << e.fallingValue);
-            SOAK_CHECK(ValidNewBlock(e.nextValue), "next value " << e.nextValue);
-            SOAK_CHECK(e.clockRunning, "a block falls without a clock");
+            SOAK_CHECK(ValidNewBlock(e.Context().fallingValue) || e.Context().fallingValue == kPresent,
+                       "falling value " << e.Context().fallingValue);
+            SOAK_CHECK(ValidNewBlock(e.Context().nextValue), "next value " << e.Context().nextValue);
+            SOAK_CHECK(e.Context().clockRunning, "a block falls without a clock");
         }
-        if (e.GameRunning() && !e.demoRunning) SOAK_CHECK(e.level >= 1, "level " << e.level);
-        if (e.gameMode == kPuzzle && e.blinkTimerRunning &&
-            (e.gameState == kFalling || e.gameState == kWaitStart || e.gameState == kSpawn)) {
-            SOAK_CHECK(e.blinkRow == kRows && e.blinkColumn >= 1 && e.blinkColumn <= kColumns,
-                       "blinking block at " << e.blinkColumn << "," << e.blinkRow);
-            SOAK_CHECK(e.board(e.blinkColumn, e.blinkRow) != 0, "the blinking block's cell is empty");
+        if (e.Context().GameRunning() && !e.Context().demoRunning)
+            SOAK_CHECK(e.Context().level >= 1, "level " << e.Context().level);
+        if (e.Options().gameMode == GameMode::Puzzle && e.Context().blinkTimerRunning &&
+            (e.Context().gameState == GameState::Falling || e.Context().gameState == GameState::WaitStart ||
+             e.Context().gameState == GameState::Spawn)) {
+            SOAK_CHECK(e.Context().blinkRow == kRows && e.Context().blinkColumn >= 1 &&
+                           e.Context().blinkColumn <= kColumns,
+                       "blinking block at " << e.Context().blinkColumn << "," << e.Context().blinkRow);
+            SOAK_CHECK(e.Context().board(e.Context().blinkColumn, e.Context().blinkRow) != 0,
+                       "the blinking block's cell is empty");
         }
-        if (e.gameState == kLevelDone && before.gameState != kLevelDone) {
+        if (e.Context().gameState == GameState::LevelDone && before.gameState != GameState::LevelDone) {
             ++m_completed;
-            SOAK_CHECK(e.gameMode == kPuzzle, "a level completed in Original mode");
-            SOAK_CHECK(e.score >= before.score + 1000, "completion scored " << e.score - before.score);
-            SOAK_CHECK(e.maxLevelPuzzle > e.level,
-                       "highest level " << e.maxLevelPuzzle << " at level " << e.level);
+            SOAK_CHECK(e.Options().gameMode == GameMode::Puzzle, "a level completed in Original mode");
+            SOAK_CHECK(e.Context().score >= before.score + 1000,
+                       "completion scored " << e.Context().score - before.score);
+            SOAK_CHECK(e.Options().maxLevelPuzzle > e.Context().level,
+                       "highest level " << e.Options().maxLevelPuzzle << " at level " << e.Context().level);
         }
 
         switch (action) {
             case Action::NewGame:
-                SOAK_CHECK(e.score == 0, "a new game starts with " << e.score);
-                SOAK_CHECK(e.blocksCounter == 0 && !e.paused, "a new game starts with counters set");
+                SOAK_CHECK(e.Context().score == 0, "a new game starts with " << e.Context().score);
+                SOAK_CHECK(e.Context().blocksCounter == 0 && !e.Context().paused,
+                           "a new game starts with counters set");
                 return;
             case Action::Replay:
-                if (e.gameState != before.gameState || e.score != before.score) {
-                    SOAK_CHECK(e.score == before.levelStartScore,
-                               "a replay restored " << e.score << " for " << before.levelStartScore);
-                    SOAK_CHECK(e.level == before.level && e.blocksCounter == 0, "a replay changed the level");
+                if (e.Context().gameState != before.gameState || e.Context().score != before.score) {
+                    SOAK_CHECK(
+                        e.Context().score == before.levelStartScore,
+                        "a replay restored " << e.Context().score << " for " << before.levelStartScore);
+                    SOAK_CHECK(e.Context().level == before.level && e.Context().blocksCounter == 0,
+                               "a replay changed the level");
                 }
                 return;
             default:
                 break;
         }
-        SOAK_CHECK(e.score >= before.score, "score fell from " << before.score << " to " << e.score);
-        if (e.level != before.level) {
+        SOAK_CHECK(e.Context().score >= before.score,
+                   "score fell from " << before.score << " to " << e.Context().score);
+        if (e.Context().level != before.level) {
             ++m_levelsUp;
-            SOAK_CHECK(e.level == before.level + 1, "level went from " << before.level << " to " << e.level);
-            SOAK_CHECK(e.blocksCounter == 0, "a new level starts with " << e.blocksCounter << " blocks");
-            if (e.gameMode == kOriginal)
+            SOAK_CHECK(e.Context().level == before.level + 1,
+                       "level went from " << before.level << " to " << e.Context().level);
+            SOAK_CHECK(e.Context().blocksCounter == 0,
+                       "a new level starts with " << e.Context().blocksCounter << " blocks");
+            if (e.Options().gameMode == GameMode::Original)
                 SOAK_CHECK(before.blocksCounter >= 30,
                            "level rose after " << before.blocksCounter << " blocks");
             else
-                SOAK_CHECK(action == Action::Acknowledge && before.gameState == kLevelDone,
+                SOAK_CHECK(action == Action::Acknowledge && before.gameState == GameState::LevelDone,
                            "a puzzle level rose without completion");
-        } else if (e.gameState != kStopped) {
-            SOAK_CHECK(e.blocksCounter >= before.blocksCounter, "blocks counter fell");
+        } else if (e.Context().gameState != GameState::Stopped) {
+            SOAK_CHECK(e.Context().blocksCounter >= before.blocksCounter, "blocks counter fell");
         }
     }
 
     // The window's Enter, P, R, Q, S and the piece keys (ignored while the mouse steers).
     void Key(int key) {
         ZephlonEngine& e = m_engine;
-        if (e.control == kMouse) return;
+        if (e.Options().control == Control::Mouse) return;
         switch (key) {
             case Key_Enter:
-                if (e.gameState == kWaitStart || e.gameState == kLevelDone)
+                if (e.Context().gameState == GameState::WaitStart ||
+                    e.Context().gameState == GameState::LevelDone)
                     e.AcknowledgeMessage();
-                else if (e.paused)
+                else if (e.Context().paused)
                     e.SetPaused(false);
-                else if (e.gameState == kStopped || e.gameState == kIdle || e.demoRunning)
+                else if (e.Context().gameState == GameState::Stopped ||
+                         e.Context().gameState == GameState::Idle || e.Context().demoRunning)
                     e.NewGame(0, false);
                 break;
             case Key_P:
-                e.SetPaused(!e.paused);
+                e.SetPaused(!e.Context().paused);
                 break;
             case Key_R:
-                if (e.gameState != kStopped && e.gameState != kGarbage) e.ReplayLevel();
+                if (e.Context().gameState != GameState::Stopped &&
+                    e.Context().gameState != GameState::Garbage)
+                    e.ReplayLevel();
                 break;
             case Key_Q:
                 e.gameOver();
                 break;
             case Key_S:
-                e.NewGame(e.level, false);
+                e.NewGame(e.Context().level, false);
                 break;
             default:
                 break;
         }
-        if (e.gameState != kFalling || e.paused) return;
+        if (e.Context().gameState != GameState::Falling || e.Context().paused) return;
         switch (key) {
             case Key_Up:
                 e.RotateBlock();
@@ -351,7 +344,7 @@ class Bot {
                 e.MoveRight();
                 break;
             case Key_Down:
-                if (!e.downKeyLock) {
+                if (!e.Context().downKeyLock) {
                     e.StepDown();
                     e.AddScore(1);
                 }
@@ -368,9 +361,9 @@ class Bot {
     // The window's mouse rules: a press acknowledges a message, else turns (left) or drops (other buttons).
     void MousePress(bool left) {
         ZephlonEngine& e = m_engine;
-        if (e.control == kKeyboard) return;
+        if (e.Options().control == Control::Keyboard) return;
         if (e.AcknowledgeMessage()) return;
-        if (e.gameState != kFalling || e.paused) return;
+        if (e.Context().gameState != GameState::Falling || e.Context().paused) return;
         if (left)
             e.RotateBlock();
         else
@@ -379,32 +372,36 @@ class Bot {
 
     void MouseMove(int column) {
         ZephlonEngine& e = m_engine;
-        if (e.control == kKeyboard || e.gameState != kFalling || e.paused) return;
+        if (e.Options().control == Control::Keyboard || e.Context().gameState != GameState::Falling ||
+            e.Context().paused)
+            return;
         e.MoveToColumn(static_cast<int16_t>(column));
     }
 
     // P, or the menu's Pause, which also serves while the mouse steers.
     void PauseCommand() {
-        if (m_engine.control == kMouse || m_rng.Chance(0.3))
-            m_engine.SetPaused(!m_engine.paused);
+        if (m_engine.Options().control == Control::Mouse || m_rng.Chance(0.3))
+            m_engine.SetPaused(!m_engine.Context().paused);
         else
             Key(Key_P);
     }
 
     void StartCommand(bool yes) {
         ZephlonEngine& e = m_engine;
-        if (e.gameState == kStopped || e.gameState == kIdle || e.demoRunning || yes) e.NewGame(0, false);
+        if (e.Context().gameState == GameState::Stopped || e.Context().gameState == GameState::Idle ||
+            e.Context().demoRunning || yes)
+            e.NewGame(0, false);
     }
 
     void Acknowledge() {
-        if (m_engine.control == kMouse)
+        if (m_engine.Options().control == Control::Mouse)
             MousePress(m_rng.Chance(0.5));
         else
             Key(Key_Enter);
     }
 
     void RandomInput() {
-        if (m_engine.control == kMouse) {
+        if (m_engine.Options().control == Control::Mouse) {
             if (m_rng.Chance(0.5))
                 MouseMove(m_rng.Below(kColumns + 2));
             else
@@ -426,18 +423,19 @@ class Bot {
             trial.RotateBlock();
         trial.MoveToColumn(static_cast<int16_t>(column));
         double value = -1e9;
-        if (trial.column == column) {
+        if (trial.Context().column == column) {
             trial.DropBlock();
-            if (trial.gameState == kFalling) trial.StepDown();
-            for (int guard = 0; guard < 5000 && trial.gameState >= kLanded && trial.gameState <= kBombBlast;
+            if (trial.Context().gameState == GameState::Falling) trial.StepDown();
+            for (int guard = 0; guard < 5000 && trial.Context().gameState >= GameState::Landed &&
+                                trial.Context().gameState <= GameState::BombBlast;
                  ++guard)
                 trial.TimerHandler();
-            value = trial.score - m_engine.score;
-            if (trial.gameState == kLevelDone) value += 5000;
+            value = trial.Context().score - m_engine.Context().score;
+            if (trial.Context().gameState == GameState::LevelDone) value += 5000;
             for (int r = 1; r <= 5; ++r)
                 for (int c = 1; c <= kColumns; ++c)
-                    if (trial.board(c, r) != 0) value -= (6 - r) * 15;
-            if (trial.gameState == kStopped) value -= 1e6;
+                    if (trial.Context().board(c, r) != 0) value -= (6 - r) * 15;
+            if (trial.Context().gameState == GameState::Stopped) value -= 1e6;
         }
         m_rng.frozen = false;
         m_view = savedView;
@@ -446,10 +444,10 @@ class Bot {
 
     void PlannedInput() {
         ZephlonEngine& e = m_engine;
-        if (!m_plan.valid || m_plan.value != e.fallingValue || m_plan.spawnSerial != m_serial) {
+        if (!m_plan.valid || m_plan.value != e.Context().fallingValue || m_plan.spawnSerial != m_serial) {
             m_plan = {};
             m_plan.valid = true;
-            m_plan.value = e.fallingValue;
+            m_plan.value = e.Context().fallingValue;
             m_plan.spawnSerial = m_serial;
             double best = -1e18;
             for (int turns = 0; turns < 4; ++turns) {
@@ -463,18 +461,18 @@ class Bot {
                 }
             }
         }
-        const bool mouse = e.control == kMouse;
+        const bool mouse = e.Options().control == Control::Mouse;
         if (m_plan.turns > 0) {
             --m_plan.turns;
             mouse ? MousePress(true) : Key(Key_Up);
-            m_plan.value = e.fallingValue;
-        } else if (e.column != m_plan.column) {
+            m_plan.value = e.Context().fallingValue;
+        } else if (e.Context().column != m_plan.column) {
             if (mouse)
                 MouseMove(m_plan.column);
             else
-                Key(e.column < m_plan.column ? Key_Right : Key_Left);
-            if (e.column != m_plan.column && m_rng.Chance(0.3))
-                m_plan.column = e.column;  // blocked on the way
+                Key(e.Context().column < m_plan.column ? Key_Right : Key_Left);
+            if (e.Context().column != m_plan.column && m_rng.Chance(0.3))
+                m_plan.column = e.Context().column;  // blocked on the way
         } else if (m_rng.Chance(0.5)) {
             mouse ? MousePress(false) : Key(m_rng.Chance(0.5) ? Key_Ctrl : Key_Insert);
         } else if (!mouse) {
@@ -491,8 +489,7 @@ class Bot {
     };
 
     soak::Rng m_rng;
-    BotRandom m_random;
-    NullView m_view;
+    RecordingView m_view;
     SilentSink m_sink;
     ZephlonEngine m_engine;
     Plan m_plan;

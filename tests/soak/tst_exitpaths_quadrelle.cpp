@@ -49,13 +49,13 @@ class TestExitPathsQuadrelle : public QObject {
             w->Game().AddScore(5000);
             w->Game().SetCell(5, 1, true, 3);
             w->Timer1_Timer();
-            QCOMPARE(w->Game().State(), quadrelle::Stopped);
+            QCOMPARE(w->Game().State(), quadrelle::GameState::Stopped);
             w->TimerGameOver_Timer();
             scores::FormTopTen& d = w->HighScores().Dialog();
             exitpaths::TypeName(d);
             exitpaths::EndRun(*w, path, w->Exit, [&] {
                 w->Start->trigger();
-                QCOMPARE(w->Game().State(), quadrelle::Spawn);
+                QCOMPARE(w->Game().State(), quadrelle::GameState::Spawn);
                 QCOMPARE(w->HighScores().Table().Record(0, 1).Name, exitpaths::kName);
             });
             if (QTest::currentTestFailed()) return;

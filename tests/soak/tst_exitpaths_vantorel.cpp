@@ -42,17 +42,17 @@ class TestExitPathsVantorel : public QObject {
             QVERIFY(QTest::qWaitForWindowActive(w.get()));
             // The game ends with 5000 points when the first piece finds the top rows full.
             w->Start->trigger();
-            w->game().score = 5000;
+            w->game().SetScore(5000);
             for (int y = 1; y <= 3; ++y)
                 for (int x = 1; x <= vantorel::kColumns; ++x)
                     w->game().pit().SetCell(x, y, vantorel::kSolid, vantorel::kBlue);
             w->Timer1_Timer();
-            QCOMPARE(w->game().state, vantorel::GameState::Stopped);
+            QCOMPARE(w->game().State(), vantorel::GameState::Stopped);
             scores::FormTopTen& d = w->highScores().Dialog();
             exitpaths::TypeName(d);
             exitpaths::EndRun(*w, path, w->Exit, [&] {
                 w->Start->trigger();
-                QCOMPARE(w->game().state, vantorel::GameState::Spawn);
+                QCOMPARE(w->game().State(), vantorel::GameState::Spawn);
                 QCOMPARE(w->highScores().Table().Record(0, 1).Name, exitpaths::kName);
             });
             if (QTest::currentTestFailed()) return;

@@ -12,15 +12,10 @@ using exitpaths::Path;
 
 namespace {
 
-class FixedRandom : public zephlon::RandomSource {
-  public:
-    double Next() override { return 0.25; }
-};
-
 const QDateTime kNow = scores::HighScoreTable::ParseDate(QStringLiteral("2026-12-10T01:02:03"));
 
 std::unique_ptr<FormZephlon> MakeWindow() {
-    auto w = std::make_unique<FormZephlon>(nullptr, std::make_unique<FixedRandom>(),
+    auto w = std::make_unique<FormZephlon>(nullptr, frame::RandomSource([] { return 0.25; }),
                                            std::make_unique<frame::SilentCueBackend>());
     w->SetAsker([](const QString& question) {
         qFatal("unexpected question: %s", qPrintable(question));
@@ -47,16 +42,16 @@ class TestExitPathsZephlon : public QObject {
             // A Puzzle game ends with 5000 points: first place of the Puzzle list, record 11.
             w->MenuPuzzle->trigger();
             zephlon::ZephlonEngine& e = w->Engine();
-            e.score = 5000;
-            e.gameStartLevel = 1;
-            e.level = 3;
+            e.SetScore(5000);
+            e.SetGameStartLevel(1);
+            e.SetLevel(3);
             e.gameOver();
-            w->OnGameOverTimer();
+            w->TimerGameOver_Timer();
             scores::FormTopTen& d = w->Scores().Dialog();
             exitpaths::TypeName(d);
             exitpaths::EndRun(*w, path, w->Exit, [&] {
                 w->StartOriginal->trigger();
-                QVERIFY(e.GameRunning());
+                QVERIFY(e.Context().GameRunning());
                 QCOMPARE(w->Scores().Table().Record(1, 1).Name, exitpaths::kName);
             });
             if (QTest::currentTestFailed()) return;

@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <random>
 
-#include "fakes.h"
+#include "support/vantorelkit.h"
 
 using namespace vantorel;
 using namespace vantorel::test;
@@ -21,11 +21,11 @@ struct Fixture {
         random.QueuePiece(3, 2, 0);
         game.NewGame();
         game.TimerHandler();
-        QCOMPARE(game.state, GameState::Falling);
+        QCOMPARE(game.State(), GameState::Falling);
     }
     // Lets the falling piece be `squares` at (x, y) while the game is falling.
     void Falling(std::initializer_list<SquareSpec> squares, int32_t colour, int x, int y) {
-        game.state = GameState::Falling;
+        game.SetState(GameState::Falling);
         SetFalling(pit, squares, colour, x, y);
         QVERIFY(pit.MoveFallingBlock());
     }
@@ -49,19 +49,19 @@ class TestGame : public QObject {
         QVERIFY(!f.pit.IsRowComplete(18));
 
         f.game.TimerHandler();  // sinks onto the part
-        QCOMPARE(f.game.state, GameState::Falling);
+        QCOMPARE(f.game.State(), GameState::Falling);
         QVERIFY(f.view.erasedRows.empty());
         f.game.TimerHandler();  // lands
         QCOMPARE(f.view.erasedRows, std::vector<int16_t>{18});
-        QCOMPARE(f.game.state, GameState::RowsErased);
+        QCOMPARE(f.game.State(), GameState::RowsErased);
         QCOMPARE(f.view.interval, kRowsErasedInterval);
         QCOMPARE(f.sink.cues.back(), 2);
         QCOMPARE(f.view.lines, 1);
 
         f.game.TimerHandler();
-        QCOMPARE(f.game.score, 100);
-        QCOMPARE(f.view.interval, f.game.tickInterval);
-        QCOMPARE(f.game.state, GameState::Spawn);
+        QCOMPARE(f.game.Score(), 100);
+        QCOMPARE(f.view.interval, f.game.TickInterval());
+        QCOMPARE(f.game.State(), GameState::Spawn);
         // The bar's two upper parts moved down with the collapse and are still transparent.
         QCOMPARE(f.pit.KindAt(4, 18), kTransparent);
         QCOMPARE(f.pit.KindAt(4, 17), kTransparent);
@@ -73,11 +73,11 @@ class TestGame : public QObject {
         Fixture f;
         f.StartWithFallingPiece();
         f.random.QueuePiece(1, 3, 1);
-        f.game.KeyDown(kKeyCtrl);
+        f.game.HandleKey(frame::kKeyCtrl);
         QCOMPARE(f.pit.fallingPosition.y, 17);
         const int paints = f.view.nextPaints;
         f.game.TimerHandler();
-        QCOMPARE(f.game.state, GameState::Falling);
+        QCOMPARE(f.game.State(), GameState::Falling);
         QCOMPARE(f.view.nextPaints, paints + 1);
         QCOMPARE(f.pit.KindAt(5, 18), kSolid);
         QCOMPARE(f.pit.fallingPosition, (Position{5, 1}));
@@ -104,19 +104,19 @@ class TestGame : public QObject {
         f.Falling(kUprightSolid, kYellow, 4, 16);
         f.game.TimerHandler();
         f.game.TimerHandler();
-        QCOMPARE(f.game.gapFlag, gap);
+        QCOMPARE(f.game.GapFlag(), gap);
         QCOMPARE(f.view.erasedRows,
                  gap ? (std::vector<int16_t>{16, 18}) : (std::vector<int16_t>{16, 17, 18}));
         f.game.TimerHandler();
         if (gap) {
-            QCOMPARE(f.game.score, 300);
+            QCOMPARE(f.game.Score(), 300);
             QCOMPARE(f.pit.KindAt(1, 18), kEmpty);  // the kept row, down one
             QCOMPARE(f.pit.KindAt(2, 18), kSolid);
             QCOMPARE(f.pit.ColourAt(4, 18), kYellow);
             QCOMPARE(f.pit.ColourAt(2, 17), kBlue);  // row 15, down two
             QCOMPARE(f.pit.KindAt(7, 3), kSolid);
         } else {
-            QCOMPARE(f.game.score, 700);
+            QCOMPARE(f.game.Score(), 700);
             QCOMPARE(f.pit.ColourAt(2, 18), kBlue);  // row 15, down three
             QCOMPARE(f.pit.KindAt(7, 4), kSolid);
         }
@@ -124,7 +124,7 @@ class TestGame : public QObject {
             for (int x = 1; x <= kColumns; ++x)
                 QCOMPARE(f.pit.KindAt(x, y), kEmpty);
         }
-        QCOMPARE(f.game.rowsThisLanding, 0);
+        QCOMPARE(f.game.RowsThisLanding(), 0);
     }
 
     // Tick intervals from a new game, each level from the one before, rounded half to even.
@@ -145,7 +145,7 @@ class TestGame : public QObject {
         QCOMPARE(f.view.interval, 688);
         for (int n = 0; n < level; ++n)
             f.game.NextLevel();
-        QCOMPARE(f.game.tickInterval, interval);
+        QCOMPARE(f.game.TickInterval(), interval);
         QCOMPARE(f.view.interval, interval);
         QCOMPARE(f.view.level, level);
     }
@@ -154,7 +154,7 @@ class TestGame : public QObject {
     void levelRisesAfter15Rows() {
         Fixture f;
         f.StartWithFallingPiece();
-        f.game.rows = 13;
+        f.game.SetRows(13);
         for (int y = 16; y <= 18; ++y) {
             FillRow(f.pit, y, kSolid, kRed);
             f.pit.SetCell(4, y, kEmpty, kNoColour);
@@ -162,11 +162,11 @@ class TestGame : public QObject {
         f.Falling(kUprightSolid, kBlue, 4, 17);
         f.game.TimerHandler();
         f.game.TimerHandler();
-        QCOMPARE(f.game.level, 2);
-        QCOMPARE(f.game.rows, 0);
+        QCOMPARE(f.game.Level(), 2);
+        QCOMPARE(f.game.Rows(), 0);
         QCOMPARE(f.view.lines, 0);
         QCOMPARE(f.view.interval, 446);
-        QCOMPARE(f.game.score, 700);
+        QCOMPARE(f.game.Score(), 700);
     }
 
     // Enter starts a new game whatever the state, abandoning the running one.
@@ -181,46 +181,46 @@ class TestGame : public QObject {
         QFETCH(int, state);
         Fixture f;
         f.StartWithFallingPiece();
-        f.game.score = 1234;
-        f.game.rowsThisLanding = 2;  // as while erased rows are still shown
-        f.game.startLevel = 3;
+        f.game.SetScore(1234);
+        f.game.SetRowsThisLanding(2);  // as while erased rows are still shown
+        f.game.SetStartLevel(3);
         f.pit.SetCell(2, 18, kSolid, kRed);
         f.pit.SetCell(5, 0, kSolid, kRed);
         f.game.SetPaused(true);
-        f.game.state = static_cast<GameState>(state);
+        f.game.SetState(static_cast<GameState>(state));
         const int saveNames = f.view.saveNames;
 
-        f.game.KeyDown(kKeyEnter);
-        QCOMPARE(f.game.state, GameState::Spawn);
-        QCOMPARE(f.game.score, 0);
+        f.game.HandleKey(frame::kKeyEnter);
+        QCOMPARE(f.game.State(), GameState::Spawn);
+        QCOMPARE(f.game.Score(), 0);
         QCOMPARE(f.view.score, 0);
-        QCOMPARE(f.game.level, 3);
-        QCOMPARE(f.game.tickInterval, 366);
-        QCOMPARE(f.game.gameStartLevel, 3);
-        QCOMPARE(f.game.rowsThisLanding, 0);
+        QCOMPARE(f.game.Level(), 3);
+        QCOMPARE(f.game.TickInterval(), 366);
+        QCOMPARE(f.game.GameStartLevel(), 3);
+        QCOMPARE(f.game.RowsThisLanding(), 0);
         QCOMPARE(f.pit.KindAt(2, 18), kEmpty);
         QCOMPARE(f.pit.KindAt(5, 0), kEmpty);
-        QVERIFY(f.game.firstPieceDue);
-        QVERIFY(!f.game.paused);
+        QVERIFY(f.game.FirstPieceDue());
+        QVERIFY(!f.game.Paused());
         QVERIFY(f.view.timerEnabled);
         QCOMPARE(f.view.message, QString());
         QCOMPARE(f.view.saveNames, saveNames + 1);
         f.random.QueuePiece(2, 0, 3);
         f.random.QueuePiece(2, 0, 3);
         f.game.TimerHandler();
-        QCOMPARE(f.game.state, GameState::Falling);
+        QCOMPARE(f.game.State(), GameState::Falling);
     }
 
     // "&Start" acts only when no game runs.
     void startMenuOnlyWhenNoGame() {
         Fixture f;
         f.StartWithFallingPiece();
-        f.game.score = 50;
+        f.game.SetScore(50);
         f.game.Start();
-        QCOMPARE(f.game.score, 50);
-        f.game.state = GameState::Stopped;
+        QCOMPARE(f.game.Score(), 50);
+        f.game.SetState(GameState::Stopped);
         f.game.Start();
-        QCOMPARE(f.game.state, GameState::Spawn);
+        QCOMPARE(f.game.State(), GameState::Spawn);
     }
 
     // Pausing stops only the clock: the piece still moves, turns, sinks and drops.
@@ -232,19 +232,19 @@ class TestGame : public QObject {
         QVERIFY(f.view.pauseChecked);
         QCOMPARE(f.view.message, QStringLiteral("Paused"));
 
-        f.game.KeyDown(kKeyLeft);
+        f.game.HandleKey(frame::kKeyLeft);
         QCOMPARE(f.pit.fallingPosition, (Position{4, 2}));
-        f.game.KeyDown(kKeyRight);
-        f.game.KeyDown(kKeyRight);
+        f.game.HandleKey(frame::kKeyRight);
+        f.game.HandleKey(frame::kKeyRight);
         QCOMPARE(f.pit.fallingPosition, (Position{6, 2}));
-        f.game.KeyDown(kKeyUp);
+        f.game.HandleKey(frame::kKeyUp);
         QCOMPARE(f.pit.falling[3][2], kSolid);
-        f.game.KeyDown(kKeyDown);
+        f.game.HandleKey(frame::kKeyDown);
         QCOMPARE(f.pit.fallingPosition, (Position{6, 3}));
-        QCOMPARE(f.game.score, 1);
-        f.game.KeyDown(kKeyInsert);
+        QCOMPARE(f.game.Score(), 1);
+        f.game.HandleKey(frame::kKeyInsert);
         QCOMPARE(f.pit.fallingPosition, (Position{6, 18}));
-        QCOMPARE(f.game.score, 16);
+        QCOMPARE(f.game.Score(), 16);
         QCOMPARE(f.view.screen[7][18], kYellow);
         QVERIFY(!f.view.timerEnabled);
     }
@@ -253,26 +253,26 @@ class TestGame : public QObject {
     void downThatLandsScores() {
         Fixture f;
         f.StartWithFallingPiece();
-        f.game.KeyDown(kKeyCtrl);
-        const int32_t score = f.game.score;
+        f.game.HandleKey(frame::kKeyCtrl);
+        const int32_t score = f.game.Score();
         f.random.QueuePiece(2, 0, 3);
-        f.game.KeyDown(kKeyDown);
-        QCOMPARE(f.game.score, score + 1);
+        f.game.HandleKey(frame::kKeyDown);
+        QCOMPARE(f.game.Score(), score + 1);
         QCOMPARE(f.pit.KindAt(5, 18), kSolid);
-        QCOMPARE(f.game.state, GameState::Falling);
+        QCOMPARE(f.game.State(), GameState::Falling);
     }
 
     // A new piece without room ends the game inside the tick; the clock keeps running and later ticks
     // do nothing.
     void gameOverInsideTheTick() {
         Fixture f;
-        f.game.startLevel = 2;
+        f.game.SetStartLevel(2);
         f.StartWithFallingPiece();
-        f.game.score = 420;
+        f.game.SetScore(420);
         f.pit.SetCell(5, 4, kSolid, kRed);  // the piece rests at its entry
         f.random.QueuePiece(1, 0, 0);
-        f.game.KeyDown(kKeyDown);  // places it; the next piece enters on it
-        QCOMPARE(f.game.state, GameState::Stopped);
+        f.game.HandleKey(frame::kKeyDown);  // places it; the next piece enters on it
+        QCOMPARE(f.game.State(), GameState::Stopped);
         QCOMPARE(f.view.message, QStringLiteral("Game Over"));
         QCOMPARE(f.view.gameOvers.size(), size_t(1));
         QCOMPARE(f.view.gameOvers[0].score, 421);
@@ -281,8 +281,8 @@ class TestGame : public QObject {
         QVERIFY(f.view.timerEnabled);
         const auto screen = f.view.screen;
         f.game.TimerHandler();
-        f.game.KeyDown(kKeyLeft);
-        QCOMPARE(f.game.state, GameState::Stopped);
+        f.game.HandleKey(frame::kKeyLeft);
+        QCOMPARE(f.game.State(), GameState::Stopped);
         QVERIFY(screen == f.view.screen);
     }
 
@@ -294,11 +294,13 @@ class TestGame : public QObject {
         FakeView view;
         RecordingSink sink;
         Game game(view, sink, uniform);
-        const int16_t keys[] = {kKeyLeft, kKeyRight, kKeyUp, kKeyDown, kKeyCtrl, kKeyInsert, 0, 0, 0};
+        const frame::KeyCode keys[] = {frame::kKeyLeft, frame::kKeyRight, frame::kKeyUp,
+                                       frame::kKeyDown, frame::kKeyCtrl,  frame::kKeyInsert,
+                                       frame::kKeyNone, frame::kKeyNone,  frame::kKeyNone};
         int games = 0;
         for (int step = 0; step < 20000; ++step) {
-            if (game.state == GameState::Stopped || game.state == GameState::Idle) {
-                game.KeyDown(kKeyEnter);
+            if (game.State() == GameState::Stopped || game.State() == GameState::Idle) {
+                game.HandleKey(frame::kKeyEnter);
                 ++games;
                 // A stack of rows with one hole each, so that landings complete rows often.
                 for (int y = 10; y <= kRows; ++y) {
@@ -307,9 +309,9 @@ class TestGame : public QObject {
                 }
                 game.pit().RedrawBoard();
             }
-            const int16_t key = keys[engine() % std::size(keys)];
+            const frame::KeyCode key = keys[engine() % std::size(keys)];
             if (key != 0) {
-                game.KeyDown(key);
+                game.HandleKey(key);
             } else {
                 game.TimerHandler();
             }
@@ -324,7 +326,7 @@ class TestGame : public QObject {
             }
             // While a piece falls the screen shows the grids with the piece over them, mixed where a
             // transparent square lies on a transparent part.
-            if (game.state == GameState::Falling) {
+            if (game.State() == GameState::Falling) {
                 const Pit& pit = game.pit();
                 for (int y = 1; y <= kRows; ++y) {
                     for (int x = 1; x <= kColumns; ++x) {
@@ -344,7 +346,7 @@ class TestGame : public QObject {
                 }
             }
             // Between a collapse (or a new game) and the next piece: no complete row, screen = grids.
-            if (game.state == GameState::Spawn) {
+            if (game.State() == GameState::Spawn) {
                 for (int y = 1; y <= kRows; ++y) {
                     QVERIFY(!game.pit().IsRowComplete(y));
                     for (int x = 1; x <= kColumns; ++x) {
@@ -359,7 +361,7 @@ class TestGame : public QObject {
         }
         QVERIFY(games > 5);
         QVERIFY(!view.erasedRows.empty());
-        QVERIFY(game.score > 0);
+        QVERIFY(game.Score() > 0);
     }
 };
 

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "fakes.h"
+#include "support/vantorelkit.h"
 
 using namespace vantorel;
 using namespace vantorel::test;
@@ -124,7 +124,7 @@ class TestPit : public QObject {
 
         QCOMPARE(f.pit.KindAt(4, 10), kTransparent);
         QCOMPARE(f.pit.ColourAt(4, 11), kRed);
-        QCOMPARE(f.sink.cues, (std::vector<int>{1, 1}));
+        QCOMPARE(f.sink.cues, (QList<int>{1, 1}));
     }
 
     // Placing mixes transparent on transparent into one solid square; other parts of the piece stay
@@ -161,14 +161,14 @@ class TestPit : public QObject {
     void cueOfALandingMove_data() {
         QTest::addColumn<int>("cellKind");
         QTest::addColumn<int>("cellRow");
-        QTest::addColumn<std::vector<int>>("cues");
-        QTest::newRow("mix and land") << 1 << 15 << std::vector<int>{1};
-        QTest::newRow("land on solid") << 2 << 16 << std::vector<int>{0};
+        QTest::addColumn<QList<int>>("cues");
+        QTest::newRow("mix and land") << 1 << 15 << QList<int>{1};
+        QTest::newRow("land on solid") << 2 << 16 << QList<int>{0};
     }
     void cueOfALandingMove() {
         QFETCH(int, cellKind);
         QFETCH(int, cellRow);
-        QFETCH(std::vector<int>, cues);
+        QFETCH(QList<int>, cues);
         Fixture f;
         f.pit.SetCell(4, cellRow, static_cast<int16_t>(cellKind), kBlue);
         // Transparent square below a solid middle, solid square to the right.
@@ -305,7 +305,7 @@ class TestPit : public QObject {
         SetFalling(f.pit, {{1, 2, kSolid}, {2, 2, static_cast<int16_t>(squareKind)}, {3, 2, kSolid}}, kYellow,
                    5, 1);
         QCOMPARE(f.pit.MoveFallingBlock(), ok);
-        QCOMPARE(f.sink.cues, ok ? std::vector<int>{1} : std::vector<int>{});
+        QCOMPARE(f.sink.cues, ok ? QList<int>{1} : QList<int>{});
     }
 };
 

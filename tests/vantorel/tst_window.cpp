@@ -92,7 +92,7 @@ class TestWindow : public QObject {
     void startUp() {
         Window w;
         QCOMPARE(w->windowTitle(), QStringLiteral("Vantorel"));
-        QCOMPARE(w->game().state, GameState::Idle);
+        QCOMPARE(w->game().State(), GameState::Idle);
         QVERIFY(w->Timer1->isActive());
         QCOMPARE(w->Timer1->interval(), 688);
         QVERIFY(w->MenuSound->isChecked());
@@ -114,16 +114,16 @@ class TestWindow : public QObject {
         QVERIFY(!w->MenuLevel[0]->isChecked());
         QVERIFY(w.ShowActive());
         QTest::keyClick(w->PictureBg, Qt::Key_Return);
-        QCOMPARE(w->game().state, GameState::Spawn);
-        QCOMPARE(w->game().level, 7);
+        QCOMPARE(w->game().State(), GameState::Spawn);
+        QCOMPARE(w->game().Level(), 7);
         QCOMPARE(w->Timer1->interval(), 187);
         QCOMPARE(w->LabelLevel->text(), QStringLiteral("7"));
         w->MenuLevel[1]->trigger();
-        QCOMPARE(w->game().level, 7);
+        QCOMPARE(w->game().Level(), 7);
         QVERIFY(w->MenuLevel[1]->isChecked());
         QVERIFY(!w->MenuLevel[6]->isChecked());
         QTest::keyClick(w->PictureBg, Qt::Key_Enter);
-        QCOMPARE(w->game().level, 2);
+        QCOMPARE(w->game().Level(), 2);
     }
 
     // Ticks advance the game only while the main window is the active window; in Idle they do nothing.
@@ -131,21 +131,21 @@ class TestWindow : public QObject {
         Window w;
         QVERIFY(w.ShowActive());
         w->Timer1_Timer();
-        QCOMPARE(w->game().state, GameState::Idle);
+        QCOMPARE(w->game().State(), GameState::Idle);
         w->Start->trigger();
-        QCOMPARE(w->game().state, GameState::Spawn);
+        QCOMPARE(w->game().State(), GameState::Spawn);
 
         QWidget other;
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         w->Timer1_Timer();
-        QCOMPARE(w->game().state, GameState::Spawn);
+        QCOMPARE(w->game().State(), GameState::Spawn);
 
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
         w->Timer1_Timer();
-        QCOMPARE(w->game().state, GameState::Falling);
+        QCOMPARE(w->game().State(), GameState::Falling);
     }
 
     // Pausing stops the clock and shows "Paused"; the arrow keys still move the piece.
@@ -175,10 +175,10 @@ class TestWindow : public QObject {
             w->MenuSound->trigger();
             w->MenuLevel[2]->trigger();
             QTest::keyClick(w->PictureBg, Qt::Key_Return);
-            w->game().score = 500;
+            w->game().SetScore(500);
             FillTopRows(w->game().pit());
             w->Timer1_Timer();
-            QCOMPARE(w->game().state, GameState::Stopped);
+            QCOMPARE(w->game().State(), GameState::Stopped);
             QCOMPARE(w->LabelMessage->text(), QStringLiteral("Game Over"));
             QVERIFY(w->Timer1->isActive());
             QCOMPARE(w->LabelHiScore->text(), QStringLiteral("500"));

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "frame/random.h"
+
+#include <memory>
+
 // Small helpers for writing Zephlon boards in tests as pictures.
 
 #include <QString>
@@ -72,5 +76,11 @@ class Random {
   private:
     uint64_t m_state;
 };
+
+// The game's random source drawing from a Random with this seed.
+inline frame::RandomSource SeededSource(uint64_t seed) {
+    auto random = std::make_shared<Random>(seed);
+    return frame::RandomSource([random] { return (*random)(); });
+}
 
 }  // namespace boardpicture

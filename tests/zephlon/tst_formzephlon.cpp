@@ -7,7 +7,7 @@
 #include "frame/drawsurface.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
-#include "tests/zephlon/enginekit.h"
+#include "support/zephlonkit.h"
 #include "zephlon/formzephlon.h"
 
 using namespace zephlon_test;
@@ -15,7 +15,7 @@ using namespace zephlon_test;
 namespace {
 
 std::unique_ptr<FormZephlon> MakeWindow() {
-    auto w = std::make_unique<FormZephlon>(nullptr, std::make_unique<ScriptedRandom>(),
+    auto w = std::make_unique<FormZephlon>(nullptr, frame::RandomSource([] { return 0.9; }),
                                            std::make_unique<frame::SilentCueBackend>());
     w->SetAsker([](const QString&) {
         qFatal("unexpected question");
@@ -40,9 +40,9 @@ void MovePointer(QWidget* widget, const QPoint& at) {
 void StartOriginalByKey(FormZephlon& w) {
     w.MenuOriginal->trigger();
     QTest::keyClick(&w, Qt::Key_Return);
-    QCOMPARE(w.Engine().gameState, int32_t(kSpawn));
+    QCOMPARE(w.Engine().Context().gameState, GameState::Spawn);
     w.Engine().TimerHandler();
-    QCOMPARE(w.Engine().gameState, int32_t(kFalling));
+    QCOMPARE(w.Engine().Context().gameState, GameState::Falling);
 }
 
 }  // namespace
@@ -135,15 +135,15 @@ class TestFormZephlon : public QObject {
         QVERIFY(!w->MenuOriginal->isEnabled());
         QVERIFY(w->MenuStop->isEnabled());
         QTest::keyClick(w.get(), Qt::Key_Control);
-        QCOMPARE(e.row, int16_t(10));
+        QCOMPARE(e.Context().row, int16_t(10));
         e.TimerHandler();
-        QVERIFY(e.board(4, 10) != 0);
+        QVERIFY(e.Context().board(4, 10) != 0);
         const QColor block = CellMiddle(*w, 4, 10);
         QCOMPARE(block, ShadeColour(1, 4, kLime));
         QCOMPARE(w->LabelScore->text(), QStringLiteral("9"));
 
         QTest::keyClick(w.get(), Qt::Key_P);
-        QVERIFY(e.paused);
+        QVERIFY(e.Context().paused);
         QVERIFY(w->MenuPause->isChecked());
         QCOMPARE(CellMiddle(*w, 4, 10), kEmptyCell);
         QVERIFY(w->PictureMessage->isVisible());
@@ -151,64 +151,76 @@ class TestFormZephlon : public QObject {
         QVERIFY(!w->PictureBlock->isVisible());
 
         QTest::keyClick(w.get(), Qt::Key_Return);
-        QVERIFY(!e.paused);
+        QVERIFY(!e.Context().paused);
         QCOMPARE(CellMiddle(*w, 4, 10), block);
         QVERIFY(!w->PictureMessage->isVisible());
         QVERIFY(w->PictureBlock->isVisible());
 
-        const int16_t row = e.row;
+        const int16_t row = e.Context().row;
         QTest::keyClick(w.get(), Qt::Key_Return);
-        QCOMPARE(e.gameState, int32_t(kFalling));
-        QCOMPARE(e.row, row);
-        QCOMPARE(e.score, 9);
+        QCOMPARE(e.Context().gameState, GameState::Falling);
+        QCOMPARE(e.Context().row, row);
+        QCOMPARE(e.Context().score, 9);
     }
 
     void movementKeys() {
         auto w = MakeWindow();
         StartOriginalByKey(*w);
         ZephlonEngine& e = w->Engine();
-        const int16_t value = e.fallingValue;
+        const int16_t value = e.Context().fallingValue;
         QTest::keyClick(w.get(), Qt::Key_Left);
-        QCOMPARE(e.column, int16_t(3));
+        QCOMPARE(e.Context().column, int16_t(3));
         QTest::keyClick(w.get(), Qt::Key_Right);
         QTest::keyClick(w.get(), Qt::Key_Right);
-        QCOMPARE(e.column, int16_t(5));
+        QCOMPARE(e.Context().column, int16_t(5));
         QTest::keyClick(w.get(), Qt::Key_Up);
-        QCOMPARE(e.fallingValue, ZephlonEngine::Rotated(value));
+        QCOMPARE(e.Context().fallingValue, ZephlonEngine::Rotated(value));
         QTest::keyClick(w.get(), Qt::Key_Down);
-        QCOMPARE(e.row, int16_t(2));
-        QCOMPARE(e.score, 1);
-        e.downKeyLock = true;
+        QCOMPARE(e.Context().row, int16_t(2));
+        QCOMPARE(e.Context().score, 1);
+        e.SetDownKeyLock(true);
         QTest::keyClick(w.get(), Qt::Key_Down);
-        QCOMPARE(e.row, int16_t(2));
+        QCOMPARE(e.Context().row, int16_t(2));
         QTest::keyClick(w.get(), Qt::Key_Insert);
-        QCOMPARE(e.row, int16_t(10));
+        QCOMPARE(e.Context().row, int16_t(10));
         QTest::keyClick(w.get(), Qt::Key_Q);
-        QCOMPARE(e.gameState, int32_t(kStopped));
+        QCOMPARE(e.Context().gameState, GameState::Stopped);
         QCOMPARE(w->LabelMessage->text(), QStringLiteral("Game Over"));
         QVERIFY(w->TimerGameOver->isActive());
         QVERIFY(w->MenuOriginal->isEnabled());
         QVERIFY(!w->MenuStop->isEnabled());
         // A finished game cannot be quit again, which would offer its score twice.
-        w->OnGameOverTimer();
+        w->TimerGameOver_Timer();
         QTest::keyClick(w.get(), Qt::Key_Q);
         QVERIFY(!w->TimerGameOver->isActive());
     }
 
-    // A new block colour shows at once on the board; concrete stays grey.
-    void colourSchemeRedrawsTheBoard() {
+    // A new block colour is used by the cells drawn from then on: the board keeps its look until it is drawn
+    // again, the falling block takes the colour at its next move, and concrete stays grey.
+    void colourSchemeAppliesToCellsDrawnFromThenOn() {
         auto w = MakeWindow();
         w->show();
         StartOriginalByKey(*w);
         ZephlonEngine& e = w->Engine();
-        e.board(1, 10) = kPresent | kPipe2;
-        e.board(2, 10) = kPresent | kConcrete;
+        e.SetCell(1, 10, kPresent | kPipe2);
+        e.SetCell(2, 10, kPresent | kConcrete);
+        e.RedrawBoard();
+        QCOMPARE(CellMiddle(*w, 1, 10), ShadeColour(1, 4, kLime));
+        const QPoint spriteMiddle(w->CellSize() / 2, w->CellSize() / 2);
+        QCOMPARE(w->PictureBlock->Pixel(spriteMiddle.x(), spriteMiddle.y()), ShadeColour(1, 4, kLime));
+
         w->MenuColour[0]->trigger();
         QVERIFY(w->MenuColour[0]->isChecked());
         QVERIFY(!w->MenuColour[1]->isChecked());
+        QCOMPARE(e.Options().blockColour, int16_t{1});
+        QCOMPARE(CellMiddle(*w, 1, 10), ShadeColour(1, 4, kLime));
+        QCOMPARE(w->PictureBlock->Pixel(spriteMiddle.x(), spriteMiddle.y()), ShadeColour(1, 4, kLime));
+
+        QTest::keyClick(w.get(), Qt::Key_Left);
+        QCOMPARE(w->PictureBlock->Pixel(spriteMiddle.x(), spriteMiddle.y()), ShadeColour(1, 4, kBlueberry));
+        e.RedrawBoard();
         QCOMPARE(CellMiddle(*w, 1, 10), ShadeColour(1, 4, kBlueberry));
         QCOMPARE(CellMiddle(*w, 2, 10), ShadeColour(1, 4, kGreyScheme));
-        QCOMPARE(w->PictureBlock->Pixel(w->CellSize() / 2, w->CellSize() / 2), ShadeColour(1, 4, kBlueberry));
     }
 
     // Under mouse control no key has any effect, P included; under keyboard control no click has any.
@@ -223,21 +235,21 @@ class TestFormZephlon : public QObject {
                             Qt::Key_S, Qt::Key_Return}) {
             QTest::keyClick(w.get(), key);
         }
-        QVERIFY(!e.paused);
-        QCOMPARE(e.gameState, int32_t(kFalling));
-        QCOMPARE(e.column, int16_t(4));
-        QCOMPARE(e.row, int16_t(1));
+        QVERIFY(!e.Context().paused);
+        QCOMPARE(e.Context().gameState, GameState::Falling);
+        QCOMPARE(e.Context().column, int16_t(4));
+        QCOMPARE(e.Context().row, int16_t(1));
 
-        const int16_t value = e.fallingValue;
+        const int16_t value = e.Context().fallingValue;
         QTest::mouseClick(w->PictureBg, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(e.fallingValue, ZephlonEngine::Rotated(value));
+        QCOMPARE(e.Context().fallingValue, ZephlonEngine::Rotated(value));
         QTest::mouseClick(w->PictureBg, Qt::RightButton, {}, QPoint(5, 5));
-        QCOMPARE(e.row, int16_t(10));
+        QCOMPARE(e.Context().row, int16_t(10));
 
         w->MenuKeyBoard->trigger();
-        const int16_t now = e.fallingValue;
+        const int16_t now = e.Context().fallingValue;
         QTest::mouseClick(w->PictureBg, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(e.fallingValue, now);
+        QCOMPARE(e.Context().fallingValue, now);
     }
 
     // Mouse steering follows the pointer's column; a left double-click turns the block three quarters in all.
@@ -249,16 +261,16 @@ class TestFormZephlon : public QObject {
         w->MenuMouse->trigger();
         const int s = w->CellSize();
         MovePointer(w->PictureBg, QPoint(6 * s + s / 2, s / 2));
-        QCOMPARE(e.column, int16_t(7));
+        QCOMPARE(e.Context().column, int16_t(7));
         MovePointer(w->PictureBg, QPoint(s / 2, 5 * s));
-        QCOMPARE(e.column, int16_t(1));
-        const int16_t value = e.fallingValue;
+        QCOMPARE(e.Context().column, int16_t(1));
+        const int16_t value = e.Context().fallingValue;
         QTest::mouseClick(w->PictureBg, Qt::LeftButton, {}, QPoint(s / 2, 5 * s));
         QTest::mouseDClick(w->PictureBg, Qt::LeftButton, {}, QPoint(s / 2, 5 * s));
         int16_t expected = value;
         for (int i = 0; i < 3; ++i)
             expected = ZephlonEngine::Rotated(expected);
-        QCOMPARE(e.fallingValue, expected);
+        QCOMPARE(e.Context().fallingValue, expected);
     }
 
     // A puzzle level waits behind its message; under mouse control a click on the message starts it.
@@ -268,25 +280,25 @@ class TestFormZephlon : public QObject {
         ZephlonEngine& e = w->Engine();
         w->MenuMouse->trigger();
         w->StartOriginal->trigger();
-        for (int tick = 0; tick < 500 && e.gameState != kWaitStart; ++tick)
+        for (int tick = 0; tick < 500 && e.Context().gameState != GameState::WaitStart; ++tick)
             e.TimerHandler();
-        QCOMPARE(e.gameState, int32_t(kWaitStart));
+        QCOMPARE(e.Context().gameState, GameState::WaitStart);
         QVERIFY(w->LabelMessage->text().endsWith(QStringLiteral("Click Mouse to Start")));
         QVERIFY(w->PictureBlinkBlock->isVisible());
         QTest::mouseClick(w->LabelMessage, Qt::LeftButton);
-        QCOMPARE(e.gameState, int32_t(kSpawn));
+        QCOMPARE(e.Context().gameState, GameState::Spawn);
         QVERIFY(!w->PictureMessage->isVisible());
     }
 
     // Puzzle start levels beyond the highest level reached cannot be chosen; Original offers all ten.
     void levelMenuFollowsTheMode() {
         auto w = MakeWindow();
-        w->Engine().maxLevelPuzzle = 3;
+        SetOption(w->Engine(), &ZephlonOptions::maxLevelPuzzle, 3);
         w->RefreshLevelMenu();
         QVERIFY(w->MenuLevel[2]->isEnabled());
         QVERIFY(!w->MenuLevel[3]->isEnabled());
         w->MenuLevel[2]->trigger();
-        QCOMPARE(w->Engine().startLevelPuzzle, int16_t(3));
+        QCOMPARE(w->Engine().Options().startLevelPuzzle, int16_t(3));
         QVERIFY(w->MenuLevel[2]->isChecked());
         QVERIFY(!w->MenuLevel[0]->isChecked());
         w->MenuOriginal->trigger();
@@ -310,12 +322,12 @@ class TestFormZephlon : public QObject {
         });
         w->StartOriginal->trigger();
         QCOMPARE(asked, QStringList{QStringLiteral("Are you sure you want to start a new game")});
-        QCOMPARE(e.score, 120);
-        QCOMPARE(e.gameState, int32_t(kFalling));
+        QCOMPARE(e.Context().score, 120);
+        QCOMPARE(e.Context().gameState, GameState::Falling);
         answer = true;
         w->StartOriginal->trigger();
-        QCOMPARE(e.score, 0);
-        QCOMPARE(e.gameState, int32_t(kSpawn));
+        QCOMPARE(e.Context().score, 0);
+        QCOMPARE(e.Context().gameState, GameState::Spawn);
     }
 
     // The clock advances the game only while the main window is the active window.
@@ -328,11 +340,11 @@ class TestFormZephlon : public QObject {
         QApplication::setActiveWindow(&other);
         QTRY_COMPARE(QApplication::activeWindow(), &other);
         w->Timer1_Timer();
-        QCOMPARE(w->Engine().row, int16_t(1));
+        QCOMPARE(w->Engine().Context().row, int16_t(1));
         QApplication::setActiveWindow(w.get());
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w.get()));
         w->Timer1_Timer();
-        QCOMPARE(w->Engine().row, int16_t(2));
+        QCOMPARE(w->Engine().Context().row, int16_t(2));
         QCOMPARE(w->Timer1->timerType(), Qt::PreciseTimer);
         QCOMPARE(w->Timer1->interval(), 380);
     }
@@ -389,7 +401,7 @@ class TestFormZephlon : public QObject {
         QVERIFY(w->MenuMouse->isChecked());
         QVERIFY(w->MenuLevel[6]->isChecked());
         QVERIFY(w->MenuLevel[9]->isEnabled());
-        QVERIFY(!w->Engine().firstTime);
+        QVERIFY(!w->Engine().Options().firstTime);
         QVERIFY(!(w->windowState() & Qt::WindowMaximized));
     }
 };

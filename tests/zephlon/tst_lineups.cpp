@@ -43,7 +43,9 @@ struct Recorder {
         fx.drawCell = [this](int16_t c, int16_t r, int16_t v, int16_t part, int16_t style) {
             cells << QString("%1,%2=%3/%4/%5").arg(c).arg(r).arg(v).arg(part).arg(style);
         };
-        fx.playSoundCue = [this](int cue) { cues << QString("%1:%2").arg(step).arg(cue); };
+        fx.playSoundCue = [this](frame::Cue cue) {
+            cues << QString("%1:%2").arg(step).arg(static_cast<int>(cue));
+        };
         fx.addScore = [this](int16_t p) { scores << p; };
         fx.showBlocks = [this](int16_t b) { blocksShown << b; };
         return fx;

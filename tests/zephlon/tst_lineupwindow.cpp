@@ -9,30 +9,24 @@
 #include "boardpicture.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
+#include "support/zephlonkit.h"
 #include "zephlon/formzephlon.h"
 
 using namespace zephlon;
+using zephlon_test::SetOption;
 
 namespace {
 
-class SeededRandom : public RandomSource {
-  public:
-    double Next() override { return m_random(); }
-
-  private:
-    boardpicture::Random m_random{11};
-};
-
 std::unique_ptr<FormZephlon> MakeWindow() {
-    auto w = std::make_unique<FormZephlon>(nullptr, std::make_unique<SeededRandom>(),
+    auto w = std::make_unique<FormZephlon>(nullptr, boardpicture::SeededSource(11),
                                            std::make_unique<frame::SilentCueBackend>());
     w->SetAsker([](const QString&) { return true; });
     return w;
 }
 
-int RunUntil(ZephlonEngine& e, int32_t state, int limit = 500) {
+int RunUntil(ZephlonEngine& e, GameState state, int limit = 500) {
     for (int ticks = 0; ticks < limit; ++ticks) {
-        if (e.gameState == state) return ticks;
+        if (e.Context().gameState == state) return ticks;
         e.TimerHandler();
     }
     return -1;
@@ -54,34 +48,31 @@ class TestLineUpWindow : public QObject {
         auto w = MakeWindow();
         ZephlonEngine& e = w->Engine();
         w->MenuPuzzle->trigger();
-        e.maxLevelPuzzle = 3;
+        SetOption(e, &ZephlonOptions::maxLevelPuzzle, 3);
         w->MenuLevel_Click(3);
         QVERIFY(w->MenuLevel[2]->isEnabled());
         QVERIFY(!w->MenuLevel[3]->isEnabled());
 
         e.NewGame(0, false);
-        QVERIFY(RunUntil(e, kWaitStart) > 0);
+        QVERIFY(RunUntil(e, GameState::WaitStart) > 0);
         QTest::keyClick(w.get(), Qt::Key_Return);
         e.TimerHandler();
-        QCOMPARE(e.gameState, int32_t{kFalling});
+        QCOMPARE(e.Context().gameState, GameState::Falling);
 
         // The block in flight completes a run over the blinking block.
-        e.board = boardpicture::Board("..1.1..");
-        e.blinkColumn = 3;
-        e.fallingValue = 3;
-        e.column = 4;
-        e.row = 10;
+        e.SetBoard(boardpicture::Board("..1.1.."));
+        e.SetBlinkCell(3, 10);
+        e.SetFallingBlock(3, 4, 10);
         e.StepDown();
-        QVERIFY(RunUntil(e, kLevelDone) > 0);
+        QVERIFY(RunUntil(e, GameState::LevelDone) > 0);
         QCOMPARE(w->LabelMessage->text(), QString("Level Completed\n\n\nPress Enter"));  // shown line breaks
         QVERIFY(w->MenuLevel[3]->isEnabled());
         QVERIFY(!w->MenuLevel[4]->isEnabled());
         QVERIFY(!w->TimerBlinkBlock->isActive());
 
         QTest::keyClick(w.get(), Qt::Key_Return);
-        QCOMPARE(e.gameState, int32_t{kGarbage});
+        QCOMPARE(e.Context().gameState, GameState::Garbage);
         QCOMPARE(w->LabelLevel->text(), QString("4"));
-        w->SaveSettings();
         QCOMPARE(w->Options().MaxLevelPuzzle, int16_t{4});
     }
 };

@@ -42,8 +42,8 @@ Built BuildGarbage(int16_t level, uint64_t seed, bool replay = false, const Grid
         QVERIFY(v != 0 && part == kWholeCell && style == 1);
         ++b.drawn;
     };
-    fx.playSoundCue = [&](int cue) {
-        QCOMPARE(cue, 0);
+    fx.playSoundCue = [&](frame::Cue cue) {
+        QVERIFY(cue == frame::Cue::TouchDown);
         ++b.cues;
     };
     const NextValueFn next = [&] { return DrawBlock(random); };

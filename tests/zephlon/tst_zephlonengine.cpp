@@ -4,23 +4,14 @@
 #include <random>
 #include <set>
 
-#include "tests/zephlon/enginekit.h"
+#include "support/zephlonkit.h"
 
 using namespace zephlon_test;
 
 namespace {
 
-// A deterministic generator for the distribution checks.
-class SeededRandom : public RandomSource {
-  public:
-    double Next() override { return std::generate_canonical<double, 53>(m_engine); }
-
-  private:
-    std::mt19937_64 m_engine{12345};
-};
-
 void StartOriginalGame(Rig& rig) {
-    rig.engine.gameMode = kOriginal;
+    rig.engine.SetGameMode(GameMode::Original);
     rig.engine.NewGame(0, false);
 }
 
@@ -41,27 +32,27 @@ class TestZephlonEngine : public QObject {
         QCOMPARE(rig.view.clockInterval, 380);
 
         e.TimerHandler();
-        QCOMPARE(e.gameState, int32_t(kFalling));
-        QCOMPARE(e.column, int16_t(4));
-        QCOMPARE(e.row, int16_t(1));
-        QCOMPARE(e.fallingValue, int16_t(kPresent | kPipe2 | kPipe8));
-        QCOMPARE(e.nextValue, int16_t(kPresent | kPipe4));
+        QCOMPARE(e.Context().gameState, GameState::Falling);
+        QCOMPARE(e.Context().column, int16_t(4));
+        QCOMPARE(e.Context().row, int16_t(1));
+        QCOMPARE(e.Context().fallingValue, int16_t(kPresent | kPipe2 | kPipe8));
+        QCOMPARE(e.Context().nextValue, int16_t(kPresent | kPipe4));
         QVERIFY(rig.view.SpriteShown());
 
         for (int tick = 2; tick <= 9; ++tick)
             e.TimerHandler();
-        QCOMPARE(e.row, int16_t(9));
+        QCOMPARE(e.Context().row, int16_t(9));
         QVERIFY(rig.sink.cues.empty());
         e.TimerHandler();
-        QCOMPARE(e.row, int16_t(10));
-        QCOMPARE(rig.sink.cues, std::vector<int>{0});
+        QCOMPARE(e.Context().row, int16_t(10));
+        QCOMPARE(rig.sink.cues, QList<int>{0});
 
         e.TimerHandler();
-        QCOMPARE(e.board(4, 10), int16_t(kPresent | kPipe2 | kPipe8));
-        QCOMPARE(e.gameState, int32_t(kFalling));
-        QCOMPARE(e.row, int16_t(1));
-        QCOMPARE(e.fallingValue, int16_t(kPresent | kPipe4));
-        QCOMPARE(e.nextValue, int16_t(kPresent | kPipe2 | kPipe4 | kPipe8 | kPipe16));
+        QCOMPARE(e.Context().board(4, 10), int16_t(kPresent | kPipe2 | kPipe8));
+        QCOMPARE(e.Context().gameState, GameState::Falling);
+        QCOMPARE(e.Context().row, int16_t(1));
+        QCOMPARE(e.Context().fallingValue, int16_t(kPresent | kPipe4));
+        QCOMPARE(e.Context().nextValue, int16_t(kPresent | kPipe2 | kPipe4 | kPipe8 | kPipe16));
         QVERIFY(rig.random.reseeds >= 3);
     }
 
@@ -72,13 +63,13 @@ class TestZephlonEngine : public QObject {
         StartOriginalGame(rig);
         e.TimerHandler();
         e.DropBlock();
-        QCOMPARE(e.score, 9);
+        QCOMPARE(e.Context().score, 9);
         QCOMPARE(rig.view.scoreLabel, QStringLiteral("9"));
-        QCOMPARE(e.row, int16_t(10));
-        QCOMPARE(e.board(4, 10), int16_t(0));
+        QCOMPARE(e.Context().row, int16_t(10));
+        QCOMPARE(e.Context().board(4, 10), int16_t(0));
         e.TimerHandler();
-        QVERIFY(e.board(4, 10) != 0);
-        QCOMPARE(e.score, 9);
+        QVERIFY(e.Context().board(4, 10) != 0);
+        QCOMPARE(e.Context().score, 9);
     }
 
     void sidewaysMoves_data() {
@@ -102,16 +93,14 @@ class TestZephlonEngine : public QObject {
         QFETCH(int, expected);
         Rig rig;
         ZephlonEngine& e = rig.engine;
-        e.gameState = kFalling;
-        e.fallingValue = kPresent | kPipe2;
-        e.column = int16_t(column);
-        e.row = int16_t(row);
-        if (obstacle) e.board(obstacle, row) = kPresent | kPipe4;
+        e.SetState(GameState::Falling);
+        e.SetFallingBlock(kPresent | kPipe2, int16_t(column), int16_t(row));
+        if (obstacle) e.SetCell(obstacle, row, kPresent | kPipe4);
         if (left)
             e.MoveLeft();
         else
             e.MoveRight();
-        QCOMPARE(int(e.column), expected);
+        QCOMPARE(int(e.Context().column), expected);
     }
 
     // Mouse steering on the bottom row: the block stops beside an obstacle; only moves to the right sound.
@@ -136,13 +125,11 @@ class TestZephlonEngine : public QObject {
         QFETCH(bool, cue);
         Rig rig;
         ZephlonEngine& e = rig.engine;
-        e.gameState = kFalling;
-        e.fallingValue = kPresent | kPipe2;
-        e.column = int16_t(column);
-        e.row = 10;
-        if (obstacle) e.board(obstacle, 10) = kPresent | kPipe8;
+        e.SetState(GameState::Falling);
+        e.SetFallingBlock(kPresent | kPipe2, int16_t(column), 10);
+        if (obstacle) e.SetCell(obstacle, 10, kPresent | kPipe8);
         e.MoveToColumn(int16_t(target));
-        QCOMPARE(int(e.column), expected);
+        QCOMPARE(int(e.Context().column), expected);
         QCOMPARE(!rig.sink.cues.empty(), cue);
     }
 
@@ -174,9 +161,9 @@ class TestZephlonEngine : public QObject {
         Rig rig;
         ZephlonEngine& e = rig.engine;
         StartOriginalGame(rig);
-        e.board(4, 1) = kPresent | kPipe2;
+        e.SetCell(4, 1, kPresent | kPipe2);
         e.TimerHandler();
-        QCOMPARE(e.gameState, int32_t(kStopped));
+        QCOMPARE(e.Context().gameState, GameState::Stopped);
         QCOMPARE(rig.view.messages.last(), QStringLiteral("Game Over"));
         QVERIFY(rig.view.gameOverTimerStarted);
         QVERIFY(!rig.view.clockRunning);
@@ -188,16 +175,16 @@ class TestZephlonEngine : public QObject {
         QTest::addColumn<int>("blocks");
         QTest::addColumn<bool>("demo");
         QTest::addColumn<int>("expected");
-        QTest::newRow("original 1") << int(kOriginal) << 1 << 0 << false << 380;
-        QTest::newRow("original 10") << int(kOriginal) << 10 << 29 << false << 140;
-        QTest::newRow("original 20") << int(kOriginal) << 20 << 0 << false << 97;
-        QTest::newRow("original 22") << int(kOriginal) << 22 << 0 << false << 97;
-        QTest::newRow("original 40") << int(kOriginal) << 40 << 0 << false << 97;
-        QTest::newRow("puzzle 1") << int(kPuzzle) << 1 << 0 << false << 380;
-        QTest::newRow("puzzle 5, 45 blocks") << int(kPuzzle) << 5 << 45 << false << 270;
-        QTest::newRow("puzzle 11") << int(kPuzzle) << 11 << 0 << false << 310;
-        QTest::newRow("puzzle 16, 90 blocks") << int(kPuzzle) << 16 << 90 << false << 140;
-        QTest::newRow("demo") << int(kOriginal) << 30 << 0 << true << 200;
+        QTest::newRow("original 1") << int(GameMode::Original) << 1 << 0 << false << 380;
+        QTest::newRow("original 10") << int(GameMode::Original) << 10 << 29 << false << 140;
+        QTest::newRow("original 20") << int(GameMode::Original) << 20 << 0 << false << 97;
+        QTest::newRow("original 22") << int(GameMode::Original) << 22 << 0 << false << 97;
+        QTest::newRow("original 40") << int(GameMode::Original) << 40 << 0 << false << 97;
+        QTest::newRow("puzzle 1") << int(GameMode::Puzzle) << 1 << 0 << false << 380;
+        QTest::newRow("puzzle 5, 45 blocks") << int(GameMode::Puzzle) << 5 << 45 << false << 270;
+        QTest::newRow("puzzle 11") << int(GameMode::Puzzle) << 11 << 0 << false << 310;
+        QTest::newRow("puzzle 16, 90 blocks") << int(GameMode::Puzzle) << 16 << 90 << false << 140;
+        QTest::newRow("demo") << int(GameMode::Original) << 30 << 0 << true << 200;
     }
     void intervals() {
         QFETCH(int, mode);
@@ -207,10 +194,10 @@ class TestZephlonEngine : public QObject {
         QFETCH(int, expected);
         Rig rig;
         ZephlonEngine& e = rig.engine;
-        e.gameMode = mode;
-        e.level = int16_t(level);
-        e.blocksCounter = int16_t(blocks);
-        e.demoRunning = demo;
+        e.SetGameMode(static_cast<GameMode>(mode));
+        e.SetLevel(int16_t(level));
+        e.SetBlocksCounter(int16_t(blocks));
+        e.SetDemoRunning(demo);
         QCOMPARE(int(e.StartNewTimer(0)), expected);
         QCOMPARE(rig.view.clockInterval, expected);
         QCOMPARE(int(e.StartNewTimer(20)), 20);
@@ -222,7 +209,7 @@ class TestZephlonEngine : public QObject {
         ZephlonEngine& e = rig.engine;
         StartOriginalGame(rig);
         e.TimerHandler();
-        e.board(1, 10) = kPresent | kPipe2;
+        e.SetCell(1, 10, kPresent | kPipe2);
         rig.view.cells.clear();
         e.SetPaused(true);
         QCOMPARE(int(rig.view.cells.size()), kColumns * kRows);
@@ -231,7 +218,7 @@ class TestZephlonEngine : public QObject {
         QVERIFY(!rig.view.spriteVisible);
         QCOMPARE(rig.view.messages.last(), QStringLiteral("Paused"));
         e.TimerHandler();
-        QCOMPARE(e.row, int16_t(1));
+        QCOMPARE(e.Context().row, int16_t(1));
         rig.view.cells.clear();
         e.SetPaused(false);
         const auto drawn = std::find_if(rig.view.cells.begin(), rig.view.cells.end(),
@@ -240,7 +227,7 @@ class TestZephlonEngine : public QObject {
         QCOMPARE(drawn->value, int16_t(kPresent | kPipe2));
         QVERIFY(rig.view.SpriteShown());
         e.TimerHandler();
-        QCOMPARE(e.row, int16_t(2));
+        QCOMPARE(e.Context().row, int16_t(2));
     }
 
     // The start-up demo fills rows 7 to 10 under the logo, lets the lasers fire without scoring, then stops
@@ -248,22 +235,22 @@ class TestZephlonEngine : public QObject {
     void demoRunsOnceAndStops() {
         Rig rig;
         ZephlonEngine& e = rig.engine;
-        e.firstTime = true;
+        SetOption(e, &ZephlonOptions::firstTime, true);
         e.InitGame();
-        QVERIFY(e.demoRunning);
+        QVERIFY(e.Context().demoRunning);
         QCOMPARE(rig.view.clockInterval, 200);
         e.TimerHandler();
         for (int r = 1; r <= kRows; ++r)
             for (int c = 1; c <= kColumns; ++c)
-                QCOMPARE(e.board(c, r) != 0, r >= 7);
+                QCOMPARE(e.Context().board(c, r) != 0, r >= 7);
         QCOMPARE(rig.view.messages.last(), QStringLiteral("zephlon"));
-        for (int tick = 0; tick < 1000 && e.gameState != kIdle; ++tick)
+        for (int tick = 0; tick < 1000 && e.Context().gameState != GameState::Idle; ++tick)
             e.TimerHandler();
-        QCOMPARE(e.gameState, int32_t(kIdle));
-        QVERIFY(!e.demoRunning);
+        QCOMPARE(e.Context().gameState, GameState::Idle);
+        QVERIFY(!e.Context().demoRunning);
         QVERIFY(!rig.view.clockRunning);
         QCOMPARE(rig.view.instructionsShown, 1);
-        QCOMPARE(e.score, 0);
+        QCOMPARE(e.Context().score, 0);
     }
 
     // "S" restarts at the current level with score 0; a replay returns to the score at the level's start.
@@ -275,18 +262,19 @@ class TestZephlonEngine : public QObject {
         e.AddScore(700);
         e.BeginLevel(0);  // level 3 starts with 700
         e.AddScore(55);
-        e.NewGame(e.level, false);
-        QCOMPARE(e.level, int16_t(3));
-        QCOMPARE(e.score, 0);
+        e.NewGame(e.Context().level, false);
+        QCOMPARE(e.Context().level, int16_t(3));
+        QCOMPARE(e.Context().score, 0);
         e.AddScore(300);
         e.BeginLevel(0);  // level 4 starts with 300
         e.AddScore(40);
-        e.gameMode = kPuzzle;
+        e.SetGameMode(GameMode::Puzzle);
         e.ReplayLevel();
-        QCOMPARE(e.level, int16_t(4));
-        QCOMPARE(e.score, 300);
+        QCOMPARE(e.Context().level, int16_t(4));
+        QCOMPARE(e.Context().score, 300);
         QCOMPARE(rig.view.scoreLabel, QStringLiteral("300"));
-        QVERIFY(e.bestScore >= e.score);  // the high-score label never shows less than the score
+        QVERIFY(e.Context().bestScore >=
+                e.Context().score);  // the high-score label never shows less than the score
     }
 
     void levelMessages_data() {
@@ -294,10 +282,13 @@ class TestZephlonEngine : public QObject {
         QTest::addColumn<int>("control");
         QTest::addColumn<QString>("text");
         QTest::newRow("level 1, keyboard")
-            << 1 << int(kKeyboard) << "Level 1\r\n\r\nRemove the blinking block\r\n\r\nPress Enter to Start";
+            << 1 << int(Control::Keyboard)
+            << "Level 1\r\n\r\nRemove the blinking block\r\n\r\nPress Enter to Start";
         QTest::newRow("level 1, mouse")
-            << 1 << int(kMouse) << "Level 1\r\n\r\nRemove the blinking block\r\n\r\nClick Mouse to Start";
-        QTest::newRow("level 12, keyboard") << 12 << int(kKeyboard) << "Level 12\r\n\r\nPress Enter to Start";
+            << 1 << int(Control::Mouse)
+            << "Level 1\r\n\r\nRemove the blinking block\r\n\r\nClick Mouse to Start";
+        QTest::newRow("level 12, keyboard")
+            << 12 << int(Control::Keyboard) << "Level 12\r\n\r\nPress Enter to Start";
     }
     void levelMessages() {
         QFETCH(int, level);
@@ -305,8 +296,8 @@ class TestZephlonEngine : public QObject {
         QFETCH(QString, text);
         Rig rig;
         ZephlonEngine& e = rig.engine;
-        e.level = int16_t(level);
-        e.control = control;
+        e.SetLevel(int16_t(level));
+        e.SetControl(static_cast<Control>(control));
         QCOMPARE(e.LevelStartText(), text);
     }
 
@@ -315,20 +306,20 @@ class TestZephlonEngine : public QObject {
     void puzzleLevelWaitsAndAdvances() {
         Rig rig;
         ZephlonEngine& e = rig.engine;
-        e.gameMode = kPuzzle;
+        e.SetGameMode(GameMode::Puzzle);
         e.NewGame(0, false);
-        for (int tick = 0; tick < 500 && e.gameState != kWaitStart; ++tick)
+        for (int tick = 0; tick < 500 && e.Context().gameState != GameState::WaitStart; ++tick)
             e.TimerHandler();
-        QCOMPARE(e.gameState, int32_t(kWaitStart));
-        QVERIFY(e.blinkTimerRunning);
+        QCOMPARE(e.Context().gameState, GameState::WaitStart);
+        QVERIFY(e.Context().blinkTimerRunning);
         QVERIFY(rig.view.messages.last().startsWith(QStringLiteral("Level 1")));
         QVERIFY(e.AcknowledgeMessage());
-        QCOMPARE(e.gameState, int32_t(kSpawn));
+        QCOMPARE(e.Context().gameState, GameState::Spawn);
         QVERIFY(rig.view.messages.last().isEmpty());
-        e.gameState = kLevelDone;
+        e.SetState(GameState::LevelDone);
         QVERIFY(e.AcknowledgeMessage());
-        QCOMPARE(e.level, int16_t(2));
-        QCOMPARE(e.gameState, int32_t(kGarbage));
+        QCOMPARE(e.Context().level, int16_t(2));
+        QCOMPARE(e.Context().gameState, GameState::Garbage);
         QCOMPARE(rig.view.clockInterval, 30);
         QVERIFY(!e.AcknowledgeMessage());
     }
@@ -336,13 +327,13 @@ class TestZephlonEngine : public QObject {
     void nextBlockDistribution() {
         RecordingView view;
         RecordingSink sink;
-        SeededRandom random;
-        ZephlonEngine e(view, sink, random);
+        // A deterministic generator for the distribution checks.
+        ZephlonEngine e(view, sink, frame::RandomSource::Seeded(12345));
         int bombs = 0, singles = 0, doubles = 0;
         const int draws = 45000;
         for (int i = 0; i < draws; ++i) {
             e.NextBlock(true);
-            const int16_t v = e.nextValue;
+            const int16_t v = e.Context().nextValue;
             QVERIFY(v != kPresent);
             QVERIFY(!(v & kConcrete));
             QVERIFY(v & kPresent);
@@ -360,15 +351,15 @@ class TestZephlonEngine : public QObject {
         QVERIFY(singles * 4 < doubles);
         for (int i = 0; i < 2000; ++i) {
             e.NextBlock(false);
-            QVERIFY(!(e.nextValue & kBomb));
-            QCOMPARE(e.spawnColumn, int16_t(4));
-            QCOMPARE(e.spawnRow, int16_t(1));
+            QVERIFY(!(e.Context().nextValue & kBomb));
+            QCOMPARE(e.Context().spawnColumn, int16_t(4));
+            QCOMPARE(e.Context().spawnRow, int16_t(1));
         }
     }
 
     // Reseeding before every block never brings back the same sequence, however fast the blocks come.
     void reseedingNeverRepeatsADraw() {
-        ClockRandom random;
+        frame::RandomSource random;
         std::set<double> firsts;
         for (int i = 0; i < 5000; ++i) {
             random.Reseed();

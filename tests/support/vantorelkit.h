@@ -7,15 +7,12 @@
 #include <memory>
 #include <vector>
 
+#include "support/sink.h"
 #include "vantorel/game.h"
 
 namespace vantorel::test {
 
-// Records the cues asked for.
-struct RecordingSink : frame::SoundSink {
-    std::vector<int> cues;
-    void PlaySoundCue(int n) override { cues.push_back(n); }
-};
+using testsupport::RecordingSink;
 
 // Remembers the colour number last drawn in every cell and everything else the game shows.
 struct FakeView : GameView {
@@ -62,14 +59,14 @@ struct FakeView : GameView {
 // Random numbers from a script; 0 once it runs dry.
 struct ScriptedRandom {
     std::shared_ptr<std::deque<double>> values = std::make_shared<std::deque<double>>();
-    RandomSource Source() const {
+    frame::RandomSource Source() const {
         auto v = values;
-        return [v] {
+        return frame::RandomSource([v] {
             if (v->empty()) return 0.0;
             const double r = v->front();
             v->pop_front();
             return r;
-        };
+        });
     }
     // The three draws of NextBlock: colour n (1 red, 2 yellow, 3 blue), shape s (0..7), kinds t (0..3).
     void QueuePiece(int n, int s, int t) const {

@@ -1,0 +1,71 @@
+// Keys and mouse of the Zephlon window: handed to the engine, which holds the rules.
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "frame/drawsurface.h"
+#include "zephlon/formzephlon.h"
+
+namespace {
+
+zephlon::MouseButton ButtonOf(const QMouseEvent* event) {
+    return event->button() == Qt::LeftButton ? zephlon::MouseButton::Left : zephlon::MouseButton::Other;
+}
+
+}  // namespace
+
+void FormZephlon::keyPressEvent(QKeyEvent* event) {
+    const frame::KeyCode code = frame::KeyCodeOf(event->key());
+    if (code == frame::kKeyNone) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // A held command key acts once; held movement keys repeat.
+    const bool command = code == frame::kKeyEnter || code == frame::kKeyP || code == frame::kKeyQ ||
+                         code == frame::kKeyR || code == frame::kKeyS;
+    if (command && event->isAutoRepeat()) return;
+    Form_KeyDown(code);
+}
+
+void FormZephlon::Form_KeyDown(frame::KeyCode keyCode) {
+    m_engine->HandleKey(keyCode);
+}
+
+// Presses count on the play area, the falling block (the bomb marker flashes over it) and the blinking block;
+// the pointer steers over the play area.
+void FormZephlon::ConnectMouse() {
+    using zephlon::MouseTarget;
+    const std::pair<frame::DrawSurface*, MouseTarget> targets[] = {
+        {PictureBg, MouseTarget::PlayArea},
+        {PictureBlock, MouseTarget::FallingBlock},
+        {PictureLaserBomb, MouseTarget::FallingBlock},
+        {PictureBlinkBlock, MouseTarget::BlinkBlock},
+    };
+    for (const auto& [surface, target] : targets) {
+        connect(surface, &frame::DrawSurface::mousePressed, this,
+                [this, target](QMouseEvent* e) { m_engine->MousePress(target, ButtonOf(e)); });
+        connect(surface, &frame::DrawSurface::mouseDoubleClicked, this,
+                [this, target](QMouseEvent* e) { m_engine->MouseDoubleClick(target, ButtonOf(e)); });
+    }
+    connect(PictureBg, &frame::DrawSurface::mouseMoved, this, [this](QMouseEvent* e) {
+        m_engine->MouseMove(MouseTarget::PlayArea, e->position().toPoint().x());
+    });
+}
+
+bool FormZephlon::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_central && event->type() == QEvent::Resize) {
+        Form_Resize();
+    } else if ((watched == LabelMessage || watched == ImageMessage) &&
+               event->type() == QEvent::MouseButtonPress) {
+        // A click on the message's text goes on after a level message; the logo and the panel's border take
+        // none.
+        if (watched == LabelMessage)
+            m_engine->MousePress(zephlon::MouseTarget::Message, ButtonOf(static_cast<QMouseEvent*>(event)));
+        return true;
+    } else if (watched == LabelBW && event->type() == QEvent::MouseButtonPress) {
+        LabelBW_Click();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
