@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <ctime>
@@ -204,9 +205,16 @@ SettingsStore::Section& SettingsStore::Contents::Get(const QString& name) {
     return sections.back();
 }
 
-SettingsStore::Entry* SettingsStore::Contents::Find(Section& section, const QString& key) {
+SettingsStore::Entry* SettingsStore::Contents::Find(const Section& section, const QString& key) {
     const auto it = section.index.constFind(fold(key));
-    return it == section.index.constEnd() ? nullptr : &section.entries[static_cast<size_t>(*it)];
+    return it == section.index.constEnd() ? nullptr : &entries[static_cast<size_t>(*it)];
+}
+
+SettingsStore::Entry& SettingsStore::Contents::Add(Section& section, const QString& folded, Entry entry) {
+    const auto id = static_cast<qsizetype>(entries.size());
+    section.index.insert(folded, id);
+    section.order.push_back(id);
+    return entries.emplace_back(std::move(entry));
 }
 
 SettingsStore::SettingsStore(const QString& application)
@@ -319,6 +327,9 @@ void SettingsStore::Parse(const QByteArray& bytes, bool cut, Contents& contents)
         text.truncate(std::max<qsizetype>(last, 0));
     }
     const QStringView all(text);
+    // Room for every line that could hold a key, so the entries are never moved while the file is read.
+    const qsizetype equals = std::min<qsizetype>(text.count(u'='), text.size() / 2);
+    contents.entries.reserve(contents.entries.size() + static_cast<size_t>(equals));
     Section* current = nullptr;
     qsizetype i = 0;
     while (i < all.size()) {
@@ -338,15 +349,22 @@ void SettingsStore::Parse(const QByteArray& bytes, bool cut, Contents& contents)
         }
         const qsizetype eq = line.indexOf(u'=');
         if (eq <= 0 || !current) continue;
-        const QString key = line.left(eq).trimmed().toString();
+        QString key = line.left(eq).trimmed().toString();
         if (key.isEmpty()) continue;
-        const QString value = unescapeValue(line.mid(eq + 1));
-        if (Entry* e = contents.Find(*current, key)) {
-            e->value = value;  // the last of duplicate keys wins, as it was written last
-            e->saved = value;
+        QString value = unescapeValue(line.mid(eq + 1));
+        // One hash look-up per line: a new key's slot is made by the look-up itself.
+        const qsizetype known = current->index.size();
+        qsizetype& slot = current->index[fold(key)];
+        if (current->index.size() == known) {
+            // The last of duplicate keys wins, as it was written last.
+            contents.entries[static_cast<size_t>(slot)].value = std::move(value);
         } else {
-            current->index.insert(fold(key), static_cast<qsizetype>(current->entries.size()));
-            current->entries.push_back({key, value, value, key, true});
+            slot = static_cast<qsizetype>(contents.entries.size());
+            current->order.push_back(slot);
+            Entry& e = contents.entries.emplace_back();
+            e.key = std::move(key);
+            e.value = std::move(value);
+            e.onDisk = true;
         }
     }
 }
@@ -356,7 +374,7 @@ QString SettingsStore::ReadSetting(const QString& section, const QString& key,
     const Section* s = m_contents.Find(cleanName(section));
     if (!s) return defaultText;
     const auto it = s->index.constFind(fold(cleanName(key)));
-    return it == s->index.constEnd() ? defaultText : s->entries[static_cast<size_t>(*it)].value;
+    return it == s->index.constEnd() ? defaultText : m_contents.entries[static_cast<size_t>(*it)].value;
 }
 
 void SettingsStore::WriteSetting(const QString& section, const QString& key, const QString& text) {
@@ -365,13 +383,21 @@ void SettingsStore::WriteSetting(const QString& section, const QString& key, con
     if (sec.isEmpty() || k.isEmpty() || m_snapshot) return;
     Section& s = m_contents.Get(sec);
     if (Entry* e = m_contents.Find(s, k)) {
-        if (e->key != k || e->value != text) m_dirty = true;
+        if (e->key == k && e->value == text) return;
+        if (!e->modified) {
+            e->saved = e->value;
+            e->savedKey = e->key;
+            e->modified = true;
+        }
         e->key = k;
         e->value = text;
+        m_dirty = true;
         return;
     }
-    s.index.insert(fold(k), static_cast<qsizetype>(s.entries.size()));
-    s.entries.push_back({k, text, QString(), QString(), false});
+    Entry e;
+    e.key = k;
+    e.value = text;
+    m_contents.Add(s, fold(k), std::move(e));
     m_dirty = true;
 }
 
@@ -404,9 +430,10 @@ void SettingsStore::WriteInt(const QString& section, const QString& key, int64_t
 QByteArray SettingsStore::Serialise() const {
     QString out;
     for (const Section& s : m_contents.sections) {
-        if (s.entries.empty()) continue;
+        if (s.order.empty()) continue;
         out += u'[' + s.name + QStringLiteral("]\n");
-        for (const Entry& e : s.entries) {
+        for (const qsizetype id : s.order) {
+            const Entry& e = m_contents.entries[static_cast<size_t>(id)];
             out += e.key;
             out += u'=';
             out += escapeValue(e.value);
@@ -428,43 +455,41 @@ QString SettingsStore::WritePath() const {
 }
 
 void SettingsStore::TakeIn(const Contents& disk) {
+    for (Entry& e : m_contents.entries)
+        e.seen = false;
     for (const Section& ds : disk.sections) {
         Section& s = m_contents.Get(ds.name);
-        for (const Entry& de : ds.entries) {
+        for (const qsizetype id : ds.order) {
+            const Entry& de = disk.entries[static_cast<size_t>(id)];
             Entry* e = m_contents.Find(s, de.key);
             if (!e) {
-                s.index.insert(fold(de.key), static_cast<qsizetype>(s.entries.size()));
-                s.entries.push_back(de);
+                m_contents.Add(s, fold(de.key), de).seen = true;
                 continue;
             }
-            if (!e->Changed()) {
+            if (e->Changed()) {
+                e->saved = de.value;
+                e->savedKey = de.key;
+                e->modified = true;
+            } else {
                 e->key = de.key;
                 e->value = de.value;
+                e->saved.clear();
+                e->savedKey.clear();
+                e->modified = false;
             }
-            e->saved = de.value;
-            e->savedKey = de.key;
             e->onDisk = true;
+            e->seen = true;
         }
     }
     // A key this store read that is gone from the file now is kept, and written again.
-    for (Section& s : m_contents.sections) {
-        const Section* ds = disk.Find(s.name);
-        for (Entry& e : s.entries) {
-            if (e.onDisk && (!ds || !ds->index.contains(fold(e.key)))) e.onDisk = false;
-        }
+    for (Entry& e : m_contents.entries) {
+        if (!e.seen) e.onDisk = false;
     }
 }
 
 void SettingsStore::UpdateDirty() {
-    m_dirty = false;
-    for (const Section& s : m_contents.sections) {
-        for (const Entry& e : s.entries) {
-            if (e.Changed()) {
-                m_dirty = true;
-                return;
-            }
-        }
-    }
+    m_dirty = std::any_of(m_contents.entries.begin(), m_contents.entries.end(),
+                          [](const Entry& e) { return e.Changed(); });
 }
 
 SettingsStore::DiskCheck SettingsStore::CheckDisk(DiskRead& disk) {
@@ -598,12 +623,11 @@ bool SettingsStore::Flush() {
     m_file.size = written.st_size;
     m_file.mtimeNs = mtimeNs(written);
     m_file.hash = qHash(QByteArrayView(bytes));
-    for (Section& s : m_contents.sections) {
-        for (Entry& e : s.entries) {
-            e.saved = e.value;
-            e.savedKey = e.key;
-            e.onDisk = true;
-        }
+    for (Entry& e : m_contents.entries) {
+        e.saved.clear();
+        e.savedKey.clear();
+        e.modified = false;
+        e.onDisk = true;
     }
     m_dirty = false;
     m_error.clear();

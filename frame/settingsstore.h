@@ -78,22 +78,29 @@ class SettingsStore {
     struct Entry {
         QString key;
         QString value;
-        QString saved;        // the value as the file holds it, when onDisk
-        QString savedKey;     // the key's spelling there
-        bool onDisk = false;  // the key is in the file as this store last read or wrote it
-        bool Changed() const { return !onDisk || value != saved || key != savedKey; }
+        // The key and value as the file holds them, kept only once this store changed them.
+        QString saved;
+        QString savedKey;
+        bool modified = false;  // written since the file was last read or written: saved* hold the file's
+        bool onDisk = false;    // the key is in the file as this store last read or wrote it
+        bool seen = false;      // met in the file being taken in
+        bool Changed() const { return !onDisk || (modified && (value != saved || key != savedKey)); }
     };
     struct Section {
         QString name;
-        std::vector<Entry> entries;
+        std::vector<qsizetype> order;     // the section's entries in file order
         QHash<QString, qsizetype> index;  // case-folded key -> entry
     };
+    // All entries in one array, so a big file costs one allocation rather than one per growth.
     struct Contents {
+        std::vector<Entry> entries;
         std::vector<Section> sections;
         QHash<QString, qsizetype> index;  // case-folded name -> section
         const Section* Find(const QString& name) const;
         Section& Get(const QString& name);
-        Entry* Find(Section& section, const QString& key);
+        Entry* Find(const Section& section, const QString& key);
+        // Appends `entry` to `section` under its case-folded key.
+        Entry& Add(Section& section, const QString& folded, Entry entry);
     };
     // What this store knows of the file on disk, to tell at a save whether another program replaced it.
     struct FileState {
