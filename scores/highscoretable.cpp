@@ -205,12 +205,13 @@ void HighScoreTable::Load(const frame::SettingsStore& store) {
 }
 
 void HighScoreTable::Save(frame::SettingsStore& store) {
-    // Two copies of a program open at once: the later close keeps what the earlier one saved.
-    if (const auto current = store.Refresh()) {
-        HighScoreTable saved(m_policy->program);
-        saved.Load(*current);
-        MergeSaved(saved);
-    }
+    // Two copies of a program open at once: the later close keeps what the earlier one saved. The
+    // file as another copy left it, or else the store as it stands (a store opened at the close has
+    // read the other copy's save already).
+    const auto changed = store.Refresh();
+    HighScoreTable saved(m_policy->program);
+    saved.Load(changed ? *changed : store);
+    MergeSaved(saved);
     for (int16_t n = 1; n <= RecordCount(); ++n) {
         const HighScoreRecord& r = Record(n);
         store.WriteSetting(frame::kScoresSection, Key(n, "Name"), r.Name);

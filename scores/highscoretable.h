@@ -73,9 +73,9 @@ class HighScoreTable {
     // and completing their lists with fill records. Any entry waiting for its name is forgotten.
     void Load(const frame::SettingsStore& store);
     // Writes n Name, Score, StartLevel, EndLevel, Date, ChkSum for every record, in that order. An entry
-    // still waiting for its name is written with the checksum of what it holds. When another copy of
-    // the program saved to the store's file since this table was loaded or saved, its new records are
-    // merged in first (MergeSaved), so the table afterwards holds what was written.
+    // still waiting for its name is written with the checksum of what it holds. Records that another
+    // copy of the program saved since this table was loaded or saved (in the file as the store finds
+    // it now) are merged in first (MergeSaved), so the table afterwards holds what was written.
     void Save(frame::SettingsStore& store);
     // Takes in the records of `current` (the file as another copy left it) that were not in the file
     // when this table last loaded or saved: each list keeps its best ten of both, every record once,

@@ -371,6 +371,40 @@ class TestHighScoreTable : public QObject {
         if (list > 0) QCOMPARE(loaded.BestScore(0), 100);
     }
 
+    // A close that opens the store afresh (rather than keeping the one it loaded from) still keeps the
+    // record another copy saved in between.
+    void storeOpenedAtCloseKeepsOtherRecords() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("s.ini"));
+        HighScoreTable table(Program::Vantorel);
+        {
+            const frame::SettingsStore atStart(QStringLiteral("Vantorel"), file);
+            table.Load(atStart);
+        }
+        {
+            frame::SettingsStore other(QStringLiteral("Vantorel"), file);
+            HighScoreTable t(Program::Vantorel);
+            t.Load(other);
+            t.SaveScore(0, 300, 1, 2, At(QStringLiteral("2026-01-01T10:00:00")));
+            t.CommitName(QStringLiteral("Other"));
+            t.Save(other);
+        }
+        table.SaveScore(0, 200, 1, 3, At(QStringLiteral("2026-01-01T11:00:00")));
+        table.CommitName(QStringLiteral("Me"));
+        {
+            frame::SettingsStore atClose(QStringLiteral("Vantorel"), file);
+            table.Save(atClose);
+            QVERIFY(atClose.Flush());
+        }
+        const frame::SettingsStore next(QStringLiteral("Vantorel"), file);
+        HighScoreTable loaded(Program::Vantorel);
+        loaded.Load(next);
+        QCOMPARE(loaded.Record(0, 1).Name, QStringLiteral("Other"));
+        QCOMPARE(loaded.Record(0, 2).Name, QStringLiteral("Me"));
+        QCOMPARE(loaded.Record(0, 3).Score, 100);
+        QCOMPARE(loaded.DroppedCount(0), 0);
+    }
+
     // An entry still waiting for its name when the lists merge keeps waiting at its new place, and the
     // name then goes to it.
     void waitingEntryFollowsMerge() {
