@@ -1,22 +1,33 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace frame {
 
-// Per-user store of text values addressed by (application, section, key). Names compare
-// without regard to case. The store keeps the values of one application in memory and
-// writes them back atomically (temporary file, then rename) on Flush or destruction.
+class FolderLock;
+
+// Per-user store of text values addressed by (application, section, key). Names compare without regard
+// to case; the file keeps the order it was read in. The file is read once, when the store is made, and
+// written back atomically (temporary file, synced, then renamed over the old one) by Flush.
+//
+// Two copies of one program may share the file. A save that finds the file replaced by another copy
+// since this store read it first takes that copy's values in: keys this store has changed keep its
+// value (the last close wins), all other keys take the other copy's. Lists that need more than that
+// per-key rule (the high-score tables) merge through Refresh before they are written.
 class SettingsStore {
   public:
     // The store of `application` in the user's configuration folder.
     explicit SettingsStore(const QString& application);
     // A store kept in an explicit file (tests, tools).
     SettingsStore(const QString& application, const QString& filePath);
+    // Flushes what changed. A failure there goes unreported: a close that must tell the player calls
+    // Flush itself first.
     ~SettingsStore();
 
     SettingsStore(const SettingsStore&) = delete;
@@ -34,9 +45,21 @@ class SettingsStore {
     void WriteFlag(const QString& section, const QString& key, bool value);
     void WriteInt(const QString& section, const QString& key, int64_t value);
 
-    // Writes the file if anything changed. Returns false when it could not be written; the
-    // file on disk is then left as it was.
+    // Writes the file if anything changed. Returns false when it could not be written: the file on
+    // disk is then byte for byte as it was, every value stays in memory (a later Flush may succeed),
+    // and ErrorText() says what went wrong.
     bool Flush();
+    // Why the last Flush failed, one sentence naming the file, for a message box or standard error:
+    // "Could not save /home/x/.config/quillbyte-arcade/Zephlon.ini: No space left on device".
+    // Empty when the last Flush succeeded or none was made.
+    QString ErrorText() const { return m_error; }
+
+    // Takes in what another copy of the program saved since this store last read or wrote the file
+    // (keys this store changed keep its values) and returns the file as that copy left it, for the
+    // caller to merge what the per-key rule cannot. Null when the file is as this store knows it,
+    // which costs one stat. From here to the end of the next Flush the store holds the folder's save
+    // lock, so no other copy can save between the merge and the write: call Flush soon after.
+    std::unique_ptr<const SettingsStore> Refresh();
 
     QString application() const { return m_application; }
     QString filePath() const { return m_path; }
@@ -48,25 +71,77 @@ class SettingsStore {
     // Decimal parsing shared with the other readers of untrusted text.
     static std::optional<int64_t> ParseInteger(const QString& text);
 
+    // Largest part of a file that is read; the rest of a bigger file is not taken in.
+    static constexpr qsizetype kReadCap = 4 * 1024 * 1024;
+
   private:
     struct Entry {
         QString key;
         QString value;
+        // The key and value as the file holds them, kept only once this store changed them.
+        QString saved;
+        QString savedKey;
+        bool modified = false;  // written since the file was last read or written: saved* hold the file's
+        bool onDisk = false;    // the key is in the file as this store last read or wrote it
+        bool seen = false;      // met in the file being taken in
+        bool Changed() const { return !onDisk || (modified && (value != saved || key != savedKey)); }
     };
     struct Section {
         QString name;
+        std::vector<qsizetype> order;     // the section's entries in file order
+        QHash<QString, qsizetype> index;  // case-folded key -> entry
+    };
+    // All entries in one array, so a big file costs one allocation rather than one per growth.
+    struct Contents {
         std::vector<Entry> entries;
+        std::vector<Section> sections;
+        QHash<QString, qsizetype> index;  // case-folded name -> section
+        const Section* Find(const QString& name) const;
+        Section& Get(const QString& name);
+        Entry* Find(const Section& section, const QString& key);
+        // Appends `entry` to `section` under its case-folded key.
+        Entry& Add(Section& section, const QString& folded, Entry entry);
+    };
+    // What this store knows of the file on disk, to tell at a save whether another program replaced it.
+    struct FileState {
+        bool known = false;  // false: never read successfully, so it must be read before it is replaced
+        bool exists = false;
+        uint64_t device = 0;
+        uint64_t inode = 0;
+        int64_t size = 0;
+        int64_t mtimeNs = 0;
+        size_t hash = 0;
+    };
+    enum class DiskCheck { Same, Changed, Failed };
+    // The file read from disk: its state, its values, or why it could not be read.
+    struct DiskRead {
+        FileState state;
+        Contents contents;
+        QString error;  // empty when read (a missing file reads as empty)
     };
 
-    void Load();
-    Section* FindSection(const QString& name);
-    const Section* FindSection(const QString& name) const;
+    SettingsStore(const QString& application, const QString& filePath, Contents contents);
+
+    static DiskRead ReadFile(const QString& path);
+    static void Parse(const QByteArray& bytes, bool cut, Contents& contents);
+    // Whether the file changed since this store last read or wrote it; reads it when it may have.
+    DiskCheck CheckDisk(DiskRead& disk);
+    // Brings a newly read file into memory under the per-key rule.
+    void TakeIn(const Contents& disk);
+    QString WritePath() const;
+    bool LockFolder(const QString& folder);
     QByteArray Serialise() const;
+    bool Fail(const QString& reason);
+    void UpdateDirty();
 
     QString m_application;
     QString m_path;
-    std::vector<Section> m_sections;
+    Contents m_contents;
+    FileState m_file;
     bool m_dirty = false;
+    bool m_snapshot = false;  // a read-only view returned by Refresh
+    QString m_error;
+    std::shared_ptr<FolderLock> m_lock;
 };
 
 }  // namespace frame

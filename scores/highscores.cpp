@@ -33,6 +33,8 @@ void HighScores::Load(const frame::SettingsStore& store) {
 void HighScores::Save(frame::SettingsStore& store) {
     SaveName(false);
     m_table.Save(store);
+    // Records another copy saved meanwhile may have joined the lists.
+    RefreshBestScore();
 }
 
 void HighScores::SetCurrentPosition(int16_t position) {

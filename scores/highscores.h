@@ -51,7 +51,9 @@ class HighScores {
 
     // Start-up step after the options: loads the records and shows the best score.
     void Load(const frame::SettingsStore& store);
-    // Close step: commits a name still being typed, then writes every record.
+    // Close step: commits a name still being typed, merges what another copy of the program saved
+    // meanwhile, and writes every record. The store's Flush should follow at once (see
+    // SettingsStore::Refresh).
     void Save(frame::SettingsStore& store);
 
     // Position of the entry waiting for its name (0: none). Setting 0 forgets the waiting entry.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #include "frame/options.h"
 
@@ -77,6 +78,12 @@ QString Key(int16_t n, const char* field) {
     return QString::number(n) + QLatin1String(field);
 }
 
+// One result: the checksum follows from these fields, and an entry waiting for its name has none yet.
+bool SameRecord(const HighScoreRecord& a, const HighScoreRecord& b) {
+    return a.Score == b.Score && a.StartLevel == b.StartLevel && a.EndLevel == b.EndLevel &&
+           a.Date == b.Date && a.Name == b.Name;
+}
+
 }  // namespace
 
 const ScorePolicy& ScorePolicy::For(frame::Program program) {
@@ -99,6 +106,7 @@ HighScoreTable::HighScoreTable(frame::Program program) : m_policy(&ScorePolicy::
         At(n) = DefaultRecord(n);
         At(n).ChkSum = RecordChkSum(n);
     }
+    m_stored = m_records;
 }
 
 const HighScoreRecord& HighScoreTable::Record(int16_t n) const {
@@ -193,9 +201,17 @@ void HighScoreTable::Load(const frame::SettingsStore& store) {
             r.ChkSum = RecordChkSum(n);
         }
     }
+    m_stored = m_records;
 }
 
-void HighScoreTable::Save(frame::SettingsStore& store) const {
+void HighScoreTable::Save(frame::SettingsStore& store) {
+    // Two copies of a program open at once: the later close keeps what the earlier one saved. The
+    // file as another copy left it, or else the store as it stands (a store opened at the close has
+    // read the other copy's save already).
+    const auto changed = store.Refresh();
+    HighScoreTable saved(m_policy->program);
+    saved.Load(changed ? *changed : store);
+    MergeSaved(saved);
     for (int16_t n = 1; n <= RecordCount(); ++n) {
         const HighScoreRecord& r = Record(n);
         store.WriteSetting(frame::kScoresSection, Key(n, "Name"), r.Name);
@@ -205,6 +221,43 @@ void HighScoreTable::Save(frame::SettingsStore& store) const {
         store.WriteSetting(frame::kScoresSection, Key(n, "Date"), DateText(r.Date));
         // An entry still waiting for its name is sealed as it stands rather than written with checksum 0.
         store.WriteInt(frame::kScoresSection, Key(n, "ChkSum"), r.ChkSum != 0 ? r.ChkSum : RecordChkSum(n));
+    }
+    m_stored = m_records;
+}
+
+void HighScoreTable::MergeSaved(const HighScoreTable& current) {
+    struct Candidate {
+        HighScoreRecord record;
+        bool pending = false;
+    };
+    for (int list = 0; list < ListCount(); ++list) {
+        std::vector<Candidate> candidates;
+        for (int p = 1; p <= kListSize; ++p)
+            candidates.push_back({Record(list, p), m_pendingPosition == p && m_pendingList == list});
+        const auto stored = [&](const HighScoreRecord& r) {
+            for (int p = 1; p <= kListSize; ++p) {
+                if (SameRecord(m_stored[static_cast<size_t>(RecordNumber(list, p) - 1)], r)) return true;
+            }
+            return false;
+        };
+        const auto held = [&](const HighScoreRecord& r) {
+            return std::any_of(candidates.begin(), candidates.end(),
+                               [&](const Candidate& c) { return !c.pending && SameRecord(c.record, r); });
+        };
+        for (int p = 1; p <= kListSize; ++p) {
+            const HighScoreRecord& r = current.Record(list, p);
+            if (!stored(r) && !held(r)) candidates.push_back({r, false});
+        }
+        // Records already held come first among equal scores, as a new equal score goes below.
+        std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+            return a.record.Score > b.record.Score;
+        });
+        if (m_pendingPosition != 0 && m_pendingList == list) m_pendingPosition = 0;
+        for (int p = 1; p <= kListSize; ++p) {
+            const Candidate& c = candidates[static_cast<size_t>(p - 1)];
+            At(RecordNumber(list, p)) = c.record;
+            if (c.pending) m_pendingPosition = static_cast<int16_t>(p);
+        }
     }
 }
 

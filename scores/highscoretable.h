@@ -73,8 +73,15 @@ class HighScoreTable {
     // and completing their lists with fill records. Any entry waiting for its name is forgotten.
     void Load(const frame::SettingsStore& store);
     // Writes n Name, Score, StartLevel, EndLevel, Date, ChkSum for every record, in that order. An entry
-    // still waiting for its name is written with the checksum of what it holds.
-    void Save(frame::SettingsStore& store) const;
+    // still waiting for its name is written with the checksum of what it holds. Records that another
+    // copy of the program saved since this table was loaded or saved (in the file as the store finds
+    // it now) are merged in first (MergeSaved), so the table afterwards holds what was written.
+    void Save(frame::SettingsStore& store);
+    // Takes in the records of `current` (the file as another copy left it) that were not in the file
+    // when this table last loaded or saved: each list keeps its best ten of both, every record once,
+    // and a score equal to one already held goes below it. An entry waiting for its name keeps waiting
+    // at its new position, or is forgotten when ten better records push it out.
+    void MergeSaved(const HighScoreTable& current);
     // Records dropped from a list by the last Load.
     int16_t DroppedCount(int list) const;
 
@@ -115,6 +122,8 @@ class HighScoreTable {
 
     const ScorePolicy* m_policy;
     std::array<HighScoreRecord, 20> m_records{};
+    // The records as the file held them at the last Load or Save: what is new in the file is the rest.
+    std::array<HighScoreRecord, 20> m_stored{};
     std::array<int16_t, 2> m_dropped{};
     int16_t m_pendingPosition = 0;
     int m_pendingList = 0;

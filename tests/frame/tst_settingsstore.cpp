@@ -1,13 +1,83 @@
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <functional>
 
 #include "frame/options.h"
 #include "frame/settingsstore.h"
 
 using frame::Program;
 using frame::SettingsStore;
+
+namespace {
+
+QByteArray readAll(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Files of a folder other than `keep`: a save must leave no temporary file behind.
+QStringList othersIn(const QString& folder, const QString& keep) {
+    QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    names.removeAll(keep);
+    return names;
+}
+
+struct ChildSave {
+    bool saved = false;
+    QString error;
+};
+
+// Loads the store in a child process that first applies `restrict` (a file-size limit, a drop to an
+// unprivileged user), writes `value` and flushes; reports what Flush returned and said.
+ChildSave saveInChild(const QString& file, const QString& value, const std::function<bool()>& restrict) {
+    int fds[2];
+    if (::pipe(fds) != 0) return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        if (!restrict()) ::_exit(2);
+        // Left alive on purpose: _exit skips the destructor's second attempt.
+        auto* store = new SettingsStore(QStringLiteral("Test"), file);
+        store->WriteSetting(QStringLiteral("Options"), QStringLiteral("Big"), value);
+        const bool saved = store->Flush();
+        const QByteArray error = store->ErrorText().toUtf8();
+        if (::write(fds[1], error.constData(), static_cast<size_t>(error.size())) < 0) ::_exit(2);
+        ::_exit(saved ? 0 : 1);
+    }
+    ::close(fds[1]);
+    QByteArray error;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) != 0;) {
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) break;
+        error.append(buffer, n);
+    }
+    ::close(fds[0]);
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    ChildSave result;
+    result.saved = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    result.error = WIFEXITED(status) && WEXITSTATUS(status) <= 1 ? QString::fromUtf8(error)
+                                                                 : QStringLiteral("child failed");
+    return result;
+}
+
+// What stands in the way of a save, and how it is cleared again.
+enum class Obstacle { ReadOnlyFile, FolderAtPath, FileAtFolder, FifoAtPath };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Obstacle)
 
 class TestSettingsStore : public QObject {
     Q_OBJECT
@@ -123,6 +193,254 @@ class TestSettingsStore : public QObject {
         SettingsStore store("Test", blocker + "/store.ini");
         store.WriteSetting("Options", "Sound", "No");
         QVERIFY(!store.Flush());
+    }
+
+    // Each way a line can end reads the same values, and a byte-order mark does not hide the first section.
+    void lineEndings_data() {
+        QTest::addColumn<QByteArray>("eol");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("LF") << QByteArray("\n") << QByteArray();
+        QTest::newRow("CRLF") << QByteArray("\r\n") << QByteArray();
+        QTest::newRow("CR only") << QByteArray("\r") << QByteArray();
+        QTest::newRow("CR only, byte-order mark") << QByteArray("\r") << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("blank lines between") << QByteArray("\r\n\r\r\n\n") << QByteArray();
+    }
+    void lineEndings() {
+        QFETCH(QByteArray, eol);
+        QFETCH(QByteArray, start);
+        const QString file = path("eol.ini");
+        writeFile(file, start + "[Options]" + eol + "StartLevel=5" + eol + "Sound=No" + eol + "[Scores]" +
+                            eol + "1Name=Ann" + eol + "1Score=500");
+        SettingsStore store("Quadrelle", file);
+        QCOMPARE(store.ReadSetting("Options", "StartLevel", "1"), QString("5"));
+        QCOMPARE(store.ReadFlag("Options", "Sound", true), false);
+        QCOMPARE(store.ReadSetting("Scores", "1Name", ""), QString("Ann"));
+        QCOMPARE(store.ReadSetting("Scores", "1Score", ""), QString("500"));
+        // Saved again in the store's own form, nothing is lost or merged into one line.
+        store.WriteSetting("Options", "Sound", "Yes");
+        QVERIFY(store.Flush());
+        SettingsStore again("Quadrelle", file);
+        QCOMPARE(again.ReadSetting("Scores", "1Score", ""), QString("500"));
+        QCOMPARE(again.ReadSetting("Options", "StartLevel", "1"), QString("5"));
+    }
+
+    // A save that cannot be made leaves the old file byte for byte, leaves no temporary file, says
+    // which file and why, and keeps the new values in memory so a save after the cause is gone
+    // writes them.
+    void failedSaveKeepsFileAndValues_data() {
+        QTest::addColumn<Obstacle>("obstacle");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only file") << Obstacle::ReadOnlyFile << "Permission denied";
+        QTest::newRow("folder where the file should be") << Obstacle::FolderAtPath << "Is a directory";
+        QTest::newRow("file where the folder should be") << Obstacle::FileAtFolder << "Not a directory";
+        QTest::newRow("FIFO where the file should be") << Obstacle::FifoAtPath << "Not a regular file";
+    }
+    void failedSaveKeepsFileAndValues() {
+        QFETCH(Obstacle, obstacle);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QString file = dir.filePath("Vantorel.ini");
+        const QByteArray old = "[Options]\r\nStartLevel=4\r\nOddKey=kept\r\n";
+        switch (obstacle) {
+            case Obstacle::ReadOnlyFile:
+                writeFile(file, old);
+                QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+                break;
+            case Obstacle::FolderAtPath:
+                QVERIFY(QDir(dir.path()).mkdir("Vantorel.ini"));
+                break;
+            case Obstacle::FileAtFolder:
+                writeFile(dir.filePath("config"), old);
+                file = dir.filePath("config/Vantorel.ini");
+                break;
+            case Obstacle::FifoAtPath:
+                QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+                break;
+        }
+        // Reading never blocks, whatever stands at the path.
+        SettingsStore store("Vantorel", file);
+        store.WriteSetting("Options", "StartLevel", "9");
+        QVERIFY(!store.Flush());
+        QCOMPARE(store.ErrorText(), QStringLiteral("Could not save %1: %2").arg(file, reason));
+        QCOMPARE(store.ReadSetting("Options", "StartLevel", ""), QString("9"));
+        if (obstacle == Obstacle::ReadOnlyFile) QCOMPARE(readAll(file), old);
+        if (obstacle == Obstacle::FileAtFolder) QCOMPARE(readAll(dir.filePath("config")), old);
+        const QStringList obstacles =
+            obstacle == Obstacle::FileAtFolder ? QStringList{"config"} : QStringList();
+        QCOMPARE(othersIn(dir.path(), QFileInfo(file).fileName()), obstacles);
+
+        switch (obstacle) {
+            case Obstacle::ReadOnlyFile:
+                QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+                break;
+            case Obstacle::FolderAtPath:
+                QVERIFY(QDir(dir.path()).rmdir("Vantorel.ini"));
+                break;
+            case Obstacle::FileAtFolder:
+                QVERIFY(QFile::remove(dir.filePath("config")));
+                break;
+            case Obstacle::FifoAtPath:
+                QVERIFY(QFile::remove(file));
+                break;
+        }
+        QVERIFY(store.Flush());
+        QVERIFY(store.ErrorText().isEmpty());
+        SettingsStore again("Vantorel", file);
+        QCOMPARE(again.ReadSetting("Options", "StartLevel", ""), QString("9"));
+        if (obstacle == Obstacle::ReadOnlyFile)
+            QCOMPARE(again.ReadSetting("Options", "oddkey", ""), QString("kept"));
+        QVERIFY(QFileInfo(file).isFile());
+        QCOMPARE(QFileInfo(file).permissions() & (QFileDevice::ReadOther | QFileDevice::WriteOther),
+                 QFileDevice::Permissions());
+    }
+
+    // Writes that really fail half-way: a file-size limit (as a full disk would), and a folder the
+    // program may not write into (an unprivileged user even when the tests run as root).
+    void failingWriteKeepsOldFile_data() {
+        QTest::addColumn<bool>("sizeLimit");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("write fails part-way") << true << "File too large";
+        QTest::newRow("read-only folder") << false << "Permission denied";
+    }
+    void failingWriteKeepsOldFile() {
+        QFETCH(bool, sizeLimit);
+        QFETCH(QString, reason);
+        QTemporaryDir top;
+        const QString folder = top.filePath("config");
+        QVERIFY(QDir().mkdir(folder));
+        const QString file = folder + "/Test.ini";
+        QByteArray old = "[Options]\nSound=Yes\n[Scores]\n";
+        for (int n = 1; n <= 10; ++n)
+            old += QByteArray::number(n) + "Name=Somebody\n" + QByteArray::number(n) +
+                   "Score=" + QByteArray::number(1000 - n) + "\n";
+        writeFile(file, old);
+        const bool root = ::geteuid() == 0;
+        std::function<bool()> restrict;
+        if (sizeLimit) {
+            // More than the old file, far less than the new one: the write fails after a part went out.
+            restrict = [] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                rlimit limit{};
+                if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
+                limit.rlim_cur = 16 * 1024;
+                return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+            };
+        } else if (root) {
+            // The folder stays root's; the file may be written by anyone, the folder only by root.
+            QVERIFY(QFile::setPermissions(top.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                          QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                          QFileDevice::ExeOther));
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                      QFileDevice::ExeOther));
+            QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ReadOther | QFileDevice::WriteOther));
+            restrict = [] { return ::setgid(65534) == 0 && ::setuid(65534) == 0; };
+        } else {
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            restrict = [] { return true; };
+        }
+        const ChildSave result = saveInChild(file, QString(256 * 1024, u'x'), restrict);
+        QFile::setPermissions(folder,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(!result.saved);
+        QCOMPARE(result.error, QStringLiteral("Could not save %1: %2").arg(file, reason));
+        QCOMPARE(readAll(file), old);
+        QCOMPARE(othersIn(folder, "Test.ini"), QStringList());
+    }
+
+    // Two copies of one program: each save keeps the keys the other saved meanwhile; a key both
+    // changed follows the last save.
+    void twoStoresSavingInTurn_data() {
+        QTest::addColumn<bool>("laterChangesLevel");
+        QTest::addColumn<QString>("level");
+        QTest::newRow("later copy leaves the level") << false << "5";
+        QTest::newRow("later copy sets the level") << true << "3";
+    }
+    void twoStoresSavingInTurn() {
+        QFETCH(bool, laterChangesLevel);
+        QFETCH(QString, level);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Zephlon.ini");
+        writeFile(file, "[Options]\nStartLevel=1\nSound=Yes\n");
+        SettingsStore first("Zephlon", file);
+        SettingsStore second("Zephlon", file);
+        first.WriteSetting("Options", "StartLevel", "5");
+        first.WriteSetting("Scores", "URL", "first@example.org");
+        QVERIFY(first.Flush());
+        second.WriteSetting("Options", "StartLevel", laterChangesLevel ? "3" : "1");
+        second.WriteFlag("Options", "Sound", false);
+        QVERIFY(second.Flush());
+        // The later save brought the earlier one's values into memory too.
+        QCOMPARE(second.ReadSetting("Scores", "URL", ""), QString("first@example.org"));
+        SettingsStore next("Zephlon", file);
+        QCOMPARE(next.ReadSetting("Options", "StartLevel", ""), level);
+        QCOMPARE(next.ReadFlag("Options", "Sound", true), false);
+        QCOMPARE(next.ReadSetting("Scores", "URL", ""), QString("first@example.org"));
+        QCOMPARE(readAll(file).count("StartLevel"), 1);
+    }
+
+    // Refresh hands over the file as another copy left it, once; a file that did not change costs nothing.
+    void refreshSeesOtherSaves() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Quadrelle.ini");
+        SettingsStore mine("Quadrelle", file);
+        QVERIFY(mine.Refresh() == nullptr);
+        {
+            SettingsStore other("Quadrelle", file);
+            other.WriteSetting("Scores", "1Name", "Other");
+        }
+        const auto current = mine.Refresh();
+        QVERIFY(current != nullptr);
+        QCOMPARE(current->ReadSetting("Scores", "1Name", ""), QString("Other"));
+        QCOMPARE(mine.ReadSetting("Scores", "1Name", ""), QString("Other"));
+        QVERIFY(mine.Refresh() == nullptr);
+        QVERIFY(mine.Flush());
+    }
+
+    // A save killed between its temporary file and the rename leaves the temporary file; the next save
+    // removes it, and nothing that is not one of its own.
+    void staleTemporariesRemoved() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Zephlon.ini");
+        const QStringList stale = {"Zephlon.ini.Ab3xYz", "Zephlon.ini.000000"};
+        const QStringList others = {"Zephlon.ini.bak",      "Zephlon.ini.Ab3xY",  "Zephlon.ini.Ab3xYz1",
+                                    "Quadrelle.ini.Ab3xYz", "Zephlon.ini.Ab-xYz", "Zephlon.ini.Dir123",
+                                    "Zephlon.ini.Lnk123"};
+        for (const QString& name : stale + others) {
+            if (name.contains("Dir")) {
+                QVERIFY(QDir(dir.path()).mkdir(name));
+            } else if (name.contains("Lnk")) {
+                QVERIFY(QFile::link(dir.filePath("Zephlon.ini.bak"), dir.filePath(name)));
+            } else {
+                writeFile(dir.filePath(name), "[Options]\nSound=No\n");
+            }
+        }
+        SettingsStore store("Zephlon", file);
+        store.WriteSetting("Options", "Sound", "Yes");
+        QVERIFY(store.Flush());
+        QStringList expected = others;
+        expected << "Zephlon.ini";
+        expected.sort();
+        QStringList left =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        left.sort();
+        QCOMPARE(left, expected);
+    }
+
+    // A linked settings file stays a link; its target takes the values.
+    void linkedFileStaysLinked() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("dotfiles"));
+        const QString target = dir.filePath("dotfiles/Vantorel.ini");
+        writeFile(target, "[Options]\nSound=Yes\n");
+        const QString link = dir.filePath("Vantorel.ini");
+        QVERIFY(QFile::link(target, link));
+        SettingsStore store("Vantorel", link);
+        store.WriteFlag("Options", "Sound", false);
+        QVERIFY(store.Flush());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(readAll(target).contains("Sound=No"));
     }
 
     void emptyStoreGivesDefaults_data() {

@@ -312,6 +312,125 @@ class TestHighScoreTable : public QObject {
         QCOMPARE(HighScoreTable::NameCodeSum(name), sum);
     }
 
+    // Two copies of one program open at once, each entering records and closing in turn: every record
+    // of both is in the file once, the best ten of the list, each with a valid checksum, and the later
+    // copy's table shows what it wrote.
+    void twoCopiesKeepEveryRecord_data() {
+        QTest::addColumn<Program>("program");
+        QTest::newRow("Zephlon") << Program::Zephlon;
+        QTest::newRow("Quadrelle") << Program::Quadrelle;
+        QTest::newRow("Vantorel") << Program::Vantorel;
+    }
+    void twoCopiesKeepEveryRecord() {
+        QFETCH(Program, program);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("s.ini"));
+        const QString app = frame::ProgramName(program);
+        {
+            frame::SettingsStore store(app, file);
+            HighScoreTable(program).Save(store);
+            QVERIFY(store.Flush());
+        }
+        frame::SettingsStore storeA(app, file);
+        frame::SettingsStore storeB(app, file);
+        HighScoreTable a(program);
+        HighScoreTable b(program);
+        a.Load(storeA);
+        b.Load(storeB);
+        const int list = a.ListCount() - 1;  // Zephlon: the Puzzle list, whose checksum differs
+        const QDateTime now = At(QStringLiteral("2026-03-04T05:06:07"));
+        const auto enter = [&](HighScoreTable& t, int32_t score, const QString& name, int minutes) {
+            QVERIFY(t.SaveScore(list, score, 1, 5, now.addSecs(60 * minutes)) > 0);
+            QVERIFY(t.CommitName(name) > 0);
+        };
+        enter(a, 500, QStringLiteral("Ann"), 0);
+        enter(b, 300, QStringLiteral("Bob"), 1);
+        enter(b, 95, QStringLiteral("Cy"), 2);
+        a.Save(storeA);
+        QVERIFY(storeA.Flush());
+        b.Save(storeB);
+        QVERIFY(storeB.Flush());
+        QCOMPARE(b.Record(list, 1).Name, QStringLiteral("Ann"));
+        // The first copy plays on and closes again: what it already saved is not doubled.
+        enter(a, 85, QStringLiteral("Dee"), 3);
+        a.Save(storeA);
+        QVERIFY(storeA.Flush());
+
+        frame::SettingsStore next(app, file);
+        HighScoreTable loaded(program);
+        loaded.Load(next);
+        QCOMPARE(loaded.DroppedCount(list), 0);
+        const QList<int> scores = {500, 300, 100, 95, 90, 85, 80, 70, 60, 50};
+        const QStringList names = {"Ann", "Bob", "", "Cy", "", "Dee", "", "", "", ""};
+        for (int p = 1; p <= kListSize; ++p) {
+            QCOMPARE(loaded.Record(list, p).Score, scores[p - 1]);
+            if (!names[p - 1].isEmpty()) QCOMPARE(loaded.Record(list, p).Name, names[p - 1]);
+            QCOMPARE(a.Record(list, p).Score, scores[p - 1]);
+        }
+        VerifyChecksums(loaded);
+        if (list > 0) QCOMPARE(loaded.BestScore(0), 100);
+    }
+
+    // A close that opens the store afresh (rather than keeping the one it loaded from) still keeps the
+    // record another copy saved in between.
+    void storeOpenedAtCloseKeepsOtherRecords() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("s.ini"));
+        HighScoreTable table(Program::Vantorel);
+        {
+            const frame::SettingsStore atStart(QStringLiteral("Vantorel"), file);
+            table.Load(atStart);
+        }
+        {
+            frame::SettingsStore other(QStringLiteral("Vantorel"), file);
+            HighScoreTable t(Program::Vantorel);
+            t.Load(other);
+            t.SaveScore(0, 300, 1, 2, At(QStringLiteral("2026-01-01T10:00:00")));
+            t.CommitName(QStringLiteral("Other"));
+            t.Save(other);
+        }
+        table.SaveScore(0, 200, 1, 3, At(QStringLiteral("2026-01-01T11:00:00")));
+        table.CommitName(QStringLiteral("Me"));
+        {
+            frame::SettingsStore atClose(QStringLiteral("Vantorel"), file);
+            table.Save(atClose);
+            QVERIFY(atClose.Flush());
+        }
+        const frame::SettingsStore next(QStringLiteral("Vantorel"), file);
+        HighScoreTable loaded(Program::Vantorel);
+        loaded.Load(next);
+        QCOMPARE(loaded.Record(0, 1).Name, QStringLiteral("Other"));
+        QCOMPARE(loaded.Record(0, 2).Name, QStringLiteral("Me"));
+        QCOMPARE(loaded.Record(0, 3).Score, 100);
+        QCOMPARE(loaded.DroppedCount(0), 0);
+    }
+
+    // An entry still waiting for its name when the lists merge keeps waiting at its new place, and the
+    // name then goes to it.
+    void waitingEntryFollowsMerge() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("s.ini"));
+        frame::SettingsStore mine(QStringLiteral("Quadrelle"), file);
+        HighScoreTable table(Program::Quadrelle);
+        table.Load(mine);
+        {
+            frame::SettingsStore other(QStringLiteral("Quadrelle"), file);
+            HighScoreTable t(Program::Quadrelle);
+            t.Load(other);
+            t.SaveScore(0, 300, 1, 2, At(QStringLiteral("2026-01-01T10:00:00")));
+            t.CommitName(QStringLiteral("Other"));
+            t.Save(other);
+        }
+        QCOMPARE(table.SaveScore(0, 200, 1, 3, At(QStringLiteral("2026-01-01T11:00:00"))), int16_t{1});
+        table.Save(mine);
+        QCOMPARE(table.PendingPosition(), int16_t{2});
+        QCOMPARE(table.Record(0, 1).Name, QStringLiteral("Other"));
+        QCOMPARE(table.CommitName(QStringLiteral("Me")), int16_t{2});
+        QCOMPARE(table.Record(0, 2).Name, QStringLiteral("Me"));
+        QCOMPARE(table.Record(0, 2).Score, 200);
+        VerifyChecksums(table);
+    }
+
     void clearingOneList() {
         HighScoreTable table(Program::Zephlon);
         const QDateTime now = At(QStringLiteral("2026-01-01T10:00:00"));
