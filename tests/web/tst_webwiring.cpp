@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "frame/settingsstore.h"
+#include "frame/soundcues.h"
 #include "quadrelle/formplunko.h"
 #include "vantorel/formplunko.h"
 #include "web/formurl.h"
@@ -22,14 +23,22 @@ QAction* action(QWidget* window, const QString& text) {
     return nullptr;
 }
 
-void answerPrompt(bool upload) {
-    QTimer::singleShot(0, [upload] {
+// Answers the address prompt that is about to open; label receives its Label1.
+void answerPrompt(bool upload, QString* label = nullptr) {
+    QTimer::singleShot(0, [upload, label] {
         auto* prompt = qobject_cast<web::UrlPrompt*>(QApplication::activeModalWidget());
         if (!prompt) return;
+        if (label) *label = prompt->Label1->text();
         prompt->TextURL->setText(QStringLiteral("me@example.org"));
         (upload ? prompt->Command1 : prompt->Command2)->click();
     });
 }
+
+// Every draw gives 0.4567, so every cache breaker is "&Dummy=456".
+class FixedRandom : public zephlon::RandomSource {
+  public:
+    double Next() override { return 0.4567; }
+};
 
 }  // namespace
 
@@ -72,6 +81,50 @@ class TestWebWiring : public QObject {
 
         w.LabelBW_Click();
         QCOMPARE(m_opened.value(2), QStringLiteral("https://www.example.org/quillbyte"));
+    }
+
+    void zephlonFollowsTheModeChosenNow_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("list");
+        QTest::newRow("original") << "&Original Game"
+                                  << "original" << 0;
+        QTest::newRow("puzzle") << "&Puzzle Game"
+                                << "puzzle" << 1;
+    }
+    // The mode is changed in the window, not in the stored options: every link follows it.
+    void zephlonFollowsTheModeChosenNow() {
+        QFETCH(QString, menu);
+        QFETCH(QString, mode);
+        QFETCH(int, list);
+        FormZephlon w(nullptr, std::make_unique<FixedRandom>(), std::make_unique<frame::SilentCueBackend>());
+        action(&w,
+               menu == u"&Original Game" ? QStringLiteral("&Puzzle Game") : QStringLiteral("&Original Game"))
+            ->trigger();
+        action(&w, menu)->trigger();
+        const QString server = QStringLiteral("http://scores.example.org/arcade/zephlon/");
+
+        action(&w, QStringLiteral("&Global Highscores..."))->trigger();
+        QCOMPARE(m_opened.value(0), server + "scores.asp?GameMode=" + mode);
+
+        // A game of this mode enters the table as Ada; the top ten's "Upload" sends that entry.
+        QCOMPARE(w.Scores().OfferScore(85, 2, 4), int16_t(3));
+        w.Scores().Dialog().TextInput->setText(QStringLiteral("Ada"));
+        QString label;
+        answerPrompt(true, &label);
+        w.Scores().Command3_Click();
+        QCOMPARE(label, QStringLiteral("Ada, please enter your URL or email !"));
+        const auto chk = [&](int p) { return QString::number(w.Scores().Table().Record(list, p).ChkSum); };
+        const QString head = server + "UploadScores.asp?URL=me@example.org&Ver=1.2D&GM=" + mode;
+        QCOMPARE(m_opened.value(1), head + "&US=1&N1=Ada&S1=85&SL1=2&EL1=4&C1=" + chk(3) + "&Dummy=456");
+
+        // The best three of this mode's list, Ada among them.
+        answerPrompt(true);
+        w.Scores().Command3_Click();
+        QCOMPARE(m_opened.value(2), head + "&US=3&N1=Zephlon&S1=100&SL1=1&EL1=1&C1=" + chk(1) +
+                                        "&N2=Zephlon&S2=90&SL2=1&EL2=1&C2=" + chk(2) +
+                                        "&N3=Ada&S3=85&SL3=2&EL3=4&C3=" + chk(3) + "&Dummy=456");
+        w.Scores().Dialog().hide();
     }
 
     void quadrelle() {
