@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "frame/options.h"
+#include "tests/web/fakeopener.h"
 #include "web/formbrerror.h"
 #include "web/formurl.h"
 #include "web/formwebhighscore.h"
@@ -164,6 +165,37 @@ class TestWebDialogs : public QObject {
         QCOMPARE(main.findChildren<web::FormBrError*>().size(), 1);
         QCOMPARE(error->TextURL->text(),
                  QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=original"));
+    }
+
+    void desktopOpener_data() {
+        QTest::addColumn<QString>("exit");
+        QTest::addColumn<bool>("bURL");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("opened") << "0" << true << false;
+        QTest::newRow("no program for links") << "3" << true << true;
+        QTest::newRow("the program failed") << "4" << true << true;
+        QTest::newRow("killed") << "kill" << true << true;
+        QTest::newRow("cannot start") << "broken" << true << true;
+        QTest::newRow("mail, no program") << "3" << false << false;
+    }
+    // The desktop's opener runs without blocking; its failure, known only when it exits, shows the
+    // copy dialog for that link.
+    void desktopOpener() {
+        QFETCH(QString, exit);
+        QFETCH(bool, bURL);
+        FakeOpener desktop;
+        desktop.ExitWith(exit);
+        QWidget main;
+        const QString link = QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=original");
+        const int32_t result = web::StartDoc(&main, link, bURL);
+        FakeOpener::Settle();
+        auto* error = main.findChild<web::FormBrError*>();
+        QTEST(error && error->isVisible(), "reported");
+        if (error) QCOMPARE(error->TextURL->text(), link);
+        if (exit != u"broken") {
+            QCOMPARE(result, web::kStartDocOpened);
+            QCOMPARE(desktop.Opened(), QStringList{"http://" + link});
+        }
     }
 
     void inputURL_data() {
