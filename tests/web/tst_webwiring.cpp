@@ -1,15 +1,19 @@
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
+#include "dialogs/formabout.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
 #include "quadrelle/formplunko.h"
+#include "tests/web/fakeopener.h"
 #include "vantorel/formplunko.h"
+#include "web/formbrerror.h"
 #include "web/formurl.h"
 #include "web/startdoc.h"
 #include "zephlon/formzephlon.h"
@@ -40,6 +44,19 @@ class FixedRandom : public zephlon::RandomSource {
     double Next() override { return 0.4567; }
 };
 
+// Clicks "Copy link" of the window's copy dialog the way the window system delivers a click, which a
+// modal dialog blocks for every window but its own; returns what the clipboard then holds.
+QString copiedFromErrorWindow(QWidget* window) {
+    auto* error = window->findChild<web::FormBrError*>();
+    if (!error || !error->isVisible()) return QStringLiteral("(no copy dialog)");
+    QGuiApplication::clipboard()->setText(QStringLiteral("(nothing copied)"));
+    const QPoint button = error->Command2->mapTo(error, error->Command2->rect().center());
+    QTest::mouseClick(error->windowHandle(), Qt::LeftButton, {}, button);
+    const QString copied = QGuiApplication::clipboard()->text();
+    error->Command3->click();
+    return copied == error->TextURL->text() ? copied : QStringLiteral("(copied: %1)").arg(copied);
+}
+
 }  // namespace
 
 // The programs' menus reach the web commands: links go to the (here recording) system opener.
@@ -49,14 +66,14 @@ class TestWebWiring : public QObject {
     QStringList m_opened;
 
   private slots:
-    void initTestCase() {
-        frame::SettingsStore::SetDefaultDirectory(m_config.path());
+    void initTestCase() { frame::SettingsStore::SetDefaultDirectory(m_config.path()); }
+    void init() {
+        m_opened.clear();
         web::SetUrlOpener([this](const QUrl& url) {
             m_opened << url.toString(QUrl::FullyEncoded);
             return true;
         });
     }
-    void init() { m_opened.clear(); }
 
     void zephlon() {
         FormZephlon w;
@@ -125,6 +142,45 @@ class TestWebWiring : public QObject {
                                         "&N2=Zephlon&S2=90&SL2=1&EL2=1&C2=" + chk(2) +
                                         "&N3=Ada&S3=85&SL3=2&EL3=4&C3=" + chk(3) + "&Dummy=456");
         w.Scores().Dialog().hide();
+    }
+
+    // The desktop's opener fails after it started: the copy dialog shows that link, and its "Copy link"
+    // takes the click, as the player gives it, whichever dialog is open.
+    void zephlonFailedBrowser() {
+        FakeOpener desktop;
+        desktop.ExitWith(QStringLiteral("3"));
+        FormZephlon w(nullptr, std::make_unique<FixedRandom>(), std::make_unique<frame::SilentCueBackend>());
+        w.show();
+        action(&w, QStringLiteral("&Puzzle Game"))->trigger();
+        action(&w, QStringLiteral("&Global Highscores..."))->trigger();
+        FakeOpener::Settle();
+        const QString list = QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=puzzle");
+        QCOMPARE(copiedFromErrorWindow(&w), list);
+
+        // From the application-modal top ten: "Upload" with no entry waiting sends the best three.
+        w.Scores().ShowTopTen();
+        QVERIFY(QApplication::activeModalWidget() == &w.Scores().Dialog());
+        answerPrompt(true);
+        w.Scores().Command3_Click();
+        FakeOpener::Settle();
+        const QString upload = desktop.Opened().value(1).mid(7);  // without the "http://" put in front
+        QVERIFY2(upload.startsWith(QStringLiteral("scores.example.org/arcade/zephlon/UploadScores.asp?")),
+                 qPrintable(upload));
+        QCOMPARE(copiedFromErrorWindow(&w), upload);
+        w.Scores().Dialog().hide();
+
+        // From the modal about box: the maker's link.
+        QString fromAbout;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<dialogs::FormAbout*>(QApplication::activeModalWidget());
+            if (!about) return;
+            about->LabelBW_Click();
+            FakeOpener::Settle();
+            fromAbout = copiedFromErrorWindow(&w);
+            about->accept();
+        });
+        action(&w, QStringLiteral("&About..."))->trigger();
+        QCOMPARE(fromAbout, QStringLiteral("https://www.example.org/quillbyte"));
     }
 
     void quadrelle() {
