@@ -443,23 +443,38 @@ class TestWebDialogs : public QObject {
         QVERIFY(pages.isEmpty());
     }
 
-    // Built without a browser engine: both commands tell the player, no upload is offered.
+    void quadrelleWithoutEngine_data() {
+        QTest::addColumn<bool>("found");
+        QTest::newRow("none found") << false;
+        QTest::newRow("found, fails to load") << true;
+    }
+    // Without a browser engine, or with one that fails to load when first needed: both commands tell
+    // the player, no upload is offered.
     void quadrelleWithoutEngine() {
+        QFETCH(bool, found);
         QWidget main;
         frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
-        web::QuadrelleWeb web(&main, options, fixedDraw, {});
+        web::GlobalScoresViewFactory factory;
+        if (found) factory = [](QWidget*) { return std::unique_ptr<web::GlobalScoresView>(); };
+        web::QuadrelleWeb web(&main, options, fixedDraw, factory);
         web.Records = sampleList;
         QStringList messages;
         web.Inform = [&](const QString& text) { messages << text; };
-        QVERIFY(!web.Explorer4Present());
+        QCOMPARE(web.Explorer4Present(), found);
         web.globalhighscores();
+        QVERIFY(!web.Explorer4Present());
         web.UploadBestScore();
         web.OfferAutoUpload(1);
         QCOMPARE(messages.size(), 2);
         QVERIFY(messages[0].startsWith(QStringLiteral("Please install Internet Explorer 4!\n")));
         QVERIFY(!main.findChild<web::FormURL*>());
         QVERIFY(!main.findChild<web::FormURL2*>());
-        QVERIFY(!main.findChild<web::quadrelle::FormWebHighscore*>());
+        auto* list = main.findChild<web::quadrelle::FormWebHighscore*>();
+        if (found) {
+            QVERIFY(list && !list->isVisible());
+        } else {
+            QVERIFY(!list);
+        }
     }
 
     void vantorel() {
