@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "dialogs/art.h"
 #include "dialogs/formabout.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
@@ -15,7 +16,9 @@
 #include "vantorel/formplunko.h"
 #include "web/formbrerror.h"
 #include "web/formurl.h"
+#include "web/formwebhighscorequadrelle.h"
 #include "web/startdoc.h"
+#include "web/webglobalbrowser.h"
 #include "zephlon/formzephlon.h"
 
 namespace {
@@ -43,6 +46,19 @@ class FixedRandom : public zephlon::RandomSource {
   public:
     double Next() override { return 0.4567; }
 };
+
+// Stands in for the embedded browser: keeps the pages it is asked for.
+struct FakeView : web::GlobalScoresView {
+    FakeView(QWidget* parent, QStringList& pages) : widget(new QWidget(parent)), pages(pages) {}
+    QWidget* Widget() override { return widget; }
+    void Navigate(const QUrl& url) override { pages << url.toString(QUrl::FullyEncoded); }
+    QWidget* widget;
+    QStringList& pages;
+};
+
+QImage windowPicture(const QWidget* dialog) {
+    return dialog->palette().brush(QPalette::Window).texture().toImage();
+}
 
 // Clicks "Copy link" of the window's copy dialog the way the window system delivers a click, which a
 // modal dialog blocks for every window but its own; returns what the clipboard then holds.
@@ -181,6 +197,38 @@ class TestWebWiring : public QObject {
         });
         action(&w, QStringLiteral("&About..."))->trigger();
         QCOMPARE(fromAbout, QStringLiteral("https://www.example.org/quillbyte"));
+    }
+
+    // The score-server dialog and Quadrelle's global-list dialog show the main window's picture.
+    void serverDialogsShowThePicture() {
+        const QImage image256 = dialogs::Image256().toImage();
+        QVERIFY(!image256.isNull());
+        {
+            FormZephlon w(nullptr, std::make_unique<FixedRandom>(),
+                          std::make_unique<frame::SilentCueBackend>());
+            QImage shown;
+            QTimer::singleShot(0, [&shown] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                if (!dialog) return;
+                shown = windowPicture(dialog);
+                dialog->close();
+            });
+            action(&w, QStringLiteral("S&core Server..."))->trigger();
+            QCOMPARE(shown, image256);
+        }
+        QStringList pages;
+        web::SetGlobalScoresViewFactory(
+            [&pages](QWidget* parent) { return std::make_unique<FakeView>(parent, pages); });
+        quadrelle::FormPlunko w;
+        web::SetGlobalScoresViewFactory(std::nullopt);
+        action(&w, QStringLiteral("&Global Highscores..."))->trigger();
+        auto* list = w.findChild<web::quadrelle::FormWebHighscore*>();
+        QVERIFY(list && list->isVisible());
+        QCOMPARE(windowPicture(list), image256);
+        QVERIFY2(pages.value(0).startsWith(QStringLiteral(
+                     "http://scores.example.org/arcade/quadrelle/scores.asp?Period=Week&Scores=10&Dummy=")),
+                 qPrintable(pages.value(0)));
+        list->hide();
     }
 
     void quadrelle() {
