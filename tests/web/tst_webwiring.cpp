@@ -12,6 +12,7 @@
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
 #include "quadrelle/formplunko.h"
+#include "scores/highscores.h"
 #include "tests/web/fakeopener.h"
 #include "vantorel/formplunko.h"
 #include "web/formbrerror.h"
@@ -229,6 +230,40 @@ class TestWebWiring : public QObject {
                      "http://scores.example.org/arcade/quadrelle/scores.asp?Period=Week&Scores=10&Dummy=")),
                  qPrintable(pages.value(0)));
         list->hide();
+    }
+
+    // With AutoUpload on, "Clear Highscores" keeps the name being typed without offering its upload:
+    // the clear question is the only one.
+    void quadrelleClearOffersNoUpload() {
+        QStringList pages;
+        web::SetGlobalScoresViewFactory(
+            [&pages](QWidget* parent) { return std::make_unique<FakeView>(parent, pages); });
+        quadrelle::FormPlunko w;
+        web::SetGlobalScoresViewFactory(std::nullopt);
+        QVERIFY(w.Explorer4Present());
+        if (!w.Options().AutoUpload) w.AutoUpload->trigger();
+        w.show();  // a hidden window is taken for one that closes, which is never offered an upload
+        QStringList asked;
+        w.SetAsker([&asked](const QString&, const QString& question) {
+            asked << question;
+            return false;
+        });
+        QTimer::singleShot(0, [&asked] {
+            if (auto* prompt = qobject_cast<web::UrlPrompt*>(QApplication::activeModalWidget())) {
+                asked << prompt->windowTitle();
+                prompt->reject();
+            }
+        });
+        const int16_t position = w.HighScores().OfferScore(500, 1, 3);
+        QVERIFY(position > 0);
+        w.HighScores().Dialog().TextInput->setText(QStringLiteral("Ada"));
+        action(&w, QStringLiteral("&Clear Highscores"))->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(asked,
+                 QStringList{QStringLiteral("Are you sure you want to clear the local highscore list?")});
+        QCOMPARE(w.HighScores().Table().Record(0, position).Name, QStringLiteral("Ada"));
+        QVERIFY(pages.isEmpty());
+        w.HighScores().Dialog().hide();
     }
 
     void quadrelle() {
