@@ -1,19 +1,22 @@
 #include "web/webglobalbrowser.h"
 
+#include <QtGui/qtguiglobal.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QJsonObject>
 #include <QLibraryInfo>
-#include <QOpenGLContext>
 #include <QPluginLoader>
+
+#if QT_CONFIG(opengl)
+#include <QOpenGLContext>
 
 QT_BEGIN_NAMESPACE
 // Exported by Qt GUI for modules such as Qt WebEngine; no public header declares it.
 Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 QT_END_NAMESPACE
+#endif
 
 namespace web {
 
@@ -56,11 +59,13 @@ bool engineHelperInstalled() {
 // the way Qt makes it. Where OpenGL cannot be had the context stays invalid and the engine draws
 // without it.
 void shareOpenGLContexts() {
+#if QT_CONFIG(opengl)
     if (qt_gl_global_share_context()) return;
     auto* context = new QOpenGLContext(qApp);
     context->setFormat(QSurfaceFormat::defaultFormat());
     context->create();
     qt_gl_set_global_share_context(context);
+#endif
 }
 
 // The plugin, loaded on the first call. It stays loaded: the views it made depend on its code.
