@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <random>
 
+#include "dialogs/art.h"
 #include "dialogs/formabout.h"
 #include "dialogs/forminstructions.h"
 #include "frame/keycodes.h"
@@ -84,6 +85,7 @@ FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
     m_web =
         std::make_unique<web::QuadrelleWeb>(this, m_options, random, web::DefaultGlobalScoresViewFactory());
     m_web->Records = [this] { return web::UploadRecordsOf(m_highScores->Table(), 0); };
+    m_web->Picture = dialogs::Image256();
     m_web->SaveName = [this] { m_highScores->SaveName(); };
     m_web->AutoUploadChanged = [this](bool on) { AutoUpload->setChecked(on); };
     m_browserPresent = m_web->Explorer4Present();

@@ -88,6 +88,10 @@ void HighScores::InputName() {
 }
 
 void HighScores::SaveName(bool ask) {
+    commitName(ask ? UploadOffer::Asked : UploadOffer::Automatic);
+}
+
+void HighScores::commitName(UploadOffer offer) {
     if (CurrentPosition() < 1) return;
     QString name = m_dialog->TextInput->text();
     if (HighScoreTable::CleanName(name).isEmpty()) name = m_table.Policy().emptyNameReplacement;
@@ -96,10 +100,10 @@ void HighScores::SaveName(bool ask) {
     m_dialog->ShowName(position, m_table.Record(list, position).Name);
     m_dialog->CloseNameField();
     // The entry is complete before any upload question, so nothing can leave it half-named.
-    if (ask) {
+    if (offer == UploadOffer::Asked) {
         if (hooks.uploadEntry) hooks.uploadEntry(position);
-    } else if (m_table.Policy().offerUploadAfterName && hooks.autoUploadWanted && hooks.autoUploadWanted() &&
-               hooks.uploadEntry) {
+    } else if (offer == UploadOffer::Automatic && m_table.Policy().offerUploadAfterName &&
+               hooks.autoUploadWanted && hooks.autoUploadWanted() && hooks.uploadEntry) {
         hooks.uploadEntry(position);
     }
 }
@@ -111,7 +115,8 @@ void HighScores::ClearAllScores() {
 
 void HighScores::ClearHighscores() {
     // A name being typed is kept first: clearing then resets the list it entered, as the player asked.
-    SaveName(false);
+    // No upload is offered for it: the player is about to answer the clear question.
+    commitName(UploadOffer::None);
     if (!Ask(QStringLiteral("Are you sure you want to clear the local highscore list?"))) return;
     ClearAllScores();
     ShowTopTen();
@@ -123,8 +128,9 @@ void HighScores::Command1_Click() {
 }
 
 void HighScores::Command2_Click() {
-    // The typed name is committed before the question, so a "No" cannot leave an unnamed entry behind.
-    SaveName(false);
+    // The typed name is committed before the question, so a "No" cannot leave an unnamed entry behind;
+    // no upload is offered in between.
+    commitName(UploadOffer::None);
     m_dialog->CloseNameField();
     SetCurrentPosition(0);
     if (!Ask(QStringLiteral("Are you sure you want to clear the high score list?"))) return;

@@ -92,6 +92,10 @@ class HighScores {
     bool IsShowing() const;
 
   private:
+    // What follows a committed name: nothing, Quadrelle's automatic offer (when wanted), or the offer
+    // the player asked for with "Upload".
+    enum class UploadOffer { None, Automatic, Asked };
+    void commitName(UploadOffer offer);
     bool Ask(const QString& question);
     void RefreshBestScore();
 

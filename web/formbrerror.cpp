@@ -1,6 +1,7 @@
 #include "web/formbrerror.h"
 #include "frame/placedialog.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -65,13 +66,18 @@ FormBrError* FormBrError::ShowFor(QWidget* mainWindow, const QString& link) {
     static QPointer<FormBrError> orphan;  // for links opened without a main window
     FormBrError* dialog = nullptr;
     if (mainWindow) {
-        dialog =
-            mainWindow->findChild<FormBrError*>(QStringLiteral("FormBrError"), Qt::FindDirectChildrenOnly);
+        // Searched among all descendants: it may have been lent to one of the window's dialogs.
+        dialog = mainWindow->findChild<FormBrError*>(QStringLiteral("FormBrError"));
         if (!dialog) dialog = new FormBrError(mainWindow);
     } else {
         if (!orphan) orphan = new FormBrError;
         dialog = orphan;
     }
+    // An open modal dialog (the top ten, an about box) blocks every window but its own children, so
+    // the copy dialog becomes its child while it is open; otherwise it belongs to the main window.
+    QWidget* owner = mainWindow;
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != dialog) owner = modal;
+    if (dialog->parentWidget() != owner) dialog->setParent(owner, dialog->windowFlags());
     dialog->TextURL->setText(link);
     dialog->TextURL->selectAll();
     frame::PlaceDialog(dialog, mainWindow);

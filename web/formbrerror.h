@@ -16,6 +16,7 @@ class FormBrError : public QDialog {
     explicit FormBrError(QWidget* parent = nullptr);
 
     // The main window's dialog (created on first use), placed over it, showing link fully selected.
+    // It takes input whichever dialog is open: while a modal one is, it is shown as that one's child.
     static FormBrError* ShowFor(QWidget* mainWindow, const QString& link);
 
     QLabel* Label1;

@@ -76,7 +76,7 @@ void FormWebHighscore::Form_Load() {
     Combo2->setCurrentIndex(0);
 }
 
-bool FormWebHighscore::ensureView() {
+bool FormWebHighscore::LoadBrowser() {
     if (view_) return true;
     if (!factory_) return false;
     view_ = factory_(this);
@@ -107,7 +107,7 @@ QString FormWebHighscore::ListLink() const {
 void FormWebHighscore::navigate(const QString& link) {
     // The embedded view shows web pages only, whatever the server field holds.
     const QUrl url = LaunchableUrl(link);
-    if (url.isEmpty() || url.scheme() == u"mailto" || !ensureView()) return;
+    if (url.isEmpty() || url.scheme() == u"mailto" || !LoadBrowser()) return;
     view_->Navigate(url);
 }
 

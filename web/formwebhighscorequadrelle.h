@@ -3,31 +3,15 @@
 #include <QDialog>
 #include <QPixmap>
 #include <QUrl>
-#include <functional>
 #include <memory>
 
+#include "web/globalscoresview.h"
 #include "web/links.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace web {
-
-// A web page view embedded in a dialog. The program builds without any browser engine; the engine
-// that can show pages supplies a factory.
-class GlobalScoresView {
-  public:
-    virtual ~GlobalScoresView() = default;
-    virtual QWidget* Widget() = 0;
-    virtual void Navigate(const QUrl& url) = 0;
-};
-
-// Creates the view inside parent, or returns nullptr when no engine is available.
-using GlobalScoresViewFactory = std::function<std::unique_ptr<GlobalScoresView>(QWidget* parent)>;
-
-}  // namespace web
 
 namespace web::quadrelle {
 
@@ -58,6 +42,8 @@ class FormWebHighscore : public QDialog {
     void LoadInBackground(const QString& link);
     // The list page of the fields' current choice.
     QString ListLink() const;
+    // Makes the view if there is none yet (this loads the browser engine); false when none can be made.
+    bool LoadBrowser();
 
   public slots:
     void Combo1_Click(int index);
@@ -72,7 +58,6 @@ class FormWebHighscore : public QDialog {
   private:
     void Form_Load();
     void navigate(const QString& link);
-    bool ensureView();
 
     QString& webServer_;
     RandomSource random_;

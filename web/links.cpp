@@ -24,9 +24,10 @@ unsigned windows1252(char32_t c) {
     return '?';
 }
 
+// Only ASCII characters are kept: a character beyond U+FFFF must never be matched by its low 16 bits.
 bool keptAlways(char32_t c) {
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
-    return QStringView(u".+-_'(!*),$\"").contains(QChar(static_cast<char16_t>(c)));
+    return c < 0x80 && QStringView(u".+-_'(!*),$\"").contains(QChar(static_cast<char16_t>(c)));
 }
 
 QString numbered(const char* key, int k) {
@@ -55,7 +56,8 @@ QString EscapeForURL(const QString& text, bool keepPathCharacters) {
         if (keptAlways(c) || (keepPathCharacters && (c == '@' || c == '/' || c == '~'))) {
             out += QChar(static_cast<char16_t>(c));
         } else {
-            out += u'%' + QString::number(windows1252(c), 16).toUpper();
+            // Always two digits: "%9" followed by a hex digit would read as another byte.
+            out += u'%' + QStringLiteral("%1").arg(windows1252(c), 2, 16, QChar(u'0')).toUpper();
         }
     }
     return out;

@@ -29,9 +29,10 @@ inline const QString kZephlonVersion = QStringLiteral("1.2");
 inline const QString kQuadrelleVersion = QStringLiteral("1.2");
 
 // Query escaping: letters, digits and . + - _ ' ( ! * ) , $ " stay; with keepPathCharacters also
-// @ / ~; everything else becomes "%" and its Windows-1252 code in upper-case hex without leading
-// zeros (space %20, tab %9). A character that Windows-1252 cannot represent is sent as "?" (%3F),
-// the way an 8-bit conversion substitutes it; one "?" per character, also outside the BMP.
+// @ / ~; everything else becomes "%" and its Windows-1252 code in two upper-case hex digits (space
+// %20, tab %09: a single digit followed by a hex digit would be read as another byte). A character that
+// Windows-1252 cannot represent is sent as "?" (%3F), the way an 8-bit conversion substitutes it; one
+// "?" per character, also outside the BMP.
 QString EscapeForURL(const QString& text, bool keepPathCharacters);
 
 // "&Dummy=" and a whole number 0..999 drawn from random, so a browser never answers from its cache.

@@ -1,8 +1,12 @@
 #include "web/startdoc.h"
 
 #include <QDesktopServices>
+#include <QPointer>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QWidget>
+#include <memory>
 
 #include "web/formbrerror.h"
 
@@ -20,10 +24,58 @@ bool hasControlCharacter(const QString& text) {
                        [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; });
 }
 
+int& runningOpeners() {
+    static int count = 0;
+    return count;
+}
+
+// What StartDoc hands to the desktop: known at once (opened or not found) or pending until the opener
+// exits.
+enum class Launch { Opened, NotFound, Pending };
+
+// Runs xdg-open in the background: it returns only once it has handed the link to a program, and some
+// browsers keep it waiting until they close. Its exit status is the only news of a failure (3: no
+// program for links, 4: the program failed), so failedLater() runs when it exits. A failure to start
+// known before start() returns is answered as NotFound instead.
+Launch runDesktopOpener(const QString& program, const QUrl& url, std::function<void()> failedLater) {
+    // Without a parent: a browser that keeps the opener waiting may outlive every window.
+    auto* process = new QProcess;
+    process->setProgram(program);
+    process->setArguments({url.toString(QUrl::FullyEncoded)});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    struct Run {
+        Launch state = Launch::Pending;
+        bool starting = true;
+    };
+    auto run = std::make_shared<Run>();
+    auto settle = [process, run, failedLater = std::move(failedLater)](bool opened) {
+        if (run->state != Launch::Pending) return;
+        run->state = opened ? Launch::Opened : Launch::NotFound;
+        --runningOpeners();
+        process->deleteLater();
+        if (!opened && !run->starting) failedLater();
+    };
+    QObject::connect(process, &QProcess::finished, process, [settle](int code, QProcess::ExitStatus status) {
+        settle(status == QProcess::NormalExit && code == 0);
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [settle](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) settle(false);
+    });
+    ++runningOpeners();
+    process->start();
+    run->starting = false;
+    return run->state == Launch::NotFound ? Launch::NotFound : Launch::Pending;
+}
+
 }  // namespace
 
 void SetUrlOpener(UrlOpener o) {
     opener() = std::move(o);
+}
+
+int RunningOpeners() {
+    return runningOpeners();
 }
 
 QUrl LaunchableUrl(const QString& docName) {
@@ -52,15 +104,29 @@ QUrl LaunchableUrl(const QString& docName) {
 
 int32_t StartDoc(QWidget* mainWindow, const QString& docName, bool bURL) {
     const QUrl url = LaunchableUrl(docName);
-    int32_t result = kStartDocRefused;
-    if (!url.isEmpty()) {
-        const bool opened = opener() ? opener()(url) : QDesktopServices::openUrl(url);
-        result = opened ? kStartDocOpened : kStartDocNotFound;
-    }
-    if (result == kStartDocRefused || (bURL && result == kStartDocNotFound)) {
+    if (url.isEmpty()) {
         FormBrError::ShowFor(mainWindow, docName);
+        return kStartDocRefused;
     }
-    return result;
+    Launch launch = Launch::NotFound;
+    if (opener()) {
+        launch = opener()(url) ? Launch::Opened : Launch::NotFound;
+    } else if (const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+               !xdgOpen.isEmpty()) {
+        // The dialog belongs to the window that asked; a window gone meanwhile needs no dialog.
+        const QPointer<QWidget> window(mainWindow);
+        const bool hadWindow = mainWindow != nullptr;
+        launch = runDesktopOpener(xdgOpen, url, [window, hadWindow, docName, bURL] {
+            if (bURL && (window || !hadWindow)) FormBrError::ShowFor(window, docName);
+        });
+    } else {
+        launch = QDesktopServices::openUrl(url) ? Launch::Opened : Launch::NotFound;
+    }
+    if (launch == Launch::NotFound) {
+        if (bURL) FormBrError::ShowFor(mainWindow, docName);
+        return kStartDocNotFound;
+    }
+    return kStartDocOpened;
 }
 
 }  // namespace web

@@ -9,16 +9,23 @@ class QWidget;
 
 namespace web {
 
-// Results of StartDoc, in the shell's numbering: above 32 means opened.
+// Results of StartDoc, in the shell's numbering: above 32 means opened (or handed to the desktop's
+// opener, whose failure is reported when it exits).
 inline constexpr int32_t kStartDocOpened = 33;
 inline constexpr int32_t kStartDocNotFound = 2;  // no program could open the link
 inline constexpr int32_t kStartDocRefused = 5;   // not a web or mail link: never handed to the system
 
-// Hands a link to the desktop (the user's browser or mail program); true when that worked.
+// Hands a link to the desktop (the user's browser or mail program) and answers at once; true when that
+// worked.
 using UrlOpener = std::function<bool(const QUrl&)>;
 
-// Replaces the desktop opener, so tests never start a browser. An empty opener restores the desktop's.
+// Replaces the desktop opener, so tests never start a browser. An empty opener restores the desktop's:
+// xdg-open from PATH, run in the background; it answers only when it exits (0 opened, anything else or
+// a failure to start it: not found). Without xdg-open, Qt's own desktop services are asked.
 void SetUrlOpener(UrlOpener opener);
+
+// Desktop openers started by StartDoc that have not exited yet.
+int RunningOpeners();
 
 // The link StartDoc would open for docName, or an empty QUrl when it refuses it. A text without a
 // scheme is a web address ("http://" is put in front; it must then start with a host name). Only
@@ -27,8 +34,9 @@ void SetUrlOpener(UrlOpener opener);
 // setting says.
 QUrl LaunchableUrl(const QString& docName);
 
-// Opens docName with the system. When bURL is true and no program could open it, or whenever the
-// link is refused, the browser-error dialog of mainWindow shows the link for copying.
+// Opens docName with the system without waiting for it. When bURL is true and no program could open it
+// (known at once, or when the desktop's opener exits with a failure), or whenever the link is refused,
+// the browser-error dialog of mainWindow shows the link for copying.
 int32_t StartDoc(QWidget* mainWindow, const QString& docName, bool bURL);
 
 }  // namespace web

@@ -1,7 +1,5 @@
 #include "web/webengineview.h"
 
-#include <QFileInfo>
-#include <QLibraryInfo>
 #include <QWebEngineView>
 
 namespace web {
@@ -21,22 +19,10 @@ class WebEngineScoresView : public GlobalScoresView {
     QWebEngineView* view_;  // owned by its parent widget
 };
 
-bool engineAvailable() {
-    // The engine renders in a helper process; without it no page can ever be shown.
-    if (!qEnvironmentVariableIsEmpty("QTWEBENGINEPROCESS_PATH")) {
-        return QFileInfo(qEnvironmentVariable("QTWEBENGINEPROCESS_PATH")).isExecutable();
-    }
-    const QString dir = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath);
-    return QFileInfo(dir + QStringLiteral("/QtWebEngineProcess")).isExecutable();
-}
-
 }  // namespace
 
-GlobalScoresViewFactory WebEngineScoresViewFactory() {
-    if (!engineAvailable()) return {};
-    return [](QWidget* parent) -> std::unique_ptr<GlobalScoresView> {
-        return std::make_unique<WebEngineScoresView>(parent);
-    };
+std::unique_ptr<GlobalScoresView> WebEngineViewPlugin::CreateView(QWidget* parent) {
+    return std::make_unique<WebEngineScoresView>(parent);
 }
 
 }  // namespace web

@@ -51,7 +51,14 @@ QString QuadrelleWeb::InstallMessage() {
     return QStringLiteral(
         "Please install Internet Explorer 4!\n"
         "Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/download "
-        "(Debian: qt6-webengine-dev); rebuild the game once it is installed.");
+        "(Debian: libqt6webenginewidgets6 and libqt6webenginecore6-bin), through its browser plugin "
+        "quadrelle-webengine.so, built with the game when qt6-webengine-dev is installed.");
+}
+
+// The first view loads the engine; when that fails the browser counts as absent from then on.
+bool QuadrelleWeb::loadBrowser() {
+    if (present_ && !Dialog()->LoadBrowser()) present_ = false;
+    return present_;
 }
 
 void QuadrelleWeb::informInstall() {
@@ -92,7 +99,7 @@ bool QuadrelleWeb::InputURL(bool bPlural, const QString& waitingName) {
 
 void QuadrelleWeb::UploadHiScore(int p) {
     const QList<UploadRecord> list = records();
-    if (p < 1 || p > list.size() || !present_) return;
+    if (p < 1 || p > list.size() || !loadBrowser()) return;
     Dialog()->LoadInBackground(
         QuadrelleUploadHiScoreLink(options_.WebServer, options_.URL, list.at(p - 1), random_));
 }
@@ -100,12 +107,12 @@ void QuadrelleWeb::UploadHiScore(int p) {
 void QuadrelleWeb::UploadHiScores() {
     if (SaveName) SaveName();
     const QList<UploadRecord> list = records();
-    if (list.isEmpty() || !present_) return;
+    if (list.isEmpty() || !loadBrowser()) return;
     Dialog()->LoadInBackground(QuadrelleUploadHiScoresLink(options_.WebServer, options_.URL, list, random_));
 }
 
 void QuadrelleWeb::UploadBestScore() {
-    if (!present_) {
+    if (!loadBrowser()) {
         informInstall();
         return;
     }
@@ -115,11 +122,13 @@ void QuadrelleWeb::UploadBestScore() {
 void QuadrelleWeb::OfferAutoUpload(int p) {
     const QList<UploadRecord> list = records();
     if (!present_ || !options_.AutoUpload || p < 1 || p > list.size() || mainWindowClosing()) return;
+    // No offer that could not be kept.
+    if (!loadBrowser()) return;
     if (InputURL(false, list.at(p - 1).Name)) UploadHiScore(p);
 }
 
 void QuadrelleWeb::globalhighscores() {
-    if (!present_) {
+    if (!loadBrowser()) {
         informInstall();
         return;
     }

@@ -18,7 +18,8 @@ namespace web {
 class QuadrelleWeb {
   public:
     // options is the main window's (WebServer, URL as PlayerURL, AutoUpload); it must outlive this.
-    // factory is empty when the program was built without a browser engine.
+    // factory is empty when no browser engine can be had; it may still fail to make a view, which
+    // then counts as absent too.
     QuadrelleWeb(QWidget* mainWindow, frame::Options& options, RandomSource random,
                  GlobalScoresViewFactory factory);
     ~QuadrelleWeb();
@@ -34,7 +35,8 @@ class QuadrelleWeb {
     std::function<void(const QString&)> Inform;
     QPixmap Picture;
 
-    // True when a browser engine can show pages inside the program.
+    // True when a browser engine can show pages inside the program: found at start (without loading
+    // it), and not failed to load since.
     bool Explorer4Present() const { return present_; }
     static QString InstallMessage();
 
@@ -55,6 +57,7 @@ class QuadrelleWeb {
 
   private:
     QList<UploadRecord> records() const;
+    bool loadBrowser();
     void informInstall();
     bool mainWindowClosing() const;
     QWidget* main_;

@@ -9,8 +9,10 @@ namespace web {
 ZephlonWeb::ZephlonWeb(QWidget* mainWindow, frame::Options& options, RandomSource random)
     : main_(mainWindow), options_(options), random_(std::move(random)) {}
 
+// The mode chosen now: the window's, which the options only catch up with when they are saved.
 int ZephlonWeb::currentList() const {
-    return options_.GameMode == 1 ? 1 : 0;
+    const int mode = CurrentList ? CurrentList() : options_.GameMode;
+    return mode == 1 ? 1 : 0;
 }
 
 bool ZephlonWeb::InputURL(bool bPlural, const QString& waitingName) {

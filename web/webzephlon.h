@@ -24,7 +24,8 @@ class ZephlonWeb {
 
     // The records of a list (0 Original, 1 Puzzle), position 1 first. Set by the main window.
     std::function<QList<UploadRecord>(int list)> Records;
-    // The current game mode's list (0 Original, 1 Puzzle). Empty: the options' GameMode.
+    // The game mode chosen now (0 Original, 1 Puzzle): it picks GM, GameMode and the list sent.
+    // Empty: the options' GameMode.
     std::function<int()> CurrentList;
     // The main window's background picture, for the score-server dialog.
     QPixmap Picture;

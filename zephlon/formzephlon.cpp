@@ -32,6 +32,7 @@ FormZephlon::FormZephlon(QWidget* parent, std::optional<frame::RandomSource> ran
     hooks.askYesNo = [this](const QString& question) { return m_asker(question); };
     m_web = std::make_unique<web::ZephlonWeb>(this, m_options, m_random);
     m_web->CurrentList = hooks.currentList;
+    m_web->Picture = dialogs::Image256();
     m_web->Records = [this](int list) { return web::UploadRecordsOf(m_highScores->Table(), list); };
     hooks.uploadTop3 = [this] { m_web->UploadTop3(); };
     hooks.uploadEntry = [this](int16_t position) { m_web->OfferUpload(position); };

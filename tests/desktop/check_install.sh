@@ -21,6 +21,14 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'; }
 
 expected=(share/doc/quillbyte-arcade/copyright)
+# Quadrelle's browser plugin, when the build has the engine: in the library folder the build chose.
+plugin=
+if [ -f "$build/quadrelle/quadrelle-webengine.so" ]; then
+  libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+  plugin=${libdir:-lib}/quillbyte-arcade/quadrelle-webengine.so
+  expected+=("$plugin")
+  [ -f "$prefix/$plugin" ] || fail "$plugin was not installed"
+fi
 for game in zephlon quadrelle vantorel; do
   name=${game^}
   id=org.example.quillbyte.$name
@@ -81,7 +89,9 @@ if [ -n "$deb" ]; then
   [ "${packaged[*]}" = "${wanted[*]}" ] ||
     fail "package files differ: $(diff <(printf '%s\n' "${wanted[@]}") <(printf '%s\n' "${packaged[@]}") | tr '\n' ' ')"
   depends=$(dpkg-deb -f "$deb" Depends)
-  for lib in libqt6widgets6 libqt6multimedia6 libqt6svg6; do
+  libs=(libqt6widgets6 libqt6multimedia6 libqt6svg6)
+  [ -n "$plugin" ] && libs+=(libqt6webenginewidgets6 libqt6webenginecore6-bin)
+  for lib in "${libs[@]}"; do
     grep -q "$lib" <<<"$depends" || fail "the package does not depend on $lib: $depends"
   done
   [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in section games"

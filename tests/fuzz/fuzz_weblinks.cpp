@@ -24,6 +24,10 @@ bool Allowed(QChar c, bool keepPathCharacters) {
     return keepPathCharacters && (u == '@' || u == '/' || u == '~');
 }
 
+bool UpperHex(QChar c) {
+    return QStringView(u"0123456789ABCDEF").contains(c);
+}
+
 // The characters that delimit a query: a link's count of them depends on its template only.
 std::vector<int> Delimiters(const QString& link) {
     return {static_cast<int>(link.count(u'&')), static_cast<int>(link.count(u'=')),
@@ -64,6 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const QString escaped = web::EscapeForURL(text, keep);
             for (QChar c : escaped)
                 require(Allowed(c, keep));
+            // Every escape has two hex digits, so the character after it can never join it.
+            for (qsizetype i = escaped.indexOf(u'%'); i >= 0; i = escaped.indexOf(u'%', i + 1))
+                require(i + 2 < escaped.size() && UpperHex(escaped[i + 1]) && UpperHex(escaped[i + 2]));
             require(escaped.size() <= 3 * text.size() + 3);
         }
     }

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "frame/options.h"
+#include "tests/web/fakeopener.h"
 #include "web/formbrerror.h"
 #include "web/formurl.h"
 #include "web/formwebhighscore.h"
@@ -164,6 +165,37 @@ class TestWebDialogs : public QObject {
         QCOMPARE(main.findChildren<web::FormBrError*>().size(), 1);
         QCOMPARE(error->TextURL->text(),
                  QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=original"));
+    }
+
+    void desktopOpener_data() {
+        QTest::addColumn<QString>("exit");
+        QTest::addColumn<bool>("bURL");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("opened") << "0" << true << false;
+        QTest::newRow("no program for links") << "3" << true << true;
+        QTest::newRow("the program failed") << "4" << true << true;
+        QTest::newRow("killed") << "kill" << true << true;
+        QTest::newRow("cannot start") << "broken" << true << true;
+        QTest::newRow("mail, no program") << "3" << false << false;
+    }
+    // The desktop's opener runs without blocking; its failure, known only when it exits, shows the
+    // copy dialog for that link.
+    void desktopOpener() {
+        QFETCH(QString, exit);
+        QFETCH(bool, bURL);
+        FakeOpener desktop;
+        desktop.ExitWith(exit);
+        QWidget main;
+        const QString link = QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=original");
+        const int32_t result = web::StartDoc(&main, link, bURL);
+        FakeOpener::Settle();
+        auto* error = main.findChild<web::FormBrError*>();
+        QTEST(error && error->isVisible(), "reported");
+        if (error) QCOMPARE(error->TextURL->text(), link);
+        if (exit != u"broken") {
+            QCOMPARE(result, web::kStartDocOpened);
+            QCOMPARE(desktop.Opened(), QStringList{"http://" + link});
+        }
     }
 
     void inputURL_data() {
@@ -411,23 +443,38 @@ class TestWebDialogs : public QObject {
         QVERIFY(pages.isEmpty());
     }
 
-    // Built without a browser engine: both commands tell the player, no upload is offered.
+    void quadrelleWithoutEngine_data() {
+        QTest::addColumn<bool>("found");
+        QTest::newRow("none found") << false;
+        QTest::newRow("found, fails to load") << true;
+    }
+    // Without a browser engine, or with one that fails to load when first needed: both commands tell
+    // the player, no upload is offered.
     void quadrelleWithoutEngine() {
+        QFETCH(bool, found);
         QWidget main;
         frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
-        web::QuadrelleWeb web(&main, options, fixedDraw, {});
+        web::GlobalScoresViewFactory factory;
+        if (found) factory = [](QWidget*) { return std::unique_ptr<web::GlobalScoresView>(); };
+        web::QuadrelleWeb web(&main, options, fixedDraw, factory);
         web.Records = sampleList;
         QStringList messages;
         web.Inform = [&](const QString& text) { messages << text; };
-        QVERIFY(!web.Explorer4Present());
+        QCOMPARE(web.Explorer4Present(), found);
         web.globalhighscores();
+        QVERIFY(!web.Explorer4Present());
         web.UploadBestScore();
         web.OfferAutoUpload(1);
         QCOMPARE(messages.size(), 2);
         QVERIFY(messages[0].startsWith(QStringLiteral("Please install Internet Explorer 4!\n")));
         QVERIFY(!main.findChild<web::FormURL*>());
         QVERIFY(!main.findChild<web::FormURL2*>());
-        QVERIFY(!main.findChild<web::quadrelle::FormWebHighscore*>());
+        auto* list = main.findChild<web::quadrelle::FormWebHighscore*>();
+        if (found) {
+            QVERIFY(list && !list->isVisible());
+        } else {
+            QVERIFY(!list);
+        }
     }
 
     void vantorel() {

@@ -33,11 +33,16 @@ class TestWebLinks : public QObject {
         QTest::newRow("twelve kept") << ".+-_'(!*),$\"" << false << ".+-_'(!*),$\"";
         QTest::newRow("path kept") << "@/~" << true << "@/~";
         QTest::newRow("path escaped") << "@/~" << false << "%40%2F%7E";
-        QTest::newRow("space tab amp") << " \t&" << true << "%20%9%26";
+        QTest::newRow("space tab amp") << " \t&" << true << "%20%09%26";
+        // Two digits always: "%9b" would arrive as the byte 0x9B.
+        QTest::newRow("low codes") << QString::fromUtf8("a\tb\x01") << false << "a%09b%01";
         QTest::newRow("query breakers") << "#=?%" << true << "%23%3D%3F%25";
         QTest::newRow("latin-1") << QString::fromUtf8("é") << false << "%E9";
         QTest::newRow("windows-1252 extras") << QString::fromUtf8("€Ÿ") << false << "%80%9F";
         QTest::newRow("outside the code page") << QString::fromUtf8("Ł😀") << false << "%3F%3F";
+        // Characters beyond U+FFFF whose low 16 bits are a kept mark, a letter or a path character.
+        QTest::newRow("beyond the BMP")
+            << QString::fromUcs4(U"a\U0002002E\U00010041b\U0002002F") << true << "a%3F%3Fb%3F";
         QTest::newRow("empty") << "" << true << "";
     }
     void escape() {
