@@ -88,7 +88,6 @@ FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
     m_web->Picture = dialogs::Image256();
     m_web->SaveName = [this] { m_highScores->SaveName(); };
     m_web->AutoUploadChanged = [this](bool on) { AutoUpload->setChecked(on); };
-    m_browserPresent = m_web->Explorer4Present();
     hooks.uploadEntry = [this](int16_t position) { m_web->OfferAutoUpload(position); };
 
     InitGame();
@@ -374,6 +373,10 @@ bool FormPlunko::AskNewGame() {
 }
 
 // ---- High scores ----
+
+bool FormPlunko::Explorer4Present() const {
+    return m_web->Explorer4Present();
+}
 
 int FormPlunko::CurrentPosition() const {
     return m_highScores->CurrentPosition();

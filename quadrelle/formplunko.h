@@ -63,7 +63,8 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     const Layout& CurrentLayout() const { return m_layout; }
 
     // Properties read by the program's other windows.
-    bool Explorer4Present() const { return m_browserPresent; }
+    // The embedded browser can be loaded (its plugin and engine); false for good once loading failed.
+    bool Explorer4Present() const;
     QString CurrentVersion() const { return QStringLiteral("1.2"); }
     QString WebServer() const { return m_options.WebServer; }
     void SetWebServer(const QString& server) { m_options.WebServer = server; }
@@ -183,7 +184,6 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     std::unique_ptr<scores::HighScores> m_highScores;
     std::unique_ptr<web::QuadrelleWeb> m_web;
     frame::GameSession* m_session = nullptr;
-    bool m_browserPresent = false;
 };
 
 }  // namespace quadrelle

@@ -43,10 +43,9 @@ void answerPrompt(bool upload, QString* label = nullptr) {
 }
 
 // Every draw gives 0.4567, so every cache breaker is "&Dummy=456".
-class FixedRandom : public zephlon::RandomSource {
-  public:
-    double Next() override { return 0.4567; }
-};
+frame::RandomSource FixedRandom() {
+    return frame::RandomSource([] { return 0.4567; });
+}
 
 // Stands in for the embedded browser: keeps the pages it is asked for.
 struct FakeView : web::GlobalScoresView {
@@ -131,7 +130,7 @@ class TestWebWiring : public QObject {
         QFETCH(QString, menu);
         QFETCH(QString, mode);
         QFETCH(int, list);
-        FormZephlon w(nullptr, std::make_unique<FixedRandom>(), std::make_unique<frame::SilentCueBackend>());
+        FormZephlon w(nullptr, FixedRandom(), std::make_unique<frame::SilentCueBackend>());
         action(&w,
                menu == u"&Original Game" ? QStringLiteral("&Puzzle Game") : QStringLiteral("&Original Game"))
             ->trigger();
@@ -166,7 +165,7 @@ class TestWebWiring : public QObject {
     void zephlonFailedBrowser() {
         FakeOpener desktop;
         desktop.ExitWith(QStringLiteral("3"));
-        FormZephlon w(nullptr, std::make_unique<FixedRandom>(), std::make_unique<frame::SilentCueBackend>());
+        FormZephlon w(nullptr, FixedRandom(), std::make_unique<frame::SilentCueBackend>());
         w.show();
         action(&w, QStringLiteral("&Puzzle Game"))->trigger();
         action(&w, QStringLiteral("&Global Highscores..."))->trigger();
@@ -205,7 +204,7 @@ class TestWebWiring : public QObject {
         const QImage image256 = dialogs::Image256().toImage();
         QVERIFY(!image256.isNull());
         {
-            FormZephlon w(nullptr, std::make_unique<FixedRandom>(),
+            FormZephlon w(nullptr, FixedRandom(),
                           std::make_unique<frame::SilentCueBackend>());
             QImage shown;
             QTimer::singleShot(0, [&shown] {
