@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "frame/shutdownrequests.h"
 #include "frame/soundcues.h"
 
 namespace frame {
@@ -54,7 +55,14 @@ GameSession::GameSession(QMainWindow& window, SessionHost& host, Program program
     tellPlayer = [this](const QString& message) {
         QMessageBox::warning(&m_window, ProgramName(m_program), message);
     };
+    endProgram = [] { QCoreApplication::quit(); };
     m_window.installEventFilter(this);
+
+    // A plain kill, Ctrl+C, a closed terminal or the end of the desktop session run the close sequence too,
+    // through the event loop. Only one window of a process holds the signals.
+    m_shutdown = new ShutdownRequests(this);
+    connect(m_shutdown, &ShutdownRequests::requested, this,
+            [this](ShutdownRequests::Reason reason, int) { ShutdownRequested(static_cast<int>(reason)); });
 }
 
 GameSession::~GameSession() = default;
@@ -164,30 +172,45 @@ bool GameSession::SoundAvailable() const {
 // ---- Close ----
 
 bool GameSession::Close(CloseReason reason) {
-    if (m_closed) return true;
+    if (m_closed) return m_saved;
     m_closed = true;
     StopClock();
+    m_saved = Save(reason);
+    m_host.HideDialogs();
+    return m_saved;
+}
+
+bool GameSession::Save(CloseReason reason) {
     // Closed within the second after "Game Over": the score still enters the table.
     if (GameOverPending()) {
         m_gameOverTimer->stop();
         m_host.OfferFinishedScore(false);
     }
     m_host.CommitPendingName();
-    m_host.HideDialogs();
     m_host.WriteSettings(*m_store);
     WriteWindowSize(*m_store, m_window.width() * kTwipsPerPixel, m_window.height() * kTwipsPerPixel,
                     m_window.isMinimized(), m_window.isMaximized());
     if (m_store->Flush()) return true;
 
-    const QString message =
-        QStringLiteral("Your options and high scores could not be saved to %1.").arg(m_store->filePath());
+    const QString message = m_store->ErrorText();
     if (reason == CloseReason::Player && tellPlayer) {
-        tellPlayer(message);
+        tellPlayer(message + QStringLiteral("\n\nThe options and new high scores of this game are not saved."));
     } else {
         // Nothing may hold up a logout or a signal: standard error only.
         std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramName(m_program)), qPrintable(message));
     }
     return false;
+}
+
+void GameSession::ShutdownRequested(int reason) {
+    if (static_cast<ShutdownRequests::Reason>(reason) == ShutdownRequests::Reason::SessionEnd) {
+        // The logout may still be cancelled: save what there is and play on.
+        if (!m_closed) Save(CloseReason::SessionEnd);
+        return;
+    }
+    Close(CloseReason::Signal);
+    m_window.close();
+    if (endProgram) endProgram();
 }
 
 bool GameSession::eventFilter(QObject* watched, QEvent* event) {

@@ -15,6 +15,8 @@ class QTimer;
 
 namespace frame {
 
+class ShutdownRequests;
+
 // What a game window lends its session: the game's own work at the points of the life cycle.
 class SessionHost {
   public:
@@ -103,19 +105,26 @@ class GameSession : public QObject {
     bool SoundAvailable() const;
 
     // ---- Close ----
-    // Runs once: stops the clock, enters a score still waiting for its second, commits a typed name, writes
-    // the options, the table and the window size. A save that fails is told to the player (a message box
-    // when the player closed, a line on standard error otherwise). Returns whether the file was written.
+    // Runs once: stops the clock, then saves (below). Returns whether the file was written.
     bool Close(CloseReason reason);
     bool Closed() const { return m_closed; }
+    // Enters a score still waiting for its second, commits a typed name, writes the options, the table and
+    // the window size. A save that fails is told: a message box when the player closed the window, a line on
+    // standard error when a signal or the end of the desktop session did, so nothing holds up a logout.
+    // Nothing of the program's state is lost: a later save can still succeed.
+    bool Save(CloseReason reason);
 
     // How a failed save is told when the player closed the window; tests replace it.
     std::function<void(const QString& message)> tellPlayer;
+    // How the program ends after a signal closed its window; tests replace it.
+    std::function<void()> endProgram;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void ShutdownRequested(int reason);
+
     QMainWindow& m_window;
     SessionHost& m_host;
     Program m_program;
@@ -123,8 +132,10 @@ class GameSession : public QObject {
     std::unique_ptr<SettingsStore> m_store;
     QTimer* m_clock = nullptr;
     QTimer* m_gameOverTimer = nullptr;
+    ShutdownRequests* m_shutdown = nullptr;
     bool m_inTick = false;
     bool m_closed = false;
+    bool m_saved = false;
 };
 
 }  // namespace frame

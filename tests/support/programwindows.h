@@ -1,0 +1,159 @@
+#pragma once
+
+// The three programs' main windows behind one interface, so that a table of cases runs the same steps on
+// each of them. A window opens with a fixed random source, no sound, no questions and a fixed clock.
+#include <QAction>
+#include <QMainWindow>
+#include <QtTest>
+#include <memory>
+
+#include "frame/gamesession.h"
+#include "frame/program.h"
+#include "frame/soundcues.h"
+#include "quadrelle/formplunko.h"
+#include "scores/highscores.h"
+#include "vantorel/formplunko.h"
+#include "zephlon/formzephlon.h"
+
+namespace testsupport {
+
+inline const QDateTime kFixedNow(QDate(2026, 12, 10), QTime(1, 2, 3));
+
+class ProgramWindow {
+  public:
+    virtual ~ProgramWindow() = default;
+    virtual QMainWindow& Window() = 0;
+    virtual frame::GameSession& Session() = 0;
+    virtual scores::HighScores& Scores() = 0;
+    // Starts a game and ends it with `score` points. The score is then offered as the program does it: after
+    // the second of "Game Over", or at once in Vantorel.
+    virtual void FinishGame(int32_t score) = 0;
+    // The "&Start" command.
+    virtual QAction* StartAction() = 0;
+    virtual QAction* ExitAction() = 0;
+    // The sound entry, whose check mark is an option every program keeps.
+    virtual QAction* SoundAction() = 0;
+    // The list the finished games enter.
+    virtual int List() const { return 0; }
+
+    // Shows the window and makes it the active one, as a started program is.
+    bool Activate() {
+        Window().show();
+        Window().activateWindow();
+        return QTest::qWaitForWindowActive(&Window());
+    }
+    void PressKey(Qt::Key key) { QTest::keyClick(&Window(), key); }
+    // The best record of the list the games enter.
+    const scores::HighScoreRecord& Best() { return Scores().Table().Record(List(), 1); }
+
+    static std::unique_ptr<ProgramWindow> Open(frame::Program program);
+};
+
+class ZephlonWindow : public ProgramWindow {
+  public:
+    ZephlonWindow()
+        : w(nullptr, frame::RandomSource([] { return 0.25; }), std::make_unique<frame::SilentCueBackend>()) {
+        w.SetAsker([](const QString& question) {
+            qFatal("unexpected question: %s", qPrintable(question));
+            return false;
+        });
+        w.Scores().hooks.now = [] { return kFixedNow; };
+        w.MenuOriginal->trigger();
+    }
+    QMainWindow& Window() override { return w; }
+    frame::GameSession& Session() override { return w.Session(); }
+    scores::HighScores& Scores() override { return w.Scores(); }
+    void FinishGame(int32_t score) override {
+        w.StartOriginal->trigger();
+        w.Engine().SetScore(score);
+        w.Engine().gameOver();
+    }
+    QAction* StartAction() override { return w.StartOriginal; }
+    QAction* ExitAction() override { return w.Exit; }
+    QAction* SoundAction() override { return w.MenuSound; }
+
+    FormZephlon w;
+};
+
+class QuadrelleWindow : public ProgramWindow {
+  public:
+    QuadrelleWindow() {
+        w.SetAsker([](const QString&, const QString& question) {
+            qFatal("unexpected question: %s", qPrintable(question));
+            return false;
+        });
+        w.SetRandomSource([] { return 0.0; });
+        w.HighScores().hooks.now = [] { return kFixedNow; };
+        // No upload offer after a name is committed: its prompt would wait for an answer.
+        if (w.AutoUpload->isChecked()) w.AutoUpload->trigger();
+    }
+    QMainWindow& Window() override { return w; }
+    frame::GameSession& Session() override { return w.Session(); }
+    scores::HighScores& Scores() override { return w.HighScores(); }
+    // The next piece finds a square in its way.
+    void FinishGame(int32_t score) override {
+        w.Start->trigger();
+        w.Game().AddScore(static_cast<int16_t>(score));
+        w.Game().SetCell(5, 1, true, 3);
+        w.Timer1_Timer();
+        QCOMPARE(w.Game().State(), quadrelle::GameState::Stopped);
+    }
+    QAction* StartAction() override { return w.Start; }
+    QAction* ExitAction() override { return w.Exit; }
+    QAction* SoundAction() override { return w.MenuSound; }
+
+    quadrelle::FormPlunko w;
+};
+
+class VantorelWindow : public ProgramWindow {
+  public:
+    VantorelWindow() : w(Hooks()) {}
+    QMainWindow& Window() override { return w; }
+    frame::GameSession& Session() override { return w.Session(); }
+    scores::HighScores& Scores() override { return w.highScores(); }
+    // The first piece finds the top rows full.
+    void FinishGame(int32_t score) override {
+        w.Start->trigger();
+        w.game().SetScore(score);
+        for (int y = 1; y <= 3; ++y)
+            for (int x = 1; x <= vantorel::kColumns; ++x)
+                w.game().pit().SetCell(x, y, vantorel::kSolid, vantorel::kBlue);
+        w.Timer1_Timer();
+        QCOMPARE(w.game().State(), vantorel::GameState::Stopped);
+    }
+    QAction* StartAction() override { return w.Start; }
+    QAction* ExitAction() override { return w.Exit; }
+    QAction* SoundAction() override { return w.MenuSound; }
+
+    static vantorel::FormPlunkoHooks Hooks() {
+        vantorel::FormPlunkoHooks hooks;
+        hooks.random = [] { return 0.3; };
+        hooks.cueBackend = std::make_unique<frame::SilentCueBackend>();
+        hooks.now = [] { return kFixedNow; };
+        return hooks;
+    }
+
+    vantorel::FormPlunko w;
+};
+
+inline std::unique_ptr<ProgramWindow> ProgramWindow::Open(frame::Program program) {
+    switch (program) {
+        case frame::Program::Zephlon:
+            return std::make_unique<ZephlonWindow>();
+        case frame::Program::Quadrelle:
+            return std::make_unique<QuadrelleWindow>();
+        case frame::Program::Vantorel:
+            return std::make_unique<VantorelWindow>();
+    }
+    return nullptr;
+}
+
+// One row per program.
+inline void AddProgramRows(const char* suffix = "") {
+    for (frame::Program p : {frame::Program::Zephlon, frame::Program::Quadrelle, frame::Program::Vantorel})
+        QTest::newRow(qPrintable(frame::ProgramName(p) + QString::fromLatin1(suffix))) << p;
+}
+
+}  // namespace testsupport
+
+Q_DECLARE_METATYPE(frame::Program)
