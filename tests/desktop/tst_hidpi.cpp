@@ -1,7 +1,6 @@
 // The three windows on a screen of twice the density: every drawing surface keeps a back buffer of the
 // screen's own pixels, and Zephlon's blocks show the finer detail instead of enlarged lines.
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -9,6 +8,7 @@
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
 #include "quadrelle/formplunko.h"
+#include "support/tempsettings.h"
 #include "vantorel/formplunko.h"
 #include "zephlon/engine.h"
 #include "zephlon/formzephlon.h"
@@ -34,13 +34,10 @@ void CheckDensity(const frame::DrawSurface* surface) {
 
 class TestHiDpi : public QObject {
     Q_OBJECT
-    QTemporaryDir m_config;
+    testsupport::TempSettings m_settings;
 
   private slots:
-    void initTestCase() {
-        frame::SettingsStore::SetDefaultDirectory(m_config.path());
-        QCOMPARE(qApp->devicePixelRatio(), 2.0);
-    }
+    void initTestCase() { QCOMPARE(qApp->devicePixelRatio(), 2.0); }
 
     void zephlonBlocksAtDeviceDetail() {
         FormZephlon w(nullptr, frame::RandomSource([] { return 0.9; }),

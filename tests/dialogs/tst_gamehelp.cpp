@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -10,6 +9,7 @@
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
 #include "quadrelle/formplunko.h"
+#include "support/tempsettings.h"
 #include "vantorel/formplunko.h"
 #include "web/startdoc.h"
 #include "zephlon/formzephlon.h"
@@ -72,13 +72,12 @@ struct Recorder {
 
 class TestGameHelp : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_config;
+    testsupport::TempSettings m_settings;
     QStringList m_opened;
 
   private slots:
     void init() {
-        m_config = std::make_unique<QTemporaryDir>();
-        frame::SettingsStore::SetDefaultDirectory(m_config->path());
+        m_settings.Reset();
         m_opened.clear();
         web::SetUrlOpener([this](const QUrl& url) {
             m_opened << url.toString();

@@ -1,9 +1,9 @@
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "frame/desktop.h"
 #include "frame/settingsstore.h"
 #include "quadrelle/formplunko.h"
+#include "support/tempsettings.h"
 #include "vantorel/formplunko.h"
 #include "zephlon/formzephlon.h"
 
@@ -12,10 +12,9 @@ Q_DECLARE_METATYPE(frame::Program)
 // The three programs open their main window with their name as caption and close cleanly.
 class TestStartup : public QObject {
     Q_OBJECT
-    QTemporaryDir m_config;
+    testsupport::TempSettings m_settings;
 
   private slots:
-    void initTestCase() { frame::SettingsStore::SetDefaultDirectory(m_config.path()); }
 
     void windowsOpenAndClose() {
         auto check = [](QWidget* w, const QString& caption) {

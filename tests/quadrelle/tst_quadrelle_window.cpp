@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -8,6 +7,7 @@
 #include "frame/settingsstore.h"
 #include "quadrelle/formplunko.h"
 #include "scores/highscores.h"
+#include "support/tempsettings.h"
 
 using namespace quadrelle;
 
@@ -50,13 +50,10 @@ void endGame(FormPlunko& w, int16_t score) {
 
 class TestQuadrelleWindow : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_config;
+    testsupport::TempSettings m_settings;
 
   private slots:
-    void init() {
-        m_config = std::make_unique<QTemporaryDir>();
-        frame::SettingsStore::SetDefaultDirectory(m_config->path());
-    }
+    void init() { m_settings.Reset(); }
 
     void menusAndProperties() {
         auto w = openWindow(false, true);

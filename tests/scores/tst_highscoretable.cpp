@@ -1,8 +1,10 @@
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "frame/options.h"
 #include "scores/highscoretable.h"
+#include "support/tempsettings.h"
 
 using frame::Program;
 using scores::HighScoreRecord;
@@ -30,21 +32,17 @@ void VerifyChecksums(const HighScoreTable& table) {
 class TestHighScoreTable : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    testsupport::TempSettings m_settings;
     int m_storeCount = 0;
 
     // A fresh, empty store file for each use.
     std::unique_ptr<frame::SettingsStore> NewStore(Program program) {
         return std::make_unique<frame::SettingsStore>(
-            frame::ProgramName(program), m_dir.filePath(QStringLiteral("store%1.ini").arg(++m_storeCount)));
+            frame::ProgramName(program),
+            QDir(m_settings.Path()).filePath(QStringLiteral("store%1.ini").arg(++m_storeCount)));
     }
 
   private slots:
-    void initTestCase() {
-        QVERIFY(m_dir.isValid());
-        frame::SettingsStore::SetDefaultDirectory(m_dir.path());
-    }
-
     void emptyStoreGivesDefaults_data() {
         QTest::addColumn<Program>("program");
         QTest::addColumn<QString>("name");

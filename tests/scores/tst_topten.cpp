@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -5,6 +6,7 @@
 
 #include "frame/options.h"
 #include "scores/highscores.h"
+#include "support/tempsettings.h"
 
 using frame::Program;
 using scores::FormTopTen;
@@ -77,14 +79,9 @@ int TopTenDialogs() {
 class TestTopTen : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    testsupport::TempSettings m_settings;
 
   private slots:
-    void initTestCase() {
-        QVERIFY(m_dir.isValid());
-        frame::SettingsStore::SetDefaultDirectory(m_dir.path());
-    }
-
     // A game over with a qualifying score opens the dialog with the field over the new row; the
     // typed name and Enter store it with its checksum, and the next start shows it.
     void nameEntry_data() {
@@ -141,7 +138,8 @@ class TestTopTen : public QObject {
         QVERIFY(d.isVisible());
         QCOMPARE(d.LabelName[2]->text(), stored);
 
-        frame::SettingsStore store(frame::ProgramName(program), m_dir.filePath(QStringLiteral("entry.ini")));
+        frame::SettingsStore store(frame::ProgramName(program),
+                                   QDir(m_settings.Path()).filePath(QStringLiteral("entry.ini")));
         f.scores.Save(store);
         QWidget otherWindow;
         HighScores restarted(program, &otherWindow);

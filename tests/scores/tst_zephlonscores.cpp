@@ -1,11 +1,11 @@
 #include <QAction>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
+#include "support/tempsettings.h"
 #include "zephlon/formzephlon.h"
 
 using scores::HighScoreTable;
@@ -41,13 +41,10 @@ void EndOriginalGame(FormZephlon& w, int32_t score) {
 // The Zephlon window's game over: the name entry, its commit paths, and the record after a restart.
 class TestZephlonScores : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_config;
+    testsupport::TempSettings m_settings;
 
   private slots:
-    void init() {
-        m_config = std::make_unique<QTemporaryDir>();
-        frame::SettingsStore::SetDefaultDirectory(m_config->path());
-    }
+    void init() { m_settings.Reset(); }
 
     void gameOverNameSurvivesRestart_data() {
         QTest::addColumn<bool>("closeWindow");  // commit by closing the main window instead of Enter

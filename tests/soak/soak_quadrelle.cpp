@@ -6,6 +6,7 @@
 
 #include "quadrelle/engine.h"
 #include "soak.h"
+#include "support/quadrellekit.h"
 #include "support/sink.h"
 
 namespace {
@@ -14,40 +15,7 @@ using namespace quadrelle;
 
 using testsupport::SilentSink;
 
-// The window as far as the game needs it: the clock's state, erased-row bars and the new-game question.
-class BotView : public View {
-  public:
-    void DrawCell(int16_t, int16_t, int32_t) override {}
-    void DrawRowBar(int16_t) override { ++rowBars; }
-    void PaintNextBlock(const Matrix&, int16_t, int32_t) override {}
-    void ClearNext() override {}
-    void ShowScore(int32_t) override {}
-    void ShowHiScore(int32_t) override {}
-    void ShowLevel(int16_t) override {}
-    void ShowLines(int16_t) override {}
-    void ShowMessage(const QString&) override {}
-    void ShowPaused(bool) override {}
-    void StartTimer(int16_t ms) override {
-        timerRunning = true;
-        interval = ms;
-    }
-    void StopTimer() override { timerRunning = false; }
-    void StartGameOverTimer() override { gameOverTimer = true; }
-    bool SettleGameOver() override {
-        gameOverTimer = false;
-        return false;
-    }
-    void FocusPlayArea() override {}
-    bool AskNewGame() override { return answer; }
-    void SaveName() override {}
-    int32_t BestLocalScore() override { return 0; }
-
-    int rowBars = 0;
-    bool timerRunning = false;
-    int16_t interval = 0;
-    bool gameOverTimer = false;
-    bool answer = false;
-};
+using quadrelle_test::RecordingView;
 
 struct Snapshot {
     GameState state;
@@ -58,8 +26,8 @@ struct Snapshot {
     bool row0[kWellColumns + 1];
 };
 
-Snapshot Take(const Engine& e, const BotView& v) {
-    Snapshot s{e.State(), e.Score(), e.Level(), e.Rows(), v.rowBars, {}};
+Snapshot Take(const Engine& e, const RecordingView& v) {
+    Snapshot s{e.State(), e.Score(), e.Level(), e.Rows(), static_cast<int>(v.rowBars.size()), {}};
     for (int x = 1; x <= kWellColumns; ++x)
         s.row0[x] = e.Board(x, 0);
     return s;
@@ -74,7 +42,9 @@ enum class Action { Tick, Input, NewGame };
 
 class Bot {
   public:
-    explicit Bot(uint64_t seed) : m_rng(seed), m_engine(m_view, m_sink, [this] { return m_rng.Next(); }) {}
+    explicit Bot(uint64_t seed) : m_rng(seed), m_engine(m_view, m_sink, [this] { return m_rng.Next(); }) {
+        m_view.bestLocal = 0;
+    }
 
     void Play(soak::Stats& stats) {
         Engine& e = m_engine;
@@ -118,15 +88,15 @@ class Bot {
             Step(Action::Input, [&] { SetPaused(true); });
         } else if (r < 0.0045) {
             // Enter during a game asks first; Yes starts afresh.
-            m_view.answer = m_rng.Chance(0.5);
-            const bool fresh = m_view.answer;
+            const bool fresh = m_rng.Chance(0.5);
+            m_view.answer = [fresh] { return fresh; };
             Step(fresh ? Action::NewGame : Action::Input, [&] { e.HandleKey(frame::kKeyEnter); });
         } else if (r < 0.02) {
             static constexpr frame::KeyCode kKeys[] = {frame::kKeyEnter, frame::kKeyLeft, frame::kKeyUp,
                                                        frame::kKeyRight, frame::kKeyDown, frame::kKeyCtrl,
                                                        frame::kKeyInsert};
             const frame::KeyCode key = kKeys[m_rng.Below(7)];
-            m_view.answer = false;
+            m_view.answer = [] { return false; };
             Step(Action::Input, [&] { e.HandleKey(key); });
         } else if (e.State() == GameState::Falling) {
             Step(Action::Input, [&] { PlannedInput(); });
@@ -208,7 +178,7 @@ class Bot {
         SOAK_CHECK(e.Score() >= before.score, "score fell from " << before.score << " to " << e.Score());
         if (before.state == GameState::RowsErased && s == GameState::Spawn) {
             // The landing's rows are paid in one go, by the number of rows erased.
-            m_paidRows = m_view.rowBars - m_barsAtLanding;
+            m_paidRows = static_cast<int>(m_view.rowBars.size()) - m_barsAtLanding;
             SOAK_CHECK(e.Score() - before.score == RowPoints(m_paidRows),
                        m_paidRows << " rows paid " << e.Score() - before.score);
             for (int x = 1; x <= kWellColumns; ++x)
@@ -274,7 +244,7 @@ class Bot {
     }
 
     soak::Rng m_rng;
-    BotView m_view;
+    RecordingView m_view;
     SilentSink m_sink;
     Engine m_engine;
     int m_serial = 0;

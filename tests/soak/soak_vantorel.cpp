@@ -7,6 +7,7 @@
 
 #include "soak.h"
 #include "support/sink.h"
+#include "support/vantorelkit.h"
 #include "vantorel/game.h"
 
 namespace {
@@ -15,36 +16,7 @@ using namespace vantorel;
 
 using testsupport::SilentSink;
 
-// The window as far as the game needs it: the clock and the finished games.
-class BotView : public GameView {
-  public:
-    void DrawCell(int16_t, int16_t, int32_t) override {}
-    void EraseRow(int16_t) override { ++erasedRows; }
-    void PaintNextBlock() override {}
-    void ShowScore(int32_t) override {}
-    void ShowLevel(int16_t) override {}
-    void ShowLines(int16_t) override {}
-    void ShowMessage(const QString&) override {}
-    void SetTimerInterval(int16_t ms) override { interval = ms; }
-    void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
-    void SetPauseChecked(bool) override {}
-    void FocusPit() override {}
-    void SaveName() override {}
-    void GameOver(int32_t s, int16_t startLevel, int16_t endLevel) override {
-        ++gameOvers;
-        overScore = s;
-        overStartLevel = startLevel;
-        overEndLevel = endLevel;
-    }
-
-    int erasedRows = 0;
-    int16_t interval = 0;
-    bool timerEnabled = true;
-    int gameOvers = 0;
-    int32_t overScore = 0;
-    int16_t overStartLevel = 0;
-    int16_t overEndLevel = 0;
-};
+using vantorel::test::FakeView;
 
 bool ValidColour(int16_t kind, int32_t colour);
 
@@ -72,8 +44,8 @@ struct Snapshot {
     std::array<int32_t, kColumns + 1> row0Colours;
 };
 
-Snapshot Take(const Game& g, const BotView& v) {
-    Snapshot s{g.State(), g.Score(), g.Level(), g.Rows(), v.erasedRows, {}, {}};
+Snapshot Take(const Game& g, const FakeView& v) {
+    Snapshot s{g.State(), g.Score(), g.Level(), g.Rows(), static_cast<int>(v.erasedRows.size()), {}, {}};
     for (int x = 1; x <= kColumns; ++x) {
         s.row0Kinds[x] = g.pit().KindAt(x, 0);
         s.row0Colours[x] = g.pit().ColourAt(x, 0);
@@ -101,10 +73,11 @@ class Bot {
         stats.steps += steps;
         stats.levelsUp += m_levelsUp;
         if (g.State() == GameState::Stopped) {
-            SOAK_CHECK(m_view.gameOvers == 1, m_view.gameOvers << " game overs reported");
-            SOAK_CHECK(m_view.overScore == g.Score() && m_view.overEndLevel == g.Level() &&
-                           m_view.overStartLevel == g.GameStartLevel(),
-                       "game over reported " << m_view.overScore << " for " << g.Score());
+            SOAK_CHECK(m_view.gameOvers.size() == 1, m_view.gameOvers.size() << " game overs reported");
+            const FakeView::Over& over = m_view.gameOvers.back();
+            SOAK_CHECK(over.score == g.Score() && over.endLevel == g.Level() &&
+                           over.startLevel == g.GameStartLevel(),
+                       "game over reported " << over.score << " for " << g.Score());
         }
     }
 
@@ -126,7 +99,7 @@ class Bot {
             Step(Action::Input, [&] { g.SetPaused(!g.Paused()); });
         } else if (r < 0.0044) {
             Step(Action::NewGame, [&] { g.HandleKey(frame::kKeyEnter); });
-            m_view.gameOvers = 0;
+            m_view.gameOvers.clear();
         } else if (r < 0.0048) {
             Step(Action::Input, [&] { g.Start(); });  // does nothing while a game runs
         } else if (r < 0.02) {
@@ -220,7 +193,7 @@ class Bot {
             SOAK_CHECK(g.Score() >= before.score, "score fell from " << before.score << " to " << g.Score());
             if (before.state == GameState::RowsErased && s == GameState::Spawn) {
                 static constexpr int32_t kPoints[] = {0, 100, 300, 700};
-                const int n = m_view.erasedRows - m_erasedAtLanding;
+                const int n = static_cast<int>(m_view.erasedRows.size()) - m_erasedAtLanding;
                 SOAK_CHECK(n >= 1 && n <= 3 && g.Score() - before.score == kPoints[n],
                            n << " rows paid " << g.Score() - before.score);
             }
@@ -292,7 +265,7 @@ class Bot {
     }
 
     soak::Rng m_rng;
-    BotView m_view;
+    FakeView m_view;
     SilentSink m_sink;
     Game m_game;
     int m_serial = 0;

@@ -1,12 +1,12 @@
 // Quadrelle: a high-score name still being typed is kept whichever way the run goes on, and the next start
 // reads it back from the file this run wrote.
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "exitpaths.h"
 #include "quadrelle/formplunko.h"
 #include "scores/highscores.h"
+#include "support/tempsettings.h"
 
 using exitpaths::Path;
 using quadrelle::FormPlunko;
@@ -37,8 +37,7 @@ class TestExitPathsQuadrelle : public QObject {
     void typedNameIsStored_data() { exitpaths::AddPathRows(); }
     void typedNameIsStored() {
         QFETCH(Path, path);
-        QTemporaryDir config;
-        frame::SettingsStore::SetDefaultDirectory(config.path());
+        testsupport::TempSettings config;
         {
             auto w = MakeWindow();
             w->show();
@@ -60,7 +59,7 @@ class TestExitPathsQuadrelle : public QObject {
             });
             if (QTest::currentTestFailed()) return;
         }
-        exitpaths::CheckStoreFile(config.path(), frame::Program::Quadrelle, 1);
+        exitpaths::CheckStoreFile(config.Path(), frame::Program::Quadrelle, 1);
         auto next = MakeWindow();
         exitpaths::CheckReadBack(next->HighScores().Table(), 0, 5000, kNow);
     }

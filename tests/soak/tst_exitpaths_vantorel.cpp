@@ -1,12 +1,12 @@
 // Vantorel: a high-score name still being typed is kept whichever way the run goes on, and the next start
 // reads it back from the file this run wrote.
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "exitpaths.h"
 #include "frame/soundcues.h"
 #include "scores/highscores.h"
+#include "support/tempsettings.h"
 #include "vantorel/formplunko.h"
 
 using exitpaths::Path;
@@ -33,8 +33,7 @@ class TestExitPathsVantorel : public QObject {
     void typedNameIsStored_data() { exitpaths::AddPathRows(); }
     void typedNameIsStored() {
         QFETCH(Path, path);
-        QTemporaryDir config;
-        frame::SettingsStore::SetDefaultDirectory(config.path());
+        testsupport::TempSettings config;
         {
             auto w = MakeWindow();
             w->show();
@@ -57,7 +56,7 @@ class TestExitPathsVantorel : public QObject {
             });
             if (QTest::currentTestFailed()) return;
         }
-        exitpaths::CheckStoreFile(config.path(), frame::Program::Vantorel, 1);
+        exitpaths::CheckStoreFile(config.Path(), frame::Program::Vantorel, 1);
         auto next = MakeWindow();
         exitpaths::CheckReadBack(next->highScores().Table(), 0, 5000, kNow);
     }

@@ -1,11 +1,11 @@
 // Zephlon: a high-score name still being typed is kept whichever way the run goes on, and the next start
 // reads it back from the file this run wrote.
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "exitpaths.h"
 #include "frame/soundcues.h"
+#include "support/tempsettings.h"
 #include "zephlon/formzephlon.h"
 
 using exitpaths::Path;
@@ -34,8 +34,7 @@ class TestExitPathsZephlon : public QObject {
     void typedNameIsStored_data() { exitpaths::AddPathRows(); }
     void typedNameIsStored() {
         QFETCH(Path, path);
-        QTemporaryDir config;
-        frame::SettingsStore::SetDefaultDirectory(config.path());
+        testsupport::TempSettings config;
         {
             auto w = MakeWindow();
             w->show();
@@ -56,7 +55,7 @@ class TestExitPathsZephlon : public QObject {
             });
             if (QTest::currentTestFailed()) return;
         }
-        exitpaths::CheckStoreFile(config.path(), frame::Program::Zephlon, 11);
+        exitpaths::CheckStoreFile(config.Path(), frame::Program::Zephlon, 11);
         auto next = MakeWindow();
         exitpaths::CheckReadBack(next->Scores().Table(), 1, 5000, kNow);
         QCOMPARE(next->Scores().Table().Record(1, 1).EndLevel, int16_t{3});

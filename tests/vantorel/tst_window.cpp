@@ -1,12 +1,12 @@
 #include <QAction>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
 
 #include "frame/settingsstore.h"
 #include "scores/highscores.h"
+#include "support/tempsettings.h"
 #include "vantorel/formplunko.h"
 
 using namespace vantorel;
@@ -49,13 +49,10 @@ void FillTopRows(Pit& pit) {
 
 class TestWindow : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_config;
+    testsupport::TempSettings m_settings;
 
   private slots:
-    void init() {
-        m_config = std::make_unique<QTemporaryDir>();
-        frame::SettingsStore::SetDefaultDirectory(m_config->path());
-    }
+    void init() { m_settings.Reset(); }
 
     void menuCaptions_data() {
         QTest::addColumn<QString>("name");

@@ -4,11 +4,11 @@
 #include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 
 #include "frame/options.h"
 #include "frame/settingsstore.h"
 #include "quadrelle/formplunko.h"
+#include "support/tempsettings.h"
 #include "web/webglobalbrowser.h"
 #include "web/webquadrelle.h"
 
@@ -49,10 +49,9 @@ class LoopbackServer : public QTcpServer {
 // and the uploads load it when they first need it, then really ask the (here loopback) score server.
 class TestWebEngine : public QObject {
     Q_OBJECT
-    QTemporaryDir m_config;
+    testsupport::TempSettings m_settings;
 
   private slots:
-    void initTestCase() { frame::SettingsStore::SetDefaultDirectory(m_config.path()); }
 
     // First: nothing may have loaded the engine before.
     void startLeavesEngineUnloaded() {

@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
@@ -13,6 +12,7 @@
 #include "frame/soundcues.h"
 #include "quadrelle/formplunko.h"
 #include "scores/highscores.h"
+#include "support/tempsettings.h"
 #include "tests/web/fakeopener.h"
 #include "vantorel/formplunko.h"
 #include "web/formbrerror.h"
@@ -78,11 +78,10 @@ QString copiedFromErrorWindow(QWidget* window) {
 // The programs' menus reach the web commands: links go to the (here recording) system opener.
 class TestWebWiring : public QObject {
     Q_OBJECT
-    QTemporaryDir m_config;
+    testsupport::TempSettings m_settings;
     QStringList m_opened;
 
   private slots:
-    void initTestCase() { frame::SettingsStore::SetDefaultDirectory(m_config.path()); }
     void init() {
         m_opened.clear();
         web::SetUrlOpener([this](const QUrl& url) {
@@ -204,8 +203,7 @@ class TestWebWiring : public QObject {
         const QImage image256 = dialogs::Image256().toImage();
         QVERIFY(!image256.isNull());
         {
-            FormZephlon w(nullptr, FixedRandom(),
-                          std::make_unique<frame::SilentCueBackend>());
+            FormZephlon w(nullptr, FixedRandom(), std::make_unique<frame::SilentCueBackend>());
             QImage shown;
             QTimer::singleShot(0, [&shown] {
                 QWidget* dialog = QApplication::activeModalWidget();

@@ -1,12 +1,12 @@
 #include <QAction>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "frame/drawsurface.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
+#include "support/tempsettings.h"
 #include "support/zephlonkit.h"
 #include "zephlon/formzephlon.h"
 
@@ -49,13 +49,10 @@ void StartOriginalByKey(FormZephlon& w) {
 
 class TestFormZephlon : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_config;
+    testsupport::TempSettings m_settings;
 
   private slots:
-    void init() {
-        m_config = std::make_unique<QTemporaryDir>();
-        frame::SettingsStore::SetDefaultDirectory(m_config->path());
-    }
+    void init() { m_settings.Reset(); }
 
     void menuEntries_data() {
         QTest::addColumn<QString>("name");

@@ -2,13 +2,13 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "boardpicture.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
+#include "support/tempsettings.h"
 #include "support/zephlonkit.h"
 #include "zephlon/formzephlon.h"
 
@@ -36,13 +36,10 @@ int RunUntil(ZephlonEngine& e, GameState state, int limit = 500) {
 
 class TestLineUpWindow : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_config;
+    testsupport::TempSettings m_settings;
 
   private slots:
-    void init() {
-        m_config = std::make_unique<QTemporaryDir>();
-        frame::SettingsStore::SetDefaultDirectory(m_config->path());
-    }
+    void init() { m_settings.Reset(); }
 
     void completingLevel3EnablesStartLevel4() {
         auto w = MakeWindow();
