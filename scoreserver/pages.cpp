@@ -106,16 +106,19 @@ QString ListHeading(const ListRequest& request) {
     return ListTitle(request.list) + QStringLiteral(": Top ") + QString::number(request.count);
 }
 
+QString Rank(const UploadEntry& e) {
+    return e.rank == kBelowRankDepth ? QStringLiteral("below rank %1").arg(kRankDepth)
+                                     : QStringLiteral("at rank %1").arg(e.rank);
+}
+
 QString Describe(const UploadEntry& e, const QString& listTitle) {
     switch (e.outcome) {
         case Outcome::Stored:
-            return QStringLiteral("<span class=\"stored\">stored at rank %1 of the %2 list</span>")
-                .arg(e.rank)
-                .arg(HtmlEscape(listTitle));
+            return QStringLiteral("<span class=\"stored\">stored %1 of the %2 list</span>")
+                .arg(Rank(e), HtmlEscape(listTitle));
         case Outcome::AlreadyThere:
-            return QStringLiteral("<span class=\"stored\">already stored, at rank %1 of the %2 list</span>")
-                .arg(e.rank)
-                .arg(HtmlEscape(listTitle));
+            return QStringLiteral("<span class=\"stored\">already stored, %1 of the %2 list</span>")
+                .arg(Rank(e), HtmlEscape(listTitle));
         case Outcome::Skipped:
             return QStringLiteral("<span class=\"skipped\">not stored: %1</span>").arg(HtmlEscape(e.reason));
         case Outcome::Pending:

@@ -2,11 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
 #include <QSqlError>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QVariant>
+#include <optional>
 
 namespace scoreserver {
 
@@ -232,8 +234,11 @@ bool ScoreStore::prepare(QString* error) {
            make(existing_,
                 QStringLiteral("SELECT id FROM records WHERE list = ? AND name = ? AND score = ? AND "
                                "start_level = ? AND end_level = ? AND record_date = ?")) &&
-           make(rank_, QStringLiteral("SELECT COUNT(*) FROM records WHERE list = ? AND score >= ? AND "
-                                      "(score > ? OR id < ?)")) &&
+           // Counting the better records costs one index step each: counted to kRankDepth only.
+           make(rank_,
+                QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM records WHERE list = ? AND score >= ? "
+                               "AND (score > ? OR id < ?) LIMIT %1) AS better")
+                    .arg(kRankDepth)) &&
            make(top_, QStringLiteral("SELECT %1 FROM records WHERE list = ? ORDER BY score DESC, id LIMIT ?")
                           .arg(columns)) &&
            make(topSince_, QStringLiteral("SELECT %1 FROM records WHERE list = ? AND uploaded >= ? "
@@ -247,13 +252,19 @@ qint64 ScoreStore::rankOf(const QString& list, qint32 score, qint64 id, bool* ok
     rank_->addBindValue(score);
     rank_->addBindValue(id);
     *ok = rank_->exec() && rank_->next();
-    const qint64 rank = *ok ? rank_->value(0).toLongLong() + 1 : 0;
+    const qint64 better = *ok ? rank_->value(0).toLongLong() : 0;
+    const qint64 rank = better >= kRankDepth ? kBelowRankDepth : better + 1;
     rank_->finish();
     return rank;
 }
 
 bool ScoreStore::Save(Upload& upload, qint64 uploaded, QString* error) {
     const QString list = ListId(upload.list);
+    // SQLite has one writer at a time: this process's threads take turns here instead of meeting the
+    // file's lock, where a waiting writer sleeps in steps of up to 100 ms.
+    static QMutex sqliteWriter;
+    std::optional<QMutexLocker<QMutex>> turn;
+    if (kind_ == DatabaseUrl::Kind::SQLite) turn.emplace(&sqliteWriter);
     if (!db_.transaction()) {
         *error = SqlError(db_.lastError());
         return false;

@@ -22,6 +22,10 @@ DatabaseUrl ParseDatabaseUrl(const QString& url);
 // The default database: scores.db in the user's data folder for the server.
 QString DefaultDatabaseUrl();
 
+// Ranks are told exactly down to this depth; a record further down gets kBelowRankDepth.
+inline constexpr int kRankDepth = 1000;
+inline constexpr qint64 kBelowRankDepth = -1;
+
 // One row of a list page.
 struct ListRow {
     qint64 rank = 0;
@@ -49,7 +53,8 @@ class ScoreStore {
 
     // Stores the upload's pending records at time uploaded (seconds since 1970, UTC). Each becomes
     // Stored or AlreadyThere (the same list, name, score, levels and date were stored before) with
-    // its all-time rank in its list. False with error set when the database failed: nothing stored.
+    // its all-time rank in its list (or kBelowRankDepth). False with error set when the database failed:
+    // nothing stored.
     bool Save(Upload& upload, qint64 uploaded, QString* error);
 
     // The best count records of a list uploaded at or after since, best first; ties go to the earlier
