@@ -20,7 +20,7 @@ const char kStyle[] =
     "nav{margin:0 0 12px}nav a,nav b{margin-right:12px;white-space:nowrap}"
     "table{border-collapse:collapse}th,td{padding:3px 10px;text-align:left}"
     "th{background:#606060;font-weight:bold}tbody tr:nth-child(even){background:#525252}"
-    "td.n{text-align:right;font-variant-numeric:tabular-nums}"
+    "td.n,th.n{text-align:right;font-variant-numeric:tabular-nums}"
     "a{color:#9cf}.stored{color:#9e9}.refused{color:#f99}.skipped{color:#bbb}.none{color:#bbb;font-style:"
     "italic}"
     "p.note{color:#ccc;font-size:13px}";
@@ -59,10 +59,12 @@ QString Cell(qint64 number) {
     return QStringLiteral("<td class=\"n\">") + QString::number(number) + QStringLiteral("</td>");
 }
 
-QString Head(const QStringList& heads) {
+// Column heads; those named in numeric are set right like their numbers.
+QString Head(const QStringList& heads, const QStringList& numeric = {}) {
     QString html = QStringLiteral("<thead><tr>");
     for (const QString& h : heads)
-        html += QStringLiteral("<th>") + h + QStringLiteral("</th>");
+        html += (numeric.contains(h) ? QStringLiteral("<th class=\"n\">") : QStringLiteral("<th>")) + h +
+                QStringLiteral("</th>");
     return html + QStringLiteral("</tr></thead>");
 }
 
@@ -72,31 +74,33 @@ QString QuadrelleQuery(Period period, int count) {
            QStringLiteral("&Scores=") + QString::number(count);
 }
 
-// Links to the other lists; the one shown is in bold.
+// Links to the other lists; the one shown is in bold. Quadrelle's periods and counts get a row of their own.
 QString Navigation(const ListRequest* shown, const QString& basePath) {
     QString html = QStringLiteral("<nav>");
     const auto item = [&](const QString& href, const QString& text, bool current) {
-        html += current ? QStringLiteral("<b>") + HtmlEscape(text) + QStringLiteral("</b>")
+        html += current ? QStringLiteral("<b>") + HtmlEscape(text) + QStringLiteral("</b>\n")
                         : QStringLiteral("<a href=\"") + HtmlEscape(href) + QStringLiteral("\">") +
-                              HtmlEscape(text) + QStringLiteral("</a>");
+                              HtmlEscape(text) + QStringLiteral("</a>\n");
     };
     for (const ScoreList list :
          {ScoreList{frame::Program::Zephlon, 0}, ScoreList{frame::Program::Zephlon, 1},
           ScoreList{frame::Program::Quadrelle, 0}, ScoreList{frame::Program::Vantorel, 0}}) {
         const bool current = shown && shown->list.program == list.program && shown->list.list == list.list;
-        item(ListPath(list, basePath), ListTitle(list), current && list.program != frame::Program::Quadrelle);
-        if (current && list.program == frame::Program::Quadrelle) {
-            html += QStringLiteral("</nav><nav>");
-            for (Period p : {Period::Day, Period::Week, Period::Month, Period::Alltime}) {
-                for (int count : {10, 100}) {
-                    item(basePath + QStringLiteral("/quadrelle/scores.asp") + QuadrelleQuery(p, count),
-                         PeriodTitle(p) + QStringLiteral(" Top ") + QString::number(count),
-                         shown->period == p && shown->count == count);
-                }
+        item(ListPath(list, basePath), ListTitle(list), current);
+    }
+    html += QStringLiteral("</nav>");
+    if (shown && shown->list.program == frame::Program::Quadrelle) {
+        html += QStringLiteral("\n<nav>");
+        for (Period p : {Period::Day, Period::Week, Period::Month, Period::Alltime}) {
+            for (int count : {10, 100}) {
+                item(basePath + QStringLiteral("/quadrelle/scores.asp") + QuadrelleQuery(p, count),
+                     PeriodTitle(p) + QStringLiteral(" Top ") + QString::number(count),
+                     shown->period == p && shown->count == count);
             }
         }
+        html += QStringLiteral("</nav>");
     }
-    return html + QStringLiteral("</nav>");
+    return html;
 }
 
 QString ListHeading(const ListRequest& request) {
@@ -215,7 +219,8 @@ QByteArray UploadPage(const Upload& upload, const QString& basePath) {
                     .arg(HtmlEscape(listTitle));
         body += QStringLiteral("<table>") +
                 Head({QStringLiteral("Name"), QStringLiteral("Score"), QStringLiteral("Start level"),
-                      QStringLiteral("End level"), QStringLiteral("Result")}) +
+                      QStringLiteral("End level"), QStringLiteral("Result")},
+                     {QStringLiteral("Score"), QStringLiteral("Start level"), QStringLiteral("End level")}) +
                 QStringLiteral("<tbody>\n");
         for (const UploadEntry& e : upload.entries) {
             const bool read = e.outcome != Outcome::Refused;
