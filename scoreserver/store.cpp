@@ -259,6 +259,47 @@ qint64 ScoreStore::rankOf(const QString& list, qint32 score, qint64 id, bool* ok
 }
 
 bool ScoreStore::Save(Upload& upload, qint64 uploaded, QString* error) {
+    const QList<UploadEntry> before = upload.entries;
+    if (saveOnce(upload, uploaded, error)) return true;
+    upload.entries = before;
+    if (!reconnect()) return false;
+    if (saveOnce(upload, uploaded, error)) return true;
+    upload.entries = before;
+    return false;
+}
+
+bool ScoreStore::Top(const ScoreList& list, qint64 since, int count, QList<ListRow>* rows, QString* error) {
+    return topOnce(list, since, count, rows, error) ||
+           (reconnect() && topOnce(list, since, count, rows, error));
+}
+
+bool ScoreStore::reconnect() {
+    // A database server that restarted leaves this connection dead: it is opened again, once per
+    // failed request. SQLite has no connection to lose.
+    if (kind_ != DatabaseUrl::Kind::PostgreSQL) return false;
+    {
+        QSqlQuery ping(db_);
+        if (ping.exec(QStringLiteral("SELECT 1")))
+            return false;  // the connection is fine: the statement failed
+    }
+    insert_.reset();
+    existing_.reset();
+    rank_.reset();
+    top_.reset();
+    topSince_.reset();
+    db_.close();
+    QString error;
+    if (!db_.open() || !prepare(&error)) {
+        qWarning("quillbyte-scoreserver: the database is still out of reach: %s",
+                 qPrintable(error.isEmpty() ? SqlError(db_.lastError()) : error));
+        return false;
+    }
+    qWarning("quillbyte-scoreserver: connected to the database again");
+    return true;
+}
+
+bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, QString* error) {
+    if (!insert_) return false;
     const QString list = ListId(upload.list);
     // SQLite has one writer at a time: this process's threads take turns here instead of meeting the
     // file's lock, where a waiting writer sleeps in steps of up to 100 ms.
@@ -331,7 +372,9 @@ bool ScoreStore::Save(Upload& upload, qint64 uploaded, QString* error) {
     return true;
 }
 
-bool ScoreStore::Top(const ScoreList& list, qint64 since, int count, QList<ListRow>* rows, QString* error) {
+bool ScoreStore::topOnce(const ScoreList& list, qint64 since, int count, QList<ListRow>* rows,
+                         QString* error) {
+    if (!top_) return false;
     QSqlQuery& q = since > 0 ? *topSince_ : *top_;
     q.addBindValue(ListId(list));
     if (since > 0) q.addBindValue(since);

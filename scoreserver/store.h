@@ -58,7 +58,7 @@ class ScoreStore {
     bool Save(Upload& upload, qint64 uploaded, QString* error);
 
     // The best count records of a list uploaded at or after since, best first; ties go to the earlier
-    // upload.
+    // upload. Both calls open a PostgreSQL connection again that the server dropped (a restart).
     bool Top(const ScoreList& list, qint64 since, int count, QList<ListRow>* rows, QString* error);
 
     DatabaseUrl::Kind Kind() const { return kind_; }
@@ -71,6 +71,9 @@ class ScoreStore {
     ScoreStore(QSqlDatabase db, DatabaseUrl::Kind kind);
     bool migrate(QString* error);
     bool prepare(QString* error);
+    bool reconnect();
+    bool saveOnce(Upload& upload, qint64 uploaded, QString* error);
+    bool topOnce(const ScoreList& list, qint64 since, int count, QList<ListRow>* rows, QString* error);
     qint64 rankOf(const QString& list, qint32 score, qint64 id, bool* ok);
 
     QString connection_;

@@ -1,3 +1,4 @@
+#include <QProcess>
 #include <QtTest>
 
 #include "scores/highscoretable.h"
@@ -387,6 +388,19 @@ class TestScoreServer : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(socket.state(), QAbstractSocket::UnconnectedState, 3000);
         QTRY_COMPARE_WITH_TIMEOUT(second.state(), QAbstractSocket::UnconnectedState, 3000);
         QTRY_COMPARE(f.Get("/arcade/").status, 200);
+    }
+
+    // A database server that restarts costs the uploads and lists of that moment nothing.
+    void databaseRestart() {
+        const QString restart = qEnvironmentVariable("SCORESERVER_TEST_RESTART");
+        if (restart.isEmpty()) QSKIP("only with a database server (with_postgresql.sh)");
+        const QByteArray upload =
+            "/arcade/zephlon/UploadScores.asp?URL=&Ver=1.2D&GM=original&US=1&N1=Fox&S1=4210&SL1=3&";
+        QCOMPARE(f.Get(upload + "EL1=7&C1=9864").status, 200);
+        QCOMPARE(QProcess::execute(QStringLiteral("bash"), {QStringLiteral("-c"), restart}), 0);
+        const auto after = f.Get(upload + "EL1=8&C1=9866");
+        QVERIFY2(after.text().contains(QStringLiteral("stored at rank 2")), after.head.constData());
+        QCOMPARE(Rows(f.Records("zephlon/scores.asp")), (QStringList{"Fox|4210|3|7", "Fox|4210|3|8"}));
     }
 
     void options_data() {

@@ -2,7 +2,7 @@
 # Runs a command against a PostgreSQL server of its own: initdb and pg_ctl in a temporary folder, as an
 # unprivileged user when run as root (the server refuses to run as root), listening only on a socket in
 # that folder. The command finds the database in SCORESERVER_TEST_DATABASE. The server is stopped and
-# the folder removed however the command ends.
+# the folder removed however the command ends. SCORESERVER_TEST_RESTART restarts the server.
 #   with_postgresql.sh <command> [arguments...]
 set -uo pipefail
 bin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)
@@ -31,4 +31,7 @@ trap stop EXIT
 "${as_owner[@]}" "$bin/createdb" -h "$work" -U "$owner" scores || { echo "FAIL: createdb"; exit 1; }
 
 export SCORESERVER_TEST_DATABASE="postgresql://$owner@/scores?host=$work"
+# How a test restarts the database server under the score server's feet.
+export SCORESERVER_TEST_RESTART="${as_owner[*]} $bin/pg_ctl -D $work/data -l $work/server.log -w -t 60 -m fast \
+restart -o \"-c listen_addresses='' -k $work -c fsync=off\" >/dev/null"
 "$@"
