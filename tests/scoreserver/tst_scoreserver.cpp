@@ -26,16 +26,17 @@ QDateTime At(int day, int hour, int minute) {
     return QDateTime(QDate(2026, 3, day), QTime(hour, minute, 7), QTimeZone::utc());
 }
 
-// "name|score|start|end" of each record of a JSON list, best first.
+// "name|score|start|end" of each record of a JSON list, best first, and "|date" when it has one.
 QStringList Rows(const QJsonArray& records) {
     QStringList rows;
     for (const QJsonValue& v : records) {
         const QJsonObject o = v.toObject();
         rows << QStringLiteral("%1|%2|%3|%4")
-                    .arg(o.value(u"name").toString())
-                    .arg(o.value(u"score").toInt())
-                    .arg(o.value(u"startLevel").toInt())
-                    .arg(o.value(u"endLevel").toInt());
+                        .arg(o.value(u"name").toString())
+                        .arg(o.value(u"score").toInt())
+                        .arg(o.value(u"startLevel").toInt())
+                        .arg(o.value(u"endLevel").toInt()) +
+                    (o.contains(u"date") ? u'|' + o.value(u"date").toString() : QString());
     }
     return rows;
 }
@@ -95,7 +96,7 @@ class TestScoreServer : public QObject {
                        return web::QuadrelleUploadHiScoreLink(s, url, r, Draw, QLocale::c());
                    })
                 << QByteArray("quadrelle/scores.asp?Period=Day&Scores=10")
-                << QStringList{QString::fromUtf8("Œuvre 100%|12345|1|9")}
+                << QStringList{QString::fromUtf8("Œuvre 100%|12345|1|9|2026-03-05T21:07:07")}
                 << "stored at rank 1 of the Quadrelle list";
         }
         {
@@ -108,7 +109,7 @@ class TestScoreServer : public QObject {
                        return web::QuadrelleUploadHiScoresLink(s, QString(), list, Draw, QLocale::c());
                    })
                 << QByteArray("quadrelle/scores.asp?Period=Alltime&Scores=100")
-                << QStringList{"Ann|5000|2|6", "Bo ?|300|1|2"}
+                << QStringList{"Ann|5000|2|6|2026-03-04T09:15:07", "Bo ?|300|1|2|2026-03-05T00:30:07"}
                 << "2 of 10 records stored in the Quadrelle list";
         }
         {
@@ -117,7 +118,8 @@ class TestScoreServer : public QObject {
             const auto r = web::UploadRecordsOf(t, 0).first();
             QTest::newRow("Vantorel, name in the checksum")
                 << LinkMaker([=](const QString& s) { return web::VantorelUploadLink(s, url, r, Draw); })
-                << QByteArray("vantorel/scores.asp") << QStringList{QString::fromUtf8("Çà & ça=%?|7000|1|5")}
+                << QByteArray("vantorel/scores.asp")
+                << QStringList{QString::fromUtf8("Çà & ça=%?|7000|1|5|2026-03-05T12:00:07")}
                 << "stored at rank 1 of the Vantorel list";
         }
     }
