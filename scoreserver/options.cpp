@@ -31,7 +31,8 @@ const Option kOptions[] = {
     {"no-limit-for", "SCORESERVER_NO_LIMIT_FOR", "ADDRESSES",
      "Clients without upload or connection limits, such as a load test's own address (default none)."},
     {"threads", "SCORESERVER_THREADS", "N",
-     "Threads serving requests, each with its own database connection (default 2)."},
+     "Threads serving requests, each with its own database connection (default 1; more help PostgreSQL on a "
+     "larger machine)."},
 };
 
 bool ParseListen(const QString& text, QHostAddress* address, quint16* port) {

@@ -17,7 +17,7 @@ struct ServerOptions {
     QList<Subnet> trustedProxies;
     QList<Subnet> noLimitFor;
     int uploadLimit = 20;  // uploads a client may make per minute
-    int threads = 2;
+    int threads = 1;
 };
 
 struct ParsedOptions {

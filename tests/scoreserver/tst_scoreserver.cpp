@@ -409,18 +409,18 @@ class TestScoreServer : public QObject {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QString>("result");
-        QTest::newRow("defaults") << QStringList{} << QStringList{} << "127.0.0.1:8080||default|20|2";
+        QTest::newRow("defaults") << QStringList{} << QStringList{} << "127.0.0.1:8080||default|20|1";
         QTest::newRow("environment")
             << QStringList{}
             << QStringList{"SCORESERVER_LISTEN=0.0.0.0:9000", "SCORESERVER_BASE_PATH=arcade/",
                            "SCORESERVER_DATABASE=postgresql://scores@db.example.org/scores",
                            "SCORESERVER_UPLOAD_LIMIT=5"}
-            << "0.0.0.0:9000|/arcade|postgresql://scores@db.example.org/scores|5|2";
+            << "0.0.0.0:9000|/arcade|postgresql://scores@db.example.org/scores|5|1";
         QTest::newRow("command line wins")
             << QStringList{"--listen",   "[::1]:8081",         "--base-path", "/x",
                            "--database", "sqlite:///tmp/s.db", "--threads",   "1"}
             << QStringList{"SCORESERVER_LISTEN=0.0.0.0:9000", "SCORESERVER_BASE_PATH=/y"}
-            << "::1:8081|/x|sqlite:///tmp/s.db|20|1";
+            << "::1:8081|/x|sqlite:///tmp/s.db|20|3";
         QTest::newRow("bad listen") << QStringList{"--listen", "8080"} << QStringList{}
                                     << "error: --listen (SCORESERVER_LISTEN): expected ADDRESS:PORT, such as "
                                        "127.0.0.1:8080, got '8080'";
