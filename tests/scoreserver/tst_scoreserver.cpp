@@ -418,7 +418,7 @@ class TestScoreServer : public QObject {
             << "0.0.0.0:9000|/arcade|postgresql://scores@db.example.org/scores|5|1";
         QTest::newRow("command line wins")
             << QStringList{"--listen",   "[::1]:8081",         "--base-path", "/x",
-                           "--database", "sqlite:///tmp/s.db", "--threads",   "1"}
+                           "--database", "sqlite:///tmp/s.db", "--threads",   "3"}
             << QStringList{"SCORESERVER_LISTEN=0.0.0.0:9000", "SCORESERVER_BASE_PATH=/y"}
             << "::1:8081|/x|sqlite:///tmp/s.db|20|3";
         QTest::newRow("bad listen") << QStringList{"--listen", "8080"} << QStringList{}
