@@ -134,6 +134,8 @@ ParsedOptions ParseOptions(const QStringList& arguments, const QProcessEnvironme
         return fail(kOptions[4], QStringLiteral("expected a number from 1 to 1000000"));
     if (const auto v = value(kOptions[5]); v && !ParseSubnets(*v, &options.noLimitFor, &error))
         return fail(kOptions[5], error);
+    // PostgreSQL works in processes of its own: a second thread serves while the first waits for it.
+    options.threads = ParseDatabaseUrl(options.database).kind == DatabaseUrl::Kind::PostgreSQL ? 2 : 1;
     if (const auto v = value(kOptions[6]); v && !positive(*v, 64, &options.threads))
         return fail(kOptions[6], QStringLiteral("expected a number from 1 to 64"));
     return result;

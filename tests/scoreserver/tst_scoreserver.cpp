@@ -415,7 +415,7 @@ class TestScoreServer : public QObject {
             << QStringList{"SCORESERVER_LISTEN=0.0.0.0:9000", "SCORESERVER_BASE_PATH=arcade/",
                            "SCORESERVER_DATABASE=postgresql://scores@db.example.org/scores",
                            "SCORESERVER_UPLOAD_LIMIT=5"}
-            << "0.0.0.0:9000|/arcade|postgresql://scores@db.example.org/scores|5|1";
+            << "0.0.0.0:9000|/arcade|postgresql://scores@db.example.org/scores|5|2";
         QTest::newRow("command line wins")
             << QStringList{"--listen",   "[::1]:8081",         "--base-path", "/x",
                            "--database", "sqlite:///tmp/s.db", "--threads",   "3"}
