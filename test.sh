@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 source tools/common.sh
 
 arcade_install_missing clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev groff-base \
-  man-db || exit 1
+  man-db postgresql chromium || exit 1
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}

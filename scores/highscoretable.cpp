@@ -128,15 +128,14 @@ HighScoreRecord HighScoreTable::DefaultRecord(int16_t n) const {
     return r;
 }
 
-int32_t HighScoreTable::RecordChkSum(int16_t n) const {
-    const HighScoreRecord& r = Record(n);
+int32_t ChkSumOf(frame::Program program, int list, const HighScoreRecord& r) {
     // 64-bit sums: a hand-edited score near the 32-bit limit must not overflow.
     int64_t sum = 0;
     int64_t sum64 = 0;
-    switch (m_policy->program) {
+    switch (program) {
         case frame::Program::Zephlon: {
-            const int64_t list = n > kListSize ? 2 : 1;
-            sum = int64_t{r.Score} + r.Score % 7 + r.StartLevel + r.EndLevel + list;
+            const int64_t listTerm = list == 1 ? 2 : 1;
+            sum = int64_t{r.Score} + r.Score % 7 + r.StartLevel + r.EndLevel + listTerm;
             sum64 = 2 * sum + 1416;
             break;
         }
@@ -149,13 +148,18 @@ int32_t HighScoreTable::RecordChkSum(int16_t n) const {
         }
         case frame::Program::Vantorel: {
             if (!r.Date.isValid()) return 0;
-            sum = int64_t{r.Score} + NameCodeSum(r.Name) + r.StartLevel + r.EndLevel + SerialDay(r.Date);
+            sum = int64_t{r.Score} + HighScoreTable::NameCodeSum(r.Name) + r.StartLevel + r.EndLevel +
+                  HighScoreTable::SerialDay(r.Date);
             sum64 = 2 * sum + 3141;
             break;
         }
     }
     if (sum64 < std::numeric_limits<int32_t>::min() || sum64 > std::numeric_limits<int32_t>::max()) return 0;
     return static_cast<int32_t>(sum64);
+}
+
+int32_t HighScoreTable::RecordChkSum(int16_t n) const {
+    return ChkSumOf(m_policy->program, n > kListSize ? 1 : 0, Record(n));
 }
 
 void HighScoreTable::Load(const frame::SettingsStore& store) {

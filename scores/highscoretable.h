@@ -44,6 +44,11 @@ inline constexpr int16_t kListSize = 10;
 // Longest name kept: fits the dialog's name cell. The name field enforces it; longer stored names are cut.
 inline constexpr int kMaxNameLength = 20;
 
+// Checksum of a record of list `list` (0, or 1 for Zephlon's Puzzle list) of `program`: the one formula
+// the games seal their records with and the score server checks uploads with. 0 when the record's
+// values are too large to be protected.
+int32_t ChkSumOf(frame::Program program, int list, const HighScoreRecord& record);
+
 // The local top-ten lists of one program: record numbers 1..10 (one list) or 1..20 (Zephlon: 1..10
 // Original, 11..20 Puzzle). Position p (1..10) of list m is record 10*m + p.
 class HighScoreTable {

@@ -5,6 +5,7 @@ ARCADE_PACKAGES=(
   cmake ninja-build ccache g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-webengine-dev
   qt6-qpa-plugins fonts-dejavu-core
+  qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql
 )
 
 arcade_install_missing() {
@@ -31,4 +32,13 @@ arcade_build() {
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   fi
   cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# arcade_build_target <build dir> <target>: configures when needed and builds one target only.
+arcade_build_target() {
+  local dir=$1
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  fi
+  cmake --build "$dir" --target "$2" --parallel "$(nproc)"
 }

@@ -75,6 +75,18 @@ for game in zephlon quadrelle vantorel; do
   fi
 done
 
+# The score server: program, manual page and system service.
+server_files=(bin/quillbyte-scoreserver share/man/man1/quillbyte-scoreserver.1.gz
+  lib/systemd/system/quillbyte-scoreserver.service)
+expected+=("${server_files[@]}")
+for f in "${server_files[@]}"; do [ -f "$prefix/$f" ] || fail "$f was not installed"; done
+version=$("$prefix/bin/quillbyte-scoreserver" --version 2>&1) || fail "quillbyte-scoreserver --version failed"
+[[ "$version" == "quillbyte-scoreserver "* ]] || fail "quillbyte-scoreserver --version says '$version'"
+grep -qx "ExecStart=/usr/bin/quillbyte-scoreserver" "$prefix/lib/systemd/system/quillbyte-scoreserver.service" ||
+  fail "the service starts another program"
+warnings=$(gzip -dc "$prefix/share/man/man1/quillbyte-scoreserver.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
+[ -z "$warnings" ] || fail "quillbyte-scoreserver.1: $warnings"
+
 # Nothing is installed that was not expected.
 mapfile -t installed < <(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
 mapfile -t wanted < <(printf '%s\n' "${expected[@]}" | sort -u)
@@ -89,7 +101,7 @@ if [ -n "$deb" ]; then
   [ "${packaged[*]}" = "${wanted[*]}" ] ||
     fail "package files differ: $(diff <(printf '%s\n' "${wanted[@]}") <(printf '%s\n' "${packaged[@]}") | tr '\n' ' ')"
   depends=$(dpkg-deb -f "$deb" Depends)
-  libs=(libqt6widgets6 libqt6multimedia6 libqt6svg6)
+  libs=(libqt6widgets6 libqt6multimedia6 libqt6svg6 libqt6httpserver6 libqt6sql6-sqlite)
   [ -n "$plugin" ] && libs+=(libqt6webenginewidgets6 libqt6webenginecore6-bin)
   for lib in "${libs[@]}"; do
     grep -q "$lib" <<<"$depends" || fail "the package does not depend on $lib: $depends"

@@ -427,6 +427,38 @@ class TestHighScoreTable : public QObject {
         QCOMPARE(table.Record(0, 2).Name, QStringLiteral("Me"));
         QCOMPARE(table.Record(0, 2).Score, 200);
         VerifyChecksums(table);
+    // The entry point the score server checks uploads with: plain values, no table.
+    void chkSumOfPlainValues_data() {
+        QTest::addColumn<Program>("program");
+        QTest::addColumn<int>("list");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<int>("chkSum");
+        QTest::newRow("Zephlon Original") << Program::Zephlon << 0 << "x" << 100 << QString() << 1626;
+        QTest::newRow("Zephlon Puzzle") << Program::Zephlon << 1 << "x" << 100 << QString() << 1628;
+        // 2 * (4210 + 4210 mod 7 + 3 + 7 + 1) + 1416
+        QTest::newRow("Zephlon name free") << Program::Zephlon << 0 << "Red Fox" << 4210 << QString() << 9864;
+        QTest::newRow("Quadrelle") << Program::Quadrelle << 0 << "x" << 100 << "1990-01-01T00:00:00" << 1624;
+        QTest::newRow("Quadrelle without date") << Program::Quadrelle << 0 << "x" << 100 << QString() << 0;
+        QTest::newRow("Vantorel") << Program::Vantorel << 0 << "vantorel" << 100 << "1990-01-01T00:00:00"
+                                  << 70843;
+        QTest::newRow("too large") << Program::Zephlon << 0 << "x" << 2000000000 << QString() << 0;
+    }
+    void chkSumOfPlainValues() {
+        QFETCH(Program, program);
+        QFETCH(int, list);
+        QFETCH(QString, name);
+        QFETCH(int, score);
+        QFETCH(QString, date);
+        QFETCH(int, chkSum);
+        HighScoreRecord record;
+        record.Name = name;
+        record.Score = score;
+        record.StartLevel = name == u"Red Fox" ? 3 : 1;
+        record.EndLevel = name == u"Red Fox" ? 7 : 1;
+        record.Date = date.isEmpty() ? QDateTime() : At(date);
+        QCOMPARE(scores::ChkSumOf(program, list, record), chkSum);
     }
 
     void clearingOneList() {

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <memory>
+
+#include "scoreserver/requests.h"
+
+namespace scoreserver {
+
+// Where the records live: "sqlite:///path/file.db" or "postgresql://user@host[:port]/dbname[?options]".
+struct DatabaseUrl {
+    enum class Kind { SQLite, PostgreSQL } kind = Kind::SQLite;
+    QString path;  // SQLite file
+    QString host, user, password, name, options;
+    int port = -1;
+    QString error;
+};
+DatabaseUrl ParseDatabaseUrl(const QString& url);
+// The default database: scores.db in the user's data folder for the server.
+QString DefaultDatabaseUrl();
+
+// Ranks are told exactly down to this depth; a record further down gets kBelowRankDepth.
+inline constexpr int kRankDepth = 1000;
+inline constexpr qint64 kBelowRankDepth = -1;
+
+// One row of a list page.
+struct ListRow {
+    qint64 rank = 0;
+    QString name;
+    qint32 score = 0;
+    qint32 startLevel = 0;
+    qint32 endLevel = 0;
+    QString date;     // the record's date (yyyy-MM-ddTHH:mm:ss), empty when the program sends none
+    qint64 uploaded;  // seconds since 1970, UTC
+    QString url;
+};
+
+// The records in SQLite or PostgreSQL, through one connection of the calling thread. The schema is
+// created and brought up to date on opening; every statement is prepared once and bound.
+class ScoreStore {
+  public:
+    ~ScoreStore();
+    ScoreStore(const ScoreStore&) = delete;
+    ScoreStore& operator=(const ScoreStore&) = delete;
+
+    // connectionName must be unique in the process (one per thread). Null, with error set, when the
+    // database cannot be opened or brought up to date.
+    static std::unique_ptr<ScoreStore> Open(const QString& url, const QString& connectionName,
+                                            QString* error);
+
+    // Stores the upload's pending records at time uploaded (seconds since 1970, UTC). Each becomes
+    // Stored or AlreadyThere (the same list, name, score, levels and date were stored before) with
+    // its all-time rank in its list (or kBelowRankDepth). False with error set when the database failed:
+    // nothing stored.
+    bool Save(Upload& upload, qint64 uploaded, QString* error);
+
+    // The best count records of a list uploaded at or after since, best first; ties go to the earlier
+    // upload. Both calls open a PostgreSQL connection again that the server dropped (a restart).
+    bool Top(const ScoreList& list, qint64 since, int count, QList<ListRow>* rows, QString* error);
+
+    DatabaseUrl::Kind Kind() const { return kind_; }
+    // The connection, for maintenance by hand (and tests).
+    QSqlDatabase Database() const { return db_; }
+    // Version of the schema this server writes.
+    static int SchemaVersion();
+
+  private:
+    ScoreStore(QSqlDatabase db, DatabaseUrl::Kind kind);
+    bool migrate(QString* error);
+    bool prepare(QString* error);
+    bool reconnect();
+    bool saveOnce(Upload& upload, qint64 uploaded, QString* error);
+    bool topOnce(const ScoreList& list, qint64 since, int count, QList<ListRow>* rows, QString* error);
+    qint64 rankOf(const QString& list, qint32 score, qint64 id, bool* ok);
+
+    QString connection_;
+    QSqlDatabase db_;
+    DatabaseUrl::Kind kind_;
+    std::unique_ptr<QSqlQuery> insert_, existing_, rank_, top_, topSince_;
+};
+
+}  // namespace scoreserver

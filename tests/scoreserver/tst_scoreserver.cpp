@@ -1,0 +1,464 @@
+#include <QProcess>
+#include <QtTest>
+
+#include "scores/highscoretable.h"
+#include "serverfixture.h"
+#include "web/links.h"
+#include "web/records.h"
+
+using frame::Program;
+using scores::HighScoreTable;
+
+namespace {
+
+double Draw() {
+    return 0.25;
+}
+
+// A played game named in the local table, as the games record it.
+void Play(HighScoreTable& table, int list, const QString& name, int32_t score, int16_t start, int16_t end,
+          const QDateTime& when) {
+    QVERIFY(table.SaveScore(list, score, start, end, when) > 0);
+    QVERIFY(table.CommitName(name) > 0);
+}
+
+QDateTime At(int day, int hour, int minute) {
+    return QDateTime(QDate(2026, 3, day), QTime(hour, minute, 7), QTimeZone::utc());
+}
+
+// "name|score|start|end" of each record of a JSON list, best first, and "|date" when it has one.
+QStringList Rows(const QJsonArray& records) {
+    QStringList rows;
+    for (const QJsonValue& v : records) {
+        const QJsonObject o = v.toObject();
+        rows << QStringLiteral("%1|%2|%3|%4")
+                        .arg(o.value(u"name").toString())
+                        .arg(o.value(u"score").toInt())
+                        .arg(o.value(u"startLevel").toInt())
+                        .arg(o.value(u"endLevel").toInt()) +
+                    (o.contains(u"date") ? u'|' + o.value(u"date").toString() : QString());
+    }
+    return rows;
+}
+
+// Links the games build, with the server address filled in by the test.
+using LinkMaker = std::function<QString(const QString& server)>;
+
+}  // namespace
+
+Q_DECLARE_METATYPE(LinkMaker)
+
+class TestScoreServer : public QObject {
+    Q_OBJECT
+    ServerFixture f;
+
+  private slots:
+    void init() { QVERIFY(f.Start()); }
+
+    void uploadsStoreWhatTheGamesSent_data() {
+        QTest::addColumn<LinkMaker>("link");
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("page");
+
+        const QString url = QStringLiteral("http://fox.example.org/~me");
+        {
+            HighScoreTable t(Program::Zephlon);
+            Play(t, 0, QStringLiteral("A&B=C%D #1"), 4210, 3, 7, At(5, 20, 0));
+            const auto r = web::UploadRecordsOf(t, 0).first();
+            QTest::newRow("Zephlon one, query breakers") << LinkMaker([=](const QString& s) {
+                return web::ZephlonUploadHiScoreLink(s, url, false, r, Draw);
+            }) << QByteArray("zephlon/scores.asp?GameMode=original")
+                                                         << QStringList{"A&B=C%D #1|4210|3|7"}
+                                                         << "stored at rank 1 of the Zephlon Original list";
+        }
+        {
+            HighScoreTable t(Program::Zephlon);
+            Play(t, 1, QString::fromUtf8("Renée"), 900, 2, 4, At(5, 10, 0));
+            Play(t, 1, QString::fromUtf8("Łukasz"), 800, 1, 3, At(5, 11, 0));
+            Play(t, 1, QString::fromUtf8("Zoë €5"), 700, 1, 2, At(5, 12, 0));
+            const auto list = web::UploadRecordsOf(t, 1);
+            QTest::newRow("Zephlon top three, Puzzle, accents")
+                << LinkMaker([=](const QString& s) {
+                       return web::ZephlonUploadHiScoresLink(s, url, true, list, Draw);
+                   })
+                << QByteArray("zephlon/scores.asp?GameMode=puzzle")
+                << QStringList{QString::fromUtf8("Renée|900|2|4"), QString::fromUtf8("?ukasz|800|1|3"),
+                               QString::fromUtf8("Zoë €5|700|1|2")}
+                << "3 of 3 records stored in the Zephlon Puzzle list";
+        }
+        {
+            HighScoreTable t(Program::Quadrelle);
+            Play(t, 0, QString::fromUtf8("Œuvre 100%"), 12345, 1, 9, At(5, 21, 7));
+            const auto r = web::UploadRecordsOf(t, 0).first();
+            QTest::newRow("Quadrelle one, afternoon")
+                << LinkMaker([=](const QString& s) {
+                       return web::QuadrelleUploadHiScoreLink(s, url, r, Draw, QLocale::c());
+                   })
+                << QByteArray("quadrelle/scores.asp?Period=Day&Scores=10")
+                << QStringList{QString::fromUtf8("Œuvre 100%|12345|1|9|2026-03-05T21:07:07")}
+                << "stored at rank 1 of the Quadrelle list";
+        }
+        {
+            HighScoreTable t(Program::Quadrelle);
+            Play(t, 0, QStringLiteral("Ann"), 5000, 2, 6, At(4, 9, 15));
+            Play(t, 0, QString::fromUtf8("Bo 😀"), 300, 1, 2, At(5, 0, 30));
+            const auto list = web::UploadRecordsOf(t, 0);
+            QTest::newRow("Quadrelle all ten, defaults skipped")
+                << LinkMaker([=](const QString& s) {
+                       return web::QuadrelleUploadHiScoresLink(s, QString(), list, Draw, QLocale::c());
+                   })
+                << QByteArray("quadrelle/scores.asp?Period=Alltime&Scores=100")
+                << QStringList{"Ann|5000|2|6|2026-03-04T09:15:07", "Bo ?|300|1|2|2026-03-05T00:30:07"}
+                << "2 of 10 records stored in the Quadrelle list";
+        }
+        {
+            HighScoreTable t(Program::Vantorel);
+            Play(t, 0, QString::fromUtf8("Çà & ça=%Ω"), 7000, 1, 5, At(5, 12, 0));
+            const auto r = web::UploadRecordsOf(t, 0).first();
+            QTest::newRow("Vantorel, name in the checksum")
+                << LinkMaker([=](const QString& s) { return web::VantorelUploadLink(s, url, r, Draw); })
+                << QByteArray("vantorel/scores.asp")
+                << QStringList{QString::fromUtf8("Çà & ça=%?|7000|1|5|2026-03-05T12:00:07")}
+                << "stored at rank 1 of the Vantorel list";
+        }
+    }
+    void uploadsStoreWhatTheGamesSent() {
+        QFETCH(LinkMaker, link);
+        QFETCH(QByteArray, list);
+        QFETCH(QStringList, stored);
+        QFETCH(QString, page);
+        const auto reply = f.Get(f.TargetOf(link(f.Address())));
+        QCOMPARE(reply.status, 200);
+        QVERIFY2(reply.text().contains(page), qPrintable(reply.text()));
+        QCOMPARE(Rows(f.Records(list)), stored);
+    }
+
+    // Whatever is wrong with a record, the page says what, and nothing is stored.
+    void refusals_data() {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("reason");
+        const QByteArray z = "/arcade/zephlon/UploadScores.asp?URL=&Ver=1.2D&GM=original&US=1&";
+        // 2 * (4210 + 3 + 3 + 7 + 1) + 1416 = 9864
+        const QByteArray fox = "N1=Fox&S1=4210&SL1=3&EL1=7&C1=9864&Dummy=1";
+        const QByteArray q = "/arcade/quadrelle/UploadScores.asp?US=1&N1=Fox&S1=100&SL1=1&EL1=1&D1=";
+        // Vantorel: "Fox" sums to 70 + 111 + 120 = 301; 2026-03-05 12:00:07 is day 46086.
+        const QByteArray v =
+            "/arcade/vantorel/UploadScores.asp?Name=Fox&Score=100&StartLevel=1&EndLevel=1&Date=";
+        const auto chkV = [](int serial) {
+            return QByteArray::number(2 * (100 + 301 + 1 + 1 + serial) + 3141);
+        };
+        QTest::newRow("accepted as a control") << z + fox << 200 << "stored at rank 1";
+        QTest::newRow("wrong checksum") << z + "N1=Fox&S1=4210&SL1=3&EL1=7&C1=9866" << 400
+                                        << "refused: the checksum does not match the record";
+        QTest::newRow("missing field")
+            << z + "N1=Fox&SL1=3&EL1=7&C1=9864" << 400 << "refused: missing field S1";
+        QTest::newRow("negative score")
+            << z + "N1=Fox&S1=-5&SL1=3&EL1=7&C1=9864" << 400 << "refused: score out of range";
+        QTest::newRow("level zero") << z + "N1=Fox&S1=4210&SL1=0&EL1=7&C1=9862" << 400
+                                    << "refused: start level out of range";
+        QTest::newRow("score not a number")
+            << z + "N1=Fox&S1=4e3&SL1=3&EL1=7&C1=9864" << 400 << "refused: score is not a number";
+        QTest::newRow("name too long") << z + "N1=ABCDEFGHIJKLMNOPQRSTU&S1=4210&SL1=3&EL1=7&C1=9864" << 400
+                                       << "refused: the name is longer than 20 characters";
+        QTest::newRow("control in name") << z + "N1=A%07B&S1=4210&SL1=3&EL1=7&C1=9864" << 400
+                                         << "refused: the name contains control characters";
+        QTest::newRow("no such day") << q + "31/02/26%2010%3A00%3A00%20AM&C1=" +
+                                            QByteArray::number(2 * (103 + 31 + 2) + 1416)
+                                     << 400 << "refused: the date cannot be read";
+        QTest::newRow("not a date") << q + "yesterday&C1=1" << 400 << "refused: the date cannot be read";
+        QTest::newRow("date in the future")
+            << q + "05/03/27%2001%3A00%3A00%20AM&C1=" + QByteArray::number(2 * (103 + 5 + 3) + 1416) << 400
+            << "refused: the date is out of range";
+        QTest::newRow("Vantorel bad date")
+            << v + "2026-03-05T12:61:07&ChkSum=" + chkV(46086) << 400 << "refused: the date cannot be read";
+        QTest::newRow("Vantorel wrong name")
+            << QByteArray(v).replace("Name=Fox", "Name=Fax") + "2026-03-05T12:00:07&ChkSum=" + chkV(46086)
+            << 400 << "refused: the checksum does not match the record";
+        QTest::newRow("field twice") << z + fox + "&S1=4210" << 400
+                                     << "Upload refused: the field S1 is given twice";
+        QTest::newRow("missing game mode") << QByteArray("/arcade/zephlon/UploadScores.asp?US=1&") + fox
+                                           << 400 << "Upload refused: missing field GM";
+        QTest::newRow("unknown count")
+            << QByteArray(z).replace("US=1", "US=2") + fox << 400 << "Upload refused: US must be 1 or 3";
+        QTest::newRow("address too long")
+            << QByteArray(z).replace("URL=", "URL=" + QByteArray(301, 'a')) + fox << 400
+            << "Upload refused: the address is longer than 300 characters";
+        QTest::newRow("unknown path") << QByteArray("/arcade/tetris/UploadScores.asp?") + fox << 404
+                                      << "Unknown page: /arcade/tetris/UploadScores.asp";
+        QTest::newRow("outside the base path") << QByteArray("/zephlon/UploadScores.asp?") + fox << 404
+                                               << "Unknown page: /zephlon/UploadScores.asp";
+    }
+    void refusals() {
+        QFETCH(QByteArray, target);
+        QFETCH(int, status);
+        QFETCH(QString, reason);
+        const auto reply = f.Get(target);
+        QCOMPARE(reply.status, status);
+        QVERIFY2(reply.text().contains(reason), qPrintable(reply.text()));
+        const int stored = status == 200 ? 1 : 0;
+        QCOMPARE(f.Records("zephlon/scores.asp").size(), stored);
+        QCOMPARE(f.Records("quadrelle/scores.asp?Period=Alltime").size(), 0);
+        QCOMPARE(f.Records("vantorel/scores.asp").size(), 0);
+    }
+
+    // Names and addresses that try to become markup or SQL are stored as typed and shown as text.
+    void hostileInput() {
+        const QStringList names{QStringLiteral("<script>x</script>"), QStringLiteral("\"'><img src=x>"),
+                                QStringLiteral("x');DROP TABLE t;--"), QStringLiteral("a' OR '1'='1")};
+        const QStringList urls{
+            QStringLiteral("javascript:alert(1)"), QStringLiteral("http://e.org/\"onclick=\"x"),
+            QStringLiteral("<b>me</b>@example.org"), QStringLiteral("https://e.org/?a=1&b=<2>")};
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            HighScoreTable t(Program::Vantorel);
+            Play(t, 0, names[i], 1000 + static_cast<int>(i), 1, 2, At(5, 8, 0));
+            const auto reply = f.Get(f.TargetOf(
+                web::VantorelUploadLink(f.Address(), urls[i], web::UploadRecordsOf(t, 0).first(), Draw)));
+            QCOMPARE(reply.status, 200);
+            QVERIFY(!reply.text().contains(names[i]));
+        }
+        QStringList stored;
+        for (const QJsonValue& v : f.Records("vantorel/scores.asp"))
+            stored.prepend(v.toObject().value(u"name").toString());
+        QCOMPARE(stored, names);
+
+        const QString page = QString::fromUtf8(f.Get("/arcade/vantorel/scores.asp").body);
+        for (const QString& name : names)
+            QVERIFY2(!page.contains(name), qPrintable(name));
+        QVERIFY(page.contains(QStringLiteral("&lt;script&gt;x&lt;/script&gt;")));
+        QVERIFY(page.contains(QStringLiteral("&quot;&#39;&gt;&lt;img src=x&gt;")));
+        QVERIFY(page.contains(QStringLiteral("x&#39;);DROP TABLE t;--")));
+        QVERIFY(!page.contains(QStringLiteral("javascript:")));
+        QVERIFY(!page.contains(QStringLiteral("<b>me")));
+        QVERIFY(page.contains(QStringLiteral("href=\"http://e.org/%22onclick=%22x\" rel=\"nofollow ugc\"")));
+        QVERIFY(
+            page.contains(QStringLiteral("href=\"https://e.org/?a=1&amp;b=%3C2%3E\" rel=\"nofollow ugc\"")));
+        QCOMPARE(page.count(QStringLiteral("<a href=\"http")), 2);
+    }
+
+    void sameRecordStoredOnce() {
+        HighScoreTable t(Program::Zephlon);
+        Play(t, 0, QStringLiteral("Fox"), 500, 1, 2, At(5, 8, 0));
+        Play(t, 0, QStringLiteral("Owl"), 600, 1, 2, At(5, 9, 0));
+        const auto list = web::UploadRecordsOf(t, 0);
+        const QByteArray first =
+            f.TargetOf(web::ZephlonUploadHiScoreLink(f.Address(), {}, false, list[1], Draw));
+        QVERIFY(f.Get(first).text().contains(QStringLiteral("stored at rank 1")));
+        const auto top3 =
+            f.Get(f.TargetOf(web::ZephlonUploadHiScoresLink(f.Address(), {}, false, list, Draw)));
+        QVERIFY(
+            top3.text().contains(QStringLiteral("already stored, at rank 2 of the Zephlon Original list")));
+        QVERIFY(top3.text().contains(QStringLiteral("stored at rank 1 of the Zephlon Original list")));
+        QVERIFY(top3.text().contains(QStringLiteral("not stored: a default entry of an empty list")));
+        QCOMPARE(Rows(f.Records("zephlon/scores.asp")), (QStringList{"Owl|600|1|2", "Fox|500|1|2"}));
+    }
+
+    // Periods count calendar days, weeks from Monday and months of the upload time, in UTC.
+    void periods() {
+        HighScoreTable t(Program::Quadrelle);
+        for (const auto& [name, day] :
+             {std::pair{"Feb", 27}, std::pair{"Mon", 2}, std::pair{"Wed", 4}, std::pair{"Thu", 5}}) {
+            t.ClearAllScores(0);
+            Play(t, 0, QString::fromLatin1(name), 1000 + day, 1, 1, At(day < 20 ? day : 1, 1, 0));
+            f.now =
+                day < 20 ? At(day, 23, 59) : QDateTime(QDate(2026, 2, day), QTime(12, 0), QTimeZone::utc());
+            QVERIFY(f.Get(f.TargetOf(web::QuadrelleUploadHiScoreLink(
+                              f.Address(), {}, web::UploadRecordsOf(t, 0).first(), Draw, QLocale::c())))
+                        .text()
+                        .contains(QStringLiteral("stored")));
+        }
+        f.now = At(5, 0, 0);  // Thursday 5 March
+        const auto names = [&](const QByteArray& period) {
+            QStringList out;
+            for (const QJsonValue& v : f.Records("quadrelle/scores.asp?Scores=100&Period=" + period))
+                out << v.toObject().value(u"name").toString();
+            return out;
+        };
+        QCOMPARE(names("Day"), QStringList{"Thu"});
+        QCOMPARE(names("Week"), (QStringList{"Thu", "Wed", "Mon"}));
+        QCOMPARE(names("Month"), (QStringList{"Thu", "Wed", "Mon"}));
+        QCOMPARE(names("Alltime"), (QStringList{"Feb", "Thu", "Wed", "Mon"}));
+        const auto ten = f.Get("/arcade/quadrelle/scores.asp?Period=Week&Scores=10");
+        QVERIFY(ten.text().contains(QStringLiteral("<title>Quadrelle: This week&#39;s Top 10</title>")));
+    }
+
+    void listFormats() {
+        const auto html = f.Get("/arcade/zephlon/scores.asp?GameMode=puzzle");
+        QCOMPARE(html.header("Content-Type"), QByteArray("text/html; charset=utf-8"));
+        QVERIFY(html.text().contains(QStringLiteral("No scores in this list yet.")));
+        const auto json = f.Get("/arcade/zephlon/scores.asp?GameMode=puzzle", "Accept: application/json\r\n");
+        QCOMPARE(json.header("Content-Type"), QByteArray("application/json"));
+        QCOMPARE(QJsonDocument::fromJson(json.body).object().value(u"list").toString(),
+                 QStringLiteral("zephlon-puzzle"));
+        const auto bad = f.Get("/arcade/quadrelle/scores.asp?Period=Year&format=json");
+        QCOMPARE(bad.status, 400);
+        QCOMPARE(QJsonDocument::fromJson(bad.body).object().value(u"error").toString(),
+                 QStringLiteral("Period must be Day, Week, Month or Alltime"));
+        QCOMPARE(f.Get("/arcade/").status, 200);
+    }
+
+    // Uploads per client are limited; behind a trusted proxy the client is the forwarded address.
+    void rateLimit() {
+        QVERIFY(f.Start([](scoreserver::ServerOptions& o, scoreserver::Limits&) {
+            o.uploadLimit = 3;
+            o.trustedProxies = {QHostAddress::parseSubnet(QStringLiteral("127.0.0.0/8"))};
+        }));
+        const QByteArray upload =
+            "/arcade/zephlon/"
+            "UploadScores.asp?URL=&Ver=1.2D&GM=original&US=1&N1=Fox&S1=4210&SL1=3&EL1=7&C1=9864";
+        const QByteArray client = "X-Forwarded-For: 203.0.113.7\r\n";
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(f.Get(upload, client).status, 200);
+        const auto refused = f.Get(upload, client);
+        QCOMPARE(refused.status, 429);
+        QVERIFY(refused.text().contains(
+            QStringLiteral("Too many uploads from your address: nothing was stored")));
+        QCOMPARE(refused.header("Retry-After"), QByteArray("20"));
+        // Only the proxies' own entries are believed: a client cannot hide behind a made-up one.
+        QCOMPARE(f.Get(upload, "X-Forwarded-For: 198.51.100.1, 203.0.113.7\r\n").status, 429);
+        QCOMPARE(f.Get(upload, "X-Forwarded-For: 203.0.113.8\r\n").status, 200);
+        QCOMPARE(f.Get("/arcade/zephlon/scores.asp", client).status, 200);
+        f.now = f.now.addSecs(20);
+        QCOMPARE(f.Get(upload, client).status, 200);
+        QCOMPARE(f.Get(upload, client).status, 429);
+
+        // From a peer that is no trusted proxy the header counts for nothing.
+        QVERIFY(f.Start([](scoreserver::ServerOptions& o, scoreserver::Limits&) { o.uploadLimit = 1; }));
+        QCOMPARE(f.Get(upload, "X-Forwarded-For: 203.0.113.9\r\n").status, 200);
+        QCOMPARE(f.Get(upload, "X-Forwarded-For: 203.0.113.10\r\n").status, 429);
+        // Addresses without limits (a load test's own) are never refused.
+        QVERIFY(f.Start([](scoreserver::ServerOptions& o, scoreserver::Limits&) {
+            o.uploadLimit = 1;
+            o.noLimitFor = {QHostAddress::parseSubnet(QStringLiteral("127.0.0.1/32"))};
+        }));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(f.Get(upload).status, 200);
+    }
+
+    // Requests that break a limit are answered and the connection closed; nothing reaches the routes.
+    void connectionLimits_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<int>("status");
+        const QByteArray get = "GET /arcade/ HTTP/1.1\r\nHost: x\r\nConnection: close\r\n";
+        QTest::newRow("control") << get + "\r\n" << 200;
+        QTest::newRow("line endings without CR")
+            << QByteArray("GET /arcade/ HTTP/1.1\nConnection: close\n\n") << 200;
+        QTest::newRow("request line too long")
+            << "GET /arcade/?" + QByteArray(9000, 'a') + " HTTP/1.1\r\n\r\n"
+            << 414;
+        QTest::newRow("headers too large") << get + "X-Big: " + QByteArray(17000, 'a') + "\r\n\r\n" << 431;
+        QTest::newRow("too many headers") << get + QByteArray("X-A: 1\r\n").repeated(70) + "\r\n" << 431;
+        QTest::newRow("post") << QByteArray("POST /arcade/ HTTP/1.1\r\nContent-Length: 0\r\n\r\n") << 405;
+        QTest::newRow("body") << get + "Content-Length: 5\r\n\r\nhello" << 413;
+        QTest::newRow("chunked") << get + "Transfer-Encoding: chunked\r\n\r\n0\r\n\r\n" << 413;
+        QTest::newRow("upgrade") << get + "Connection: Upgrade\r\nUpgrade: websocket\r\n\r\n" << 400;
+        QTest::newRow("two at once") << get + "\r\n" + get + "\r\n" << 400;
+        QTest::newRow("not http") << QByteArray("hello there\r\n\r\n") << 400;
+        QTest::newRow("slow head") << QByteArray("GET /arcade/ HTTP/1.1\r\nHost") << 408;
+        QTest::newRow("tls handshake")
+            << QByteArray("\x16\x03\x01\x02\x00\x01\x00\x01\xfc\x03\x03", 11) << 408;
+    }
+    void connectionLimits() {
+        QFETCH(QByteArray, request);
+        QVERIFY(f.Start([](scoreserver::ServerOptions&, scoreserver::Limits& l) { l.headTimeoutMs = 300; }));
+        const auto reply = f.Raw(request);
+        QTEST(reply.status, "status");
+        QCOMPARE(f.Records("zephlon/scores.asp").size(), 0);
+    }
+
+    void keepAliveAndIdleConnections() {
+        QVERIFY(f.Start([](scoreserver::ServerOptions&, scoreserver::Limits& l) {
+            l.idleTimeoutMs = 300;
+            l.headTimeoutMs = 300;
+            l.maxConnectionsPerClient = 2;
+        }));
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, f.server->Port());
+        QByteArray received;
+        connect(&socket, &QTcpSocket::readyRead, [&] { received += socket.readAll(); });
+        for (int i = 1; i <= 2; ++i) {
+            socket.write("GET /arcade/vantorel/scores.asp HTTP/1.1\r\nHost: x\r\n\r\n");
+            QTRY_COMPARE(received.count("HTTP/1.1 200 OK"), i);
+        }
+        // A third connection from the same client while two are open is turned away.
+        QTcpSocket second;
+        second.connectToHost(QHostAddress::LocalHost, f.server->Port());
+        QTRY_COMPARE(second.state(), QAbstractSocket::ConnectedState);
+        QCOMPARE(f.Get("/arcade/").status, 503);
+        // Idle connections are closed.
+        QTRY_COMPARE_WITH_TIMEOUT(socket.state(), QAbstractSocket::UnconnectedState, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QAbstractSocket::UnconnectedState, 3000);
+        QTRY_COMPARE(f.Get("/arcade/").status, 200);
+    }
+
+    // A database server that restarts costs the uploads and lists of that moment nothing.
+    void databaseRestart() {
+        const QString restart = qEnvironmentVariable("SCORESERVER_TEST_RESTART");
+        if (restart.isEmpty()) QSKIP("only with a database server (with_postgresql.sh)");
+        const QByteArray upload =
+            "/arcade/zephlon/UploadScores.asp?URL=&Ver=1.2D&GM=original&US=1&N1=Fox&S1=4210&SL1=3&";
+        QCOMPARE(f.Get(upload + "EL1=7&C1=9864").status, 200);
+        QCOMPARE(QProcess::execute(QStringLiteral("bash"), {QStringLiteral("-c"), restart}), 0);
+        const auto after = f.Get(upload + "EL1=8&C1=9866");
+        QVERIFY2(after.text().contains(QStringLiteral("stored at rank 2")), after.head.constData());
+        QCOMPARE(Rows(f.Records("zephlon/scores.asp")), (QStringList{"Fox|4210|3|7", "Fox|4210|3|8"}));
+    }
+
+    void options_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("defaults") << QStringList{} << QStringList{} << "127.0.0.1:8080||default|20|1";
+        QTest::newRow("environment")
+            << QStringList{}
+            << QStringList{"SCORESERVER_LISTEN=0.0.0.0:9000", "SCORESERVER_BASE_PATH=arcade/",
+                           "SCORESERVER_DATABASE=postgresql://scores@db.example.org/scores",
+                           "SCORESERVER_UPLOAD_LIMIT=5"}
+            << "0.0.0.0:9000|/arcade|postgresql://scores@db.example.org/scores|5|2";
+        QTest::newRow("command line wins")
+            << QStringList{"--listen",   "[::1]:8081",         "--base-path", "/x",
+                           "--database", "sqlite:///tmp/s.db", "--threads",   "3"}
+            << QStringList{"SCORESERVER_LISTEN=0.0.0.0:9000", "SCORESERVER_BASE_PATH=/y"}
+            << "::1:8081|/x|sqlite:///tmp/s.db|20|3";
+        QTest::newRow("bad listen") << QStringList{"--listen", "8080"} << QStringList{}
+                                    << "error: --listen (SCORESERVER_LISTEN): expected ADDRESS:PORT, such as "
+                                       "127.0.0.1:8080, got '8080'";
+        QTest::newRow("bad database")
+            << QStringList{} << QStringList{"SCORESERVER_DATABASE=mysql://x/y"}
+            << "error: --database (SCORESERVER_DATABASE): the database URL must start with "
+               "sqlite:// or postgresql://";
+        QTest::newRow("bad proxy")
+            << QStringList{"--trusted-proxies", "10.0.0.0/8,proxy"} << QStringList{}
+            << "error: --trusted-proxies (SCORESERVER_TRUSTED_PROXIES): not an address or "
+               "network: proxy";
+        QTest::newRow("bad limit")
+            << QStringList{"--upload-limit", "0"} << QStringList{}
+            << "error: --upload-limit (SCORESERVER_UPLOAD_LIMIT): expected a number from 1 to "
+               "1000000";
+    }
+    void options() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QProcessEnvironment env;
+        for (const QString& e : environment)
+            env.insert(e.section(u'=', 0, 0), e.section(u'=', 1));
+        arguments.prepend(QStringLiteral("quillbyte-scoreserver"));
+        const auto parsed = scoreserver::ParseOptions(arguments, env);
+        const auto& o = parsed.options;
+        const QString result = parsed.error.isEmpty()
+                                   ? QStringLiteral("%1:%2|%3|%4|%5|%6")
+                                         .arg(o.address.toString())
+                                         .arg(o.port)
+                                         .arg(o.basePath, o.database == scoreserver::DefaultDatabaseUrl()
+                                                              ? QStringLiteral("default")
+                                                              : o.database)
+                                         .arg(o.uploadLimit)
+                                         .arg(o.threads)
+                                   : QStringLiteral("error: ") + parsed.error;
+        QTEST(result, "result");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScoreServer)
+#include "tst_scoreserver.moc"
