@@ -427,6 +427,8 @@ class TestHighScoreTable : public QObject {
         QCOMPARE(table.Record(0, 2).Name, QStringLiteral("Me"));
         QCOMPARE(table.Record(0, 2).Score, 200);
         VerifyChecksums(table);
+    }
+
     // The entry point the score server checks uploads with: plain values, no table.
     void chkSumOfPlainValues_data() {
         QTest::addColumn<Program>("program");
