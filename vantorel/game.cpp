@@ -50,7 +50,7 @@ void Game::Landed() {
     m_gapFlag = false;
     for (int16_t y = 1; y <= kRows; ++y) {
         if (!m_pit.IsRowComplete(y)) continue;
-        // Two m_rows of one landing with one kept row between them: Pack moves that row separately.
+        // Two rows of one landing with one kept row between them: Pack moves that row separately.
         if (y - m_lastErasedRow == 2 && m_rowsThisLanding == 1) m_gapFlag = true;
         m_lastErasedRow = y;
         EraseRow();
@@ -113,7 +113,7 @@ void Game::EraseRow() {
 void Game::Pack() {
     const int n = m_rowsThisLanding, e = m_lastErasedRow;
     if (m_gapFlag) {
-        // Rows e - 2 and e were erased and e - 1 kept: it moves down one, the m_rows above it two.
+        // Rows e - 2 and e were erased and e - 1 kept: it moves down one, the rows above it two.
         m_pit.CopyRow(e - 1, e);
         for (int r = e - n - 1; r >= 1; --r)
             m_pit.CopyRow(r, r + n);
@@ -199,7 +199,7 @@ void Game::HandleKey(frame::KeyCode key) {
         NewGame();
         return;
     }
-    // The m_paused flag is not tested: pausing stops only the clock.
+    // The paused flag is not tested: pausing stops only the clock.
     if (m_state != GameState::Falling) return;
     switch (key) {
         case frame::kKeyUp:
@@ -212,7 +212,7 @@ void Game::HandleKey(frame::KeyCode key) {
             m_pit.MoveRight();
             break;
         case frame::kKeyDown:
-            // The point comes first, so a step that ends the game is in the recorded m_score.
+            // The point comes first, so a step that ends the game is in the recorded score.
             AddScore(1);
             StepDown();
             break;
