@@ -64,7 +64,7 @@ QString EscapeForURL(const QString& text, bool keepPathCharacters) {
 }
 
 QString CacheBreaker(const RandomSource& random) {
-    const double r = random ? random() : 0.0;
+    const double r = random();
     // A source that strays outside [0, 1) still gives a number in range.
     const int n = std::clamp(static_cast<int>(std::floor(r * 1000.0)), 0, 999);
     return QStringLiteral("&Dummy=") + QString::number(n);

@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <functional>
 
+#include "frame/random.h"
+
 // Links that carry local high-score records to the score server, and the links of its global lists.
 // Everything here is plain text building: no widgets, no network.
 namespace web {
 
-// Uniform random value in [0, 1); the program's generator, injected so links are reproducible in tests.
-using RandomSource = std::function<double()>;
+// Uniform random value in [0, 1): the program's generator, injected so links are reproducible in tests.
+using RandomSource = frame::RandomSource;
 
 // The values of one high-score record as the links send them.
 struct UploadRecord {
