@@ -42,10 +42,11 @@ void FormZephlon::ConnectMouse() {
         {PictureLaserBomb, MouseTarget::FallingBlock},
         {PictureBlinkBlock, MouseTarget::BlinkBlock},
     };
-    for (const auto& [surface, target] : targets) {
-        connect(surface, &frame::DrawSurface::mousePressed, this,
+    for (const auto& entry : targets) {
+        const MouseTarget target = entry.second;
+        connect(entry.first, &frame::DrawSurface::mousePressed, this,
                 [this, target](QMouseEvent* e) { m_engine->MousePress(target, ButtonOf(e)); });
-        connect(surface, &frame::DrawSurface::mouseDoubleClicked, this,
+        connect(entry.first, &frame::DrawSurface::mouseDoubleClicked, this,
                 [this, target](QMouseEvent* e) { m_engine->MouseDoubleClick(target, ButtonOf(e)); });
     }
     connect(PictureBg, &frame::DrawSurface::mouseMoved, this, [this](QMouseEvent* e) {
