@@ -123,6 +123,88 @@ class TestQuadrelleEngine : public QObject {
         QCOMPARE(g.view.drawCalls > 0, turns);
     }
 
+    // One turn of each three-wide piece at (5, 10), clockwise about its matrix cell (2, 2).
+    void oneTurnIsClockwise_data() {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QList<QPoint>>("cells");
+        QTest::newRow("T points right") << 1 << QList<QPoint>{{5, 9}, {5, 10}, {5, 11}, {6, 10}};
+        QTest::newRow("J") << 2 << QList<QPoint>{{5, 11}, {6, 9}, {6, 10}, {6, 11}};
+        QTest::newRow("L") << 3 << QList<QPoint>{{5, 9}, {5, 10}, {5, 11}, {6, 11}};
+        QTest::newRow("Z") << 4 << QList<QPoint>{{5, 10}, {5, 11}, {6, 9}, {6, 10}};
+        QTest::newRow("S") << 5 << QList<QPoint>{{5, 9}, {5, 10}, {6, 10}, {6, 11}};
+    }
+    void oneTurnIsClockwise() {
+        QFETCH(int, k);
+        QFETCH(QList<QPoint>, cells);
+        Game g;
+        g.engine.SetFallingPiece(k, {5, 10});
+        g.engine.RotateBlock();
+        QCOMPARE(sorted(g.pieceCells()), cells);
+        QCOMPARE(sorted(g.colouredCells()), cells);
+    }
+
+    // A move erases the piece where it stood: the well shows the piece at its new place and nothing else.
+    void moveLeavesNoTrail_data() {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("move");  // 0 left, 1 right, 2 down
+        QTest::addColumn<QList<QPoint>>("cells");
+        QTest::newRow("bar to the left") << 0 << 0 << QList<QPoint>{{3, 10}, {4, 10}, {5, 10}, {6, 10}};
+        QTest::newRow("bar to the right") << 0 << 1 << QList<QPoint>{{5, 10}, {6, 10}, {7, 10}, {8, 10}};
+        QTest::newRow("T one row down") << 1 << 2 << QList<QPoint>{{4, 11}, {5, 10}, {5, 11}, {6, 11}};
+    }
+    void moveLeavesNoTrail() {
+        QFETCH(int, k);
+        QFETCH(int, move);
+        QFETCH(QList<QPoint>, cells);
+        Game g;
+        g.engine.SetFallingPiece(k, {5, 10});
+        QVERIFY(g.engine.MoveFallingBlock());
+        if (move == 0) g.engine.MoveLeft();
+        if (move == 1) g.engine.MoveRight();
+        if (move == 2) g.engine.StepDown();
+        QCOMPARE(sorted(g.pieceCells()), cells);
+        QCOMPARE(sorted(g.colouredCells()), cells);
+    }
+
+    // A placed piece keeps its colour number in the colour grid, and the redrawn well shows it.
+    void placedPieceKeepsItsColour_data() {
+        QTest::addColumn<int>("k");
+        for (int k = 0; k <= 6; ++k)
+            QTest::addRow("piece %d", k) << k;
+    }
+    void placedPieceKeepsItsColour() {
+        QFETCH(int, k);
+        Game g;
+        g.engine.SetFallingPiece(k, {5, 18});
+        const QList<QPoint> cells = g.pieceCells();
+        g.engine.PlaceBlock();
+        for (const QPoint& c : cells) {
+            QVERIFY(g.engine.Board(c.x(), c.y()));
+            QCOMPARE(g.engine.Colour(c.x(), c.y()), k + 1);
+            QCOMPARE(g.view.drawn[c.x()][c.y()], k + 1);
+        }
+    }
+
+    // The best-score label follows the score once it passes the best of the local table (100 here).
+    void hiScoreLabelFollowsTheScore_data() {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("best");
+        QTest::newRow("below the best") << 60 << 100;
+        QTest::newRow("equal to the best") << 100 << 100;
+        QTest::newRow("past the best") << 130 << 130;
+    }
+    void hiScoreLabelFollowsTheScore() {
+        QFETCH(int, points);
+        QFETCH(int, best);
+        Game g;
+        g.engine.NewGame();
+        QCOMPARE(g.view.best, 100);
+        g.engine.AddScore(static_cast<int16_t>(points));
+        QCOMPARE(g.view.score, points);
+        QCOMPARE(g.engine.BestScore(), best);
+        QCOMPARE(g.view.best, best);
+    }
+
     void lyingBarFourTurns() {
         Game g;
         g.engine.SetFallingPiece(0, {5, 10});

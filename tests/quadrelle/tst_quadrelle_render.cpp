@@ -145,6 +145,38 @@ class TestQuadrelleRender : public QObject {
         QCOMPARE(c.Pixel(pixel.x(), pixel.y()), expected);
     }
 
+    // Fill, highlight and shadow of every colour number, read off a well cell (2, 3) of size 20.
+    void colourTable_data() {
+        QTest::addColumn<int>("colour");
+        QTest::addColumn<QColor>("fill");
+        QTest::addColumn<QColor>("highlight");
+        QTest::addColumn<QColor>("shadow");
+        const QColor black(0, 0, 0);
+        QTest::newRow("0, empty") << 0 << black << black << black;
+        QTest::newRow("1") << 1 << QColor(178, 0, 0) << QColor(255, 0, 0) << QColor(144, 0, 0);
+        QTest::newRow("2") << 2 << QColor(89, 89, 89) << QColor(128, 128, 128) << QColor(64, 64, 64);
+        QTest::newRow("3") << 3 << QColor(178, 0, 178) << QColor(255, 0, 255) << QColor(144, 0, 144);
+        QTest::newRow("4") << 4 << QColor(178, 178, 0) << QColor(255, 255, 0) << QColor(144, 144, 0);
+        QTest::newRow("5") << 5 << QColor(0, 178, 0) << QColor(0, 255, 0) << QColor(0, 144, 0);
+        QTest::newRow("6") << 6 << QColor(0, 0, 178) << QColor(0, 0, 255) << QColor(0, 0, 144);
+        QTest::newRow("7") << 7 << QColor(0, 178, 178) << QColor(0, 255, 255) << QColor(0, 144, 144);
+    }
+    void colourTable() {
+        QFETCH(int, colour);
+        QFETCH(QColor, fill);
+        QFETCH(QColor, highlight);
+        QFETCH(QColor, shadow);
+        frame::ImageCanvas c(200, 400);
+        c.SetBackColor(Qt::white);
+        c.Clear();
+        DrawCell(c, 2, 3, colour, false, 20);
+        QCOMPARE(c.Pixel(30, 50), fill);
+        QCOMPARE(c.Pixel(30, 41), highlight);
+        QCOMPARE(c.Pixel(21, 50), highlight);
+        QCOMPARE(c.Pixel(30, 59), shadow);
+        QCOMPARE(c.Pixel(39, 50), shadow);
+    }
+
     void erasedRowShowsABlackBar() {
         frame::ImageCanvas well(100, 200);
         for (int16_t x = 1; x <= 10; ++x)

@@ -266,6 +266,28 @@ class TestQuadrelleWindow : public QObject {
         w->HighScores().Form_Enter();
     }
 
+    // A new game takes down the message left over the well: "Game Over" of the last game, or "Paused".
+    void newGameClearsTheMessage_data() {
+        QTest::addColumn<QString>("message");
+        QTest::newRow("after a game") << "Game Over";
+        QTest::newRow("paused before the first game") << "Paused";
+    }
+    void newGameClearsTheMessage() {
+        QFETCH(QString, message);
+        auto w = openWindow();
+        if (message == u"Game Over") {
+            endGame(*w, 5);  // too low for the table: no name entry holds the new game back
+            w->TimerGameOver_Timer();
+        } else {
+            w->SetPaused(true);
+        }
+        QCOMPARE(w->LabelMessage->text(), message);
+        w->Start_Click();
+        QCOMPARE(w->Game().State(), GameState::Spawn);
+        QVERIFY(w->LabelMessage->text().isEmpty());
+        QVERIFY(!w->LabelMessage->isVisible());
+    }
+
     void newGameWhilePausedPlays() {
         auto w = openWindow();
         w->SetPaused(true);

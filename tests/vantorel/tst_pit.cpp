@@ -71,6 +71,8 @@ class TestPit : public QObject {
         QTest::addColumn<QString>("squares");  // "i,j=kind" for first, middle, last
         QTest::addColumn<int>("entryRow");
         QTest::newRow("upright, red, all transparent") << 1 << 0 << 0 << 5 << "2,1=1 2,2=1 2,3=1" << 2;
+        QTest::newRow("upright again, blue, solid") << 3 << 1 << 3 << 3 << "2,1=2 2,2=2 2,3=2" << 2;
+        QTest::newRow("lying, red, two solid") << 1 << 2 << 2 << 5 << "1,2=1 2,2=2 3,2=2" << 1;
         QTest::newRow("lying, yellow, one solid") << 2 << 3 << 1 << 1 << "1,2=1 2,2=1 3,2=2" << 1;
         QTest::newRow("up-right, blue, two solid") << 3 << 4 << 2 << 3 << "2,1=1 2,2=2 3,2=2" << 2;
         QTest::newRow("up-left, solid") << 1 << 5 << 3 << 5 << "2,1=2 2,2=2 1,2=2" << 2;
@@ -232,6 +234,66 @@ class TestPit : public QObject {
         }
         QCOMPARE(f.pit.fallingPosition, (Position{static_cast<int16_t>(x), static_cast<int16_t>(y)}));
         QVERIFY(screen != f.view.screen);
+    }
+
+    // A sideways move stops only at the wall or at a cell that blocks a square of the piece right beside it:
+    // nothing diagonal, nothing beside an empty square of the frame, and a transparent square passes a
+    // transparent part. The moving piece stands on row 10.
+    void sidewaysMove_data() {
+        QTest::addColumn<QString>("shape");  // upright, lying, or corner (up and right)
+        QTest::addColumn<int>("kind");       // kind of all three squares
+        QTest::addColumn<int>("x");
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<QPoint>("cell");  // an occupied cell, (0, 0) for none
+        QTest::addColumn<int>("cellKind");
+        QTest::addColumn<int>("expected");
+        const QPoint none;
+        QTest::newRow("upright bar reaches column 1") << "upright" << 2 << 2 << true << none << 0 << 1;
+        QTest::newRow("upright bar stops at column 1") << "upright" << 2 << 1 << true << none << 0 << 1;
+        QTest::newRow("lying bar reaches column 1") << "lying" << 2 << 3 << true << none << 0 << 2;
+        QTest::newRow("lying bar stops at column 1") << "lying" << 2 << 2 << true << none << 0 << 2;
+        QTest::newRow("upright bar reaches column 8") << "upright" << 2 << 7 << false << none << 0 << 8;
+        QTest::newRow("upright bar stops at column 8") << "upright" << 2 << 8 << false << none << 0 << 8;
+        QTest::newRow("lying bar reaches column 8") << "lying" << 2 << 6 << false << none << 0 << 7;
+        QTest::newRow("lying bar stops at column 8") << "lying" << 2 << 7 << false << none << 0 << 7;
+        QTest::newRow("solid beside, left") << "lying" << 2 << 4 << true << QPoint(2, 10) << 2 << 4;
+        QTest::newRow("solid beside, right") << "lying" << 2 << 4 << false << QPoint(6, 10) << 2 << 4;
+        QTest::newRow("solid above and left") << "lying" << 2 << 4 << true << QPoint(2, 9) << 2 << 3;
+        QTest::newRow("solid below and left") << "lying" << 2 << 4 << true << QPoint(2, 11) << 2 << 3;
+        QTest::newRow("solid beside an empty square, left")
+            << "corner" << 2 << 4 << true << QPoint(3, 11) << 2 << 3;
+        QTest::newRow("solid beside an empty square, right")
+            << "corner" << 2 << 4 << false << QPoint(6, 9) << 2 << 5;
+        QTest::newRow("transparent past a transparent part, left")
+            << "lying" << 1 << 4 << true << QPoint(2, 10) << 1 << 3;
+        QTest::newRow("transparent past a transparent part, right")
+            << "lying" << 1 << 4 << false << QPoint(6, 10) << 1 << 5;
+        QTest::newRow("transparent against a solid square")
+            << "lying" << 1 << 4 << true << QPoint(2, 10) << 2 << 4;
+        QTest::newRow("solid against a transparent part")
+            << "lying" << 2 << 4 << true << QPoint(2, 10) << 1 << 4;
+    }
+    void sidewaysMove() {
+        QFETCH(QString, shape);
+        QFETCH(int, kind);
+        QFETCH(int, x);
+        QFETCH(bool, left);
+        QFETCH(QPoint, cell);
+        QFETCH(int, cellKind);
+        QFETCH(int, expected);
+        Fixture f;
+        if (!cell.isNull()) f.pit.SetCell(cell.x(), cell.y(), static_cast<int16_t>(cellKind), kRed);
+        const auto k = static_cast<int16_t>(kind);
+        if (shape == u"upright") SetFalling(f.pit, {{2, 1, k}, {2, 2, k}, {2, 3, k}}, kBlue, x, 10);
+        if (shape == u"lying") SetFalling(f.pit, {{1, 2, k}, {2, 2, k}, {3, 2, k}}, kBlue, x, 10);
+        if (shape == u"corner") SetFalling(f.pit, {{2, 1, k}, {2, 2, k}, {3, 2, k}}, kBlue, x, 10);
+        QVERIFY(f.pit.MoveFallingBlock());
+        if (left) {
+            f.pit.MoveLeft();
+        } else {
+            f.pit.MoveRight();
+        }
+        QCOMPARE(f.pit.fallingPosition, (Position{static_cast<int16_t>(expected), 10}));
     }
 
     // A lying bar turned upright at the entry row puts its top square into the hidden row, which keeps

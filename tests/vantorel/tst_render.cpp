@@ -68,6 +68,44 @@ class TestRender : public QObject {
         QCOMPARE(canvas.Pixel(pixel.x(), pixel.y()).rgb(), rgb);
     }
 
+    // Every colour number of the table: the fill of a solid cell (the pattern of a transparent one, whose
+    // inside shows the background), its light top and left edge and its dark bottom and right edge.
+    void colourTable_data() {
+        QTest::addColumn<int>("colour");
+        QTest::addColumn<QRgb>("fill");
+        QTest::addColumn<QRgb>("light");
+        QTest::addColumn<QRgb>("dark");
+        const QRgb black = qRgb(0, 0, 0);
+        QTest::newRow("0 empty") << 0 << black << black << black;
+        QTest::newRow("1 yellow") << 1 << qRgb(227, 227, 0) << qRgb(255, 255, 83) << qRgb(151, 151, 0);
+        QTest::newRow("2 yellow transparent")
+            << 2 << qRgb(227, 227, 0) << qRgb(255, 255, 83) << qRgb(151, 151, 0);
+        QTest::newRow("3 blue") << 3 << qRgb(69, 65, 250) << qRgb(84, 128, 228) << qRgb(12, 5, 97);
+        QTest::newRow("4 blue transparent")
+            << 4 << qRgb(69, 65, 250) << qRgb(84, 128, 228) << qRgb(12, 5, 97);
+        QTest::newRow("5 red") << 5 << qRgb(171, 16, 39) << qRgb(208, 0, 0) << qRgb(106, 0, 0);
+        QTest::newRow("6 red transparent") << 6 << qRgb(171, 16, 39) << qRgb(208, 0, 0) << qRgb(106, 0, 0);
+        QTest::newRow("7 green") << 7 << qRgb(0, 120, 0) << qRgb(0, 179, 0) << qRgb(0, 64, 0);
+        QTest::newRow("8 orange") << 8 << qRgb(255, 128, 0) << qRgb(255, 165, 174) << qRgb(200, 100, 0);
+        QTest::newRow("9 purple") << 9 << qRgb(181, 74, 154) << qRgb(219, 0, 219) << qRgb(85, 0, 85);
+    }
+    void colourTable() {
+        QFETCH(int, colour);
+        QFETCH(QRgb, fill);
+        QFETCH(QRgb, light);
+        QFETCH(QRgb, dark);
+        frame::ImageCanvas canvas(40, 40);
+        canvas.FilledBox(0, 0, 39, 39, Qt::white);
+        DrawCell(canvas, 1, 1, colour, 20, kPitBackground);
+        const bool transparent = colour == 2 || colour == 4 || colour == 6;
+        QCOMPARE(canvas.Pixel(4, 10).rgb(), fill);  // on the first nested square of a pattern
+        QCOMPARE(canvas.Pixel(5, 5).rgb(), transparent ? qRgb(0, 0, 0) : fill);
+        QCOMPARE(canvas.Pixel(10, 1).rgb(), light);
+        QCOMPARE(canvas.Pixel(1, 10).rgb(), light);
+        QCOMPARE(canvas.Pixel(10, 19).rgb(), dark);
+        QCOMPARE(canvas.Pixel(19, 10).rgb(), dark);
+    }
+
     // The pattern alone: outlines three pixels apart up to the middle, odd sizes rounding half to even.
     void drawTransparent() {
         frame::ImageCanvas canvas(30, 30);

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -58,28 +59,43 @@ class TestWindow : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         const char* const rows[][2] = {
+            {"MenuGame", "&Game"},
             {"Start", "&Start"},
             {"MenuPause", "&Pause"},
             {"Exit", "&Exit"},
+            {"Options", "&Options"},
+            {"StartLevel", "Start &Level"},
+            {"MenuLevel1", "&1 - Baby"},
+            {"MenuLevel2", "&2 - Little fella"},
+            {"MenuLevel3", "&3 - Big child"},
+            {"MenuLevel4", "&4 - It's easy"},
+            {"MenuLevel5", "&5 - Never mind"},
+            {"MenuLevel6", "&6 - I'm powerful"},
+            {"MenuLevel7", "&7 - Insanity coming"},
+            {"MenuLevel8", "&8 - So what?"},
+            {"MenuLevel9", "&9 - Madness"},
+            {"MenuLevel10", "10 - &Sanitarium"},
             {"MenuSound", "&Sound"},
+            {"highscores", "&Highscores"},
             {"TopTen", "&Top10"},
             {"UploadBestScore", "&Upload Highscore"},
             {"globalhighscores", "&Global Top100"},
+            {"menuhelp", "&Help"},
             {"menuAbout", "&About"},
             {"help", "&Instructions"},
-            {"MenuLevel1", "&1 - Baby"},
-            {"MenuLevel4", "&4 - It's easy"},
-            {"MenuLevel6", "&6 - I'm powerful"},
-            {"MenuLevel7", "&7 - Insanity coming"},
-            {"MenuLevel10", "10 - &Sanitarium"},
         };
         for (const auto& r : rows)
             QTest::newRow(r[0]) << QString(r[0]) << QString(r[1]);
     }
+    // Every entry and every menu title, found by its control name.
     void menuCaptions() {
         QFETCH(QString, name);
         QFETCH(QString, caption);
         Window w;
+        if (auto* menu = w->findChild<QMenu*>(name)) {
+            QCOMPARE(menu->title(), caption);
+            return;
+        }
         QAction* action = w->findChild<QAction*>(name);
         QVERIFY(action);
         QCOMPARE(action->text(), caption);

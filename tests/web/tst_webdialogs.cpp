@@ -167,6 +167,97 @@ class TestWebDialogs : public QObject {
                  QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=original"));
     }
 
+    // Every text of the copy dialog, by control.
+    void brErrorTexts_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("caption") << "caption"
+                                 << "Web browser error";
+        QTest::newRow("Label1") << "Label1"
+                                << "Could not launch the web browser.";
+        QTest::newRow("Label6") << "Label6"
+                                << "SOLUTION 1";
+        QTest::newRow("Label7") << "Label7"
+                                << "1. Start the web browser (from the start menu)";
+        QTest::newRow("Label8") << "Label8"
+                                << "2. Return to the game (Press \"Close\") and try again";
+        QTest::newRow("Label5") << "Label5"
+                                << "ALTERNATIVE SOLUTION (IF SOLUTION 1 FAILED)";
+        QTest::newRow("Label2") << "Label2"
+                                << "1. Copy the link below onto the clipboard";
+        QTest::newRow("Label3") << "Label3"
+                                << "2. Start the web browser (from the start menu)";
+        QTest::newRow("Label4") << "Label4"
+                                << "3. Paste the copied text into the adress (url) field in the web browser";
+        QTest::newRow("Command2") << "Command2"
+                                  << "Copy link";
+        QTest::newRow("Command3") << "Command3"
+                                  << "Close";
+    }
+    void brErrorTexts() {
+        QFETCH(QString, control);
+        web::FormBrError d;
+        const QHash<QString, QString> shown = {
+            {"caption", d.windowTitle()},     {"Label1", d.Label1->text()},     {"Label2", d.Label2->text()},
+            {"Label3", d.Label3->text()},     {"Label4", d.Label4->text()},     {"Label5", d.Label5->text()},
+            {"Label6", d.Label6->text()},     {"Label7", d.Label7->text()},     {"Label8", d.Label8->text()},
+            {"Command2", d.Command2->text()}, {"Command3", d.Command3->text()},
+        };
+        QVERIFY(shown.contains(control));
+        QTEST(shown.value(control), "text");
+    }
+
+    // Every text of the two score-server dialogs: Zephlon's address editor and Quadrelle's global lists
+    // (a list's items joined by "|").
+    void scoreServerTexts_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Zephlon caption") << "z caption"
+                                         << "Score Server";
+        QTest::newRow("Zephlon Label1") << "z Label1"
+                                        << "Score Server:";
+        QTest::newRow("Zephlon Command1") << "z Command1"
+                                          << "OK";
+        QTest::newRow("Quadrelle caption") << "q caption"
+                                           << "Quadrelle - Global Highscores";
+        QTest::newRow("Quadrelle Label1") << "q Label1"
+                                          << "Score Server:";
+        QTest::newRow("Quadrelle Command2") << "q Command2"
+                                            << "Go";
+        QTest::newRow("Quadrelle Combo1") << "q Combo1"
+                                          << "Today's|This week's|This month's|All time's";
+        QTest::newRow("Quadrelle Combo2") << "q Combo2"
+                                          << "Top 10|Top 100";
+        QTest::newRow("Quadrelle Label2")
+            << "q Label2"
+            << "Make sure you are connected to the internet. Read about working score servers at our site!";
+    }
+    void scoreServerTexts() {
+        QFETCH(QString, control);
+        QWidget main;
+        QString server = QStringLiteral("scores.example.org/arcade");
+        QStringList pages;
+        web::zephlon::FormWebHighscore z(server, &main);
+        web::quadrelle::FormWebHighscore q(
+            server, fixedDraw, [&](QWidget* parent) { return std::make_unique<FakeView>(parent, pages); },
+            &main);
+        const auto items = [](const QComboBox* combo) {
+            QStringList all;
+            for (int i = 0; i < combo->count(); ++i)
+                all << combo->itemText(i);
+            return all.join('|');
+        };
+        const QHash<QString, QString> shown = {
+            {"z caption", z.windowTitle()},     {"z Label1", z.Label1->text()},
+            {"z Command1", z.Command1->text()}, {"q caption", q.windowTitle()},
+            {"q Label1", q.Label1->text()},     {"q Command2", q.Command2->text()},
+            {"q Combo1", items(q.Combo1)},      {"q Combo2", items(q.Combo2)},
+            {"q Label2", q.Label2->text()},
+        };
+        QVERIFY(shown.contains(control));
+        QTEST(shown.value(control), "text");
+    }
+
     void desktopOpener_data() {
         QTest::addColumn<QString>("exit");
         QTest::addColumn<bool>("bURL");

@@ -193,7 +193,8 @@ class TestFormZephlon : public QObject {
     }
 
     // A new block colour is used by the cells drawn from then on: the board keeps its look until it is drawn
-    // again, the falling block takes the colour at its next move, and concrete stays grey.
+    // again, the falling block takes the colour at its next move, the next box with the next block painted
+    // there, and concrete stays grey.
     void colourSchemeAppliesToCellsDrawnFromThenOn() {
         auto w = MakeWindow();
         w->show();
@@ -205,6 +206,9 @@ class TestFormZephlon : public QObject {
         QCOMPARE(CellMiddle(*w, 1, 10), ShadeColour(1, 4, kLime));
         const QPoint spriteMiddle(w->CellSize() / 2, w->CellSize() / 2);
         QCOMPARE(w->PictureBlock->Pixel(spriteMiddle.x(), spriteMiddle.y()), ShadeColour(1, 4, kLime));
+        const int n = std::min(w->CellSize(), 41);
+        const QPoint nextMiddle((w->PictureNext->Width() - n) / 2 + n / 2, 7 + n / 2);
+        QCOMPARE(w->PictureNext->Pixel(nextMiddle.x(), nextMiddle.y()), ShadeColour(1, 4, kLime));
 
         w->MenuColour[0]->trigger();
         QVERIFY(w->MenuColour[0]->isChecked());
@@ -212,12 +216,18 @@ class TestFormZephlon : public QObject {
         QCOMPARE(e.Options().blockColour, int16_t{1});
         QCOMPARE(CellMiddle(*w, 1, 10), ShadeColour(1, 4, kLime));
         QCOMPARE(w->PictureBlock->Pixel(spriteMiddle.x(), spriteMiddle.y()), ShadeColour(1, 4, kLime));
+        QCOMPARE(w->PictureNext->Pixel(nextMiddle.x(), nextMiddle.y()), ShadeColour(1, 4, kLime));
 
         QTest::keyClick(w.get(), Qt::Key_Left);
         QCOMPARE(w->PictureBlock->Pixel(spriteMiddle.x(), spriteMiddle.y()), ShadeColour(1, 4, kBlueberry));
         e.RedrawBoard();
         QCOMPARE(CellMiddle(*w, 1, 10), ShadeColour(1, 4, kBlueberry));
         QCOMPARE(CellMiddle(*w, 2, 10), ShadeColour(1, 4, kGreyScheme));
+        QCOMPARE(w->PictureNext->Pixel(nextMiddle.x(), nextMiddle.y()), ShadeColour(1, 4, kLime));
+        QTest::keyClick(w.get(), Qt::Key_Control);
+        e.TimerHandler();  // the landing brings in the next block and paints a new one in the box
+        QCOMPARE(e.Context().row, int16_t(1));
+        QCOMPARE(w->PictureNext->Pixel(nextMiddle.x(), nextMiddle.y()), ShadeColour(1, 4, kBlueberry));
     }
 
     // Under mouse control no key has any effect, P included; under keyboard control no click has any.
@@ -285,6 +295,100 @@ class TestFormZephlon : public QObject {
         QTest::mouseClick(w->LabelMessage, Qt::LeftButton);
         QCOMPARE(e.Context().gameState, GameState::Spawn);
         QVERIFY(!w->PictureMessage->isVisible());
+    }
+
+    // Q ends a game in any state but after a finished game: during the start-up demo and before the first
+    // game it shows "Game Over" with score 0, and the score offered a second later stores nothing.
+    void quitKey_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("quits");
+        QTest::newRow("during the demo") << "demo" << true;
+        QTest::newRow("before the first game") << "idle" << true;
+        QTest::newRow("after a finished game") << "finished" << false;
+    }
+    void quitKey() {
+        QFETCH(QString, before);
+        QFETCH(bool, quits);
+        auto w = MakeWindow();
+        ZephlonEngine& e = w->Engine();
+        SetOption(e, &ZephlonOptions::firstTime, false);
+        e.TimerHandler();  // the demo's board
+        QVERIFY(e.Context().demoRunning);
+        if (before == u"idle") {
+            for (int tick = 0; tick < 2000 && e.Context().demoRunning; ++tick)
+                e.TimerHandler();
+            QCOMPARE(e.Context().gameState, GameState::Idle);
+        }
+        if (before == u"finished") {
+            StartOriginalByKey(*w);
+            QTest::keyClick(w.get(), Qt::Key_Q);
+            w->TimerGameOver_Timer();
+        }
+        QTest::keyClick(w.get(), Qt::Key_Q);
+        QCOMPARE(w->TimerGameOver->isActive(), quits);
+        QCOMPARE(e.Context().gameState, GameState::Stopped);
+        QCOMPARE(w->LabelMessage->text(), QStringLiteral("Game Over"));
+        QCOMPARE(w->LabelScore->text(), QStringLiteral("0"));
+        if (quits) w->TimerGameOver_Timer();
+        QCOMPARE(w->Scores().CurrentPosition(), int16_t(0));
+        QVERIFY(!w->Scores().Dialog().isVisible());
+    }
+
+    // Under mouse control presses count on the play area, the falling block with the bomb marker over it and
+    // the blinking block; a waiting level starts only from the play area or the message text, and the panel's
+    // border and the logo take no press. The pointer steers only over the play area.
+    void mouseTargets_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("waiting");  // a level message waits; otherwise a block falls in column 1
+        QTest::addColumn<bool>("press");    // a left press; otherwise the pointer moves over the target
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("message waits: play area") << "PictureBg" << true << true << "start";
+        QTest::newRow("message waits: message text") << "LabelMessage" << true << true << "start";
+        QTest::newRow("message waits: panel border") << "PictureMessage" << true << true << "none";
+        QTest::newRow("message waits: logo") << "ImageMessage" << true << true << "none";
+        QTest::newRow("message waits: blinking block") << "PictureBlinkBlock" << true << true << "none";
+        QTest::newRow("falling: play area") << "PictureBg" << false << true << "turn";
+        QTest::newRow("falling: falling block") << "PictureBlock" << false << true << "turn";
+        QTest::newRow("falling: bomb marker") << "PictureLaserBomb" << false << true << "turn";
+        QTest::newRow("falling: blinking block") << "PictureBlinkBlock" << false << true << "turn";
+        QTest::newRow("pointer over the play area") << "PictureBg" << false << false << "steer";
+        QTest::newRow("pointer over the blinking block") << "PictureBlinkBlock" << false << false << "none";
+    }
+    void mouseTargets() {
+        QFETCH(QString, target);
+        QFETCH(bool, waiting);
+        QFETCH(bool, press);
+        QFETCH(QString, effect);
+        auto w = MakeWindow();
+        w->show();
+        ZephlonEngine& e = w->Engine();
+        w->MenuMouse->trigger();
+        w->StartOriginal->trigger();  // a puzzle level: the first run plays Puzzle mode
+        for (int tick = 0; tick < 500 && e.Context().gameState != GameState::WaitStart; ++tick)
+            e.TimerHandler();
+        QCOMPARE(e.Context().gameState, GameState::WaitStart);
+        if (!waiting) {
+            QVERIFY(e.AcknowledgeMessage());
+            e.TimerHandler();
+            QCOMPARE(e.Context().gameState, GameState::Falling);
+            e.SetFallingBlock(kPresent | kPipe2, 1, 1);
+        }
+        if (target == u"ImageMessage") w->ShowMessage(QStringLiteral("zephlon"), 21);
+        auto* widget = w->findChild<QWidget*>(target);
+        QVERIFY(widget);
+        const int s = w->CellSize();
+        const QPoint at = target == u"PictureBg" ? QPoint(6 * s + s / 2, s / 2) : QPoint(0, 0);
+        if (press)
+            QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        else
+            MovePointer(widget, at);
+        const GameState expectedState =
+            effect == u"start" ? GameState::Spawn : (waiting ? GameState::WaitStart : GameState::Falling);
+        QCOMPARE(e.Context().gameState, expectedState);
+        if (waiting) return;
+        QCOMPARE(e.Context().fallingValue,
+                 int16_t(effect == u"turn" ? kPresent | kPipe16 : kPresent | kPipe2));
+        QCOMPARE(int(e.Context().column), effect == u"steer" ? 7 : 1);
     }
 
     // Puzzle start levels beyond the highest level reached cannot be chosen; Original offers all ten.

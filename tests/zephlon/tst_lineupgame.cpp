@@ -100,6 +100,103 @@ class TestLineUpGame : public QObject {
         QCOMPARE(g.sound.cues.mid(0, 1), QList<int>({2}));
     }
 
+    // The engine's own frames on the emptied cells, one per 50 ms tick: a pipe-less block in style 2, then in
+    // style 3, then empty; a bomb's blast the same in red.
+    void destructionAndBlastFrames_data() {
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<int>("value");  // the landing block, at (column, 10) or on top of the board's block
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("frames");
+        QTest::newRow("destruction") << "11....." << 3 << 3 << 10
+                                     << QStringList{"1,10=1/2 2,10=1/2 3,10=1/2",
+                                                    "1,10=1/3 2,10=1/3 3,10=1/3",
+                                                    "1,10=empty 2,10=empty 3,10=empty"};
+        QTest::newRow("bomb blast") << "...1..." << 33 << 4 << 9
+                                    << QStringList{"4,9=33/2 4,10=33/2", "4,9=33/3 4,10=33/3",
+                                                   "4,9=empty 4,10=empty"};
+    }
+    void destructionAndBlastFrames() {
+        QFETCH(QString, board);
+        QFETCH(int, value);
+        QFETCH(int, column);
+        QFETCH(int, row);
+        QFETCH(QStringList, frames);
+        Game g;
+        g.engine.SetGameMode(GameMode::Original);
+        g.engine.NewGame(0, false);
+        g.LandOn(board, int16_t(value), int16_t(column), int16_t(row));
+        QVERIFY(g.RunUntil([&] {
+            const GameState s = g.engine.Context().gameState;
+            return s == GameState::Destruction || s == GameState::BombBlast;
+        }) >= 0);
+        QStringList drawn;
+        for (int tick = 0; tick < 3; ++tick) {
+            g.view.cells.clear();
+            g.engine.TimerHandler();
+            QStringList frame;
+            for (const CellDrawing& c : g.view.cells) {
+                if (c.target != DrawTarget::PlayArea) continue;
+                frame << (c.value == 0
+                              ? QString("%1,%2=empty").arg(c.column).arg(c.row)
+                              : QString("%1,%2=%3/%4").arg(c.column).arg(c.row).arg(c.value).arg(c.style));
+            }
+            drawn << frame.join(' ');
+        }
+        QCOMPARE(drawn, frames);
+        QCOMPARE(g.engine.Context().gameState, GameState::Gravity);
+    }
+
+    // Every block destroyed because of one landing counts in one chain, also across the searches that follow
+    // blocks falling into the gaps: 50, 75, 100, then 125, 150, 175.
+    void chainSpansTheSearchesOfOneLanding_data() {
+        QTest::addColumn<QString>("board");
+        QTest::addColumn<int>("blocks");
+        QTest::addColumn<int>("score");
+        QTest::newRow("one search") << "......./211...." << 3 << 15 + 50 + 75 + 100;
+        // Row 10's bit-2 run goes; the two blocks above fall beside the bit-4 block and make a second run.
+        QTest::newRow("two searches") << ".22..../211...." << 6 << 30 + 50 + 75 + 100 + 125 + 150 + 175;
+    }
+    void chainSpansTheSearchesOfOneLanding() {
+        QFETCH(QString, board);
+        QFETCH(int, blocks);
+        QFETCH(int, score);
+        Game g;
+        g.engine.SetGameMode(GameMode::Original);
+        g.engine.NewGame(0, false);
+        g.LandOn(board, 3, 4, 10);
+        QVERIFY(g.RunUntil([&] { return g.engine.Context().gameState == GameState::Falling; }) > 0);
+        QCOMPARE(int(g.engine.Context().blocksCounter), blocks);
+        QCOMPARE(g.engine.Context().score, score);
+    }
+
+    // While a laser run crosses the blinking block it stays hidden at every blink; otherwise it blinks on.
+    void blinkingBlockHiddenWhileLasersCrossIt_data() {
+        QTest::addColumn<int>("blinkColumn");
+        QTest::addColumn<bool>("crossed");
+        QTest::newRow("run crosses it") << 4 << true;
+        QTest::newRow("run elsewhere") << 7 << false;
+    }
+    void blinkingBlockHiddenWhileLasersCrossIt() {
+        QFETCH(int, blinkColumn);
+        QFETCH(bool, crossed);
+        Game g;
+        g.StartPuzzle(1);
+        g.engine.AcknowledgeMessage();
+        g.Ticks(1);
+        g.engine.SetBlinkCell(int16_t(blinkColumn), 10);
+        g.LandOn("...11..", 3, 3, 10);
+        QCOMPARE(g.engine.Context().gameState, GameState::Lasers);
+        int shown = 0, hidden = 0;
+        while (g.engine.Context().gameState == GameState::Lasers) {
+            g.engine.TimerBlinkBlock_Timer();
+            (g.view.blinkVisible ? shown : hidden) += 1;
+            g.engine.TimerHandler();
+        }
+        QVERIFY(hidden > 0);
+        QCOMPARE(shown == 0, crossed);
+    }
+
     void randomPlaySettlesToAQuietBoard_data() {
         QTest::addColumn<int>("mode");
         QTest::newRow("original") << int(GameMode::Original);
@@ -313,6 +410,40 @@ class TestLineUpGame : public QObject {
         g.RunUntil([&] { return g.engine.Context().gameState == GameState::Gravity; });
         QCOMPARE(g.engine.Context().blocksCounter, int16_t{16});
         QCOMPARE(g.view.Clock(), 340);
+    }
+
+    // After a bomb's blast the next block falls at the level's pace again; in Puzzle mode with the speed the
+    // destroyed block has earned (the 15th destroyed block of a level moves to the next speed).
+    void nextBlockAfterABombFallsAtTheLevelPace_data() {
+        QTest::addColumn<bool>("puzzle");
+        QTest::addColumn<int>("blocks");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("original level 1") << false << 0 << 380;
+        QTest::newRow("puzzle level 1, 15th block") << true << 14 << 340;
+    }
+    void nextBlockAfterABombFallsAtTheLevelPace() {
+        QFETCH(bool, puzzle);
+        QFETCH(int, blocks);
+        QFETCH(int, interval);
+        Game g;
+        if (puzzle) {
+            g.StartPuzzle(1);
+            g.engine.AcknowledgeMessage();
+            g.engine.SetBlinkCell(7, 10);  // out of the way
+        } else {
+            g.engine.SetGameMode(GameMode::Original);
+            g.engine.NewGame(0, false);
+        }
+        g.Ticks(1);
+        g.engine.SetBlocksCounter(int16_t(blocks));
+        g.LandOn("...1...", 33, 4, 9);
+        QCOMPARE(g.engine.Context().gameState, GameState::BombBlast);
+        QVERIFY(g.RunUntil([&] { return g.engine.Context().gameState == GameState::Falling; }) > 0);
+        QCOMPARE(int(g.engine.Context().blocksCounter), blocks + 1);
+        QCOMPARE(g.view.Clock(), interval);
+        g.Ticks(1);
+        QCOMPARE(g.engine.Context().row, int16_t(2));
+        QCOMPARE(g.view.Clock(), interval);
     }
 
     void blinkingBlockOutlivesGameOver() {

@@ -74,13 +74,19 @@ class TestPuzzle : public QObject {
     void garbageExtent_data() {
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("occupied");
-        QTest::newRow("level 1") << 1 << "......./.xxxxx.";
-        QTest::newRow("level 2") << 2 << "......./..xxx../xxxxxxx";
-        QTest::newRow("level 7") << 7 << "......./xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx";
-        QTest::newRow("level 8") << 8 << "......./..xxx../xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx";
-        QTest::newRow("level 10") << 10 << "......./xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx";
-        QTest::newRow("level 15") << 15 << "......./xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx";
-        QTest::newRow("level 40") << 40 << "......./xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx/xxxxxxx";
+        // Garbage rows and the width of the topmost, centred one, for levels 1 to 10; from level 11 on five
+        // rows, the topmost seven wide.
+        const int rows[] = {1, 2, 3, 3, 4, 4, 4, 5, 5, 5};
+        const int widths[] = {5, 3, 3, 5, 3, 5, 7, 3, 5, 7};
+        for (int level : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 40}) {
+            const int n = level <= 10 ? rows[level - 1] : 5;
+            const int w = level <= 10 ? widths[level - 1] : 7;
+            const QString margin((7 - w) / 2, '.');
+            QStringList picture{".......", margin + QString(w, 'x') + margin};
+            for (int r = 1; r < n; ++r)
+                picture << "xxxxxxx";
+            QTest::addRow("level %d", level) << level << picture.join('/');
+        }
     }
     void garbageExtent() {
         QFETCH(int, level);

@@ -175,12 +175,20 @@ class TestZephlonEngine : public QObject {
         QTest::addColumn<int>("blocks");
         QTest::addColumn<bool>("demo");
         QTest::addColumn<int>("expected");
-        QTest::newRow("original 1") << int(GameMode::Original) << 1 << 0 << false << 380;
-        QTest::newRow("original 10") << int(GameMode::Original) << 10 << 29 << false << 140;
-        QTest::newRow("original 20") << int(GameMode::Original) << 20 << 0 << false << 97;
+        // The whole Original table by level, and the Puzzle table by speed index (15 destroyed blocks each).
+        const int original[] = {380, 340, 310, 270, 240, 210, 190, 170, 150, 140,
+                                130, 125, 120, 115, 110, 107, 103, 100, 98,  97};
+        for (int level = 1; level <= 20; ++level)
+            QTest::addRow("original %d", level)
+                << int(GameMode::Original) << level << 0 << false << original[level - 1];
+        const int puzzle[] = {380, 340, 310, 270, 240, 210, 190, 170, 150, 140};
+        for (int index = 0; index <= 9; ++index)
+            QTest::addRow("puzzle index %d", index)
+                << int(GameMode::Puzzle) << 1 << 15 * index << false << puzzle[index];
+        QTest::newRow("original 10, 29 blocks") << int(GameMode::Original) << 10 << 29 << false << 140;
         QTest::newRow("original 22") << int(GameMode::Original) << 22 << 0 << false << 97;
         QTest::newRow("original 40") << int(GameMode::Original) << 40 << 0 << false << 97;
-        QTest::newRow("puzzle 1") << int(GameMode::Puzzle) << 1 << 0 << false << 380;
+        QTest::newRow("puzzle 1, 14 blocks") << int(GameMode::Puzzle) << 1 << 14 << false << 380;
         QTest::newRow("puzzle 5, 45 blocks") << int(GameMode::Puzzle) << 5 << 45 << false << 270;
         QTest::newRow("puzzle 11") << int(GameMode::Puzzle) << 11 << 0 << false << 310;
         QTest::newRow("puzzle 16, 90 blocks") << int(GameMode::Puzzle) << 16 << 90 << false << 140;

@@ -108,6 +108,48 @@ class TestZephlonRenderer : public QObject {
         QVERIFY(vertical.At(m, h - 1) != kLaserRed);
     }
 
+    // The twelve tables of six colours: style, shade, then Blueberry, Lime, Kiwi, Plum, Grey and red.
+    void colourTable_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("shade");
+        QTest::addColumn<int>("scheme");
+        QTest::addColumn<QColor>("colour");
+        struct Row {
+            int style;
+            int shade;
+            int rgb[6][3];
+        };
+        const Row rows[] = {
+            {1, 1, {{0, 0, 198}, {0, 96, 0}, {75, 76, 6}, {117, 13, 121}, {91, 91, 91}, {128, 0, 0}}},
+            {1, 2, {{0, 74, 255}, {0, 144, 0}, {95, 96, 10}, {144, 27, 155}, {128, 128, 128}, {169, 13, 13}}},
+            {1, 3, {{0, 0, 132}, {0, 64, 0}, {54, 55, 3}, {87, 4, 88}, {66, 66, 66}, {90, 2, 2}}},
+            {1, 4, {{0, 0, 80}, {0, 48, 0}, {40, 40, 0}, {64, 0, 64}, {40, 40, 40}, {71, 5, 5}}},
+            {2, 1, {{0, 0, 120}, {0, 54, 0}, {47, 48, 0}, {71, 9, 73}, {55, 55, 55}, {80, 0, 0}}},
+            {2, 2, {{0, 44, 154}, {0, 78, 0}, {63, 74, 0}, {85, 19, 91}, {78, 78, 78}, {100, 10, 10}}},
+            {2, 3, {{0, 0, 80}, {0, 36, 0}, {29, 30, 0}, {53, 4, 54}, {41, 41, 41}, {56, 2, 2}}},
+            {2, 4, {{0, 0, 48}, {0, 30, 0}, {16, 16, 0}, {0, 30, 0}, {25, 25, 25}, {28, 2, 2}}},
+            {3, 1, {{0, 0, 72}, {0, 32, 0}, {27, 28, 0}, {42, 9, 43}, {26, 26, 26}, {50, 0, 0}}},
+            {3, 2, {{0, 26, 92}, {0, 46, 0}, {50, 52, 0}, {51, 14, 54}, {36, 36, 36}, {59, 9, 9}}},
+            {3, 3, {{0, 0, 48}, {0, 22, 0}, {3, 4, 0}, {34, 4, 34}, {20, 20, 20}, {36, 2, 2}}},
+            {3, 4, {{0, 0, 32}, {0, 18, 0}, {0, 0, 0}, {30, 0, 30}, {14, 14, 14}, {18, 2, 2}}},
+        };
+        const char* const names[] = {"blueberry", "lime", "kiwi", "plum", "grey", "red"};
+        for (const Row& r : rows) {
+            for (int scheme = 0; scheme < 6; ++scheme) {
+                const int* c = r.rgb[scheme];
+                QTest::addRow("style %d shade %d %s", r.style, r.shade, names[scheme])
+                    << r.style << r.shade << scheme << QColor(c[0], c[1], c[2]);
+            }
+        }
+    }
+    void colourTable() {
+        QFETCH(int, style);
+        QFETCH(int, shade);
+        QFETCH(int, scheme);
+        QFETCH(QColor, colour);
+        QCOMPARE(ShadeColour(style, shade, scheme), colour);
+    }
+
     void schemes_data() {
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("colour");
