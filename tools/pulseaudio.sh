@@ -3,9 +3,9 @@
 # touches the user's own sound setup (its configuration, state, cookie and socket live in a temporary folder,
 # and no desktop server is asked or spawned).
 #
-# Sourced:  arcade_pulse_start   starts the server and exports PULSE_SERVER, ARCADE_PULSE_SINK,
-#                                ARCADE_PULSE_MONITOR and ARCADE_AUDIO_OUTPUT=null-sink for everything
-#                                started after it
+# Sourced:  arcade_pulse_start   starts the server and exports, for everything started after it,
+#                                PULSE_SERVER, ARCADE_PULSE_MONITOR (the null sink's monitor, to record
+#                                from) and ARCADE_AUDIO_OUTPUT=null-sink
 #           arcade_pulse_stop    stops it and removes the folder (the caller traps EXIT with it)
 # Run:      pulseaudio.sh <command> [arguments...]   runs the command against a server of its own
 #           (exit status 77, "skipped", when PulseAudio is not installed).
@@ -24,6 +24,8 @@ arcade_pulse_start() {
   arcade_pulse_dir=$(mktemp -d "${TMPDIR:-/tmp}/arcade-pulse.XXXXXX") || return 1
   local dir=$arcade_pulse_dir
   mkdir -p "$dir/runtime" "$dir/state" "$dir/config" && chmod 700 "$dir/runtime"
+  # No rewinds: a sink that rewinds to start a new stream at once re-renders time that its monitor has
+  # already handed to a recorder, and the recording then misses the first 10 to 20 ms of every sound.
   cat >"$dir/server.pa" <<EOF
 load-module module-null-sink sink_name=arcade_null sink_properties=device.description=Arcade norewinds=1
 load-module module-native-protocol-unix auth-anonymous=1 socket=$dir/native
@@ -34,8 +36,9 @@ EOF
   # not meant for root. It never exits by itself (--exit-idle-time=-1, --disallow-exit); a server in the
   # background of this shell rather than a daemon, so that whoever kills the test run's process tree
   # also ends it.
-  env -u DBUS_SESSION_BUS_ADDRESS HOME="$dir" XDG_CONFIG_HOME="$dir/config" XDG_RUNTIME_DIR="$dir/runtime" \
-    PULSE_RUNTIME_PATH="$dir/runtime" PULSE_STATE_PATH="$dir/state" \
+  # No session bus and no display: the server must not meet (or start) the desktop's own.
+  env -u DBUS_SESSION_BUS_ADDRESS -u DISPLAY -u WAYLAND_DISPLAY HOME="$dir" XDG_CONFIG_HOME="$dir/config" \
+    XDG_RUNTIME_DIR="$dir/runtime" PULSE_RUNTIME_PATH="$dir/runtime" PULSE_STATE_PATH="$dir/state" \
     pulseaudio --daemonize=no --system=false --use-pid-file=false -n --file="$dir/server.pa" \
     --exit-idle-time=-1 --disallow-exit --high-priority=no --realtime=no \
     --log-target=file:"$dir/server.log" </dev/null >/dev/null 2>&1 &
@@ -55,7 +58,6 @@ EOF
     fi
     sleep 0.05
   done
-  export ARCADE_PULSE_SINK=arcade_null
   export ARCADE_PULSE_MONITOR=arcade_null.monitor
   export ARCADE_AUDIO_OUTPUT=null-sink
 }
@@ -67,7 +69,7 @@ arcade_pulse_stop() {
   fi
   [ -n "$arcade_pulse_dir" ] && rm -rf "$arcade_pulse_dir"
   arcade_pulse_dir=
-  unset PULSE_SERVER PULSE_CLIENTCONFIG ARCADE_PULSE_SINK ARCADE_PULSE_MONITOR ARCADE_AUDIO_OUTPUT
+  unset PULSE_SERVER PULSE_CLIENTCONFIG ARCADE_PULSE_MONITOR ARCADE_AUDIO_OUTPUT
 }
 
 # Run as a program: the command runs against a server of its own, stopped however the command ends.
