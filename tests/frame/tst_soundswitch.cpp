@@ -37,10 +37,12 @@ class TestSoundSwitch : public QObject {
         QTest::addColumn<bool>("enabledWithout");
         const Program Z = Program::Zephlon, Q = Program::Quadrelle, V = Program::Vantorel;
         QTest::newRow("Zephlon first run") << Z << QString() << 0 << true << false << false;
+        QTest::newRow("Zephlon Yes kept") << Z << QStringLiteral("Yes") << 0 << true << false << false;
+        QTest::newRow("Zephlon No kept") << Z << QStringLiteral("No") << 0 << false << false << false;
         QTest::newRow("Zephlon Yes, one click") << Z << QStringLiteral("Yes") << 1 << false << false << false;
         QTest::newRow("Zephlon No, one click") << Z << QStringLiteral("No") << 1 << true << false << false;
         QTest::newRow("Zephlon Yes, two clicks") << Z << QStringLiteral("Yes") << 2 << true << false << false;
-        QTest::newRow("Quadrelle first run") << Q << QString() << 0 << true << false << false;
+        QTest::newRow("Quadrelle Yes kept") << Q << QStringLiteral("Yes") << 0 << true << false << false;
         QTest::newRow("Quadrelle No, one click") << Q << QStringLiteral("No") << 1 << true << false << false;
         QTest::newRow("Vantorel first run") << V << QString() << 0 << true << true << true;
         QTest::newRow("Vantorel No, one click") << V << QStringLiteral("No") << 1 << true << true << true;
