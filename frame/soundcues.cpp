@@ -1,11 +1,47 @@
 #include "frame/soundcues.h"
 
 #include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QFile>
 #include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QtEndian>
+#include <utility>
 
 namespace frame {
+
+namespace {
+
+// The format and samples of a PCM wave file (mono or stereo, 8 or 16 bits); an invalid format for anything
+// else. A data chunk longer than the file gives what the file holds.
+std::pair<QAudioFormat, QByteArray> readWave(const QByteArray& file) {
+    auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(file.constData() + at); };
+    auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(file.constData() + at); };
+    if (file.size() < 12 || !file.startsWith("RIFF") || file.mid(8, 4) != "WAVE") return {};
+    QAudioFormat format;
+    QByteArray samples;
+    for (qsizetype at = 12; at + 8 <= file.size();) {
+        const QByteArray id = file.mid(at, 4);
+        const qsizetype size = qMin<qsizetype>(u32(at + 4), file.size() - at - 8);
+        const qsizetype body = at + 8;
+        if (id == "fmt " && size >= 16 && u16(body) == 1) {
+            const int channels = u16(body + 2);
+            const int bits = u16(body + 14);
+            if ((channels == 1 || channels == 2) && (bits == 8 || bits == 16)) {
+                format.setSampleRate(static_cast<int>(u32(body + 4)));
+                format.setChannelCount(channels);
+                format.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+            }
+        } else if (id == "data") {
+            samples = file.mid(body, size);
+        }
+        at = body + size + (size & 1);  // chunks are padded to an even length
+    }
+    if (!format.isValid() || samples.isEmpty()) return {};
+    return {format, samples};
+}
+
+}  // namespace
 
 SoundCues::SoundCues(Program program, std::unique_ptr<CueBackend> backend)
     : m_program(program), m_backend(std::move(backend)) {
@@ -44,22 +80,31 @@ void SoundCues::PlaySoundCue(Cue cue) {
 
 QtCueBackend::QtCueBackend(Program program) {
     for (int resource : SoundCues::Resources(program)) {
-        auto* effect = new QSoundEffect();
-        effect->setSource(QUrl(QStringLiteral("qrc") + SoundCues::ResourcePath(program, resource)));
-        m_effects.insert(resource, effect);
+        QFile file(SoundCues::ResourcePath(program, resource));
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        auto [format, samples] = readWave(file.readAll());
+        if (!format.isValid()) continue;
+        Sound& sound = m_sounds[resource];
+        sound.samples = samples;
+        sound.data = std::make_unique<QBuffer>(&sound.samples);
+        sound.data->open(QIODevice::ReadOnly);
+        sound.output = std::make_unique<QAudioSink>(format);
     }
 }
 
 QtCueBackend::~QtCueBackend() {
-    qDeleteAll(m_effects);
+    if (m_sounding) m_sounding->stop();
 }
 
 void QtCueBackend::Play(int resource) {
-    QSoundEffect* effect = m_effects.value(resource);
-    if (!effect) return;
-    if (m_sounding && m_sounding != effect) m_sounding->stop();
-    m_sounding = effect;
-    effect->play();  // restarts the cue when it is the one sounding
+    const auto found = m_sounds.find(resource);
+    if (found == m_sounds.end()) return;
+    Sound& sound = found->second;
+    // Stopping drops what the output still holds: the sounding cue ends here. The same cue starts over.
+    if (m_sounding) m_sounding->stop();
+    m_sounding = sound.output.get();
+    sound.data->seek(0);
+    sound.output->start(sound.data.get());
 }
 
 }  // namespace frame

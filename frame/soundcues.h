@@ -1,15 +1,17 @@
 #pragma once
 
-#include <QHash>
+#include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <map>
 #include <memory>
 
 #include "frame/program.h"
 #include "frame/soundsink.h"
 
-class QSoundEffect;
+class QAudioSink;
+class QBuffer;
 
 namespace frame {
 
@@ -51,8 +53,9 @@ class SoundCues : public SoundSink {
     std::unique_ptr<CueBackend> m_backend;
 };
 
-// QtMultimedia playback: every sound preloaded at start so the first cue is not late; a new cue stops
-// the one still sounding.
+// QtMultimedia playback. Every sound is read from its wave file at start, so a cue starts at once. A cue
+// plays to its last sample: its output stays open after the data has been handed over, until the next cue
+// stops it (cutting off what still sounds) and starts its own.
 class QtCueBackend : public CueBackend {
   public:
     explicit QtCueBackend(Program program);
@@ -60,8 +63,13 @@ class QtCueBackend : public CueBackend {
     void Play(int resource) override;
 
   private:
-    QHash<int, QSoundEffect*> m_effects;
-    QSoundEffect* m_sounding = nullptr;
+    struct Sound {
+        QByteArray samples;
+        std::unique_ptr<QBuffer> data;
+        std::unique_ptr<QAudioSink> output;
+    };
+    std::map<int, Sound> m_sounds;
+    QAudioSink* m_sounding = nullptr;
 };
 
 }  // namespace frame

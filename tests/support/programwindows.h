@@ -33,6 +33,8 @@ class ProgramWindow {
     virtual QAction* ExitAction() = 0;
     // The sound entry, whose check mark is an option every program keeps.
     virtual QAction* SoundAction() = 0;
+    // The sound switch the entry sets.
+    virtual frame::SoundCues& Cues() = 0;
     // The list the finished games enter.
     virtual int List() const { return 0; }
 
@@ -71,6 +73,7 @@ class ZephlonWindow : public ProgramWindow {
     QAction* StartAction() override { return w.StartOriginal; }
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
+    frame::SoundCues& Cues() override { return w.Sound(); }
 
     FormZephlon w;
 };
@@ -101,6 +104,7 @@ class QuadrelleWindow : public ProgramWindow {
     QAction* StartAction() override { return w.Start; }
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
+    frame::SoundCues& Cues() override { return w.Sound(); }
 
     quadrelle::FormPlunko w;
 };
@@ -124,6 +128,7 @@ class VantorelWindow : public ProgramWindow {
     QAction* StartAction() override { return w.Start; }
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
+    frame::SoundCues& Cues() override { return w.soundCues(); }
 
     static vantorel::FormPlunkoHooks Hooks() {
         vantorel::FormPlunkoHooks hooks;
