@@ -1,5 +1,6 @@
 #include "frame/gamesession.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMainWindow>
@@ -169,6 +170,17 @@ bool GameSession::SoundAvailable() const {
     return !m_rules.needsOutputDevice || SoundCues::HasOutputDevice();
 }
 
+void GameSession::SetUpSound(SoundCues& cues, QAction* entry, bool stored) {
+    cues.SetSoundOn(stored && SoundAvailable());
+    entry->setEnabled(SoundAvailable());
+    entry->setChecked(cues.SoundOn());
+}
+
+void GameSession::ToggleSound(SoundCues& cues, QAction* entry) {
+    cues.SetSoundOn(!cues.SoundOn());
+    entry->setChecked(cues.SoundOn());
+}
+
 // ---- Close ----
 
 bool GameSession::Close(CloseReason reason) {
@@ -194,7 +206,8 @@ bool GameSession::Save(CloseReason reason) {
 
     const QString message = m_store->ErrorText();
     if (reason == CloseReason::Player && tellPlayer) {
-        tellPlayer(message + QStringLiteral("\n\nThe options and new high scores of this game are not saved."));
+        tellPlayer(message +
+                   QStringLiteral("\n\nThe options and new high scores of this game are not saved."));
     } else {
         // Nothing may hold up a logout or a signal: standard error only.
         std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramName(m_program)), qPrintable(message));

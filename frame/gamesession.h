@@ -10,12 +10,14 @@
 #include "frame/program.h"
 #include "frame/settingsstore.h"
 
+class QAction;
 class QMainWindow;
 class QTimer;
 
 namespace frame {
 
 class ShutdownRequests;
+class SoundCues;
 
 // What a game window lends its session: the game's own work at the points of the life cycle.
 class SessionHost {
@@ -103,6 +105,11 @@ class GameSession : public QObject {
     // ---- Sound ----
     // Whether sound can be on: false when the program needs an audio output and the system has none.
     bool SoundAvailable() const;
+    // Start-up: sound on as stored, unless it cannot be; then it is off for the whole run and the sound entry
+    // is disabled. The entry's check mark follows.
+    void SetUpSound(SoundCues& cues, QAction* entry, bool stored);
+    // The "&Sound" entry: sound on := not sound on; the check mark follows.
+    void ToggleSound(SoundCues& cues, QAction* entry);
 
     // ---- Close ----
     // Runs once: stops the clock, then saves (below). Returns whether the file was written.

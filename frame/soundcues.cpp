@@ -45,7 +45,11 @@ std::pair<QAudioFormat, QByteArray> readWave(const QByteArray& file) {
 
 SoundCues::SoundCues(Program program, std::unique_ptr<CueBackend> backend)
     : m_program(program), m_backend(std::move(backend)) {
-    if (!m_backend) m_backend = std::make_unique<QtCueBackend>(program);
+    if (m_backend) return;
+    if (HasOutputDevice())
+        m_backend = std::make_unique<QtCueBackend>(program);
+    else
+        m_backend = std::make_unique<SilentCueBackend>();
 }
 
 SoundCues::~SoundCues() = default;

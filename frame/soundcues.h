@@ -31,7 +31,8 @@ class SilentCueBackend : public CueBackend {
 // The cues of one program: cue n plays sound resource 101 + n while sound is on.
 class SoundCues : public SoundSink {
   public:
-    // Without a backend the cues play through QtMultimedia.
+    // Without a backend the cues play through QtMultimedia, or, when the system has no audio output, nowhere:
+    // no media objects are made for sounds nobody could hear.
     explicit SoundCues(Program program, std::unique_ptr<CueBackend> backend = nullptr);
     ~SoundCues() override;
 

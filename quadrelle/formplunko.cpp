@@ -52,17 +52,12 @@ const std::array<const char*, 10> kLevelCaptions = {
 
 }  // namespace
 
-FormPlunko::FormPlunko(QWidget* parent) : QMainWindow(parent) {
+FormPlunko::FormPlunko(QWidget* parent, std::unique_ptr<frame::CueBackend> sound) : QMainWindow(parent) {
     setObjectName(QStringLiteral("FormPlunko"));
     setWindowTitle(QStringLiteral("Quadrelle"));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_session = new frame::GameSession(*this, *this, frame::Program::Quadrelle);
-
-    // Without an audio output nothing is played, and no media objects are created for nothing.
-    m_sound = m_session->SoundAvailable()
-                  ? std::make_unique<frame::SoundCues>(frame::Program::Quadrelle)
-                  : std::make_unique<frame::SoundCues>(frame::Program::Quadrelle,
-                                                       std::make_unique<frame::SilentCueBackend>());
+    m_sound = std::make_unique<frame::SoundCues>(frame::Program::Quadrelle, std::move(sound));
     frame::RandomSource random;
     m_engine = std::make_unique<Engine>(static_cast<View&>(*this), *m_sound, random);
     m_asker = [this](const QString& title, const QString& question) {
@@ -189,14 +184,12 @@ void FormPlunko::BuildMenus() {
 
 void FormPlunko::InitGame() {
     m_options = frame::ReadOptions(m_session->Store(), frame::Program::Quadrelle);
-    m_sound->SetSoundOn(m_options.Sound && m_session->SoundAvailable());
-    MenuSound->setEnabled(m_session->SoundAvailable());
+    m_session->SetUpSound(*m_sound, MenuSound, m_options.Sound);
     m_engine->SetStartLevel(m_options.StartLevel);
     m_highScores->Load(m_session->Store());
 
     UncheckLevelMenu();
     MenuLevel[static_cast<size_t>(m_options.StartLevel - 1)]->setChecked(true);
-    MenuSound->setChecked(m_sound->SoundOn());
     AutoUpload->setChecked(m_options.AutoUpload);
 
     m_engine->SetState(GameState::Idle);
@@ -427,7 +420,6 @@ void FormPlunko::MenuLevel_Click(int level) {
 
 void FormPlunko::MenuSound_Click() {
     m_sound->SetSoundOn(!m_sound->SoundOn());
-    MenuSound->setChecked(m_sound->SoundOn());
 }
 
 void FormPlunko::AutoUpload_Click() {

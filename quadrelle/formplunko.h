@@ -41,7 +41,8 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     // Answers a Yes/No question (title, text); true for Yes. Tests answer without a dialog.
     using Asker = std::function<bool(const QString& title, const QString& question)>;
 
-    explicit FormPlunko(QWidget* parent = nullptr);
+    // Without a sound backend the cues play through QtMultimedia.
+    explicit FormPlunko(QWidget* parent = nullptr, std::unique_ptr<frame::CueBackend> sound = nullptr);
     ~FormPlunko() override;
 
     // The designed window size, and the smallest that still shows the whole well and the status bar.

@@ -213,12 +213,11 @@ void FormPlunko::InitGame() {
     const frame::SettingsStore& store = m_session->Store();
     m_options = frame::ReadOptions(store, kProgram);
     // Vantorel does not ask for an output device: the cues simply play nothing without one.
-    m_cues.SetSoundOn(m_options.Sound);
+    m_session->SetUpSound(m_cues, MenuSound, m_options.Sound);
     m_game.SetStartLevel(m_options.StartLevel);
     m_scores->Load(store);
     for (int n = 1; n <= 10; ++n)
         MenuLevel[static_cast<size_t>(n - 1)]->setChecked(n == m_game.StartLevel());
-    MenuSound->setChecked(m_cues.SoundOn());
     m_game.SetState(GameState::Idle);
     m_game.ResetGame();
     m_game.ShowMessage(QString());
@@ -301,7 +300,6 @@ void FormPlunko::MenuLevel_Click(int level) {
 
 void FormPlunko::MenuSound_Click() {
     m_cues.SetSoundOn(!m_cues.SoundOn());
-    MenuSound->setChecked(m_cues.SoundOn());
 }
 
 void FormPlunko::TopTen_Click() {

@@ -57,9 +57,7 @@ void FormZephlon::Form_Load() {
 // Start-up: options, menus from the options, the demo, and the window size.
 void FormZephlon::InitGame() {
     m_options = frame::ReadOptions(m_session->Store(), frame::Program::Zephlon);
-    const bool soundOn = m_options.Sound && m_session->SoundAvailable();
-    MenuSound->setEnabled(m_session->SoundAvailable());
-    m_sound->SetSoundOn(soundOn);
+    m_session->SetUpSound(*m_sound, MenuSound, m_options.Sound);
     zephlon::ZephlonOptions options;
     options.firstTime = m_options.FirstTime;
     options.startLevel = m_options.StartLevel;
@@ -78,7 +76,6 @@ void FormZephlon::InitGame() {
     MenuPuzzle->setChecked(o.gameMode == zephlon::GameMode::Puzzle);
     UncheckColourMenu();
     MenuColour[static_cast<size_t>(o.blockColour - 1)]->setChecked(true);
-    MenuSound->setChecked(soundOn);
     MenuKeyBoard->setChecked(o.control == zephlon::Control::Keyboard);
     MenuMouse->setChecked(o.control == zephlon::Control::Mouse);
     MenuReplay->setEnabled(false);
@@ -205,9 +202,7 @@ void FormZephlon::MenuMouse_Click() {
 }
 
 void FormZephlon::MenuSound_Click() {
-    const bool on = !m_sound->SoundOn();
-    m_sound->SetSoundOn(on);
-    MenuSound->setChecked(on);
+    m_session->ToggleSound(*m_sound, MenuSound);
 }
 
 void FormZephlon::ScoreServer_Click() {

@@ -1,11 +1,11 @@
 // The life cycle the three programs share: the second after "Game Over", the tick guard, the size the window
 // opens at, and the close sequence with its save, whichever way the program is asked to end.
+#include <sys/resource.h>
 #include <QMessageBox>
 #include <QScreen>
 #include <QtTest>
 #include <csignal>
 #include <optional>
-#include <sys/resource.h>
 
 #include "frame/shutdownrequests.h"
 #include "support/programwindows.h"
@@ -146,9 +146,12 @@ class TestGameSession : public QObject {
         QTest::addColumn<QString>("height");
         for (Program p : {Program::Zephlon, Program::Quadrelle, Program::Vantorel}) {
             const QString name = frame::ProgramName(p);
-            QTest::newRow(qPrintable(name + " largest")) << p << "2147483647" << "2147483647";
-            QTest::newRow(qPrintable(name + " 4K")) << p << "57600" << "32400";
-            QTest::newRow(qPrintable(name + " one pixel")) << p << "15" << "15";
+            QTest::newRow(qPrintable(name + " largest")) << p << "2147483647"
+                                                         << "2147483647";
+            QTest::newRow(qPrintable(name + " 4K")) << p << "57600"
+                                                    << "32400";
+            QTest::newRow(qPrintable(name + " one pixel")) << p << "15"
+                                                           << "15";
         }
     }
     void storedSizeFitsTheScreen() {
@@ -159,7 +162,8 @@ class TestGameSession : public QObject {
             auto store = NextStart(m_settings, program);
             store->WriteSetting(frame::kOptionsSection, QStringLiteral("InitWidth"), width);
             store->WriteSetting(frame::kOptionsSection, QStringLiteral("InitHeight"), height);
-            store->WriteSetting(frame::kOptionsSection, QStringLiteral("InitMaximized"), QStringLiteral("No"));
+            store->WriteSetting(frame::kOptionsSection, QStringLiteral("InitMaximized"),
+                                QStringLiteral("No"));
             QVERIFY(store->Flush());
         }
         QSize opened;
@@ -218,7 +222,8 @@ class TestGameSession : public QObject {
         QFile after(file);
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), oldBytes);
-        QCOMPARE(QDir(m_settings.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(file).fileName()});
+        QCOMPARE(QDir(m_settings.Path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(file).fileName()});
     }
 
     // SIGTERM runs the close through the event loop: the options and a new record are there at the next

@@ -80,7 +80,7 @@ class ZephlonWindow : public ProgramWindow {
 
 class QuadrelleWindow : public ProgramWindow {
   public:
-    QuadrelleWindow() {
+    QuadrelleWindow() : w(nullptr, std::make_unique<frame::SilentCueBackend>()) {
         w.SetAsker([](const QString&, const QString& question) {
             qFatal("unexpected question: %s", qPrintable(question));
             return false;
