@@ -34,4 +34,30 @@ KeyCode KeyCodeOf(int qtKey) {
     }
 }
 
+bool MovePiece(KeyCode key, const PieceMoves& moves) {
+    const std::function<void()>* move = nullptr;
+    switch (key) {
+        case kKeyUp:
+            move = &moves.turn;
+            break;
+        case kKeyLeft:
+            move = &moves.left;
+            break;
+        case kKeyRight:
+            move = &moves.right;
+            break;
+        case kKeyDown:
+            move = &moves.down;
+            break;
+        case kKeyCtrl:
+        case kKeyInsert:
+            move = &moves.drop;
+            break;
+        default:
+            return false;
+    }
+    if (*move) (*move)();
+    return true;
+}
+
 }  // namespace frame

@@ -387,29 +387,13 @@ void Engine::HandleKey(frame::KeyCode key) {
         if (m_state == GameState::Stopped || m_state == GameState::Idle || m_view.AskNewGame()) NewGame();
     }
     if (m_state == GameState::Falling && !m_paused) {
-        switch (key) {
-            case frame::kKeyUp:
-                RotateBlock();
-                break;
-            case frame::kKeyLeft:
-                MoveLeft();
-                break;
-            case frame::kKeyRight:
-                MoveRight();
-                break;
-            case frame::kKeyDown:
-                if (!m_downKeyLock) {
-                    StepDown();
-                    AddScore(1);
-                }
-                break;
-            case frame::kKeyCtrl:
-            case frame::kKeyInsert:
-                DropBlock();
-                break;
-            default:
-                break;
-        }
+        frame::MovePiece(key, {[this] { RotateBlock(); }, [this] { MoveLeft(); }, [this] { MoveRight(); },
+                               [this] {
+                                   if (m_downKeyLock) return;
+                                   StepDown();
+                                   AddScore(1);
+                               },
+                               [this] { DropBlock(); }});
     }
     m_busy = false;
 }

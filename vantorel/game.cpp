@@ -201,28 +201,14 @@ void Game::HandleKey(frame::KeyCode key) {
     }
     // The paused flag is not tested: pausing stops only the clock.
     if (m_state != GameState::Falling) return;
-    switch (key) {
-        case frame::kKeyUp:
-            m_pit.RotateBlock();
-            break;
-        case frame::kKeyLeft:
-            m_pit.MoveLeft();
-            break;
-        case frame::kKeyRight:
-            m_pit.MoveRight();
-            break;
-        case frame::kKeyDown:
-            // The point comes first, so a step that ends the game is in the recorded score.
-            AddScore(1);
-            StepDown();
-            break;
-        case frame::kKeyCtrl:
-        case frame::kKeyInsert:
-            DropBlock();
-            break;
-        default:
-            break;
-    }
+    frame::MovePiece(
+        key, {[this] { m_pit.RotateBlock(); }, [this] { m_pit.MoveLeft(); }, [this] { m_pit.MoveRight(); },
+              [this] {
+                  // The point comes first, so a step that ends the game is in the recorded score.
+                  AddScore(1);
+                  StepDown();
+              },
+              [this] { DropBlock(); }});
 }
 
 }  // namespace vantorel

@@ -68,29 +68,13 @@ void ZephlonEngine::HandleKey(frame::KeyCode key) {
             break;
     }
     if (m_ctx.gameState != GameState::Falling || m_ctx.paused) return;
-    switch (key) {
-        case frame::kKeyUp:
-            RotateBlock();
-            break;
-        case frame::kKeyLeft:
-            MoveLeft();
-            break;
-        case frame::kKeyRight:
-            MoveRight();
-            break;
-        case frame::kKeyDown:
-            if (!m_ctx.downKeyLock) {
-                StepDown();
-                AddScore(1);
-            }
-            break;
-        case frame::kKeyCtrl:
-        case frame::kKeyInsert:
-            DropBlock();
-            break;
-        default:
-            break;
-    }
+    frame::MovePiece(key, {[this] { RotateBlock(); }, [this] { MoveLeft(); }, [this] { MoveRight(); },
+                           [this] {
+                               if (m_ctx.downKeyLock) return;
+                               StepDown();
+                               AddScore(1);
+                           },
+                           [this] { DropBlock(); }});
 }
 
 void ZephlonEngine::MousePress(MouseTarget target, MouseButton button) {
