@@ -4,9 +4,12 @@
 
 #include "dialogs/art.h"
 #include "frame/desktop.h"
+#include "frame/endprocess.h"
 #include "quadrelle/formplunko.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int run(int argc, char** argv) {
     QTextStream out(stdout);
     if (const auto code =
             frame::HandleCommandLine(frame::Program::Quadrelle, frame::ArgumentsOf(argc, argv), out))
@@ -24,4 +27,11 @@ int main(int argc, char** argv) {
     // The clock only ticks for the active window: make sure it is, however the desktop places it.
     window.activateWindow();
     return QApplication::exec();
+}
+
+}  // namespace
+
+// Ends without exit handlers: see EndProcess.
+int main(int argc, char** argv) {
+    frame::EndProcess(run(argc, argv));
 }

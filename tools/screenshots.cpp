@@ -11,6 +11,7 @@
 #include <random>
 #include <vector>
 
+#include "frame/endprocess.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
 #include "quadrelle/formplunko.h"
@@ -169,7 +170,7 @@ bool Vantorel(const QDir& folder) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+static int run(int argc, char** argv) {
     if (argc >= 3) qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
     if (argc < 2) {
@@ -185,4 +186,9 @@ int main(int argc, char** argv) {
     frame::SettingsStore::SetDefaultDirectory(settings.path());
     const bool ok = Zephlon(folder) && Quadrelle(folder) && Vantorel(folder);
     return ok ? 0 : 1;
+}
+
+// Ends without exit handlers, as the games do.
+int main(int argc, char** argv) {
+    frame::EndProcess(run(argc, argv));
 }

@@ -3,9 +3,12 @@
 
 #include "dialogs/art.h"
 #include "frame/desktop.h"
+#include "frame/endprocess.h"
 #include "vantorel/formplunko.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int run(int argc, char** argv) {
     QTextStream out(stdout);
     if (const auto code =
             frame::HandleCommandLine(frame::Program::Vantorel, frame::ArgumentsOf(argc, argv), out))
@@ -16,4 +19,11 @@ int main(int argc, char** argv) {
     vantorel::FormPlunko window;
     window.show();
     return QApplication::exec();
+}
+
+}  // namespace
+
+// Ends without exit handlers: see EndProcess.
+int main(int argc, char** argv) {
+    frame::EndProcess(run(argc, argv));
 }

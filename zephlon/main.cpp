@@ -5,10 +5,13 @@
 #include "dialogs/art.h"
 #include "dialogs/formsplash.h"
 #include "frame/desktop.h"
+#include "frame/endprocess.h"
 #include "zephlon/formzephlon.h"
 
+namespace {
+
 // The start routine: the splash shows first and opens the main window when it ends.
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     QTextStream out(stdout);
     if (const auto code =
             frame::HandleCommandLine(frame::Program::Zephlon, frame::ArgumentsOf(argc, argv), out))
@@ -24,4 +27,11 @@ int main(int argc, char** argv) {
     });
     splash.ShowCentred();
     return QApplication::exec();
+}
+
+}  // namespace
+
+// Ends without exit handlers: see EndProcess.
+int main(int argc, char** argv) {
+    frame::EndProcess(run(argc, argv));
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "frame/drawsurface.h"
+#include "frame/endprocess.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
 #include "quadrelle/formplunko.h"
@@ -92,12 +93,16 @@ class TestHiDpi : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
+static int runTests(int argc, char** argv) {
     // Set before the application exists: Qt reads the scale factor once, at start.
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     TestHiDpi test;
     return QTest::qExec(&test, argc, argv);
+}
+
+int main(int argc, char** argv) {
+    frame::EndProcess(runTests(argc, argv));
 }
 
 #include "tst_hidpi.moc"

@@ -10,6 +10,7 @@
 #include "frame/soundcues.h"
 #include "quadrelle/formplunko.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 #include "vantorel/formplunko.h"
 #include "web/startdoc.h"
 #include "zephlon/formzephlon.h"
@@ -150,5 +151,5 @@ class TestGameHelp : public QObject {
     }
 };
 
-QTEST_MAIN(TestGameHelp)
+ARCADE_TEST_MAIN(TestGameHelp)
 #include "tst_gamehelp.moc"

@@ -11,6 +11,7 @@
 #include "dialogs/forminstructions.h"
 #include "dialogs/zephlonhelp.h"
 #include "frame/placedialog.h"
+#include "support/testmain.h"
 
 Q_DECLARE_METATYPE(frame::Program)
 
@@ -327,5 +328,5 @@ void TestInfoDialogs::about() {
     }
 }
 
-QTEST_MAIN(TestInfoDialogs)
+ARCADE_TEST_MAIN(TestInfoDialogs)
 #include "tst_infodialogs.moc"

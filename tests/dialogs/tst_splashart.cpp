@@ -3,6 +3,7 @@
 
 #include "dialogs/art.h"
 #include "dialogs/formsplash.h"
+#include "support/testmain.h"
 
 class TestSplashArt : public QObject {
     Q_OBJECT
@@ -93,5 +94,5 @@ void TestSplashArt::icons() {
     QVERIFY(small[0] != small[1] && small[1] != small[2] && small[0] != small[2]);
 }
 
-QTEST_MAIN(TestSplashArt)
+ARCADE_TEST_MAIN(TestSplashArt)
 #include "tst_splashart.moc"

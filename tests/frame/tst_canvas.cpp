@@ -2,6 +2,7 @@
 
 #include "frame/canvas.h"
 #include "frame/drawsurface.h"
+#include "support/testmain.h"
 
 using frame::ImageCanvas;
 
@@ -99,5 +100,5 @@ class TestCanvas : public QObject {
     }
 };
 
-QTEST_MAIN(TestCanvas)
+ARCADE_TEST_MAIN(TestCanvas)
 #include "tst_canvas.moc"

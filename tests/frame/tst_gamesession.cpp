@@ -10,6 +10,7 @@
 #include "frame/shutdownrequests.h"
 #include "support/programwindows.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 
 using frame::Program;
 using testsupport::ProgramWindow;
@@ -275,5 +276,5 @@ class TestGameSession : public QObject {
     }
 };
 
-QTEST_MAIN(TestGameSession)
+ARCADE_TEST_MAIN(TestGameSession)
 #include "tst_gamesession.moc"

@@ -12,6 +12,7 @@
 
 #include "frame/options.h"
 #include "frame/settingsstore.h"
+#include "support/testmain.h"
 
 using frame::Program;
 using frame::SettingsStore;
@@ -521,5 +522,5 @@ class TestSettingsStore : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsStore)
+ARCADE_TEST_GUILESS_MAIN(TestSettingsStore)
 #include "tst_settingsstore.moc"

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "frame/soundcues.h"
+#include "support/testmain.h"
 
 using frame::Program;
 using frame::SoundCues;
@@ -101,5 +102,5 @@ class TestSoundCues : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestSoundCues)
+ARCADE_TEST_GUILESS_MAIN(TestSoundCues)
 #include "tst_soundcues.moc"

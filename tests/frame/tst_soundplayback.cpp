@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "frame/soundcues.h"
+#include "support/testmain.h"
 
 using frame::Cue;
 using frame::Program;
@@ -204,5 +205,5 @@ class TestSoundPlayback : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestSoundPlayback)
+ARCADE_TEST_GUILESS_MAIN(TestSoundPlayback)
 #include "tst_soundplayback.moc"

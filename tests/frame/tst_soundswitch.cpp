@@ -7,6 +7,7 @@
 #include "frame/options.h"
 #include "support/programwindows.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 
 using frame::Program;
 using testsupport::ProgramWindow;
@@ -78,5 +79,5 @@ class TestSoundSwitch : public QObject {
     }
 };
 
-QTEST_MAIN(TestSoundSwitch)
+ARCADE_TEST_MAIN(TestSoundSwitch)
 #include "tst_soundswitch.moc"

@@ -4,6 +4,7 @@
 #include "frame/settingsstore.h"
 #include "quadrelle/formplunko.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 #include "vantorel/formplunko.h"
 #include "zephlon/formzephlon.h"
 
@@ -81,5 +82,5 @@ class TestStartup : public QObject {
     }
 };
 
-QTEST_MAIN(TestStartup)
+ARCADE_TEST_MAIN(TestStartup)
 #include "tst_startup.moc"

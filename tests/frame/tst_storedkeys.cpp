@@ -7,6 +7,7 @@
 
 #include "support/programwindows.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 
 using frame::Program;
 using testsupport::ProgramWindow;
@@ -81,5 +82,5 @@ class TestStoredKeys : public QObject {
     }
 };
 
-QTEST_MAIN(TestStoredKeys)
+ARCADE_TEST_MAIN(TestStoredKeys)
 #include "tst_storedkeys.moc"

@@ -4,6 +4,7 @@
 #include "quadrelle/engine.h"
 #include "support/quadrellekit.h"
 #include "support/sink.h"
+#include "support/testmain.h"
 
 using namespace quadrelle;
 
@@ -481,5 +482,5 @@ class TestQuadrelleEngine : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestQuadrelleEngine)
+ARCADE_TEST_GUILESS_MAIN(TestQuadrelleEngine)
 #include "tst_quadrelle_engine.moc"

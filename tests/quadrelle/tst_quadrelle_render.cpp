@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "quadrelle/renderer.h"
+#include "support/testmain.h"
 
 using namespace quadrelle;
 
@@ -190,5 +191,5 @@ class TestQuadrelleRender : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestQuadrelleRender)
+ARCADE_TEST_GUILESS_MAIN(TestQuadrelleRender)
 #include "tst_quadrelle_render.moc"

@@ -8,6 +8,7 @@
 #include "quadrelle/formplunko.h"
 #include "scores/highscores.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 
 using namespace quadrelle;
 
@@ -342,5 +343,5 @@ class TestQuadrelleWindow : public QObject {
     }
 };
 
-QTEST_MAIN(TestQuadrelleWindow)
+ARCADE_TEST_MAIN(TestQuadrelleWindow)
 #include "tst_quadrelle_window.moc"

@@ -5,6 +5,7 @@
 #include "frame/options.h"
 #include "scores/highscoretable.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 
 using frame::Program;
 using scores::HighScoreRecord;
@@ -482,5 +483,5 @@ class TestHighScoreTable : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestHighScoreTable)
+ARCADE_TEST_GUILESS_MAIN(TestHighScoreTable)
 #include "tst_highscoretable.moc"

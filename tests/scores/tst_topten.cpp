@@ -7,6 +7,7 @@
 #include "frame/options.h"
 #include "scores/highscores.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 
 using frame::Program;
 using scores::FormTopTen;
@@ -272,5 +273,5 @@ class TestTopTen : public QObject {
     }
 };
 
-QTEST_MAIN(TestTopTen)
+ARCADE_TEST_MAIN(TestTopTen)
 #include "tst_topten.moc"

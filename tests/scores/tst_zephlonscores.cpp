@@ -6,6 +6,7 @@
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 #include "zephlon/formzephlon.h"
 
 using scores::HighScoreTable;
@@ -108,5 +109,5 @@ class TestZephlonScores : public QObject {
     }
 };
 
-QTEST_MAIN(TestZephlonScores)
+ARCADE_TEST_MAIN(TestZephlonScores)
 #include "tst_zephlonscores.moc"

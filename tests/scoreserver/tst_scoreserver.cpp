@@ -3,6 +3,7 @@
 
 #include "scores/highscoretable.h"
 #include "serverfixture.h"
+#include "support/testmain.h"
 #include "web/links.h"
 #include "web/records.h"
 
@@ -460,5 +461,5 @@ class TestScoreServer : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestScoreServer)
+ARCADE_TEST_GUILESS_MAIN(TestScoreServer)
 #include "tst_scoreserver.moc"

@@ -7,6 +7,7 @@
 #include "quadrelle/formplunko.h"
 #include "scores/highscores.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 
 using exitpaths::Path;
 using quadrelle::FormPlunko;
@@ -65,5 +66,5 @@ class TestExitPathsQuadrelle : public QObject {
     }
 };
 
-QTEST_MAIN(TestExitPathsQuadrelle)
+ARCADE_TEST_MAIN(TestExitPathsQuadrelle)
 #include "tst_exitpaths_quadrelle.moc"

@@ -7,6 +7,7 @@
 #include "frame/soundcues.h"
 #include "scores/highscores.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 #include "vantorel/formplunko.h"
 
 using exitpaths::Path;
@@ -62,5 +63,5 @@ class TestExitPathsVantorel : public QObject {
     }
 };
 
-QTEST_MAIN(TestExitPathsVantorel)
+ARCADE_TEST_MAIN(TestExitPathsVantorel)
 #include "tst_exitpaths_vantorel.moc"

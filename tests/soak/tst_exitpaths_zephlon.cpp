@@ -6,6 +6,7 @@
 #include "exitpaths.h"
 #include "frame/soundcues.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 #include "zephlon/formzephlon.h"
 
 using exitpaths::Path;
@@ -62,5 +63,5 @@ class TestExitPathsZephlon : public QObject {
     }
 };
 
-QTEST_MAIN(TestExitPathsZephlon)
+ARCADE_TEST_MAIN(TestExitPathsZephlon)
 #include "tst_exitpaths_zephlon.moc"

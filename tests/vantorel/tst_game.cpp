@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <random>
 
+#include "support/testmain.h"
 #include "support/vantorelkit.h"
 
 using namespace vantorel;
@@ -365,5 +366,5 @@ class TestGame : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestGame)
+ARCADE_TEST_GUILESS_MAIN(TestGame)
 #include "tst_game.moc"

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "support/testmain.h"
 #include "support/vantorelkit.h"
 
 using namespace vantorel;
@@ -371,5 +372,5 @@ class TestPit : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestPit)
+ARCADE_TEST_GUILESS_MAIN(TestPit)
 #include "tst_pit.moc"

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "support/testmain.h"
 #include "vantorel/renderer.h"
 
 using namespace vantorel;
@@ -226,5 +227,5 @@ class TestRender : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestRender)
+ARCADE_TEST_GUILESS_MAIN(TestRender)
 #include "tst_render.moc"

@@ -8,6 +8,7 @@
 #include "frame/settingsstore.h"
 #include "scores/highscores.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 #include "vantorel/formplunko.h"
 
 using namespace vantorel;
@@ -280,5 +281,5 @@ class TestWindow : public QObject {
     }
 };
 
-QTEST_MAIN(TestWindow)
+ARCADE_TEST_MAIN(TestWindow)
 #include "tst_window.moc"

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "support/testmain.h"
 #include "web/links.h"
 #include "web/urldecode.h"
 
@@ -59,5 +60,5 @@ class TestUrlDecode : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestUrlDecode)
+ARCADE_TEST_GUILESS_MAIN(TestUrlDecode)
 #include "tst_urldecode.moc"

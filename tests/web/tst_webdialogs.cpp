@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "frame/options.h"
+#include "support/testmain.h"
 #include "tests/web/fakeopener.h"
 #include "web/formbrerror.h"
 #include "web/formurl.h"
@@ -597,5 +598,5 @@ class TestWebDialogs : public QObject {
     }
 };
 
-QTEST_MAIN(TestWebDialogs)
+ARCADE_TEST_MAIN(TestWebDialogs)
 #include "tst_webdialogs.moc"

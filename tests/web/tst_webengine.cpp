@@ -9,6 +9,7 @@
 #include "frame/settingsstore.h"
 #include "quadrelle/formplunko.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 #include "web/webglobalbrowser.h"
 #include "web/webquadrelle.h"
 
@@ -107,5 +108,5 @@ class TestWebEngine : public QObject {
 };
 
 // Started as Quadrelle starts: without Qt::AA_ShareOpenGLContexts, which the plugin does not need.
-QTEST_MAIN(TestWebEngine)
+ARCADE_TEST_MAIN(TestWebEngine)
 #include "tst_webengine.moc"

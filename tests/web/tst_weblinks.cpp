@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "support/testmain.h"
 #include "web/links.h"
 
 using web::UploadRecord;
@@ -169,5 +170,5 @@ class TestWebLinks : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestWebLinks)
+ARCADE_TEST_GUILESS_MAIN(TestWebLinks)
 #include "tst_weblinks.moc"

@@ -13,6 +13,7 @@
 #include "quadrelle/formplunko.h"
 #include "scores/highscores.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 #include "tests/web/fakeopener.h"
 #include "vantorel/formplunko.h"
 #include "web/formbrerror.h"
@@ -284,5 +285,5 @@ class TestWebWiring : public QObject {
     }
 };
 
-QTEST_MAIN(TestWebWiring)
+ARCADE_TEST_MAIN(TestWebWiring)
 #include "tst_webwiring.moc"

@@ -7,6 +7,7 @@
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 #include "support/zephlonkit.h"
 #include "zephlon/formzephlon.h"
 
@@ -507,5 +508,5 @@ class TestFormZephlon : public QObject {
     }
 };
 
-QTEST_MAIN(TestFormZephlon)
+ARCADE_TEST_MAIN(TestFormZephlon)
 #include "tst_formzephlon.moc"

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "boardpicture.h"
+#include "support/testmain.h"
 #include "support/zephlonkit.h"
 #include "zephlon/engine.h"
 
@@ -456,5 +457,5 @@ class TestLineUpGame : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestLineUpGame)
+ARCADE_TEST_GUILESS_MAIN(TestLineUpGame)
 #include "tst_lineupgame.moc"

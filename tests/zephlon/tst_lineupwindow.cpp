@@ -9,6 +9,7 @@
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
 #include "support/tempsettings.h"
+#include "support/testmain.h"
 #include "support/zephlonkit.h"
 #include "zephlon/formzephlon.h"
 
@@ -74,5 +75,5 @@ class TestLineUpWindow : public QObject {
     }
 };
 
-QTEST_MAIN(TestLineUpWindow)
+ARCADE_TEST_MAIN(TestLineUpWindow)
 #include "tst_lineupwindow.moc"

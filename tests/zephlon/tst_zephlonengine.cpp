@@ -4,6 +4,7 @@
 #include <random>
 #include <set>
 
+#include "support/testmain.h"
 #include "support/zephlonkit.h"
 
 using namespace zephlon_test;
@@ -379,5 +380,5 @@ class TestZephlonEngine : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestZephlonEngine)
+ARCADE_TEST_GUILESS_MAIN(TestZephlonEngine)
 #include "tst_zephlonengine.moc"

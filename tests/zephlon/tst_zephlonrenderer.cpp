@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "frame/canvas.h"
+#include "support/testmain.h"
 #include "zephlon/board.h"
 #include "zephlon/renderer.h"
 
@@ -311,5 +312,5 @@ class TestZephlonRenderer : public QObject {
     }
 };
 
-QTEST_MAIN(TestZephlonRenderer)
+ARCADE_TEST_MAIN(TestZephlonRenderer)
 #include "tst_zephlonrenderer.moc"
