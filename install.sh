@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the three games and installs it, with launchers, icons and manual pages:
 #   ./install.sh          (remove again with: sudo apt-get remove quillbyte-arcade)
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the score server and starts it on localhost:8080 with SQLite:
 #   ./serve.sh [quillbyte-scoreserver options]     e.g. ./serve.sh --base-path /arcade
 # The records go to ~/.local/share/quillbyte-scoreserver/scores.db; Ctrl+C stops the server.

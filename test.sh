@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the whole test suite headless: a formatting check, a normal build,
 # then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer (clang), where the fuzz targets run
 # with libFuzzer. Both builds are the presets of CMakePresets.json, with warnings as errors.
@@ -15,6 +16,8 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 jobs=$(nproc)
 
 status=0
+echo "== licence lines (tools/checklicence.sh) =="
+tools/checklicence.sh || status=1
 echo "== formatting (.clang-format) =="
 if ! git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror; then
   echo "Some sources are not formatted: run clang-format -i on the files above." >&2

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/formtopten.h"
 #include "frame/darkpalette.h"
 #include "frame/placedialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesises the games' sound cues as PCM wave files. Run from the source tree:
 //   build/tools/gensounds resources/sounds
 // The output is committed; the generator is deterministic, so running it again gives the same bytes.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private PulseAudio server with one null sink, for test runs: the programs see an audio output, and what
 # they play can be recorded from the sink's monitor. Works as root and as a normal user; the server never
 # touches the user's own sound setup (its configuration, state, cookie and socket live in a temporary folder,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a program's SVG icon as PNG files for the desktop's icon theme:
 //   rendericon <icon.svg> <theme folder> <icon name> <size>...
 // writes <theme folder>/<size>x<size>/apps/<icon name>.png for each size.

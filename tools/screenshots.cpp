@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a picture of each game in play for the README and the software centres' listings:
 //   QT_QPA_PLATFORM=offscreen build/tools/screenshots <folder> [scale]
 // Each game plays a few seeded moves in a window of a fixed size, so the pictures come out the same on every

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Long soak under AddressSanitizer and UndefinedBehaviorSanitizer: builds the sanitizer configuration,
 # plays [games] games per engine with the soak bots (10000 by default), then runs every libFuzzer target
 # for ARCADE_SOAK_FUZZ_SECONDS seconds each (300 by default). A failing game prints its seed and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline of tools/startbench: the least a Qt Widgets program with a menu bar costs to start.
 #include <QApplication>
 #include <QMainWindow>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load and save times of the settings store: a program's ordinary file against one of ~330,000 keys
 // just under the 4 MB read cap, as a program's start and close use them. Prints the figures and fails
 // when the big file takes more than half a second to load.

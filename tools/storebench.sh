@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Settings-store benchmark: builds tools/storebench in the normal build and prints the start and close
 # times of an ordinary store file against one of ~330,000 keys just under the 4 MB read cap. Fails when
 # the big file takes half a second or more to start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/formurl.h"
 #include "frame/darkpalette.h"
 #include "frame/placedialog.h"

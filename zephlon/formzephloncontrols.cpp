@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the Zephlon window: menus, controls, layout and the message panel.
 #include <QAction>
 #include <QApplication>

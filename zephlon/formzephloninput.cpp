@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys and mouse of the Zephlon window: handed to the engine, which holds the rules.
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Zephlon engine draws, shows and switches, on the window's controls.
 #include <QAction>
 #include <QLabel>

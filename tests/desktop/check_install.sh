@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and builds the Debian package, then checks that both hold
 # every file a desktop needs, that the launchers, metainfo files and manual pages pass their validators,
 # and that each launcher starts its program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three windows on a screen of twice the density: every drawing surface keeps a back buffer of the
 // screen's own pixels, and Zephlon's blocks show the finer detail instead of enlarged lines.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The life cycle the three programs share: the second after "Game Over", the tick guard, the size the window
 // opens at, and the close sequence with its save, whichever way the program is asked to end.
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cues through the real playback path: QtMultimedia into a PulseAudio null sink whose monitor parec
 // records, and sox tells what was heard. Run through tools/pulseaudio.sh, which starts a server of the
 // test's own so that no other program's sound reaches the recording.

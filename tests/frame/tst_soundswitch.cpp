@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound entry of the three windows: its check mark is the sound switch and the close stores it. Without
 // an audio output Zephlon and Quadrelle switch sound off for the run and disable the entry; Vantorel never
 // asks. CTest runs this program twice: against a null sink of its own, and with no audio server at all

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys each program's close writes to its store: exactly those of its "Options" and "Scores" sections, no
 // fewer (a next run would fall back to a default) and no others (a key of another program, or a second
 // spelling of one).

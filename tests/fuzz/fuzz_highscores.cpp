@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a store file: every program's high-score loader keeps complete lists of records whose
 // checksums hold, and what it saves loads back the same.
 #include <QFile>

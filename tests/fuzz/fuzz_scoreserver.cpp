@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any query an upload or a list page can receive: the score server reads it without crashing, stores
 // only records whose checksum holds, within every bound, and its pages carry no markup from the input.
 #include <QByteArray>

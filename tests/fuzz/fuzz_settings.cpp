@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a store file: reading every option of every program never fails, every value read is inside
 // its allowed range, and what is written reads back the same. The same file with its lines ended in LF, CR
 // or CRLF reads alike, and two stores saving the file in turn each keep what the other saved.

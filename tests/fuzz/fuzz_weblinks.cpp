@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any names, addresses and server settings: escaping keeps only the characters a query may carry, and no
 // name or address can add, cut or end a parameter of an upload link.
 #include <QDateTime>

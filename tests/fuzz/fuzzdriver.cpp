@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target without libFuzzer: every file of the regression folders given on the command line, then
 // a fixed number of inputs mutated from them by a seeded generator, so the normal test suite replays found
 // crashers and explores a little on every run. Built with clang and ARCADE_FUZZ, libFuzzer's own driver

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command against a PostgreSQL server of its own: initdb and pg_ctl in a temporary folder, as an
 # unprivileged user when run as root (the server refuses to run as root), listening only on a socket in
 # that folder. The command finds the database in SCORESERVER_TEST_DATABASE. The server is stopped and

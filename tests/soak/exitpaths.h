@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Shared by the exit-path tests: the ways a run can end while a high-score name is still being typed, and

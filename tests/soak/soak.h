@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Shared by the soak bots: a seeded random source that a planner can freeze while it tries moves on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays whole Vantorel games headless through the game's keys and clock, from every start level, and checks
 // the game's invariants after every step.
 #include <QString>

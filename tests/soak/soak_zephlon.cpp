@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays whole Zephlon games headless, in both modes and with both controls, through the engine's own
 // operations and the window's key and mouse rules, and checks the game's invariants after every step.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vantorel: a high-score name still being typed is kept whichever way the run goes on, and the next start
 // reads it back from the file this run wrote.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The three programs' main windows behind one interface, so that a table of cases runs the same steps on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // QTEST_MAIN and QTEST_GUILESS_MAIN that end the test process through frame::EndProcess: a test that

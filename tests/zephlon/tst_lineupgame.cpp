@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-up processing and the puzzle levels driven through the engine's state machine.
 
 #include <QtTest>

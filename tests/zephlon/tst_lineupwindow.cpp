@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A puzzle level won in the main window: the start-level menu, the message and Enter for the next level.
 
 #include <QAction>
