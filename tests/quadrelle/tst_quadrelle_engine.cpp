@@ -302,23 +302,39 @@ class TestQuadrelleEngine : public QObject {
         QCOMPARE(g.engine.Colour(2, 19), 5);
     }
 
-    void fourRowsAfterNineteenRaiseTheLevel() {
+    // The level rises when the row counter reaches 20, and the counter starts again at 0.
+    void rowsRaiseTheLevelAtTwenty_data() {
+        QTest::addColumn<int>("rowsBefore");
+        QTest::addColumn<int>("erased");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("rowsAfter");
+        QTest::newRow("four after nineteen") << 19 << 4 << 800 << 4 << 0;
+        QTest::newRow("exactly twenty") << 19 << 1 << 100 << 4 << 0;
+        QTest::newRow("nineteen") << 18 << 1 << 100 << 3 << 19;
+    }
+    void rowsRaiseTheLevelAtTwenty() {
+        QFETCH(int, rowsBefore);
+        QFETCH(int, erased);
+        QFETCH(int, score);
+        QFETCH(int, level);
+        QFETCH(int, rowsAfter);
         Game g;
         g.engine.SetStartLevel(3);
         g.engine.NewGame();
-        g.engine.SetRows(19);
-        for (int y = 17; y <= 20; ++y)
+        g.engine.SetRows(static_cast<int16_t>(rowsBefore));
+        for (int y = 21 - erased; y <= 20; ++y)
             g.fillRow(y);
         g.engine.SetState(GameState::Landed);
         g.engine.TimerHandler();
-        QCOMPARE(g.engine.Rows(), 23);
+        QCOMPARE(g.engine.Rows(), rowsBefore + erased);
         g.engine.TimerHandler();
-        QCOMPARE(g.engine.Score(), 800);
-        QCOMPARE(g.engine.Level(), 4);
-        QCOMPARE(g.engine.Rows(), 0);
-        QCOMPARE(g.view.level, 4);
-        QCOMPARE(g.view.lines, 0);
-        QCOMPARE(g.view.timerStarts.last(), Engine::IntervalForLevel(4));
+        QCOMPARE(g.engine.Score(), score);
+        QCOMPARE(g.engine.Level(), level);
+        QCOMPARE(g.engine.Rows(), rowsAfter);
+        QCOMPARE(g.view.level, level);
+        QCOMPARE(g.view.lines, rowsAfter);
+        QCOMPARE(g.view.timerStarts.last(), Engine::IntervalForLevel(static_cast<int16_t>(level)));
     }
 
     // A landing that erases rows brings the next piece two ticks later; one that does not, at once.

@@ -85,6 +85,8 @@ class TestZephlonEngine : public QObject {
         QTest::newRow("block on the left") << 4 << 5 << 3 << true << 4;
         QTest::newRow("block on the right") << 4 << 5 << 5 << false << 4;
         QTest::newRow("free left") << 4 << 5 << 6 << true << 3;
+        QTest::newRow("free move into column 1") << 2 << 5 << 0 << true << 1;
+        QTest::newRow("free move into column 7") << 6 << 5 << 0 << false << 7;
         QTest::newRow("bottom row still moves") << 4 << 10 << 0 << false << 5;
     }
     void sidewaysMoves() {
@@ -192,7 +194,12 @@ class TestZephlonEngine : public QObject {
         QTest::newRow("original 40") << int(GameMode::Original) << 40 << 0 << false << 97;
         QTest::newRow("puzzle 1, 14 blocks") << int(GameMode::Puzzle) << 1 << 14 << false << 380;
         QTest::newRow("puzzle 5, 45 blocks") << int(GameMode::Puzzle) << 5 << 45 << false << 270;
+        // Each band's first and last level: 1-10 from index 0, 11-15 from index 2, 16 on from index 4.
+        QTest::newRow("puzzle 10") << int(GameMode::Puzzle) << 10 << 0 << false << 380;
         QTest::newRow("puzzle 11") << int(GameMode::Puzzle) << 11 << 0 << false << 310;
+        QTest::newRow("puzzle 15") << int(GameMode::Puzzle) << 15 << 0 << false << 310;
+        QTest::newRow("puzzle 16") << int(GameMode::Puzzle) << 16 << 0 << false << 240;
+        QTest::newRow("puzzle 40") << int(GameMode::Puzzle) << 40 << 0 << false << 240;
         QTest::newRow("puzzle 16, 90 blocks") << int(GameMode::Puzzle) << 16 << 90 << false << 140;
         QTest::newRow("demo") << int(GameMode::Original) << 30 << 0 << true << 200;
     }
