@@ -71,7 +71,6 @@ void ZephlonEngine::HandleKey(frame::KeyCode key) {
     if (m_ctx.gameState != GameState::Falling || m_ctx.paused) return;
     frame::MovePiece(key, {[this] { RotateBlock(); }, [this] { MoveLeft(); }, [this] { MoveRight(); },
                            [this] {
-                               if (m_ctx.downKeyLock) return;
                                StepDown();
                                AddScore(1);
                            },
@@ -111,6 +110,8 @@ void ZephlonEngine::Start() {
 }
 
 void ZephlonEngine::SetGameMode(GameMode mode) {
+    // A game finished in the other mode goes to its own list before the mode changes.
+    m_view.SettleGameOver();
     m_options.gameMode = mode;
     m_view.SetMenuReplayEnabled(mode == GameMode::Puzzle);
     if (mode == GameMode::Original) m_view.SetLabel(StatusLabel::BlocksHead, QStringLiteral("Blocks"));
@@ -170,10 +171,20 @@ void ZephlonEngine::ResetGame() {
     m_view.HideFallingSprite();  // a resume above may have shown the old block again
 }
 
+void ZephlonEngine::NameEntered() {
+    if (!m_startAfterName) return;
+    const WaitingStart start = *m_startAfterName;
+    NewGame(start.level, start.replay);
+}
+
 void ZephlonEngine::NewGame(int16_t newLevelNumber, bool replayLevel) {
     // A score still waiting for its second after "Game Over" is offered first; a name entry then comes before
-    // the new game.
-    if (m_view.SettleGameOver()) return;
+    // the new game, which starts once the name is entered.
+    m_startAfterName.reset();
+    if (m_view.SettleGameOver()) {
+        m_startAfterName = WaitingStart{newLevelNumber, replayLevel};
+        return;
+    }
     m_ctx.replay = replayLevel;
     ResetGame();
     m_view.SetMenuReplayEnabled(Puzzle());
@@ -396,7 +407,6 @@ void ZephlonEngine::SpawnStep() {
         m_ctx.demoRunning = false;
         m_ctx.gameState = GameState::Idle;
         StopOldTimer();
-        m_ctx.downKeyLock = false;
         if (m_options.firstTime) m_view.ShowInstructions();
         return;
     }
@@ -407,7 +417,6 @@ void ZephlonEngine::SpawnStep() {
         SetBlinkTimer(true);
         ShowMessage(LevelStartText(), 13);
         m_ctx.gameState = GameState::WaitStart;
-        m_ctx.downKeyLock = false;
         return;
     }
     m_ctx.gameState = GameState::Falling;
@@ -425,7 +434,6 @@ void ZephlonEngine::SpawnStep() {
     NextBlock(true);
     PaintNextBlock();
     if (!MoveFallingBlock(false)) gameOver();
-    m_ctx.downKeyLock = false;
 }
 
 void ZephlonEngine::FallingStep() {
@@ -433,7 +441,6 @@ void ZephlonEngine::FallingStep() {
 }
 
 void ZephlonEngine::LandedStep() {
-    if (!m_ctx.demoRunning) m_ctx.downKeyLock = true;
     if (m_ctx.fallingValue & kBomb) {
         SetLaserBombTimer(false);
         StartBombBlast();
@@ -611,7 +618,6 @@ void ZephlonEngine::LevelCompletionTest() {
     SetBlinkTimer(false);
     StartNewTimer(0);
     m_ctx.gameState = GameState::LevelDone;
-    m_ctx.downKeyLock = false;
     if (m_options.maxLevelPuzzle < m_ctx.level + 1) {
         m_options.maxLevelPuzzle = static_cast<int16_t>(m_ctx.level + 1);
         m_view.RefreshLevelMenu();

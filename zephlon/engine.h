@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "frame/keycodes.h"
@@ -72,7 +73,6 @@ struct GameContext {
     int16_t chainCounter = 0;
     bool replay = false;
     bool newLevel = false;
-    bool downKeyLock = false;
 
     int16_t fallingValue = 0;
     int16_t column = 0;
@@ -133,6 +133,8 @@ class ZephlonEngine {
     void InitGame();
     void ResetGame();
     void NewGame(int16_t newLevelNumber, bool replayLevel);
+    // The player named the entry a new game had to wait for: that game starts now.
+    void NameEntered();
     bool BeginLevel(int16_t newLevelNumber);
     void AddScore(int32_t points);
     void ShowMessage(const QString& text, int16_t size);
@@ -186,9 +188,7 @@ class ZephlonEngine {
     void SetGameStartLevel(int16_t level) { m_ctx.gameStartLevel = level; }
     void SetLevelStartScore(int32_t score) { m_ctx.levelStartScore = score; }
     void SetBlocksCounter(int16_t blocks) { m_ctx.blocksCounter = blocks; }
-    void SetChainCounter(int16_t chain) { m_ctx.chainCounter = chain; }
     void SetBlinkCell(int16_t column, int16_t row);
-    void SetDownKeyLock(bool locked) { m_ctx.downKeyLock = locked; }
     void SetDemoRunning(bool running) { m_ctx.demoRunning = running; }
 
   private:
@@ -231,6 +231,12 @@ class ZephlonEngine {
     ZephlonOptions m_options;
     GameContext m_ctx;
     GarbageBuilder m_garbage;
+    // A new game asked for while the finished game's name was still to be entered.
+    struct WaitingStart {
+        int16_t level = 0;
+        bool replay = false;
+    };
+    std::optional<WaitingStart> m_startAfterName;
 };
 
 }  // namespace zephlon

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Plays whole Zephlon games headless, in both modes and with both controls, through the engine's own
-// operations and the window's key and mouse rules, and checks the game's invariants after every step.
+// Plays whole Zephlon games headless, in both modes and with both controls, through the engine's own input
+// operations (its keys, mouse targets, menu commands and ticks), and checks the game's invariants after every
+// step.
 #include <QString>
 #include <algorithm>
 #include <array>
@@ -233,6 +234,13 @@ class Bot {
         SOAK_CHECK(!e.Context().clockRunning || e.Context().clockInterval > 0,
                    "clock interval " << e.Context().clockInterval);
 
+        // Once gravity has settled, no block hangs over an empty cell.
+        if (e.Context().gameState == GameState::Falling || e.Context().gameState == GameState::WaitStart) {
+            for (int r = 1; r < kRows; ++r)
+                for (int c = 1; c <= kColumns; ++c)
+                    SOAK_CHECK(e.Context().board(c, r) == 0 || e.Context().board(c, r + 1) != 0,
+                               "block at " << c << "," << r << " floats over an empty cell");
+        }
         if (e.Context().gameState == GameState::Falling) {
             SOAK_CHECK(Grid::IsPlayCell(e.Context().column, e.Context().row),
                        "falling block at " << e.Context().column << "," << e.Context().row);
@@ -301,82 +309,28 @@ class Bot {
         }
     }
 
-    // The window's Enter, P, R, Q, S and the piece keys (ignored while the mouse steers).
+    // A key as the window hands it over: the engine's own key rules decide (all ignored while the mouse
+    // steers).
     void Key(int key) {
-        ZephlonEngine& e = m_engine;
-        if (e.Options().control == Control::Mouse) return;
-        switch (key) {
-            case Key_Enter:
-                if (e.Context().gameState == GameState::WaitStart ||
-                    e.Context().gameState == GameState::LevelDone)
-                    e.AcknowledgeMessage();
-                else if (e.Context().paused)
-                    e.SetPaused(false);
-                else if (e.Context().gameState == GameState::Stopped ||
-                         e.Context().gameState == GameState::Idle || e.Context().demoRunning)
-                    e.NewGame(0, false);
-                break;
-            case Key_P:
-                e.SetPaused(!e.Context().paused);
-                break;
-            case Key_R:
-                if (e.Context().gameState != GameState::Stopped &&
-                    e.Context().gameState != GameState::Garbage)
-                    e.ReplayLevel();
-                break;
-            case Key_Q:
-                e.gameOver();
-                break;
-            case Key_S:
-                e.NewGame(e.Context().level, false);
-                break;
-            default:
-                break;
-        }
-        if (e.Context().gameState != GameState::Falling || e.Context().paused) return;
-        switch (key) {
-            case Key_Up:
-                e.RotateBlock();
-                break;
-            case Key_Left:
-                e.MoveLeft();
-                break;
-            case Key_Right:
-                e.MoveRight();
-                break;
-            case Key_Down:
-                if (!e.Context().downKeyLock) {
-                    e.StepDown();
-                    e.AddScore(1);
-                }
-                break;
-            case Key_Ctrl:
-            case Key_Insert:
-                e.DropBlock();
-                break;
-            default:
-                break;
-        }
+        static constexpr frame::KeyCode kCodes[] = {frame::kKeyEnter,  frame::kKeyLeft, frame::kKeyRight,
+                                                    frame::kKeyUp,     frame::kKeyDown, frame::kKeyCtrl,
+                                                    frame::kKeyInsert, frame::kKeyP,    frame::kKeyQ,
+                                                    frame::kKeyR,      frame::kKeyS};
+        m_engine.HandleKey(kCodes[key]);
     }
 
-    // The window's mouse rules: a press acknowledges a message, else turns (left) or drops (other buttons).
+    // A press on the play area (or now and then on another target): the engine's mouse rules decide.
     void MousePress(bool left) {
-        ZephlonEngine& e = m_engine;
-        if (e.Options().control == Control::Keyboard) return;
-        if (e.AcknowledgeMessage()) return;
-        if (e.Context().gameState != GameState::Falling || e.Context().paused) return;
-        if (left)
-            e.RotateBlock();
-        else
-            e.DropBlock();
+        static constexpr MouseTarget kTargets[] = {MouseTarget::PlayArea, MouseTarget::FallingBlock,
+                                                   MouseTarget::BlinkBlock, MouseTarget::Message};
+        const MouseTarget target = m_rng.Chance(0.8) ? MouseTarget::PlayArea : kTargets[m_rng.Below(4)];
+        m_engine.MousePress(target, left ? MouseButton::Left : MouseButton::Other);
     }
 
+    // The pointer over the play area, somewhere inside `column` (0 and 8 are beyond the walls).
     void MouseMove(int column) {
-        ZephlonEngine& e = m_engine;
-        if (e.Options().control == Control::Keyboard || e.Context().gameState != GameState::Falling ||
-            e.Context().paused)
-            return;
-        e.MoveToColumn(static_cast<int16_t>(column));
+        const int cell = m_view.cellSize;
+        m_engine.MouseMove(MouseTarget::PlayArea, (column - 1) * cell + static_cast<int>(m_rng.Below(cell)));
     }
 
     // P, or the menu's Pause, which also serves while the mouse steers.
@@ -387,11 +341,10 @@ class Bot {
             Key(Key_P);
     }
 
+    // The menu's Start: during a game the engine asks first, and the view answers.
     void StartCommand(bool yes) {
-        ZephlonEngine& e = m_engine;
-        if (e.Context().gameState == GameState::Stopped || e.Context().gameState == GameState::Idle ||
-            e.Context().demoRunning || yes)
-            e.NewGame(0, false);
+        m_view.answerNewGame = yes;
+        m_engine.Start();
     }
 
     void Acknowledge() {

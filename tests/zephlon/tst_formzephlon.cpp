@@ -177,9 +177,6 @@ class TestFormZephlon : public QObject {
         QTest::keyClick(w.get(), Qt::Key_Down);
         QCOMPARE(e.Context().row, int16_t(2));
         QCOMPARE(e.Context().score, 1);
-        e.SetDownKeyLock(true);
-        QTest::keyClick(w.get(), Qt::Key_Down);
-        QCOMPARE(e.Context().row, int16_t(2));
         QTest::keyClick(w.get(), Qt::Key_Insert);
         QCOMPARE(e.Context().row, int16_t(10));
         QTest::keyClick(w.get(), Qt::Key_Q);
@@ -469,6 +466,51 @@ class TestFormZephlon : public QObject {
         QCOMPARE(w->PictureStatusBar->height(), 10 * s);
         QCOMPARE(w->PictureNext->geometry(), QRect(2, 30, 62, 63));
         QCOMPARE(w->LabelHiScore->geometry(), QRect(0, 291, 57, 17));
+    }
+
+    // Every message the game shows fits the play area at the design size: nothing of its text is cut off.
+    void messagesFitTheDesignSize_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("size");
+        QTest::newRow("level 1, keyboard")
+            << "Level 1\r\n\r\nRemove the blinking block\r\n\r\nPress Enter to Start" << 13;
+        QTest::newRow("level 1, mouse")
+            << "Level 1\r\n\r\nRemove the blinking block\r\n\r\nClick Mouse to Start" << 13;
+        QTest::newRow("level 12") << "Level 12\r\n\r\nPress Enter to Start" << 13;
+        QTest::newRow("level completed") << "Level Completed\r\n\r\n\r\nClick Mouse" << 13;
+        QTest::newRow("game over") << "Game Over" << 21;
+    }
+    void messagesFitTheDesignSize() {
+        QFETCH(QString, text);
+        QFETCH(int, size);
+        auto w = MakeWindow();
+        w->setWindowState(Qt::WindowNoState);
+        w->show();
+        w->resize(385, 435);
+        QTRY_COMPARE(w->size(), QSize(385, 435));
+        w->ShowMessage(text, size);
+        const QRect panel = w->PictureMessage->geometry();
+        QVERIFY2(w->PictureBg->rect().contains(panel),
+                 qPrintable(QStringLiteral("panel %1,%2 %3x%4 in %5 wide")
+                                .arg(panel.x())
+                                .arg(panel.y())
+                                .arg(panel.width())
+                                .arg(panel.height())
+                                .arg(w->PictureBg->width())));
+        QLabel* label = w->LabelMessage;
+        QVERIFY(w->PictureMessage->rect().contains(label->geometry()));
+        const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+        const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 100000),
+                                                               int(Qt::AlignCenter) | wrap, label->text());
+        const int neededHeight = wrap ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        QVERIFY2(needed.width() <= label->width() && neededHeight <= label->height(),
+                 qPrintable(QStringLiteral("%1x%2 needed, %3x%4 given")
+                                .arg(needed.width())
+                                .arg(neededHeight)
+                                .arg(label->width())
+                                .arg(label->height())));
+        // A message that fits keeps the size it asked for.
+        if (size == 21) QCOMPARE(label->font().pointSizeF(), zephlon::StatusFont(21).pointSizeF());
     }
 
     // Options changed from the menus are written at close and come back at the next start.

@@ -53,7 +53,6 @@ struct Game {
         engine.SetBoard(Board(board));
         engine.SetFallingBlock(value, column, row);
         engine.SetState(GameState::Falling);
-        engine.SetChainCounter(0);
         engine.StepDown();
     }
     // Starts a puzzle game and builds its garbage up to the level message.
@@ -170,6 +169,19 @@ class TestLineUpGame : public QObject {
         QVERIFY(g.RunUntil([&] { return g.engine.Context().gameState == GameState::Falling; }) > 0);
         QCOMPARE(int(g.engine.Context().blocksCounter), blocks);
         QCOMPARE(g.engine.Context().score, score);
+    }
+
+    // The chain starts again with every new block: the next landing's first destroyed block earns 50 again.
+    void chainStartsAgainWithTheNextBlock() {
+        Game g;
+        g.engine.SetGameMode(GameMode::Original);
+        g.engine.NewGame(0, false);
+        const int32_t landing = 15 + 50 + 75 + 100;
+        for (int n = 1; n <= 2; ++n) {
+            g.LandOn("......./211....", 3, 4, 10);
+            QVERIFY(g.RunUntil([&] { return g.engine.Context().gameState == GameState::Falling; }) > 0);
+            QCOMPARE(g.engine.Context().score, n * landing);
+        }
     }
 
     // While a laser run crosses the blinking block it stays hidden at every blink; otherwise it blinks on.
