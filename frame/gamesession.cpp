@@ -138,29 +138,36 @@ QSize GameSession::FittedSize(QSize wanted, QSize minimum, QSize available) {
             std::max(minimum.height(), std::min(wanted.height(), available.height()))};
 }
 
+QRect GameSession::PlacedClientArea(QSize wanted, QSize minimum, QRect available, QMargins frame) {
+    const QSize size = FittedSize(wanted, minimum, available.marginsRemoved(frame).size());
+    const QSize framed = size.grownBy(frame);
+    const QPoint frameTopLeft(available.left() + (available.width() - framed.width()) / 2,
+                              available.top() + (available.height() - framed.height()) / 2);
+    return {frameTopLeft + QPoint(frame.left(), frame.top()), size};
+}
+
 void GameSession::RestoreWindow(const Options& options, QSize designSize) {
     const QScreen* screen = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen();
-    QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     // The window's frame (title bar, borders) must fit too. Before the window is shown its frame is unknown:
     // allow for a title bar and borders of the style's size.
-    const QMargins frame(m_window.geometry().left() - m_window.frameGeometry().left(),
-                         m_window.geometry().top() - m_window.frameGeometry().top(),
-                         m_window.frameGeometry().right() - m_window.geometry().right(),
-                         m_window.frameGeometry().bottom() - m_window.geometry().bottom());
+    QMargins frame(m_window.geometry().left() - m_window.frameGeometry().left(),
+                   m_window.geometry().top() - m_window.frameGeometry().top(),
+                   m_window.frameGeometry().right() - m_window.geometry().right(),
+                   m_window.frameGeometry().bottom() - m_window.geometry().bottom());
     if (frame.isNull()) {
         const int border = m_window.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
         const int title = m_window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
-        area = area.marginsRemoved(QMargins(border, title + border, border, border));
-    } else {
-        area = area.marginsRemoved(frame);
+        frame = QMargins(border, title + border, border, border);
     }
 
     const auto pixels = [](int32_t twips, int design) { return twips > 0 ? twips / kTwipsPerPixel : design; };
     const QSize wanted(pixels(options.InitWidth, designSize.width()),
                        pixels(options.InitHeight, designSize.height()));
-    m_window.resize(FittedSize(wanted, m_window.minimumSize(), area.size()));
-    m_window.move(area.left() + (area.width() - m_window.width()) / 2,
-                  area.top() + (area.height() - m_window.height()) / 2);
+    const QRect client = PlacedClientArea(wanted, m_window.minimumSize(), available, frame);
+    m_window.resize(client.size());
+    // A window's position is its frame's.
+    m_window.move(client.topLeft() - QPoint(frame.left(), frame.top()));
     // Maximised, the stored size is ignored; the size above is the one the window returns to.
     if (options.InitMaximized) m_window.setWindowState(m_window.windowState() | Qt::WindowMaximized);
 }

@@ -30,7 +30,8 @@ class SessionHost {
     // the name entry, and the result says whether it did; without, the score enters quietly (the window is
     // closing).
     virtual bool OfferFinishedScore(bool askName) = 0;
-    // Commits a high-score name still being typed.
+    // Commits a high-score name still being typed, as the window closes: nothing may be asked then (no upload
+    // offer), since a signal or a logout must be able to end the program unattended.
     virtual void CommitPendingName() = 0;
     // Writes the options and the high-score table; the session writes the window size after them.
     virtual void WriteSettings(SettingsStore& store) = 0;
@@ -102,6 +103,9 @@ class GameSession : public QObject {
     void RestoreWindow(const Options& options, QSize designSize);
     // A wanted size fitted into `available`, never below `minimum`.
     static QSize FittedSize(QSize wanted, QSize minimum, QSize available);
+    // The client area for a window of the wanted client size whose frame (title bar, borders) is `frame`:
+    // the whole framed window fits into `available` (unless the minimum forbids it) and is centred there.
+    static QRect PlacedClientArea(QSize wanted, QSize minimum, QRect available, QMargins frame);
 
     // ---- Sound ----
     // Whether sound can be on: false when the program needs an audio output and the system has none.

@@ -412,8 +412,15 @@ void Engine::ResetGame() {
     m_view.ShowMessage(QString());
 }
 
+void Engine::NameEntered() {
+    if (m_startAfterName) NewGame();
+}
+
 void Engine::NewGame() {
-    if (m_view.SettleGameOver()) return;
+    // The finished game's score is offered first; a name entry then comes before the new game, which starts
+    // once the name is entered.
+    m_startAfterName = m_view.SettleGameOver();
+    if (m_startAfterName) return;
     ResetGame();
     // A game started while paused would fall with its keys locked and no "Paused" shown: a new game
     // always starts unpaused.

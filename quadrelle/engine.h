@@ -90,6 +90,8 @@ class Engine {
     // The keys of the game: Enter, the arrows, Ctrl and Insert.
     void HandleKey(frame::KeyCode key);
     void NewGame();
+    // The player named the entry a new game had to wait for: that game starts now.
+    void NameEntered();
     void ResetGame();
     void BeginLevel(int16_t level);
     void AddScore(int16_t points);
@@ -167,6 +169,8 @@ class Engine {
 
     GameState m_state = GameState::Idle;
     bool m_busy = false;
+    // A new game asked for while the finished game's name was still to be entered.
+    bool m_startAfterName = false;
     bool m_downKeyLock = false;
     bool m_nextPieceDue = false;
     bool m_paused = false;

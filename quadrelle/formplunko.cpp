@@ -85,6 +85,7 @@ FormPlunko::FormPlunko(QWidget* parent, std::unique_ptr<frame::CueBackend> sound
     m_web->SaveName = [this] { m_highScores->SaveName(); };
     m_web->AutoUploadChanged = [this](bool on) { AutoUpload->setChecked(on); };
     hooks.uploadEntry = [this](int16_t position) { m_web->OfferAutoUpload(position); };
+    hooks.nameEntered = [this] { m_engine->NameEntered(); };
 
     InitGame();
 }
@@ -385,7 +386,7 @@ void FormPlunko::SaveName() {
 }
 
 void FormPlunko::CommitPendingName() {
-    SaveName();
+    m_highScores->CommitOnClose();
 }
 
 int32_t FormPlunko::BestLocalScore() {

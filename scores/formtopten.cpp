@@ -153,6 +153,11 @@ void FormTopTen::OpenNameField(int position) {
 
 void FormTopTen::CloseNameField() {
     TextInput->hide();
+    TextInput->clear();
+}
+
+bool FormTopTen::NameFieldOpen() const {
+    return !TextInput->isHidden();
 }
 
 void FormTopTen::PlaceOver(const QWidget* mainWindow) {

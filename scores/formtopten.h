@@ -25,7 +25,10 @@ class FormTopTen : public QDialog {
     void ShowName(int position, const QString& name);
     // Lays TextInput over the name cell of `position` (1..10), empties it and shows it.
     void OpenNameField(int position);
+    // Hides the name field and empties it, so no later entry can take an earlier player's name.
     void CloseNameField();
+    // The name field is laid over a row and takes the player's typing.
+    bool NameFieldOpen() const;
     // Puts the dialog's left edge centred over the main window and its top level with the top of the
     // main window's client area.
     void PlaceOver(const QWidget* mainWindow);

@@ -32,7 +32,7 @@ void HighScores::Load(const frame::SettingsStore& store) {
 }
 
 void HighScores::Save(frame::SettingsStore& store) {
-    SaveName(false);
+    CommitOnClose();
     m_table.Save(store);
     // Records another copy saved meanwhile may have joined the lists.
     RefreshBestScore();
@@ -40,7 +40,10 @@ void HighScores::Save(frame::SettingsStore& store) {
 
 void HighScores::SetCurrentPosition(int16_t position) {
     // Only clearing makes sense from outside: a position is created by SaveScore alone.
-    if (position == 0) m_table.ForgetPending();
+    if (position == 0) {
+        m_table.ForgetPending();
+        m_dialog->CloseNameField();
+    }
 }
 
 int16_t HighScores::SaveScore(int32_t score, int16_t startLevel, int16_t endLevel) {
@@ -92,9 +95,15 @@ void HighScores::SaveName(bool ask) {
     commitName(ask ? UploadOffer::Asked : UploadOffer::Automatic);
 }
 
+void HighScores::CommitOnClose() {
+    commitName(UploadOffer::None);
+}
+
 void HighScores::commitName(UploadOffer offer) {
     if (CurrentPosition() < 1) return;
-    QString name = m_dialog->TextInput->text();
+    // An entry made without the name field (a close or a new game within the second after "Game Over")
+    // gets the empty-name rule, never text left in the hidden field.
+    QString name = m_dialog->NameFieldOpen() ? m_dialog->TextInput->text() : QString();
     if (HighScoreTable::CleanName(name).isEmpty()) name = m_table.Policy().emptyNameReplacement;
     const int list = m_table.PendingList();
     const int16_t position = m_table.CommitName(name);
@@ -107,6 +116,12 @@ void HighScores::commitName(UploadOffer offer) {
                hooks.autoUploadWanted && hooks.autoUploadWanted() && hooks.uploadEntry) {
         hooks.uploadEntry(position);
     }
+}
+
+void HighScores::playerCommit(UploadOffer offer) {
+    const bool waiting = CurrentPosition() > 0;
+    commitName(offer);
+    if (waiting && CurrentPosition() < 1 && hooks.nameEntered) hooks.nameEntered();
 }
 
 void HighScores::ClearAllScores() {
@@ -125,7 +140,7 @@ void HighScores::ClearHighscores() {
 
 void HighScores::Command1_Click() {
     m_dialog->accept();
-    SaveName(false);
+    playerCommit(UploadOffer::Automatic);
 }
 
 void HighScores::Command2_Click() {
@@ -143,17 +158,17 @@ void HighScores::Command3_Click() {
     if (CurrentPosition() < 1) {
         if (hooks.uploadTop3) hooks.uploadTop3();
     } else {
-        SaveName(true);
+        playerCommit(UploadOffer::Asked);
     }
 }
 
 void HighScores::Form_Enter() {
-    SaveName(false);
+    playerCommit(UploadOffer::Automatic);
 }
 
 // Closing commits what was typed, in every program.
 void HighScores::Form_Dismissed() {
-    SaveName(false);
+    playerCommit(UploadOffer::Automatic);
 }
 
 bool HighScores::IsShowing() const {

@@ -31,6 +31,9 @@ struct HighScoreHooks {
     std::function<void(int16_t position)> uploadEntry;
     // Quadrelle: AutoUpload is on and the embedded browser is available.
     std::function<bool()> autoUploadWanted;
+    // The player has named the waiting entry in the dialog (not a commit on the way out or before a new
+    // game).
+    std::function<void()> nameEntered;
 };
 
 // The local high scores of one program: the table, the top-ten dialog and the name entry.
@@ -78,6 +81,8 @@ class HighScores {
     void InputName();
     // Commits the typed name to the waiting entry. `ask` (Zephlon's "Upload") offers to upload it.
     void SaveName(bool ask = false);
+    // Commits the typed name and offers nothing: the window is closing.
+    void CommitOnClose();
     // Resets the current list (Zephlon also refreshes LabelHiScore).
     void ClearAllScores();
     // Quadrelle's "&Clear Highscores" menu command.
@@ -97,6 +102,8 @@ class HighScores {
     // the player asked for with "Upload".
     enum class UploadOffer { None, Automatic, Asked };
     void commitName(UploadOffer offer);
+    // A commit the player made in the dialog: a new game that waited for the name may start.
+    void playerCommit(UploadOffer offer);
     bool Ask(const QString& question);
     void RefreshBestScore();
 

@@ -414,7 +414,7 @@ bool FormPlunko::OfferFinishedScore(bool askName) {
 }
 
 void FormPlunko::CommitPendingName() {
-    SaveName();
+    m_scores->CommitOnClose();
 }
 
 }  // namespace vantorel

@@ -37,6 +37,7 @@ FormZephlon::FormZephlon(QWidget* parent, std::optional<frame::RandomSource> ran
     m_web->Records = [this](int list) { return web::UploadRecordsOf(m_highScores->Table(), list); };
     hooks.uploadTop3 = [this] { m_web->UploadTop3(); };
     hooks.uploadEntry = [this](int16_t position) { m_web->OfferUpload(position); };
+    hooks.nameEntered = [this] { m_engine->NameEntered(); };
     Form_Load();
 }
 
@@ -122,7 +123,7 @@ bool FormZephlon::OfferFinishedScore(bool askName) {
 }
 
 void FormZephlon::CommitPendingName() {
-    m_highScores->SaveName(false);
+    m_highScores->CommitOnClose();
 }
 
 // Entry 1 of the mode's high-score list.

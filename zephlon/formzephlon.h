@@ -58,6 +58,8 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     void TimerGameOver_Timer();
     void Form_Resize();
     void LayoutMessage();
+    void FitMessageText(int maxWidth);
+    int m_messageFontSize = 21;  // the size the message asked for; a narrow play area may draw it smaller
 
     // Menu helpers.
     void UpdateLevelMenu();

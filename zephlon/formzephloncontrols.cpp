@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <algorithm>
@@ -296,7 +297,7 @@ void FormZephlon::LayoutMessage() {
         ImageMessage->setPixmap(LogoPicture(std::max(40, m_layout.playArea.width() - 32)));
         ImageMessage->adjustSize();
     } else {
-        LabelMessage->adjustSize();
+        FitMessageText(std::max(40, m_layout.playArea.width() - 24));
     }
     content->move(8, 8);
     const int w = content->width() + 16;
@@ -311,6 +312,27 @@ void FormZephlon::LayoutMessage() {
     PictureMessage->SetFillStyle(frame::FillStyle::Transparent);
     PictureMessage->Box(0, 0, w - 1, h - 1);
     PictureMessage->raise();
+}
+
+// The message keeps its font size where it fits the play area; longer lines wrap at word gaps, and only a
+// word wider than the area makes the font smaller.
+void FormZephlon::FitMessageText(int maxWidth) {
+    const QString text = LabelMessage->text();
+    QFont font = zephlon::StatusFont(m_messageFontSize);
+    const auto widestWord = [&text](const QFontMetrics& metrics) {
+        int widest = 0;
+        for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        return widest;
+    };
+    while (font.pointSize() > 6 && widestWord(QFontMetrics(font)) > maxWidth)
+        font.setPointSize(font.pointSize() - 1);
+    LabelMessage->setFont(font);
+    LabelMessage->setWordWrap(false);
+    LabelMessage->adjustSize();
+    if (LabelMessage->width() <= maxWidth) return;
+    LabelMessage->setWordWrap(true);
+    LabelMessage->resize(maxWidth, LabelMessage->heightForWidth(maxWidth));
 }
 
 QPixmap FormZephlon::LogoPicture(int maxWidth) {

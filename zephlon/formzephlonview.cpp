@@ -109,6 +109,7 @@ void FormZephlon::ShowMessage(const QString& text, int fontSize) {
         ImageMessage->hide();
         QString caption = text;
         caption.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        m_messageFontSize = fontSize;
         LabelMessage->setFont(zephlon::StatusFont(fontSize));
         LabelMessage->setText(caption);
         LabelMessage->show();

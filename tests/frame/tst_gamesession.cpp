@@ -12,11 +12,24 @@
 #include "support/programwindows.h"
 #include "support/tempsettings.h"
 #include "support/testmain.h"
+#include "web/globalscoresview.h"
+#include "web/webglobalbrowser.h"
 
 using frame::Program;
 using testsupport::ProgramWindow;
 
 namespace {
+
+// A global-list view that shows nothing: the browser counts as present.
+class BlankView : public web::GlobalScoresView {
+  public:
+    explicit BlankView(QWidget* parent) : m_widget(parent) {}
+    QWidget* Widget() override { return &m_widget; }
+    void Navigate(const QUrl&) override {}
+
+  private:
+    QWidget m_widget;
+};
 
 enum class Action { Enter, Start, KeyS, Close, Exit };
 
@@ -104,11 +117,72 @@ class TestGameSession : public QObject {
                 // Offered as after the second: the name entry is open on the new record (in Vantorel the new
                 // game has committed the name typed at once).
                 QCOMPARE(w->Scores().CurrentPosition(), static_cast<int16_t>(offeredAtOnce ? 0 : 1));
+                if (!offeredAtOnce) {
+                    QVERIFY(!w->GameRunning());
+                    w->Scores().Form_Enter();
+                }
+                // The game the player asked for starts once the name is entered, without a second press.
+                QVERIFY(w->GameRunning());
                 QVERIFY(w->Window().close());
             }
         }
         auto next = ProgramWindow::Open(program);
         QCOMPARE(next->Best().Score, 4321);
+    }
+
+    // A score entered without the name field (a close within the second, or in Vantorel a close with the
+    // field still empty) gets the program's empty-name rule, never a name typed for an earlier entry.
+    void quietEntryTakesTheEmptyNameRule_data() {
+        QTest::addColumn<Program>("program");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Zephlon") << Program::Zephlon << "anon";
+        QTest::newRow("Quadrelle") << Program::Quadrelle << "";
+        QTest::newRow("Vantorel") << Program::Vantorel << "";
+    }
+    void quietEntryTakesTheEmptyNameRule() {
+        QFETCH(Program, program);
+        QFETCH(QString, name);
+        {
+            auto w = ProgramWindow::Open(program);
+            QVERIFY(w->Activate());
+            w->FinishGame(1000);
+            if (w->Session().GameOverPending()) w->Session().TimerGameOver_Timer();
+            QCOMPARE(w->Scores().CurrentPosition(), int16_t{1});
+            w->Scores().Dialog().TextInput->setText(QStringLiteral("Alice"));
+            w->Scores().Form_Enter();
+            QCOMPARE(w->Best().Name, QStringLiteral("Alice"));
+            w->FinishGame(2000);
+            QVERIFY(w->Window().close());
+        }
+        auto next = ProgramWindow::Open(program);
+        QCOMPARE(next->Best().Score, 2000);
+        QCOMPARE(next->Best().Name, name);
+        QCOMPARE(next->Scores().Table().Record(next->List(), 2).Name, QStringLiteral("Alice"));
+    }
+
+    // Zephlon: a mode chosen within the second after "Game Over" sends the finished score to the list of the
+    // mode it was played in.
+    void modeSwitchSettlesTheFinishedGameFirst() {
+        {
+            auto w = ProgramWindow::Open(Program::Zephlon);
+            auto& z = static_cast<testsupport::ZephlonWindow&>(*w).w;
+            QVERIFY(w->Activate());
+            w->FinishGame(4321);
+            QVERIFY(w->Session().GameOverPending() && z.MenuPuzzle->isEnabled());
+            z.MenuPuzzle->trigger();
+            QVERIFY(!w->Session().GameOverPending());
+            QCOMPARE(w->Scores().CurrentPosition(), int16_t{1});
+            QCOMPARE(w->Scores().Table().PendingList(), 0);
+            w->Scores().Dialog().TextInput->setText(QStringLiteral("Bob"));
+            w->Scores().Form_Enter();
+            QVERIFY(z.MenuPuzzle->isChecked());
+            QVERIFY(w->Window().close());
+        }
+        auto next = ProgramWindow::Open(Program::Zephlon);
+        const scores::HighScoreTable& table = next->Scores().Table();
+        QCOMPARE(table.Record(0, 1).Score, 4321);
+        QCOMPARE(table.Record(0, 1).Name, QStringLiteral("Bob"));
+        QVERIFY(table.Record(1, 1).Score != 4321);
     }
 
     // Quadrelle runs on under a message box over its window; the top-ten dialog freezes it.
@@ -154,6 +228,10 @@ class TestGameSession : public QObject {
                                                     << "32400";
             QTest::newRow(qPrintable(name + " one pixel")) << p << "15"
                                                            << "15";
+            const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+            QTest::newRow(qPrintable(name + " the screen's size"))
+                << p << QString::number(screen.width() * frame::kTwipsPerPixel)
+                << QString::number(screen.height() * frame::kTwipsPerPixel);
         }
     }
     void storedSizeFitsTheScreen() {
@@ -179,6 +257,7 @@ class TestGameSession : public QObject {
             QVERIFY(opened.width() >= window.minimumWidth() && opened.height() >= window.minimumHeight());
             QVERIFY(window.minimumWidth() >= 200 && window.minimumHeight() >= 300);
             QVERIFY(available.contains(window.geometry()));
+            QVERIFY(available.contains(window.frameGeometry()));
             QVERIFY(window.close());
         }
         auto store = NextStart(m_settings, program);
@@ -186,6 +265,27 @@ class TestGameSession : public QObject {
                  opened.width() * frame::kTwipsPerPixel);
         QCOMPARE(store->ReadInt32(frame::kOptionsSection, QStringLiteral("InitHeight"), 0),
                  opened.height() * frame::kTwipsPerPixel);
+    }
+
+    // The frame (title bar and borders) is fitted with the window: placed on a 1280x1024 area, the whole
+    // framed window lies inside it, centred, however large the stored size.
+    void placedWindowFitsWithItsFrame_data() {
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QRect>("client");
+        const QSize screen(1280, 1024);
+        QTest::newRow("the screen's size") << screen << QRect(4, 25, 1272, 995);
+        QTest::newRow("larger") << QSize(5000, 5000) << QRect(4, 25, 1272, 995);
+        QTest::newRow("design size") << QSize(385, 435) << QRect(447, 305, 385, 435);
+        QTest::newRow("below the minimum") << QSize(10, 10) << QRect(520, 372, 240, 300);
+    }
+    void placedWindowFitsWithItsFrame() {
+        QFETCH(QSize, wanted);
+        QFETCH(QRect, client);
+        const QRect available(0, 0, 1280, 1024);
+        const QMargins frame(4, 25, 4, 4);
+        const QRect placed = frame::GameSession::PlacedClientArea(wanted, QSize(240, 300), available, frame);
+        QCOMPARE(placed, client);
+        QVERIFY(available.contains(placed.marginsAdded(frame)));
     }
 
     // A save that fails part-way (here a file that may not grow, as on a full disk) keeps the old file byte
@@ -254,6 +354,54 @@ class TestGameSession : public QObject {
         QCOMPARE(store->ReadFlag(frame::kOptionsSection, QStringLiteral("Sound"), !soundOn), soundOn);
         auto next = ProgramWindow::Open(program);
         QCOMPARE(next->Best().Score, 4321);
+    }
+
+    // A close the player did not start asks nothing, even where a committed name would offer its upload
+    // (Quadrelle with AutoUpload on and the browser present): the typed name and the record are saved.
+    void unattendedCloseAsksNothing_data() {
+        QTest::addColumn<bool>("signal");
+        QTest::newRow("SIGTERM") << true;
+        QTest::newRow("session end") << false;
+    }
+    void unattendedCloseAsksNothing() {
+        QFETCH(bool, signal);
+        {
+            web::SetGlobalScoresViewFactory(
+                [](QWidget* parent) { return std::make_unique<BlankView>(parent); });
+            auto w = ProgramWindow::Open(Program::Quadrelle);
+            web::SetGlobalScoresViewFactory(std::nullopt);
+            auto& q = static_cast<testsupport::QuadrelleWindow&>(*w).w;
+            QVERIFY(q.Explorer4Present());
+            if (!q.AutoUpload->isChecked()) q.AutoUpload->trigger();
+            QVERIFY(w->Activate());
+            bool ended = false;
+            w->Session().endProgram = [&ended] { ended = true; };
+            w->FinishGame(4321);
+            w->Session().TimerGameOver_Timer();
+            QCOMPARE(w->Scores().CurrentPosition(), int16_t{1});
+            w->Scores().Dialog().TextInput->setText(QStringLiteral("Carol"));
+
+            QStringList shown;
+            QTimer watch;
+            connect(&watch, &QTimer::timeout, [&shown] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    shown << modal->windowTitle();
+                    modal->close();
+                }
+            });
+            watch.start(0);
+            if (signal) {
+                std::raise(SIGTERM);
+                QTRY_VERIFY(ended);
+            } else {
+                w->Session().findChild<frame::ShutdownRequests*>()->SessionEnding();
+            }
+            watch.stop();
+            QVERIFY2(shown.isEmpty(), qPrintable(shown.join(QStringLiteral(", "))));
+        }
+        auto next = ProgramWindow::Open(Program::Quadrelle);
+        QCOMPARE(next->Best().Score, 4321);
+        QCOMPARE(next->Best().Name, QStringLiteral("Carol"));
     }
 
     // The end of the desktop session saves and asks nothing; the program plays on, as the logout may still

@@ -38,6 +38,8 @@ class ProgramWindow {
     virtual frame::SoundCues& Cues() = 0;
     // The list the finished games enter.
     virtual int List() const { return 0; }
+    // A game is under way (started and not over).
+    virtual bool GameRunning() = 0;
 
     // Shows the window and makes it the active one, as a started program is.
     bool Activate() {
@@ -71,6 +73,7 @@ class ZephlonWindow : public ProgramWindow {
         w.Engine().SetScore(score);
         w.Engine().gameOver();
     }
+    bool GameRunning() override { return w.Engine().Context().GameRunning(); }
     QAction* StartAction() override { return w.StartOriginal; }
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
@@ -102,6 +105,10 @@ class QuadrelleWindow : public ProgramWindow {
         w.Timer1_Timer();
         QCOMPARE(w.Game().State(), quadrelle::GameState::Stopped);
     }
+    bool GameRunning() override {
+        return w.Game().State() != quadrelle::GameState::Stopped &&
+               w.Game().State() != quadrelle::GameState::Idle;
+    }
     QAction* StartAction() override { return w.Start; }
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
@@ -125,6 +132,10 @@ class VantorelWindow : public ProgramWindow {
                 w.game().pit().SetCell(x, y, vantorel::kSolid, vantorel::kBlue);
         w.Timer1_Timer();
         QCOMPARE(w.game().State(), vantorel::GameState::Stopped);
+    }
+    bool GameRunning() override {
+        return w.game().State() != vantorel::GameState::Stopped &&
+               w.game().State() != vantorel::GameState::Idle;
     }
     QAction* StartAction() override { return w.Start; }
     QAction* ExitAction() override { return w.Exit; }
