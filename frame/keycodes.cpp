@@ -35,30 +35,22 @@ KeyCode KeyCodeOf(int qtKey) {
     }
 }
 
-bool MovePiece(KeyCode key, const PieceMoves& moves) {
-    const std::function<void()>* move = nullptr;
+PieceMove PieceMoveOf(KeyCode key) {
     switch (key) {
         case kKeyUp:
-            move = &moves.turn;
-            break;
+            return PieceMove::Turn;
         case kKeyLeft:
-            move = &moves.left;
-            break;
+            return PieceMove::Left;
         case kKeyRight:
-            move = &moves.right;
-            break;
+            return PieceMove::Right;
         case kKeyDown:
-            move = &moves.down;
-            break;
+            return PieceMove::Down;
         case kKeyCtrl:
         case kKeyInsert:
-            move = &moves.drop;
-            break;
+            return PieceMove::Drop;
         default:
-            return false;
+            return PieceMove::None;
     }
-    if (*move) (*move)();
-    return true;
 }
 
 }  // namespace frame

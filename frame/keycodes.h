@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 namespace frame {
 
@@ -26,17 +25,11 @@ enum KeyCode : int16_t {
 // The code of a Qt key (Qt::Key), or kKeyNone for a key no game uses.
 KeyCode KeyCodeOf(int qtKey);
 
-// What the keys that steer a falling piece do in one game. The keys are the same in all three games: Up
-// turns, Left and Right move, Down sinks one row, Ctrl or Insert drops.
-struct PieceMoves {
-    std::function<void()> turn;
-    std::function<void()> left;
-    std::function<void()> right;
-    std::function<void()> down;
-    std::function<void()> drop;
-};
+// What a key does to a falling piece. The keys are the same in all three games: Up turns, Left and Right
+// move, Down sinks one row, Ctrl or Insert drops.
+enum class PieceMove { None, Turn, Left, Right, Down, Drop };
 
-// Runs the move of a piece key; false for any other key.
-bool MovePiece(KeyCode key, const PieceMoves& moves);
+// The move of a piece key; None for any other key.
+PieceMove PieceMoveOf(KeyCode key);
 
 }  // namespace frame

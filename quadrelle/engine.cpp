@@ -388,13 +388,27 @@ void Engine::HandleKey(frame::KeyCode key) {
         if (m_state == GameState::Stopped || m_state == GameState::Idle || m_view.AskNewGame()) NewGame();
     }
     if (m_state == GameState::Falling && !m_paused) {
-        frame::MovePiece(key, {[this] { RotateBlock(); }, [this] { MoveLeft(); }, [this] { MoveRight(); },
-                               [this] {
-                                   if (m_downKeyLock) return;
-                                   StepDown();
-                                   AddScore(1);
-                               },
-                               [this] { DropBlock(); }});
+        switch (frame::PieceMoveOf(key)) {
+            case frame::PieceMove::Turn:
+                RotateBlock();
+                break;
+            case frame::PieceMove::Left:
+                MoveLeft();
+                break;
+            case frame::PieceMove::Right:
+                MoveRight();
+                break;
+            case frame::PieceMove::Down:
+                if (m_downKeyLock) break;
+                StepDown();
+                AddScore(1);
+                break;
+            case frame::PieceMove::Drop:
+                DropBlock();
+                break;
+            case frame::PieceMove::None:
+                break;
+        }
     }
     m_busy = false;
 }

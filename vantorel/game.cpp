@@ -202,14 +202,27 @@ void Game::HandleKey(frame::KeyCode key) {
     }
     // The paused flag is not tested: pausing stops only the clock.
     if (m_state != GameState::Falling) return;
-    frame::MovePiece(
-        key, {[this] { m_pit.RotateBlock(); }, [this] { m_pit.MoveLeft(); }, [this] { m_pit.MoveRight(); },
-              [this] {
-                  // The point comes first, so a step that ends the game is in the recorded score.
-                  AddScore(1);
-                  StepDown();
-              },
-              [this] { DropBlock(); }});
+    switch (frame::PieceMoveOf(key)) {
+        case frame::PieceMove::Turn:
+            m_pit.RotateBlock();
+            break;
+        case frame::PieceMove::Left:
+            m_pit.MoveLeft();
+            break;
+        case frame::PieceMove::Right:
+            m_pit.MoveRight();
+            break;
+        case frame::PieceMove::Down:
+            // The point comes first, so a step that ends the game is in the recorded score.
+            AddScore(1);
+            StepDown();
+            break;
+        case frame::PieceMove::Drop:
+            DropBlock();
+            break;
+        case frame::PieceMove::None:
+            break;
+    }
 }
 
 }  // namespace vantorel

@@ -69,12 +69,26 @@ void ZephlonEngine::HandleKey(frame::KeyCode key) {
             break;
     }
     if (m_ctx.gameState != GameState::Falling || m_ctx.paused) return;
-    frame::MovePiece(key, {[this] { RotateBlock(); }, [this] { MoveLeft(); }, [this] { MoveRight(); },
-                           [this] {
-                               StepDown();
-                               AddScore(1);
-                           },
-                           [this] { DropBlock(); }});
+    switch (frame::PieceMoveOf(key)) {
+        case frame::PieceMove::Turn:
+            RotateBlock();
+            break;
+        case frame::PieceMove::Left:
+            MoveLeft();
+            break;
+        case frame::PieceMove::Right:
+            MoveRight();
+            break;
+        case frame::PieceMove::Down:
+            StepDown();
+            AddScore(1);
+            break;
+        case frame::PieceMove::Drop:
+            DropBlock();
+            break;
+        case frame::PieceMove::None:
+            break;
+    }
 }
 
 void ZephlonEngine::MousePress(MouseTarget target, MouseButton button) {
