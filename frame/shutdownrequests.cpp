@@ -23,7 +23,7 @@ constexpr std::array<int, 3> kSignals = {SIGTERM, SIGINT, SIGHUP};
 // Requests the event loop may leave untaken before the next signal may end the program outright...
 constexpr int kUnansweredLimit = 2;
 // ...once the oldest of them has waited this long. A healthy program takes a request up within
-// milliseconds, and its close (a save included, whose folder lock waits up to 2 s) well within this;
+// milliseconds, and its close well within this (a save waits at most 2 s for each folder lock);
 // signals in quick succession say nothing about a hang.
 constexpr int64_t kStuckNs = 5'000'000'000;
 constexpr int64_t kNone = INT64_MIN;
