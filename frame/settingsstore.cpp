@@ -16,6 +16,7 @@
 #include <ctime>
 #include <map>
 #include <thread>
+#include <utility>
 
 namespace frame {
 
@@ -35,7 +36,8 @@ class FolderLock {
     // The lock of `folder`. Null with `busy` set when another program holds it beyond the wait (stuck
     // in its save): the save fails rather than race it. Null without `busy` when the folder has no lock
     // to take (a file system without locks, a folder that cannot be opened): the save goes on without.
-    static std::shared_ptr<FolderLock> Acquire(const QString& folder, bool& busy);
+    static std::shared_ptr<FolderLock> Acquire(const QString& folder, std::chrono::milliseconds wait,
+                                               bool& busy);
 
   private:
     int m_fd;
@@ -179,7 +181,8 @@ void removeStaleTemporaries(const QString& folder, const QString& fileName, bool
 
 }  // namespace
 
-std::shared_ptr<FolderLock> FolderLock::Acquire(const QString& folder, bool& busy) {
+std::shared_ptr<FolderLock> FolderLock::Acquire(const QString& folder, std::chrono::milliseconds wait,
+                                                bool& busy) {
     busy = false;
     const QString key = QFileInfo(folder).canonicalFilePath();
     if (key.isEmpty()) return nullptr;
@@ -187,7 +190,7 @@ std::shared_ptr<FolderLock> FolderLock::Acquire(const QString& folder, bool& bus
     if (auto held = locks[key].lock()) return held;
     const int fd = ::open(QFile::encodeName(key).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return nullptr;
-    const auto deadline = std::chrono::steady_clock::now() + g_lockWait;
+    const auto deadline = std::chrono::steady_clock::now() + wait;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         if (error != EWOULDBLOCK && error != EINTR) {
@@ -583,16 +586,16 @@ SettingsStore::DiskCheck SettingsStore::CheckDisk(DiskRead& disk) {
     return DiskCheck::Changed;
 }
 
-SettingsStore::Lock SettingsStore::LockFolder(const QString& folder) {
+SettingsStore::Lock SettingsStore::LockFolder(const QString& folder, std::chrono::milliseconds wait) {
     if (m_lock) return Lock::Held;
     bool busy = false;
-    m_lock = FolderLock::Acquire(folder, busy);
+    m_lock = FolderLock::Acquire(folder, wait, busy);
     return m_lock ? Lock::Held : (busy ? Lock::Busy : Lock::Unavailable);
 }
 
 std::unique_ptr<const SettingsStore> SettingsStore::Refresh() {
     if (m_snapshot) return nullptr;
-    LockFolder(QFileInfo(WritePath()).absolutePath());
+    m_lockBusy = LockFolder(QFileInfo(WritePath()).absolutePath(), g_lockWait) == Lock::Busy;
     DiskRead disk;
     if (CheckDisk(disk) != DiskCheck::Changed) return nullptr;  // a failure is Flush's to report
     m_file = disk.state;
@@ -627,7 +630,9 @@ bool SettingsStore::Flush() {
     if (!makeFolder(folder, error)) return Fail(error);
     // Saving alongside another copy's save could lose what it merges: wait for it, and fail rather
     // than go on unlocked; every value stays in memory for a later save.
-    const Lock lock = LockFolder(folder);
+    // The Flush that follows a Refresh which waited in vain does not wait the whole time again.
+    const Lock lock =
+        LockFolder(folder, std::exchange(m_lockBusy, false) ? std::chrono::milliseconds(0) : g_lockWait);
     if (lock == Lock::Busy)
         return Fail(tr("another copy of the game is saving to the same folder and has not finished"));
     const bool locked = lock == Lock::Held;

@@ -154,7 +154,7 @@ class SettingsStore {
     void TakeIn(const Contents& disk);
     QString WritePath() const;
     enum class Lock { Held, Busy, Unavailable };
-    Lock LockFolder(const QString& folder);
+    Lock LockFolder(const QString& folder, std::chrono::milliseconds wait);
     QByteArray Serialise() const;
     bool Fail(const QString& reason);
     void UpdateDirty();
@@ -167,6 +167,7 @@ class SettingsStore {
     bool m_snapshot = false;  // a read-only view returned by Refresh
     QString m_error;
     std::shared_ptr<FolderLock> m_lock;
+    bool m_lockBusy = false;  // Refresh found another copy holding the lock after the whole wait
 };
 
 }  // namespace frame
