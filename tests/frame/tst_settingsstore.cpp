@@ -674,7 +674,10 @@ class TestSettingsStore : public QObject {
             return -1;
         });
         const bool saved = store.Flush();
-        SettingsStore::SetFolderSync([](int) { return ++syncs, 0; });
+        SettingsStore::SetFolderSync([](int) {
+            ++syncs;
+            return 0;
+        });
         QVERIFY(!saved);
         QCOMPARE(store.ErrorText(), QStringLiteral("Could not save %1: %2").arg(file, qt_error_string(EIO)));
         QVERIFY(store.Flush());
