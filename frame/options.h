@@ -47,7 +47,9 @@ Options ReadOptions(const SettingsStore& store, Program program);
 
 // Writes the options of the program as the close writes them: "Options" (FirstTime always "No",
 // the mode as "gameMode"), then the "Scores" URL. The window size is written separately, after
-// the high-score records.
+// the high-score records. The store learns only here, at the close, which options changed: of two
+// copies of a program that both changed an option, the one that closes last keeps its value, even
+// when the other changed it later (SettingsStore's per-key rule).
 void WriteOptions(SettingsStore& store, Program program, const Options& options);
 
 // Window-size step of the close: a minimised window keeps the stored size and is written as not

@@ -5,6 +5,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <ctime>
 #include <map>
 #include <thread>
+#include <utility>
 
 namespace frame {
 
@@ -31,9 +33,11 @@ class FolderLock {
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    // The lock of `folder`, or null when it cannot be had within a short wait (another program
-    // stuck in its save, or a file system without locks): the save then goes on without it.
-    static std::shared_ptr<FolderLock> Acquire(const QString& folder);
+    // The lock of `folder`. Null with `busy` set when another program holds it beyond the wait (stuck
+    // in its save): the save fails rather than race it. Null without `busy` when the folder has no lock
+    // to take (a file system without locks, a folder that cannot be opened): the save goes on without.
+    static std::shared_ptr<FolderLock> Acquire(const QString& folder, std::chrono::milliseconds wait,
+                                               bool& busy);
 
   private:
     int m_fd;
@@ -42,7 +46,8 @@ class FolderLock {
 namespace {
 
 // Another program's save takes milliseconds; a lock held longer than this is not worth a hung close.
-constexpr auto kLockWait = std::chrono::seconds(2);
+std::chrono::milliseconds g_lockWait = std::chrono::seconds(2);
+SettingsStore::SyncCall g_syncFolder = ::fsync;
 // A temporary file of our own this old is left over from a save that was killed before its rename.
 constexpr int64_t kStaleTemporarySeconds = 10 * 60;
 
@@ -58,6 +63,10 @@ QString& directoryOverride() {
 
 QString errorText(int error) {
     return qt_error_string(error);
+}
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("frame::SettingsStore", text);
 }
 
 int64_t mtimeNs(const struct stat& st) {
@@ -172,17 +181,25 @@ void removeStaleTemporaries(const QString& folder, const QString& fileName, bool
 
 }  // namespace
 
-std::shared_ptr<FolderLock> FolderLock::Acquire(const QString& folder) {
+std::shared_ptr<FolderLock> FolderLock::Acquire(const QString& folder, std::chrono::milliseconds wait,
+                                                bool& busy) {
+    busy = false;
     const QString key = QFileInfo(folder).canonicalFilePath();
     if (key.isEmpty()) return nullptr;
     auto& locks = heldLocks();
     if (auto held = locks[key].lock()) return held;
     const int fd = ::open(QFile::encodeName(key).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return nullptr;
-    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    const auto deadline = std::chrono::steady_clock::now() + wait;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) {
+        const int error = errno;
+        if (error != EWOULDBLOCK && error != EINTR) {
             ::close(fd);
+            return nullptr;
+        }
+        if (error == EWOULDBLOCK && std::chrono::steady_clock::now() >= deadline) {
+            ::close(fd);
+            busy = true;
             return nullptr;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -202,7 +219,7 @@ SettingsStore::Section& SettingsStore::Contents::Get(const QString& name) {
     const auto it = index.constFind(folded);
     if (it != index.constEnd()) return sections[static_cast<size_t>(*it)];
     index.insert(folded, static_cast<qsizetype>(sections.size()));
-    sections.push_back({name, {}, {}});
+    sections.push_back({name, {}, {}, {}});
     return sections.back();
 }
 
@@ -248,6 +265,14 @@ QString SettingsStore::DefaultDirectory() {
 
 void SettingsStore::SetDefaultDirectory(const QString& directory) {
     directoryOverride() = directory;
+}
+
+void SettingsStore::SetLockWait(std::chrono::milliseconds wait) {
+    g_lockWait = wait;
+}
+
+void SettingsStore::SetFolderSync(SyncCall sync) {
+    g_syncFolder = sync ? sync : ::fsync;
 }
 
 std::optional<int64_t> SettingsStore::ParseInteger(const QString& text) {
@@ -310,6 +335,7 @@ SettingsStore::DiskRead SettingsStore::ReadFile(const QString& path) {
     bytes.truncate(used);
     r.state.known = true;
     r.state.exists = true;
+    r.state.cut = cut;
     r.state.device = st.st_dev;
     r.state.inode = st.st_ino;
     r.state.size = st.st_size;
@@ -332,6 +358,11 @@ void SettingsStore::Parse(const QByteArray& bytes, bool cut, Contents& contents)
     const qsizetype equals = std::min<qsizetype>(text.count(u'='), text.size() / 2);
     contents.entries.reserve(contents.entries.size() + static_cast<size_t>(equals));
     Section* current = nullptr;
+    QString pending;  // kept lines that wait for the entry or heading they stand before
+    const auto keep = [](QString& to, QStringView line) {
+        to += line;
+        to += u'\n';
+    };
     qsizetype i = 0;
     while (i < all.size()) {
         // Lines end in LF, CRLF or a lone CR: files edited on any system read alike.
@@ -343,15 +374,28 @@ void SettingsStore::Parse(const QByteArray& bytes, bool cut, Contents& contents)
         if (end < all.size() && all[end] == u'\r' && i < all.size() && all[i] == u'\n') ++i;
 
         const QStringView trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#')) continue;
+        if (trimmed.isEmpty()) continue;
         if (trimmed.startsWith(u'[') && trimmed.endsWith(u']')) {
+            const auto known = contents.sections.size();
             current = &contents.Get(trimmed.mid(1, trimmed.size() - 2).trimmed().toString());
+            // A heading met again stands in the file once: what stood before it goes with the next entry.
+            if (contents.sections.size() != known) {
+                current->notes = std::move(pending);
+                pending.clear();
+            }
             continue;
         }
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0 || !current) continue;
-        QString key = line.left(eq).trimmed().toString();
-        if (key.isEmpty()) continue;
+        // Everything before the first heading, comments and lines that are no key stay as they are.
+        if (!current) {
+            keep(contents.preamble, line);
+            continue;
+        }
+        const qsizetype eq = trimmed.startsWith(u';') || trimmed.startsWith(u'#') ? -1 : line.indexOf(u'=');
+        QString key = eq > 0 ? line.left(eq).trimmed().toString() : QString();
+        if (key.isEmpty()) {
+            keep(pending, line);
+            continue;
+        }
         QString value = unescapeValue(line.mid(eq + 1));
         // One hash look-up per line: a new key's slot is made by the look-up itself.
         const qsizetype known = current->index.size();
@@ -367,7 +411,12 @@ void SettingsStore::Parse(const QByteArray& bytes, bool cut, Contents& contents)
             e.value = std::move(value);
             e.onDisk = true;
         }
+        if (!pending.isEmpty()) {
+            contents.notes[slot] += pending;
+            pending.clear();
+        }
     }
+    contents.trailer = std::move(pending);
 }
 
 QString SettingsStore::ReadSetting(const QString& section, const QString& key,
@@ -429,12 +478,18 @@ void SettingsStore::WriteInt(const QString& section, const QString& key, int64_t
 }
 
 QByteArray SettingsStore::Serialise() const {
-    QString out;
+    QString out = m_contents.preamble;
+    const bool notes = !m_contents.notes.isEmpty();
     for (const Section& s : m_contents.sections) {
-        if (s.order.empty()) continue;
+        if (s.order.empty() && s.notes.isEmpty()) continue;
+        out += s.notes;
         out += u'[' + s.name + QStringLiteral("]\n");
         for (const qsizetype id : s.order) {
             const Entry& e = m_contents.entries[static_cast<size_t>(id)];
+            if (notes) {
+                const auto note = m_contents.notes.constFind(id);
+                if (note != m_contents.notes.constEnd()) out += *note;
+            }
             out += e.key;
             out += u'=';
             out += escapeValue(e.value);
@@ -442,6 +497,7 @@ QByteArray SettingsStore::Serialise() const {
         }
         out += u'\n';
     }
+    out += m_contents.trailer;
     return out.toUtf8();
 }
 
@@ -458,14 +514,27 @@ QString SettingsStore::WritePath() const {
 void SettingsStore::TakeIn(const Contents& disk) {
     for (Entry& e : m_contents.entries)
         e.seen = false;
+    // The lines the store keeps as they are follow the file: it holds the latest of them.
+    m_contents.preamble = disk.preamble;
+    m_contents.trailer = disk.trailer;
     for (const Section& ds : disk.sections) {
         Section& s = m_contents.Get(ds.name);
+        s.notes = ds.notes;
         for (const qsizetype id : ds.order) {
             const Entry& de = disk.entries[static_cast<size_t>(id)];
+            const QString note = disk.notes.value(id);
             Entry* e = m_contents.Find(s, de.key);
             if (!e) {
                 m_contents.Add(s, fold(de.key), de).seen = true;
+                if (!note.isEmpty())
+                    m_contents.notes.insert(static_cast<qsizetype>(m_contents.entries.size() - 1), note);
                 continue;
+            }
+            const auto own = static_cast<qsizetype>(e - m_contents.entries.data());
+            if (note.isEmpty()) {
+                m_contents.notes.remove(own);
+            } else {
+                m_contents.notes.insert(own, note);
             }
             if (e->Changed()) {
                 e->saved = de.value;
@@ -517,14 +586,16 @@ SettingsStore::DiskCheck SettingsStore::CheckDisk(DiskRead& disk) {
     return DiskCheck::Changed;
 }
 
-bool SettingsStore::LockFolder(const QString& folder) {
-    if (!m_lock) m_lock = FolderLock::Acquire(folder);
-    return m_lock != nullptr;
+SettingsStore::Lock SettingsStore::LockFolder(const QString& folder, std::chrono::milliseconds wait) {
+    if (m_lock) return Lock::Held;
+    bool busy = false;
+    m_lock = FolderLock::Acquire(folder, wait, busy);
+    return m_lock ? Lock::Held : (busy ? Lock::Busy : Lock::Unavailable);
 }
 
 std::unique_ptr<const SettingsStore> SettingsStore::Refresh() {
     if (m_snapshot) return nullptr;
-    LockFolder(QFileInfo(WritePath()).absolutePath());
+    m_lockBusy = LockFolder(QFileInfo(WritePath()).absolutePath(), g_lockWait) == Lock::Busy;
     DiskRead disk;
     if (CheckDisk(disk) != DiskCheck::Changed) return nullptr;  // a failure is Flush's to report
     m_file = disk.state;
@@ -541,7 +612,7 @@ std::unique_ptr<const SettingsStore> SettingsStore::Refresh() {
 }
 
 bool SettingsStore::Fail(const QString& reason) {
-    m_error = QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(m_path), reason);
+    m_error = tr("Could not save %1: %2").arg(QDir::toNativeSeparators(m_path), reason);
     m_lock.reset();
     return false;
 }
@@ -557,7 +628,14 @@ bool SettingsStore::Flush() {
     const QString folder = QFileInfo(target).absolutePath();
     QString error;
     if (!makeFolder(folder, error)) return Fail(error);
-    const bool locked = LockFolder(folder);
+    // Saving alongside another copy's save could lose what it merges: wait for it, and fail rather
+    // than go on unlocked; every value stays in memory for a later save.
+    // The Flush that follows a Refresh which waited in vain does not wait the whole time again.
+    const Lock lock =
+        LockFolder(folder, std::exchange(m_lockBusy, false) ? std::chrono::milliseconds(0) : g_lockWait);
+    if (lock == Lock::Busy)
+        return Fail(tr("another copy of the game is saving to the same folder and has not finished"));
+    const bool locked = lock == Lock::Held;
 
     // Another copy of the program may have saved since this store read the file: take its values in
     // rather than write over them, and never replace a file that cannot be read.
@@ -578,10 +656,20 @@ bool SettingsStore::Flush() {
         m_error.clear();
         return true;
     }
+    // Only part of the file was read: writing the rest back would drop every key after the cap.
+    if (m_file.cut)
+        return Fail(
+            tr("the file is larger than the 4 MB the game reads, so it is left as it is "
+               "and nothing in it is lost"));
+    const QByteArray bytes = Serialise();
+    // The next start would read such a file only in part.
+    if (bytes.size() > kReadCap)
+        return Fail(tr("the file would grow beyond the 4 MB the game reads, so it is left as it is"));
 
     const QByteArray targetPath = QFile::encodeName(target);
     struct stat st {};
-    if (::stat(targetPath.constData(), &st) == 0) {
+    const bool replacing = ::stat(targetPath.constData(), &st) == 0;
+    if (replacing) {
         // A file made read-only is the player's wish to keep it as it is, even for root.
         if ((st.st_mode & 0222) == 0 || ::access(targetPath.constData(), W_OK) != 0)
             return Fail(errorText(EACCES));
@@ -590,10 +678,13 @@ bool SettingsStore::Flush() {
 
     // Every step up to the rename is checked, and written unbuffered, so a full disk or any other
     // failure leaves the old file untouched.
-    const QByteArray bytes = Serialise();
     QByteArray temporary = targetPath + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) return Fail(errorText(errno));
+    // The new file is private (mkostemp); a file replaced keeps the permissions it was given. A file
+    // system without permissions refuses the change, and has nothing to keep.
+    if (replacing && ::fchmod(fd, st.st_mode & 07777) != 0) {
+    }
     auto abandon = [&](int err, bool open) {
         if (open) ::close(fd);
         ::unlink(temporary.constData());
@@ -611,10 +702,15 @@ bool SettingsStore::Flush() {
     if (::fstat(fd, &written) != 0) return abandon(errno, true);
     if (::close(fd) != 0 && errno != EINTR) return abandon(errno, false);
     if (::rename(temporary.constData(), targetPath.constData()) != 0) return abandon(errno, false);
+    // The rename lasts only once the folder is synced. A folder that may not be read cannot be synced,
+    // and one whose file system does not sync folders (EINVAL) needs none.
+    int syncError = 0;
     const int dirFd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
-        ::fsync(dirFd);
+        if (g_syncFolder(dirFd) != 0 && errno != EINVAL) syncError = errno;
         ::close(dirFd);
+    } else if (errno != EACCES) {
+        syncError = errno;
     }
 
     m_file.known = true;
@@ -623,7 +719,11 @@ bool SettingsStore::Flush() {
     m_file.inode = written.st_ino;
     m_file.size = written.st_size;
     m_file.mtimeNs = mtimeNs(written);
+    m_file.cut = false;
     m_file.hash = qHash(QByteArrayView(bytes));
+    // The file holds the values now, but may not after a crash: the values stay changed, so the next
+    // Flush (the destructor's) writes them again.
+    if (syncError != 0) return Fail(errorText(syncError));
     for (Entry& e : m_contents.entries) {
         e.saved.clear();
         e.savedKey.clear();

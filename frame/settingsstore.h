@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -15,12 +16,20 @@ class FolderLock;
 
 // Per-user store of text values addressed by (application, section, key). Names compare without regard
 // to case; the file keeps the order it was read in. The file is read once, when the store is made, and
-// written back atomically (temporary file, synced, then renamed over the old one) by Flush.
+// written back atomically (temporary file, synced, then renamed over the old one) by Flush. A save keeps
+// what the store does not interpret where it stood (comments, lines it cannot read, keys before the
+// first section) and the file's permissions; a new file is private to the user.
+//
+// A file larger than kReadCap is read only up to the cap, and a save never replaces it: the keys after
+// the cap (a player's records among them) would be lost. Nor does a save write a file larger than the
+// cap, which the next start could not read whole. Both saves fail and say why.
 //
 // Two copies of one program may share the file. A save that finds the file replaced by another copy
 // since this store read it first takes that copy's values in: keys this store has changed keep its
-// value (the last close wins), all other keys take the other copy's. Lists that need more than that
-// per-key rule (the high-score tables) merge through Refresh before they are written.
+// value, all other keys take the other copy's. So of two copies that both changed a key, the one that
+// saves last wins, whichever changed it later: the store learns of a change only when it is written,
+// and the programs write their options at the close. Lists that need more than that per-key rule (the
+// high-score tables) merge through Refresh before they are written.
 class SettingsStore {
   public:
     // The store of `application` in the user's configuration folder.
@@ -72,8 +81,15 @@ class SettingsStore {
     // Decimal parsing shared with the other readers of untrusted text.
     static std::optional<int64_t> ParseInteger(const QString& text);
 
-    // Largest part of a file that is read; the rest of a bigger file is not taken in.
+    // Largest part of a file that is read; the rest of a bigger file is not taken in, and such a file is
+    // never replaced. No save writes more.
     static constexpr qsizetype kReadCap = 4 * 1024 * 1024;
+
+    // How long a save waits for another copy's save to finish (the folder's lock) before it fails.
+    static void SetLockWait(std::chrono::milliseconds wait);
+    // The call that syncs the folder after the rename (fsync); tests put in one that fails.
+    using SyncCall = int (*)(int fd);
+    static void SetFolderSync(SyncCall sync);
 
   private:
     struct Entry {
@@ -91,12 +107,18 @@ class SettingsStore {
         QString name;
         std::vector<qsizetype> order;     // the section's entries in file order
         QHash<QString, qsizetype> index;  // case-folded key -> entry
+        QString notes;                    // lines kept as they are, before the section's heading
     };
     // All entries in one array, so a big file costs one allocation rather than one per growth.
     struct Contents {
         std::vector<Entry> entries;
         std::vector<Section> sections;
         QHash<QString, qsizetype> index;  // case-folded name -> section
+        // Lines the store does not interpret (comments, unreadable lines, keys outside a section), each
+        // with its line end, kept where they stood: before the first heading, before an entry, at the end.
+        QString preamble;
+        QHash<qsizetype, QString> notes;  // entry -> the lines before it
+        QString trailer;
         const Section* Find(const QString& name) const;
         Section& Get(const QString& name);
         Entry* Find(const Section& section, const QString& key);
@@ -107,6 +129,7 @@ class SettingsStore {
     struct FileState {
         bool known = false;  // false: never read successfully, so it must be read before it is replaced
         bool exists = false;
+        bool cut = false;  // larger than kReadCap: read in part, so it must never be replaced
         uint64_t device = 0;
         uint64_t inode = 0;
         int64_t size = 0;
@@ -130,7 +153,8 @@ class SettingsStore {
     // Brings a newly read file into memory under the per-key rule.
     void TakeIn(const Contents& disk);
     QString WritePath() const;
-    bool LockFolder(const QString& folder);
+    enum class Lock { Held, Busy, Unavailable };
+    Lock LockFolder(const QString& folder, std::chrono::milliseconds wait);
     QByteArray Serialise() const;
     bool Fail(const QString& reason);
     void UpdateDirty();
@@ -143,6 +167,7 @@ class SettingsStore {
     bool m_snapshot = false;  // a read-only view returned by Refresh
     QString m_error;
     std::shared_ptr<FolderLock> m_lock;
+    bool m_lockBusy = false;  // Refresh found another copy holding the lock after the whole wait
 };
 
 }  // namespace frame

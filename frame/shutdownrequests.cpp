@@ -8,6 +8,8 @@
 #include <QSocketNotifier>
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <ctime>
 
 #if QT_CONFIG(sessionmanager)
 #include <QSessionManager>
@@ -18,21 +20,45 @@ namespace frame {
 namespace {
 
 constexpr std::array<int, 3> kSignals = {SIGTERM, SIGINT, SIGHUP};
-// Requests the event loop may leave untaken before the next signal ends the program outright.
+// Requests the event loop may leave untaken before the next signal may end the program outright...
 constexpr int kUnansweredLimit = 2;
+// ...once the oldest of them has waited this long. A healthy program takes a request up within
+// milliseconds, and its close well within this (a save waits at most 2 s for each folder lock);
+// signals in quick succession say nothing about a hang.
+constexpr int64_t kStuckNs = 5'000'000'000;
+constexpr int64_t kNone = INT64_MIN;
+
+int64_t monotonicNs() {
+    timespec t{};
+    ::clock_gettime(CLOCK_MONOTONIC, &t);  // async-signal-safe
+    return int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec;
+}
 
 std::atomic<int> g_writeFd{-1};
 std::atomic<int> g_unanswered{0};
+std::atomic<int64_t> g_firstUnansweredNs{kNone};
+std::atomic<ShutdownRequests::Clock> g_clock{monotonicNs};
 std::atomic<bool> g_taken{false};
 
 static_assert(std::atomic<int>::is_always_lock_free, "the signal handler needs lock-free atomics");
+static_assert(std::atomic<int64_t>::is_always_lock_free, "the signal handler needs lock-free atomics");
+static_assert(std::atomic<ShutdownRequests::Clock>::is_always_lock_free,
+              "the signal handler needs lock-free atomics");
 
 // Runs inside the signal: only async-signal-safe calls.
 void onSignal(int signalNumber) {
     const int savedErrno = errno;
-    if (g_unanswered.fetch_add(1) >= kUnansweredLimit) {
-        ::signal(signalNumber, SIG_DFL);
-        ::raise(signalNumber);
+    const int64_t now = g_clock.load()();
+    const int before = g_unanswered.fetch_add(1);
+    if (before == 0) {
+        g_firstUnansweredNs = now;
+    } else if (before >= kUnansweredLimit) {
+        // A request still untaken after kStuckNs: the event loop is stuck.
+        const int64_t first = g_firstUnansweredNs.load();
+        if (first != kNone && now - first >= kStuckNs) {
+            ::signal(signalNumber, SIG_DFL);
+            ::raise(signalNumber);
+        }
     }
     const int fd = g_writeFd.load();
     if (fd >= 0) {
@@ -53,6 +79,7 @@ ShutdownRequests::ShutdownRequests(QObject* parent) : QObject(parent) {
     }
     m_writeFd = fds[0];
     m_readFd = fds[1];
+    g_firstUnansweredNs = kNone;
     g_unanswered = 0;
     g_writeFd = m_writeFd;
     m_notifier = new QSocketNotifier(m_readFd, QSocketNotifier::Read, this);
@@ -90,6 +117,10 @@ ShutdownRequests::~ShutdownRequests() {
     g_taken = false;
 }
 
+void ShutdownRequests::SetClock(Clock clock) {
+    g_clock = clock ? clock : monotonicNs;
+}
+
 void ShutdownRequests::SessionEnding() {
     emit requested(Reason::SessionEnd, 0);
 }
@@ -100,7 +131,9 @@ void ShutdownRequests::Drain() {
         const ssize_t n = ::read(m_readFd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
-        // The event loop is alive: the requests are answered.
+        // The event loop is alive: the requests are answered. The time goes first, so a signal in
+        // between finds no stale time for a count that starts over.
+        g_firstUnansweredNs = kNone;
         g_unanswered = 0;
         for (ssize_t i = 0; i < n; ++i)
             emit requested(Reason::Signal, buffer[i]);

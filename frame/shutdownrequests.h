@@ -4,6 +4,7 @@
 #include <QObject>
 #include <array>
 #include <csignal>
+#include <cstdint>
 
 class QSocketNotifier;
 
@@ -15,9 +16,10 @@ namespace frame {
 // nothing but write the signal's number to a socket pair, so the close runs as ordinary code.
 //
 // A signal that was ignored when the watcher was made (a program started with nohup) stays ignored.
-// A program whose event loop has not taken up two requests is stuck: a third signal ends it the
-// default way, so a hung program still goes at logout. One watcher at a time; destroying it puts
-// back the handlers it replaced.
+// A program whose event loop has left two requests untaken, the first of them for 5 seconds, is
+// stuck: a third signal then ends it the default way, so a hung program still goes at logout. Signals
+// in quick succession to a program that is well never end it unsaved. One watcher at a time;
+// destroying it puts back the handlers it replaced.
 class ShutdownRequests : public QObject {
     Q_OBJECT
   public:
@@ -35,6 +37,11 @@ class ShutdownRequests : public QObject {
 
     // False when another watcher already holds the signals, or the socket pair could not be made.
     bool IsActive() const { return m_active; }
+
+    // The monotonic clock, in nanoseconds, that tells how long a request has waited; called inside
+    // the signal handler, so it must be async-signal-safe. Null puts back CLOCK_MONOTONIC. For tests.
+    using Clock = int64_t (*)();
+    static void SetClock(Clock clock);
 
     // The session manager asks the program to commit its data: emits requested(SessionEnd, 0) at
     // once, inside the request, as the session manager waits for it. Connected to

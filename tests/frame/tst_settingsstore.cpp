@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -511,6 +512,179 @@ class TestSettingsStore : public QObject {
         QCOMPARE(r.GameMode, 1);
         QCOMPARE(r.Control, 1);
         QCOMPARE(r.InitWidth, 0);
+    }
+
+    // A save replaces only what the store owns: comments, lines that are no key and keys before the
+    // first section stay where they stood, also when written by hand while the program ran; a file
+    // keeps its permissions, and a new one is private.
+    void saveKeepsWhatItDoesNotOwn_data() {
+        QTest::addColumn<QByteArray>("before");  // null: no file
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("meanwhile");  // written over the file between the read and the save
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<int>("modeAfter");
+        QTest::newRow("new file is private")
+            << QByteArray() << 0 << QByteArray() << QByteArray("[Options]\nSound=No\n\n") << 0600;
+        QTest::newRow("mode 0644 kept") << QByteArray("[Options]\nSound=Yes\n") << 0644 << QByteArray()
+                                        << QByteArray("[Options]\nSound=No\n\n") << 0644;
+        QTest::newRow("mode 0640 kept") << QByteArray("[Options]\nSound=Yes\n") << 0640 << QByteArray()
+                                        << QByteArray("[Options]\nSound=No\n\n") << 0640;
+        QTest::newRow("comments in place")
+            << QByteArray(
+                   "; top\n[Options]\n  ; the sound\nSound=Yes\n# scores below\n[Scores]\n1Name=Ann\n; end\n")
+            << 0600 << QByteArray()
+            << QByteArray(
+                   "; top\n[Options]\n  ; the sound\nSound=No\n\n# scores below\n[Scores]\n1Name=Ann\n\n; "
+                   "end\n")
+            << 0600;
+        QTest::newRow("keys before the first section")
+            << QByteArray("Owner=me\n#x=1\n[Options]\nSound=Yes\n") << 0600 << QByteArray()
+            << QByteArray("Owner=me\n#x=1\n[Options]\nSound=No\n\n") << 0600;
+        QTest::newRow("lines that are no key")
+            << QByteArray("[Options]\njunk line\n=novalue\nSound=Yes\n[Broken\n") << 0600 << QByteArray()
+            << QByteArray("[Options]\njunk line\n=novalue\nSound=No\n\n[Broken\n") << 0600;
+        QTest::newRow("CRLF comments")
+            << QByteArray("; a\r\n[Options]\r\n; b\r\nSound=Yes\r\n") << 0600 << QByteArray()
+            << QByteArray("; a\n[Options]\n; b\nSound=No\n\n") << 0600;
+        QTest::newRow("comment written meanwhile")
+            << QByteArray("[Options]\nSound=Yes\n") << 0644
+            << QByteArray("# by hand\n[Options]\n; added\nSound=Yes\nLevel=2\n")
+            << QByteArray("# by hand\n[Options]\n; added\nSound=No\nLevel=2\n\n") << 0644;
+    }
+    void saveKeepsWhatItDoesNotOwn() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, mode);
+        QFETCH(QByteArray, meanwhile);
+        QFETCH(QByteArray, after);
+        QFETCH(int, modeAfter);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Vantorel.ini");
+        const auto setMode = [&](int m) {
+            QCOMPARE(::chmod(QFile::encodeName(file).constData(), mode_t(m)), 0);
+        };
+        if (!before.isNull()) {
+            writeFile(file, before);
+            setMode(mode);
+        }
+        SettingsStore store("Vantorel", file);
+        if (!meanwhile.isNull()) {
+            writeFile(file, meanwhile);
+            setMode(mode);
+        }
+        store.WriteFlag("Options", "Sound", false);
+        QVERIFY(store.Flush());
+        QCOMPARE(readAll(file), after);
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), modeAfter);
+        // Read again and saved twice, the file comes back the same.
+        SettingsStore again("Vantorel", file);
+        for (const bool sound : {true, false}) {
+            again.WriteFlag("Options", "Sound", sound);
+            QVERIFY(again.Flush());
+        }
+        QCOMPARE(readAll(file), after);
+    }
+
+    // A file larger than the read cap was read only in part: a save never replaces it (the records after
+    // the cap would be lost) and never writes a file larger than the cap. The save fails, says why,
+    // leaves the file byte for byte, and keeps the values in memory.
+    void partlyReadFileIsNeverReplaced_data() {
+        const qsizetype cap = SettingsStore::kReadCap;
+        const QString cut =
+            "the file is larger than the 4 MB the game reads, so it is left as it is and nothing in it is "
+            "lost";
+        QTest::addColumn<qsizetype>("scoresAt");  // offset of the [Scores] heading
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("name");  // 1Name as the store reads it
+        QTest::newRow("records after the cap") << cap + 100 << "x" << cut << "none";
+        // The cap falls inside "1Name=Ann": no half value is read.
+        QTest::newRow("key split at the cap") << cap - 16 << "x" << cut << "none";
+        QTest::newRow("heading just before the cap") << cap - 9 << "x" << cut << "none";
+        QTest::newRow("save would grow past the cap")
+            << cap - 200 << QString(300, u'x')
+            << "the file would grow beyond the 4 MB the game reads, so it is left as it is"
+            << "Ann";
+    }
+    void partlyReadFileIsNeverReplaced() {
+        QFETCH(qsizetype, scoresAt);
+        QFETCH(QString, written);
+        QFETCH(QString, reason);
+        QFETCH(QString, name);
+        QByteArray text = "[Options]\nSound=Yes\n[Extra]\n";
+        for (int i = 0; scoresAt - text.size() > 40; ++i)
+            text += "k" + QByteArray::number(1000000 + i) + "=v\n";
+        text += "z=" + QByteArray(scoresAt - text.size() - 3, 'y') + "\n";
+        QCOMPARE(text.size(), scoresAt);
+        text += "[Scores]\n1Name=Ann\n1Score=500\n";
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Quadrelle.ini");
+        writeFile(file, text);
+        {
+            SettingsStore store("Quadrelle", file);
+            QCOMPARE(store.ReadSetting("Scores", "1Name", "none"), name);
+            store.WriteSetting("Options", "Note", written);
+            QVERIFY(!store.Flush());
+            QCOMPARE(store.ErrorText(), QStringLiteral("Could not save %1: %2").arg(file, reason));
+            QCOMPARE(store.ReadSetting("Options", "Note", ""), written);
+        }  // the destructor's save fails alike
+        QCOMPARE(readAll(file), text);
+        QCOMPARE(othersIn(dir.path(), "Quadrelle.ini"), QStringList());
+    }
+
+    // A save that finds another copy's save holding the folder waits for it a bounded time, then fails
+    // and says so: nothing written, every value kept for a save after the other one finished.
+    void saveWaitsForLockThenFails() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Zephlon.ini");
+        const QByteArray old = "[Options]\nSound=Yes\n";
+        writeFile(file, old);
+        SettingsStore store("Zephlon", file);
+        store.WriteFlag("Options", "Sound", false);
+        const int other =
+            ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        QVERIFY(other >= 0);
+        QCOMPARE(::flock(other, LOCK_EX | LOCK_NB), 0);
+        SettingsStore::SetLockWait(std::chrono::milliseconds(50));
+        const bool saved = store.Flush();
+        SettingsStore::SetLockWait(std::chrono::seconds(2));
+        ::close(other);
+        QVERIFY(!saved);
+        QCOMPARE(store.ErrorText(),
+                 QStringLiteral("Could not save %1: another copy of the game is saving to the same folder "
+                                "and has not finished")
+                     .arg(file));
+        QCOMPARE(readAll(file), old);
+        QCOMPARE(store.ReadFlag("Options", "Sound", true), false);
+        QVERIFY(store.Flush());
+        QVERIFY(readAll(file).contains("Sound=No"));
+    }
+
+    // A folder that cannot be synced after the rename is a failed save: said, and made again by the
+    // next Flush.
+    void folderSyncFailureReported() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Zephlon.ini");
+        SettingsStore store("Zephlon", file);
+        store.WriteFlag("Options", "Sound", false);
+        static int syncs = 0;
+        SettingsStore::SetFolderSync([](int) {
+            errno = EIO;
+            return -1;
+        });
+        const bool saved = store.Flush();
+        SettingsStore::SetFolderSync([](int) {
+            ++syncs;
+            return 0;
+        });
+        QVERIFY(!saved);
+        QCOMPARE(store.ErrorText(), QStringLiteral("Could not save %1: %2").arg(file, qt_error_string(EIO)));
+        QVERIFY(store.Flush());
+        QCOMPARE(syncs, 1);
+        QVERIFY(store.ErrorText().isEmpty());
+        SettingsStore::SetFolderSync(nullptr);
+        QVERIFY(readAll(file).contains("Sound=No"));
     }
 
     void minimisedCloseKeepsSize() {

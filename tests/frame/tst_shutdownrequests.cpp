@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QtTest>
+#include <atomic>
 #include <csignal>
 
 #include "frame/shutdownrequests.h"
@@ -58,22 +59,34 @@ class TestShutdownRequests : public QObject {
         QTRY_COMPARE(spy.count(), 4);
     }
 
-    // A program whose loop never takes the requests up is stuck: the third signal ends it.
+    // A program whose loop leaves the requests untaken for 5 seconds is stuck: the third signal ends it.
+    // Signals in quick succession do not, however many: the loop may simply not have run yet. The
+    // clock is the test's, moved on by `gapMs` after each signal.
     void stuckProgramEndsAtThirdSignal_data() {
         QTest::addColumn<int>("count");
+        QTest::addColumn<qint64>("gapMs");
         QTest::addColumn<bool>("ended");
-        QTest::newRow("two signals") << 2 << false;
-        QTest::newRow("three signals") << 3 << true;
+        QTest::newRow("two signals") << 2 << qint64(10'000) << false;
+        QTest::newRow("three signals") << 3 << qint64(3'000) << true;
+        QTest::newRow("three signals at once") << 3 << qint64(0) << false;
+        QTest::newRow("ten signals within 4 s") << 10 << qint64(400) << false;
+        QTest::newRow("third signal just before 5 s") << 3 << qint64(2'499) << false;
+        QTest::newRow("third signal at 5 s") << 3 << qint64(2'500) << true;
     }
     void stuckProgramEndsAtThirdSignal() {
         QFETCH(int, count);
+        QFETCH(qint64, gapMs);
         QFETCH(bool, ended);
         const pid_t pid = ::fork();
         if (pid == 0) {
+            static std::atomic<int64_t> now{1'000'000'000};
+            ShutdownRequests::SetClock([] { return now.load(); });
             auto* requests = new ShutdownRequests;
             if (!requests->IsActive()) ::_exit(2);
-            for (int i = 0; i < count; ++i)
+            for (int i = 0; i < count; ++i) {
                 ::raise(SIGTERM);
+                now += gapMs * 1'000'000;
+            }
             ::_exit(0);
         }
         int status = 0;
