@@ -54,8 +54,10 @@ struct FakeView : web::GlobalScoresView {
     FakeView(QWidget* parent, QStringList& pages) : widget(new QWidget(parent)), pages(pages) {}
     QWidget* Widget() override { return widget; }
     void Navigate(const QUrl& url) override { pages << url.toString(QUrl::FullyEncoded); }
+    void SetLinkFilter(LinkFilter f) override { filter = std::move(f); }
     QWidget* widget;
     QStringList& pages;
+    LinkFilter filter;
 };
 
 QImage windowPicture(const QWidget* dialog) {
