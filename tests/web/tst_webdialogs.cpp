@@ -466,6 +466,49 @@ class TestWebDialogs : public QObject {
         QCOMPARE(made, 1);
     }
 
+    void viewLinks_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("newWindow");
+        QTest::addColumn<bool>("inView");
+        QTest::addColumn<QString>("handedOn");  // what reaches the opener
+        QTest::newRow("page") << "https://scores.example.org/p" << false << true << "";
+        QTest::newRow("page, new window")
+            << "http://scores.example.org/p" << true << false << "http://scores.example.org/p";
+        QTest::newRow("mail") << "mailto:me@example.org" << false << false << "mailto:me@example.org";
+        QTest::newRow("mail, new window")
+            << "mailto:me@example.org" << true << false << "mailto:me@example.org";
+        QTest::newRow("smb") << "smb://host/share" << false << false << "";
+        QTest::newRow("smb, new window") << "smb://host/share" << true << false << "";
+        QTest::newRow("custom handler") << "x-custom-handler://run" << false << false << "";
+        QTest::newRow("file") << "file:///etc/passwd" << false << false << "";
+        QTest::newRow("data") << "data:text/html,x" << false << false << "";
+        QTest::newRow("blank frame") << "about:blank" << false << false << "";
+        QTest::newRow("web without host") << "http:///usr/bin/xterm" << false << false << "";
+    }
+    // What the list window's view does with a page's links: the dialog is its filter.
+    void viewLinks() {
+        QFETCH(QString, link);
+        QFETCH(bool, newWindow);
+        QWidget main;
+        QString server = QStringLiteral("scores.example.org");
+        QStringList pages;
+        FakeView* view = nullptr;
+        web::quadrelle::FormWebHighscore dialog(
+            server, fixedDraw,
+            [&](QWidget* parent) {
+                auto made = std::make_unique<FakeView>(parent, pages);
+                view = made.get();
+                return made;
+            },
+            &main);
+        QVERIFY(dialog.LoadBrowser());
+        QVERIFY(view->filter);
+        QTEST(view->filter(QUrl(link), newWindow), "inView");
+        QFETCH(QString, handedOn);
+        QCOMPARE(opened, handedOn.isEmpty() ? QStringList() : QStringList{handedOn});
+        QVERIFY(!main.findChild<web::FormBrError*>());
+    }
+
     // Uploads load in the dialog's view without showing it; position 0 sends nothing.
     void quadrelleBackgroundUpload() {
         QWidget main;
