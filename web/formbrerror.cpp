@@ -76,15 +76,40 @@ FormBrError* FormBrError::ShowFor(QWidget* mainWindow, const QString& link) {
     }
     // An open modal dialog (the top ten, an about box) blocks every window but its own children, so
     // the copy dialog becomes its child while it is open; otherwise it belongs to the main window.
+    dialog->main_ = mainWindow;
     QWidget* owner = mainWindow;
     if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != dialog) owner = modal;
-    if (dialog->parentWidget() != owner) dialog->setParent(owner, dialog->windowFlags());
+    dialog->moveTo(owner);
     dialog->TextURL->setText(link);
     dialog->TextURL->selectAll();
     frame::PlaceDialog(dialog, mainWindow);
     dialog->show();
     dialog->raise();
     return dialog;
+}
+
+void FormBrError::moveTo(QWidget* owner) {
+    QWidget* from = parentWidget();
+    if (from == owner) return;
+    const bool shown = isVisible();
+    const QPoint at = pos();
+    if (from && from != main_) from->removeEventFilter(this);
+    setParent(owner, windowFlags());
+    if (owner && owner != main_) owner->installEventFilter(this);
+    move(at);
+    if (shown) show();
+}
+
+// A dialog lent to a modal one must not go with it: a question box is deleted once answered, and
+// the link would be lost with it. By the time the owner is hidden it has left the modal stack, so
+// the modal dialog now open, if any, is the one that blocks the rest.
+bool FormBrError::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched == parentWidget() && watched != main_) {
+        QWidget* next = QApplication::activeModalWidget();
+        if (!next || next == this || next == watched) next = main_;
+        moveTo(next);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FormBrError::Command2_Click() {

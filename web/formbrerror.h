@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class QLabel;
 class QLineEdit;
@@ -17,7 +18,9 @@ class FormBrError : public QDialog {
     explicit FormBrError(QWidget* parent = nullptr);
 
     // The main window's dialog (created on first use), placed over it, showing link fully selected.
-    // It takes input whichever dialog is open: while a modal one is, it is shown as that one's child.
+    // It takes input whichever dialog is open: while a modal one is, it is shown as that one's child,
+    // and when that one goes (a question box answered and gone), it stays open, then the child of the
+    // next modal dialog or of the main window.
     static FormBrError* ShowFor(QWidget* mainWindow, const QString& link);
 
     QLabel* Label1;
@@ -39,6 +42,12 @@ class FormBrError : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Makes owner the parent, keeping the dialog where it is and shown if it was.
+    void moveTo(QWidget* owner);
+    QPointer<QWidget> main_;
 };
 
 }  // namespace web

@@ -40,6 +40,12 @@ FormWebHighscore::FormWebHighscore(QString& webServer, RandomSource random, Glob
             "Make sure you are connected to the internet. Read about working score servers at our site!"),
         this);
     Label2->setWordWrap(true);
+    LabelServer = new QLabel(this);
+    LabelServer->setObjectName(QStringLiteral("LabelServer"));
+    LabelServer->setTextFormat(Qt::PlainText);
+    LabelServer->setWordWrap(true);
+    LabelServer->setAlignment(Qt::AlignCenter);
+    LabelServer->hide();
 
     auto* top = new QHBoxLayout;
     top->addWidget(Label1);
@@ -51,6 +57,7 @@ FormWebHighscore::FormWebHighscore(QString& webServer, RandomSource random, Glob
     layout->setObjectName(QStringLiteral("layout"));
     layout->addLayout(top);
     layout->addWidget(Label2);
+    layout->addWidget(LabelServer, 1);
     resize(760, 560);
 
     connect(Combo1, &QComboBox::currentIndexChanged, this, &FormWebHighscore::Combo1_Click);
@@ -82,8 +89,21 @@ bool FormWebHighscore::LoadBrowser() {
     if (!factory_) return false;
     view_ = factory_(this);
     if (!view_) return false;
+    view_->SetLinkFilter([this](const QUrl& url, bool newWindow) { return followLink(url, newWindow); });
     static_cast<QVBoxLayout*>(layout())->addWidget(view_->Widget(), 1);
+    view_->Widget()->setVisible(!LabelServer->isVisible());
     return true;
+}
+
+// A page of the score server may link anywhere. Web pages open in the view, and in the user's browser
+// when the player asks for a new window; mail links go to the mail program. Any other link type (a
+// share, a file, a custom handler) is refused, as for every other link of the game.
+bool FormWebHighscore::followLink(const QUrl& url, bool newWindow) {
+    const QString scheme = url.scheme().toLower();
+    const bool webPage = (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
+    if (webPage && !newWindow) return true;
+    if (webPage || scheme == u"mailto") StartDoc(parentWidget(), url.toString(QUrl::FullyEncoded), true);
+    return false;
 }
 
 void FormWebHighscore::ShowList() {
@@ -92,7 +112,7 @@ void FormWebHighscore::ShowList() {
     show();
     raise();
     activateWindow();
-    navigate(ListLink());
+    showListPage();
     skipActivation_ = true;  // the activation that follows the show asks for nothing new
 }
 
@@ -105,6 +125,15 @@ QString FormWebHighscore::ListLink() const {
                                random_);
 }
 
+void FormWebHighscore::showListPage() {
+    const QString server = TextWebServer->text();
+    const bool usable = UsableScoreServer(server);
+    LabelServer->setText(usable ? QString() : UnusableServerMessage(frame::Program::Quadrelle, server));
+    LabelServer->setVisible(!usable);
+    if (view_) view_->Widget()->setVisible(usable);
+    if (usable) navigate(ListLink());
+}
+
 void FormWebHighscore::navigate(const QString& link) {
     // The embedded view shows web pages only, whatever the server field holds.
     const QUrl url = LaunchableUrl(link);
@@ -113,16 +142,16 @@ void FormWebHighscore::navigate(const QString& link) {
 }
 
 void FormWebHighscore::Combo1_Click(int) {
-    navigate(ListLink());
+    showListPage();
 }
 
 void FormWebHighscore::Combo2_Click(int) {
-    navigate(ListLink());
+    showListPage();
 }
 
 void FormWebHighscore::Command2_Click() {
     webServer_ = TextWebServer->text().trimmed();
-    navigate(ListLink());
+    showListPage();
 }
 
 void FormWebHighscore::changeEvent(QEvent* event) {
@@ -130,7 +159,7 @@ void FormWebHighscore::changeEvent(QEvent* event) {
         if (skipActivation_) {
             skipActivation_ = false;
         } else {
-            navigate(ListLink());
+            showListPage();
         }
     }
     QDialog::changeEvent(event);

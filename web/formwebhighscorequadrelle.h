@@ -33,6 +33,8 @@ class FormWebHighscore : public QDialog {
     QComboBox* Combo1;      // period
     QComboBox* Combo2;      // count
     QLabel* Label2;
+    // Shown in the view's place while the server field holds no web address, saying so.
+    QLabel* LabelServer;
     GlobalScoresView* WebBrowser1() const { return view_.get(); }
 
     void SetPicture(const QPixmap& picture);
@@ -59,6 +61,10 @@ class FormWebHighscore : public QDialog {
   private:
     void Form_Load();
     void navigate(const QString& link);
+    // The list page of the server field, or, for a field that is no web address, the reason instead.
+    void showListPage();
+    // The view's filter: pages stay in the view, everything else goes where every link goes.
+    bool followLink(const QUrl& url, bool newWindow);
 
     QString& webServer_;
     RandomSource random_;

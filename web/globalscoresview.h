@@ -14,9 +14,17 @@ namespace web {
 // engine that can show pages comes as a plugin that supplies the views.
 class GlobalScoresView {
   public:
+    // Asked about every page the view is to show (a link, a form, a script, a redirect, Navigate) and
+    // about every new window the player asks for (newWindow; windows a page opens by itself are never
+    // asked about). True lets the view show the page; false keeps it where it is, and the filter may
+    // have handed the link to the desktop instead. Without a filter the view shows http and https
+    // pages and hands nothing on: the engine would give any other link type to the desktop.
+    using LinkFilter = std::function<bool(const QUrl& url, bool newWindow)>;
+
     virtual ~GlobalScoresView() = default;
     virtual QWidget* Widget() = 0;
     virtual void Navigate(const QUrl& url) = 0;
+    virtual void SetLinkFilter(LinkFilter filter) = 0;
 };
 
 // Creates the view inside parent, or returns nullptr when no engine is available.
@@ -32,5 +40,5 @@ class GlobalScoresViewPlugin {
 
 }  // namespace web
 
-#define ARCADE_GLOBAL_SCORES_VIEW_PLUGIN_IID "org.example.quillbyte.GlobalScoresViewPlugin/1.0"
+#define ARCADE_GLOBAL_SCORES_VIEW_PLUGIN_IID "org.example.quillbyte.GlobalScoresViewPlugin/1.1"
 Q_DECLARE_INTERFACE(web::GlobalScoresViewPlugin, ARCADE_GLOBAL_SCORES_VIEW_PLUGIN_IID)

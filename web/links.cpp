@@ -26,9 +26,10 @@ unsigned windows1252(char32_t c) {
 }
 
 // Only ASCII characters are kept: a character beyond U+FFFF must never be matched by its low 16 bits.
+// "+" is not kept: form decoders read it as a space, so "A+B" would arrive as "A B".
 bool keptAlways(char32_t c) {
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
-    return c < 0x80 && QStringView(u".+-_'(!*),$\"").contains(QChar(static_cast<char16_t>(c)));
+    return c < 0x80 && QStringView(u".-_'(!*),$\"").contains(QChar(static_cast<char16_t>(c)));
 }
 
 QString numbered(const char* key, int k) {
@@ -79,13 +80,30 @@ QString ZephlonCommandString(int k, const UploadRecord& record, bool addNumber) 
            QString::number(record.ChkSum);
 }
 
+namespace {
+
+// The locale's morning or afternoon designator where the link's code page can carry it. Otherwise
+// (Chinese, Arabic, Greek...) it would arrive as "??", which the server reads as the morning, so
+// "AM" or "PM" is sent; also for a locale without a designator, which the server cannot read at all.
+QString designator(bool afternoon, const QLocale& locale) {
+    const QString text = afternoon ? locale.pmText() : locale.amText();
+    const QList<uint> chars = text.toUcs4();
+    const bool writable = !text.trimmed().isEmpty() && std::all_of(chars.cbegin(), chars.cend(), [](uint c) {
+        return c == '?' || windows1252(c) != '?';
+    });
+    if (writable) return text;
+    return afternoon ? QStringLiteral("PM") : QStringLiteral("AM");
+}
+
+}  // namespace
+
 QString QuadrelleDate(const QDateTime& date, const QLocale& locale) {
     const QTime t = date.time();
     const int hour12 = t.hour() % 12 == 0 ? 12 : t.hour() % 12;
     const auto two = [](int v) { return QStringLiteral("%1").arg(v, 2, 10, QChar(u'0')); };
     return two(date.date().day()) + u'/' + two(date.date().month()) + u'/' + two(date.date().year() % 100) +
            u' ' + two(hour12) + u':' + two(t.minute()) + u':' + two(t.second()) + u' ' +
-           (t.hour() < 12 ? locale.amText() : locale.pmText());
+           designator(t.hour() >= 12, locale);
 }
 
 QString QuadrelleCommandString(int k, const UploadRecord& record, bool addNumber, const QLocale& locale) {

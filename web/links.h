@@ -31,11 +31,11 @@ struct UploadRecord {
 inline const QString kZephlonVersion = QStringLiteral("1.2");
 inline const QString kQuadrelleVersion = QStringLiteral("1.2");
 
-// Query escaping: letters, digits and . + - _ ' ( ! * ) , $ " stay; with keepPathCharacters also
+// Query escaping: letters, digits and . - _ ' ( ! * ) , $ " stay; with keepPathCharacters also
 // @ / ~; everything else becomes "%" and its Windows-1252 code in two upper-case hex digits (space
-// %20, tab %09: a single digit followed by a hex digit would be read as another byte). A character that
-// Windows-1252 cannot represent is sent as "?" (%3F), the way an 8-bit conversion substitutes it; one
-// "?" per character, also outside the BMP.
+// %20, tab %09: a single digit followed by a hex digit would be read as another byte; "+" %2B, which
+// decoders of forms would read as a space). A character that Windows-1252 cannot represent is sent as
+// "?" (%3F), the way an 8-bit conversion substitutes it; one "?" per character, also outside the BMP.
 QString EscapeForURL(const QString& text, bool keepPathCharacters);
 
 // "&Dummy=" and a whole number 0..999 drawn from random, so a browser never answers from its cache.
@@ -51,7 +51,8 @@ QString QuadrelleCommandString(int k, const UploadRecord& record, bool addNumber
 // (yyyy-MM-ddTHH:mm:ss), so the server reads it the same whatever the player's regional settings.
 QString VantorelCommandString(const UploadRecord& record);
 
-// "dd/mm/yy hh:mm:ss" on the 12-hour clock followed by the locale's morning or afternoon designator.
+// "dd/mm/yy hh:mm:ss" on the 12-hour clock followed by the locale's morning or afternoon designator,
+// or "AM"/"PM" where Windows-1252 cannot write that designator.
 QString QuadrelleDate(const QDateTime& date, const QLocale& locale = QLocale::system());
 
 // Upload links. server is the WebServer setting (no scheme), playerURL the player's address.

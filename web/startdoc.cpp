@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/startdoc.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -9,6 +11,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "frame/settingsstore.h"
 #include "web/formbrerror.h"
 
 namespace web {
@@ -101,6 +104,56 @@ QUrl LaunchableUrl(const QString& docName) {
     if (scheme == u"http" || scheme == u"https") return url.host().isEmpty() ? QUrl() : url;
     if (scheme == u"mailto") return url.path().isEmpty() ? QUrl() : url;
     return {};
+}
+
+bool UsableScoreServer(const QString& server) {
+    const QString scheme = LaunchableUrl(server).scheme();
+    return scheme == u"http" || scheme == u"https";
+}
+
+namespace {
+
+class ScoreServerTexts {
+    Q_DECLARE_TR_FUNCTIONS(web::ScoreServer)
+  public:
+    static QString Unusable(frame::Program program, const QString& server) {
+        QString where;
+        switch (program) {
+            case frame::Program::Zephlon:
+                where = tr("Type a web address under Options > Score Server...");
+                break;
+            case frame::Program::Quadrelle:
+                where =
+                    tr("Type a web address into the \"Score Server:\" field of the global highscores "
+                       "window and press \"Go\".");
+                break;
+            case frame::Program::Vantorel:
+                where = tr("With the game closed, set the WebServer key in the [Options] section of %1 to a "
+                           "web address.")
+                            .arg(frame::SettingsStore::DefaultDirectory() + u'/' +
+                                 frame::ProgramName(program) + QStringLiteral(".ini"));
+                break;
+        }
+        return tr("The score server \"%1\" cannot be used: a score server is a web address (http or "
+                  "https), such as scores.example.org/arcade.")
+                   .arg(server.trimmed()) +
+               u'\n' + where;
+    }
+};
+
+}  // namespace
+
+QString UnusableServerMessage(frame::Program program, const QString& server) {
+    return ScoreServerTexts::Unusable(program, server);
+}
+
+void InformUnusableServer(QWidget* mainWindow, frame::Program program, const QString& server) {
+    QMessageBox box(QMessageBox::Warning, frame::ProgramName(program), UnusableServerMessage(program, server),
+                    QMessageBox::Ok, mainWindow);
+    box.setObjectName(QStringLiteral("UnusableServer"));
+    // The setting is shown as it is, never read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 int32_t StartDoc(QWidget* mainWindow, const QString& docName, bool bURL) {

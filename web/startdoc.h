@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "frame/program.h"
+
 class QWidget;
 
 namespace web {
@@ -34,6 +36,17 @@ int RunningOpeners();
 // "javascript:" or a program name must never reach the system's opener, whatever a hand-edited
 // setting says.
 QUrl LaunchableUrl(const QString& docName);
+
+// True when server (a WebServer setting) can start the links to a score server: an http or https
+// address, or one without a scheme (read as http). Anything else (a mail address, whose query could
+// carry the records into a mail with attachments, a file, a script, an empty setting) is refused
+// before any link is built from it.
+bool UsableScoreServer(const QString& server);
+
+// What the player is told about an unusable score server, and where the program's setting is changed.
+QString UnusableServerMessage(frame::Program program, const QString& server);
+// Says so in a message box over mainWindow.
+void InformUnusableServer(QWidget* mainWindow, frame::Program program, const QString& server);
 
 // Opens docName with the system without waiting for it. When bURL is true and no program could open it
 // (known at once, or when the desktop's opener exits with a failure), or whenever the link is refused,

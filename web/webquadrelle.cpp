@@ -70,6 +70,12 @@ void QuadrelleWeb::informInstall() {
     }
 }
 
+bool QuadrelleWeb::serverUsable() const {
+    if (UsableScoreServer(options_.WebServer)) return true;
+    InformUnusableServer(main_, frame::Program::Quadrelle, options_.WebServer);
+    return false;
+}
+
 QList<UploadRecord> QuadrelleWeb::records() const {
     return Records ? Records() : QList<UploadRecord>();
 }
@@ -100,7 +106,7 @@ bool QuadrelleWeb::InputURL(bool bPlural, const QString& waitingName) {
 
 void QuadrelleWeb::UploadHiScore(int p) {
     const QList<UploadRecord> list = records();
-    if (p < 1 || p > list.size() || !loadBrowser()) return;
+    if (p < 1 || p > list.size() || !loadBrowser() || !serverUsable()) return;
     Dialog()->LoadInBackground(
         QuadrelleUploadHiScoreLink(options_.WebServer, options_.URL, list.at(p - 1), random_));
 }
@@ -108,7 +114,7 @@ void QuadrelleWeb::UploadHiScore(int p) {
 void QuadrelleWeb::UploadHiScores() {
     if (SaveName) SaveName();
     const QList<UploadRecord> list = records();
-    if (list.isEmpty() || !loadBrowser()) return;
+    if (list.isEmpty() || !loadBrowser() || !serverUsable()) return;
     Dialog()->LoadInBackground(QuadrelleUploadHiScoresLink(options_.WebServer, options_.URL, list, random_));
 }
 
@@ -117,14 +123,14 @@ void QuadrelleWeb::UploadBestScore() {
         informInstall();
         return;
     }
-    if (InputURL(true)) UploadHiScores();
+    if (serverUsable() && InputURL(true)) UploadHiScores();
 }
 
 void QuadrelleWeb::OfferAutoUpload(int p) {
     const QList<UploadRecord> list = records();
     if (!present_ || !options_.AutoUpload || p < 1 || p > list.size() || mainWindowClosing()) return;
     // No offer that could not be kept.
-    if (!loadBrowser()) return;
+    if (!loadBrowser() || !serverUsable()) return;
     if (InputURL(false, list.at(p - 1).Name)) UploadHiScore(p);
 }
 

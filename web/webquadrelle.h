@@ -59,6 +59,8 @@ class QuadrelleWeb {
   private:
     QList<UploadRecord> records() const;
     bool loadBrowser();
+    // False, after telling the player, when the WebServer setting is no web address.
+    bool serverUsable() const;
     void informInstall();
     bool mainWindowClosing() const;
     QWidget* main_;

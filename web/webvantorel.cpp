@@ -9,16 +9,24 @@ namespace web {
 VantorelWeb::VantorelWeb(QWidget* mainWindow, frame::Options& options, RandomSource random)
     : main_(mainWindow), options_(options), random_(std::move(random)) {}
 
+bool VantorelWeb::serverUsable() const {
+    if (UsableScoreServer(options_.WebServer)) return true;
+    InformUnusableServer(main_, frame::Program::Vantorel, options_.WebServer);
+    return false;
+}
+
 void VantorelWeb::UploadBestScore() {
     if (SaveName) SaveName();
     const QList<UploadRecord> list = Records ? Records() : QList<UploadRecord>();
     if (list.isEmpty()) return;
     const UploadRecord& best = list.first();
+    if (!serverUsable()) return;
     if (!InputURL(main_, frame::Program::Vantorel, false, best.Name, options_.URL)) return;
     StartDoc(main_, VantorelUploadLink(options_.WebServer, options_.URL, best, random_), true);
 }
 
 void VantorelWeb::globalhighscores() {
+    if (!serverUsable()) return;
     StartDoc(main_, VantorelGlobalLink(options_.WebServer), true);
 }
 

@@ -29,6 +29,8 @@ class VantorelWeb {
     void globalhighscores();
 
   private:
+    // False, after telling the player, when the WebServer setting is no web address.
+    bool serverUsable() const;
     QWidget* main_;
     frame::Options& options_;
     RandomSource random_;

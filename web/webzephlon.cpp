@@ -16,13 +16,19 @@ int ZephlonWeb::currentList() const {
     return mode == 1 ? 1 : 0;
 }
 
+bool ZephlonWeb::serverUsable() const {
+    if (UsableScoreServer(options_.WebServer)) return true;
+    InformUnusableServer(main_, frame::Program::Zephlon, options_.WebServer);
+    return false;
+}
+
 bool ZephlonWeb::InputURL(bool bPlural, const QString& waitingName) {
     return web::InputURL(main_, frame::Program::Zephlon, bPlural, waitingName, options_.URL);
 }
 
 void ZephlonWeb::UploadHiScore(int p) {
     const QList<UploadRecord> list = Records ? Records(currentList()) : QList<UploadRecord>();
-    if (p < 1 || p > list.size()) return;
+    if (p < 1 || p > list.size() || !serverUsable()) return;
     StartDoc(main_,
              ZephlonUploadHiScoreLink(options_.WebServer, options_.URL, currentList() == 1, list.at(p - 1),
                                       random_),
@@ -31,7 +37,7 @@ void ZephlonWeb::UploadHiScore(int p) {
 
 void ZephlonWeb::UploadHiScores(int list) {
     const QList<UploadRecord> records = Records ? Records(list) : QList<UploadRecord>();
-    if (records.isEmpty()) return;
+    if (records.isEmpty() || !serverUsable()) return;
     StartDoc(
         main_,
         ZephlonUploadHiScoresLink(options_.WebServer, options_.URL, currentList() == 1, records, random_),
@@ -39,16 +45,18 @@ void ZephlonWeb::UploadHiScores(int list) {
 }
 
 void ZephlonWeb::UploadTop3() {
-    if (InputURL(true)) UploadHiScores(currentList());
+    // Asked only when the upload can go.
+    if (serverUsable() && InputURL(true)) UploadHiScores(currentList());
 }
 
 void ZephlonWeb::OfferUpload(int p) {
     const QList<UploadRecord> list = Records ? Records(currentList()) : QList<UploadRecord>();
-    if (p < 1 || p > list.size()) return;
+    if (p < 1 || p > list.size() || !serverUsable()) return;
     if (InputURL(false, list.at(p - 1).Name)) UploadHiScore(p);
 }
 
 void ZephlonWeb::globalhighscores() {
+    if (!serverUsable()) return;
     StartDoc(main_, ZephlonGlobalLink(options_.WebServer, currentList() == 1), true);
 }
 

@@ -47,6 +47,8 @@ class ZephlonWeb {
 
   private:
     int currentList() const;
+    // False, after telling the player, when the WebServer setting is no web address.
+    bool serverUsable() const;
     QWidget* main_;
     frame::Options& options_;
     RandomSource random_;

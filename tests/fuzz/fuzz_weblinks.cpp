@@ -21,7 +21,7 @@ void require(bool condition) {
 bool Allowed(QChar c, bool keepPathCharacters) {
     const char16_t u = c.unicode();
     if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) return true;
-    if (QStringView(u".+-_'(!*),$\"%").contains(c)) return true;
+    if (QStringView(u".-_'(!*),$\"%").contains(c)) return true;
     return keepPathCharacters && (u == '@' || u == '/' || u == '~');
 }
 

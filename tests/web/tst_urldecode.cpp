@@ -49,6 +49,8 @@ class TestUrlDecode : public QObject {
         QTest::addColumn<QString>("received");
         QTest::newRow("query breakers") << "a&b=c%d#e?f"
                                         << "a&b=c%d#e?f";
+        QTest::newRow("plus") << "A+B +"
+                              << "A+B +";
         QTest::newRow("controls") << "\t\x01x"
                                   << "\t\x01x";
         QTest::newRow("accents") << QString::fromUtf8("Renée Œuvre €") << QString::fromUtf8("Renée Œuvre €");

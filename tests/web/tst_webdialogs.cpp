@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <functional>
 
@@ -48,8 +49,10 @@ struct FakeView : web::GlobalScoresView {
     explicit FakeView(QWidget* parent, QStringList& log) : widget(new QWidget(parent)), log(log) {}
     QWidget* Widget() override { return widget; }
     void Navigate(const QUrl& url) override { log << url.toString(QUrl::FullyEncoded); }
+    void SetLinkFilter(LinkFilter f) override { filter = std::move(f); }
     QWidget* widget;
     QStringList& log;
+    LinkFilter filter;
 };
 
 QList<UploadRecord> sampleList() {
@@ -463,6 +466,49 @@ class TestWebDialogs : public QObject {
         QCOMPARE(made, 1);
     }
 
+    void viewLinks_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("newWindow");
+        QTest::addColumn<bool>("inView");
+        QTest::addColumn<QString>("handedOn");  // what reaches the opener
+        QTest::newRow("page") << "https://scores.example.org/p" << false << true << "";
+        QTest::newRow("page, new window")
+            << "http://scores.example.org/p" << true << false << "http://scores.example.org/p";
+        QTest::newRow("mail") << "mailto:me@example.org" << false << false << "mailto:me@example.org";
+        QTest::newRow("mail, new window")
+            << "mailto:me@example.org" << true << false << "mailto:me@example.org";
+        QTest::newRow("smb") << "smb://host/share" << false << false << "";
+        QTest::newRow("smb, new window") << "smb://host/share" << true << false << "";
+        QTest::newRow("custom handler") << "x-custom-handler://run" << false << false << "";
+        QTest::newRow("file") << "file:///etc/passwd" << false << false << "";
+        QTest::newRow("data") << "data:text/html,x" << false << false << "";
+        QTest::newRow("blank frame") << "about:blank" << false << false << "";
+        QTest::newRow("web without host") << "http:///usr/bin/xterm" << false << false << "";
+    }
+    // What the list window's view does with a page's links: the dialog is its filter.
+    void viewLinks() {
+        QFETCH(QString, link);
+        QFETCH(bool, newWindow);
+        QWidget main;
+        QString server = QStringLiteral("scores.example.org");
+        QStringList pages;
+        FakeView* view = nullptr;
+        web::quadrelle::FormWebHighscore dialog(
+            server, fixedDraw,
+            [&](QWidget* parent) {
+                auto made = std::make_unique<FakeView>(parent, pages);
+                view = made.get();
+                return made;
+            },
+            &main);
+        QVERIFY(dialog.LoadBrowser());
+        QVERIFY(view->filter);
+        QTEST(view->filter(QUrl(link), newWindow), "inView");
+        QFETCH(QString, handedOn);
+        QCOMPARE(opened, handedOn.isEmpty() ? QStringList() : QStringList{handedOn});
+        QVERIFY(!main.findChild<web::FormBrError*>());
+    }
+
     // Uploads load in the dialog's view without showing it; position 0 sends nothing.
     void quadrelleBackgroundUpload() {
         QWidget main;
@@ -588,6 +634,133 @@ class TestWebDialogs : public QObject {
             QStringLiteral(
                 "http://scores.example.org/vantorel/UploadScores.asp?Name=Red%20Fox&Score=100&StartLevel=1"
                 "&EndLevel=2&Date=2026-03-05T21%3A07%3A09&ChkSum=1&URL=me@example.org&Dummy=456"));
+    }
+
+    void unusableServer_data() {
+        QTest::addColumn<int>("program");
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("base");  // where the links go; empty: the setting is refused
+        const QList<std::pair<const char*, frame::Program>> programs = {
+            {"Zephlon", frame::Program::Zephlon},
+            {"Quadrelle", frame::Program::Quadrelle},
+            {"Vantorel", frame::Program::Vantorel}};
+        for (const auto& [name, program] : programs) {
+            const auto row = [&](const char* what, const QString& server, const QString& base) {
+                QTest::addRow("%s, %s", name, what) << static_cast<int>(program) << server << base;
+            };
+            row("mail with attachment", "mailto:me@example.org?attach=/home/me/.ssh/id_rsa&body=", "");
+            row("mail with body", "MAILTO:me@example.org?body=", "");
+            row("file", "file:///home/me", "");
+            row("script", "javascript:alert(1)//", "");
+            row("empty", "", "");
+            row("blanks", "  ", "");
+            row("no scheme", "scores.example.net/arcade", "http://scores.example.net/arcade");
+            row("http", "http://scores.example.net/", "http://scores.example.net");
+            row("https", " https://scores.example.net:8443/arcade", "https://scores.example.net:8443/arcade");
+        }
+    }
+    // A score server is a web address in every program: anything else builds no link, and the
+    // player is told that the setting cannot be used and where it is changed; no address is asked for.
+    void unusableServer() {
+        QFETCH(int, program);
+        QFETCH(QString, server);
+        QFETCH(QString, base);
+        const auto p = static_cast<frame::Program>(program);
+        QWidget main;
+        main.show();
+        frame::Options options = frame::DefaultOptions(p);
+        options.WebServer = server;
+        options.GameMode = 0;
+        QStringList pages;
+        QStringList told;  // message boxes, or "prompt" for an address prompt (then answered Upload)
+        const auto answer = [&told] {
+            answerModal([&told](QDialog* d) {
+                if (auto* box = qobject_cast<QMessageBox*>(d)) {
+                    told << box->text();
+                    QCOMPARE(box->textFormat(), Qt::PlainText);
+                    box->accept();
+                } else if (auto* prompt = qobject_cast<web::UrlPrompt*>(d)) {
+                    told << QStringLiteral("prompt");
+                    prompt->Command1->click();
+                }
+            });
+        };
+        std::unique_ptr<web::ZephlonWeb> zephlon;
+        std::unique_ptr<web::QuadrelleWeb> quadrelle;
+        std::unique_ptr<web::VantorelWeb> vantorel;
+        std::function<void()> list, upload;
+        switch (p) {
+            case frame::Program::Zephlon:
+                zephlon = std::make_unique<web::ZephlonWeb>(&main, options, fixedDraw);
+                zephlon->Records = [](int) { return sampleList(); };
+                list = [&] { zephlon->globalhighscores(); };
+                upload = [&] { zephlon->UploadTop3(); };
+                break;
+            case frame::Program::Quadrelle:
+                quadrelle = std::make_unique<web::QuadrelleWeb>(
+                    &main, options, fixedDraw,
+                    [&](QWidget* parent) { return std::make_unique<FakeView>(parent, pages); });
+                quadrelle->Records = sampleList;
+                list = [&] { quadrelle->globalhighscores(); };
+                upload = [&] { quadrelle->UploadBestScore(); };
+                break;
+            case frame::Program::Vantorel:
+                vantorel = std::make_unique<web::VantorelWeb>(&main, options, fixedDraw);
+                vantorel->Records = sampleList;
+                list = [&] { vantorel->globalhighscores(); };
+                upload = [&] { vantorel->UploadBestScore(); };
+                break;
+        }
+        const QString message = web::UnusableServerMessage(p, server);
+        const QString where = p == frame::Program::Zephlon     ? QStringLiteral("Options > Score Server...")
+                              : p == frame::Program::Quadrelle ? QStringLiteral("\"Score Server:\" field")
+                                                               : QStringLiteral("WebServer key");
+        QVERIFY2(
+            message.startsWith(QStringLiteral("The score server \"%1\" cannot be used: a score server is a "
+                                              "web address (http or https)")
+                                   .arg(server.trimmed())) &&
+                message.contains(where),
+            qPrintable(message));
+
+        const QString listLink = p == frame::Program::Zephlon ? "/zephlon/scores.asp?GameMode=original"
+                                 : p == frame::Program::Quadrelle
+                                     ? "/quadrelle/scores.asp?Period=Week&Scores=10&Dummy=456"
+                                     : "/vantorel/scores.asp";
+        const QString uploadLink =
+            QStringLiteral("/%1/UploadScores.asp?").arg(frame::ProgramName(p).toLower());
+        answer();
+        list();
+        answer();
+        upload();
+        QCoreApplication::processEvents();
+        QStringList links = p == frame::Program::Quadrelle ? pages : opened;
+        if (base.isEmpty()) {
+            QCOMPARE(links, QStringList());
+            if (p == frame::Program::Quadrelle) {
+                // The list window says it where the list would be.
+                QCOMPARE(told, QStringList{message});
+                auto* dialog = quadrelle->Dialog();
+                QVERIFY(dialog->isVisible() && dialog->LabelServer->isVisible());
+                QCOMPARE(dialog->LabelServer->text(), message);
+                QVERIFY(!dialog->WebBrowser1()->Widget()->isVisible());
+                dialog->TextWebServer->setText(QStringLiteral("scores.example.org"));
+                dialog->Command2->click();
+                QVERIFY(!dialog->LabelServer->isVisible());
+                QVERIFY(dialog->WebBrowser1()->Widget()->isVisible());
+                QCOMPARE(pages.size(), 1);
+                QVERIFY(
+                    pages[0].startsWith(QStringLiteral("http://scores.example.org/quadrelle/scores.asp?")));
+            } else {
+                QCOMPARE(told, (QStringList{message, message}));
+            }
+            QVERIFY(!main.findChild<web::FormBrError*>());
+        } else {
+            QCOMPARE(told, QStringList{QStringLiteral("prompt")});
+            QCOMPARE(links.size(), 2);
+            QCOMPARE(links[0], base + listLink);
+            QVERIFY2(links[1].startsWith(base + uploadLink), qPrintable(links[1]));
+            if (p == frame::Program::Quadrelle) QVERIFY(!quadrelle->Dialog()->LabelServer->isVisible());
+        }
     }
 
     void makerLink() {

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -11,6 +12,8 @@
 #include "quadrelle/formplunko.h"
 #include "support/tempsettings.h"
 #include "support/testmain.h"
+#include "web/formwebhighscorequadrelle.h"
+#include "web/startdoc.h"
 #include "web/webglobalbrowser.h"
 #include "web/webquadrelle.h"
 
@@ -31,9 +34,8 @@ class LoopbackServer : public QTcpServer {
                 connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                     const QByteArray request = socket->readAll();
                     requests << request.left(request.indexOf("\r\n"));
-                    socket->write(
-                        "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 2\r\n"
-                        "Connection: close\r\n\r\nok");
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                                  QByteArray::number(page.size()) + "\r\nConnection: close\r\n\r\n" + page);
                     socket->disconnectFromHost();
                 });
             }
@@ -43,7 +45,42 @@ class LoopbackServer : public QTcpServer {
         return QStringLiteral("127.0.0.1:%1").arg(serverPort()) + path;
     }
     QList<QByteArray> requests;
+    QByteArray page = "ok";
 };
+
+// What the engine hands to the desktop by itself (QDesktopServices), by scheme.
+class DesktopRecorder : public QObject {
+    Q_OBJECT
+  public:
+    explicit DesktopRecorder(const QStringList& schemes) : m_schemes(schemes) {
+        for (const QString& scheme : m_schemes)
+            QDesktopServices::setUrlHandler(scheme, this, "Open");
+    }
+    ~DesktopRecorder() override {
+        for (const QString& scheme : m_schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+    QStringList opened;
+
+  public slots:
+    void Open(const QUrl& url) { opened << url.toString(QUrl::FullyEncoded); }
+
+  private:
+    QStringList m_schemes;
+};
+
+// A list page: the link under test, below it a mail link, which the test clicks after it (once the
+// mail link is handled, so is the first), and a strip at the bottom that reports a press.
+QByteArray linkPage(const QString& href, bool newWindow) {
+    const auto box = [](const char* top, const char* height) {
+        return QByteArray("style=\"position:fixed;left:0;width:100%;display:block;top:") + top +
+               ";height:" + height + "\"";
+    };
+    return "<html><body style=\"margin:0\"><a href=\"" + href.toUtf8() + "\"" +
+           (newWindow ? " target=\"_blank\" " : " ") + box("0", "40%") +
+           ">link</a><a href=\"mailto:sentinel@example.org\" " + box("40%", "40%") + ">mail</a><div " +
+           box("80%", "20%") + " onmousedown=\"fetch('/ready')\">ready?</div></body></html>";
+}
 
 }  // namespace
 
@@ -105,6 +142,78 @@ class TestWebEngine : public QObject {
             "&D1=05/03/26%2009%3A07%3A09%20" +
             QLocale::system().pmText().toUtf8() + "&C1=8&URL=me@example.org&Ver=1.2&Dummy=456 HTTP/1.1";
         QCOMPARE(server.requests.first(), expected);
+    }
+
+    void linksInTheList_data() {
+        QTest::addColumn<QString>("href");  // %1: the loopback server's host and port
+        QTest::addColumn<bool>("newWindow");
+        QTest::addColumn<QString>("opened");    // what reaches the game's opener, if anything
+        QTest::addColumn<QByteArray>("shown");  // the request line of a page shown in the view
+        QTest::newRow("smb") << "smb://host/share/setup.exe?%1" << false << "" << QByteArray();
+        QTest::newRow("custom handler") << "x-custom-handler://run?%1" << false << "" << QByteArray();
+        QTest::newRow("smb, new window") << "smb://host/share/setup.exe?%1" << true << "" << QByteArray();
+        QTest::newRow("web page, new window")
+            << "http://%1/player" << true << "http://%1/player" << QByteArray();
+        QTest::newRow("web page") << "http://%1/player" << false << "" << QByteArray("GET /player HTTP/1.1");
+    }
+    // A page of the score server, shown in the real dialog, may link anywhere: a click on a link of any
+    // other type than http, https and mailto reaches no opener, neither the game's nor the one the
+    // engine would use by itself.
+    void linksInTheList() {
+        QFETCH(QString, href);
+        QFETCH(bool, newWindow);
+        QFETCH(QString, opened);
+        QFETCH(QByteArray, shown);
+        quadrelle::FormPlunko w;
+        if (!w.Explorer4Present()) QSKIP("no browser engine helper on this machine");
+        QStringList toOpener;
+        web::SetUrlOpener([&toOpener](const QUrl& url) {
+            toOpener << url.toString(QUrl::FullyEncoded);
+            return true;
+        });
+        const DesktopRecorder desktop({"smb", "x-custom-handler", "mailto", "http", "https", "file"});
+        LoopbackServer server;
+        const QString host = QStringLiteral("127.0.0.1:%1").arg(server.serverPort());
+        server.page = linkPage(href.arg(host), newWindow);
+        w.SetWebServer(server.Address(QStringLiteral("/arcade")));
+        w.show();
+        w.globalhighscores_Click();
+        auto* dialog = w.findChild<web::quadrelle::FormWebHighscore*>();
+        QVERIFY(dialog);
+        QWidget* view = dialog->findChild<QWidget*>(QStringLiteral("WebBrowser1"));
+        QVERIFY(view);
+        QSignalSpy loaded(view, SIGNAL(loadFinished(bool)));
+        QTRY_VERIFY_WITH_TIMEOUT(loaded.size() == 1, 60000);
+        QTRY_VERIFY(view->focusProxy());
+
+        const auto click = [view](double y) {
+            QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {},
+                              QPoint(view->width() / 2, static_cast<int>(view->height() * y)));
+        };
+        // The engine may drop input until the page is drawn: the strip is pressed until it answers.
+        const auto awaitInput = [&] {
+            const auto ready = [&] { return server.requests.contains("GET /ready HTTP/1.1"); };
+            for (int attempt = 0; attempt < 120; ++attempt) {
+                click(0.9);
+                if (QTest::qWaitFor(ready, 500)) break;
+            }
+            QVERIFY(server.requests.removeAll("GET /ready HTTP/1.1") > 0);
+        };
+        awaitInput();
+        click(0.2);
+        if (!shown.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(server.requests.contains(shown), 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(loaded.size() == 2, 60000);
+            awaitInput();
+        }
+        const QString sentinel = QStringLiteral("mailto:sentinel@example.org");
+        click(0.6);
+        QTRY_VERIFY_WITH_TIMEOUT(toOpener.contains(sentinel) || desktop.opened.contains(sentinel), 60000);
+        QCOMPARE(desktop.opened, QStringList());
+        // Mail goes to the game's opener, like every mail link of the game.
+        QCOMPARE(toOpener.removeAll(sentinel), 1);
+        QCOMPARE(toOpener, opened.isEmpty() ? QStringList() : QStringList{opened.arg(host)});
+        web::SetUrlOpener({});
     }
 };
 

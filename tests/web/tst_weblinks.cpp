@@ -32,7 +32,9 @@ class TestWebLinks : public QObject {
         QTest::addColumn<bool>("keepPath");
         QTest::addColumn<QString>("escaped");
         QTest::newRow("letters and digits") << "azAZ09" << false << "azAZ09";
-        QTest::newRow("twelve kept") << ".+-_'(!*),$\"" << false << ".+-_'(!*),$\"";
+        QTest::newRow("eleven kept") << ".-_'(!*),$\"" << false << ".-_'(!*),$\"";
+        // A "+" left as it is would be read as a space by a form decoder.
+        QTest::newRow("plus") << "A+B C" << true << "A%2BB%20C";
         QTest::newRow("path kept") << "@/~" << true << "@/~";
         QTest::newRow("path escaped") << "@/~" << false << "%40%2F%7E";
         QTest::newRow("space tab amp") << " \t&" << true << "%20%09%26";
@@ -62,6 +64,9 @@ class TestWebLinks : public QObject {
                  QStringLiteral("N1=A%26S1%3D9&S1=5&SL1=1&EL1=1&C1=2"));
         QCOMPARE(web::QuadrelleCommandString(4, fox, true, QLocale::c()),
                  QStringLiteral("N4=Red%20Fox&S4=4210&SL4=3&EL4=7&D4=05/03/26%2009%3A07%3A09%20PM&C4=8"));
+        QCOMPARE(web::QuadrelleCommandString(1, record(QStringLiteral("A+B"), 5, 1, 1, 2), false,
+                                             QLocale(QStringLiteral("zh_CN"))),
+                 QStringLiteral("N1=A%2BB&S1=5&SL1=1&EL1=1&D1=05/03/26%2009%3A07%3A09%20PM&C1=2"));
         QCOMPARE(
             web::VantorelCommandString(fox),
             QStringLiteral(
@@ -69,16 +74,38 @@ class TestWebLinks : public QObject {
     }
 
     void quadrelleDate_data() {
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<QTime>("time");
         QTest::addColumn<QString>("text");
-        QTest::newRow("midnight") << QTime(0, 0, 0) << "31/12/99 12:00:00 AM";
-        QTest::newRow("morning") << QTime(9, 5, 1) << "31/12/99 09:05:01 AM";
-        QTest::newRow("noon") << QTime(12, 0, 0) << "31/12/99 12:00:00 PM";
-        QTest::newRow("evening") << QTime(23, 59, 59) << "31/12/99 11:59:59 PM";
+        QTest::addColumn<QString>("escaped");  // the date as the link carries it
+        QTest::newRow("midnight") << "C" << QTime(0, 0, 0) << "31/12/99 12:00:00 AM"
+                                  << "31/12/99%2012%3A00%3A00%20AM";
+        QTest::newRow("morning") << "C" << QTime(9, 5, 1) << "31/12/99 09:05:01 AM"
+                                 << "31/12/99%2009%3A05%3A01%20AM";
+        QTest::newRow("noon") << "C" << QTime(12, 0, 0) << "31/12/99 12:00:00 PM"
+                              << "31/12/99%2012%3A00%3A00%20PM";
+        QTest::newRow("evening") << "C" << QTime(23, 59, 59) << "31/12/99 11:59:59 PM"
+                                 << "31/12/99%2011%3A59%3A59%20PM";
+        // Designators Windows-1252 cannot write would arrive as "??", read as the morning.
+        QTest::newRow("Chinese afternoon") << "zh_CN" << QTime(15, 4, 5) << "31/12/99 03:04:05 PM"
+                                           << "31/12/99%2003%3A04%3A05%20PM";
+        QTest::newRow("Arabic morning") << "ar" << QTime(9, 5, 1) << "31/12/99 09:05:01 AM"
+                                        << "31/12/99%2009%3A05%3A01%20AM";
+        QTest::newRow("Arabic afternoon") << "ar_EG" << QTime(21, 7, 9) << "31/12/99 09:07:09 PM"
+                                          << "31/12/99%2009%3A07%3A09%20PM";
+        QTest::newRow("Greek afternoon") << "el_GR" << QTime(12, 30, 0) << "31/12/99 12:30:00 PM"
+                                         << "31/12/99%2012%3A30%3A00%20PM";
+        // One it can write is kept.
+        QTest::newRow("Swedish afternoon") << "sv_SE" << QTime(13, 0, 0) << "31/12/99 01:00:00 em"
+                                           << "31/12/99%2001%3A00%3A00%20em";
     }
     void quadrelleDate() {
+        QFETCH(QString, locale);
         QFETCH(QTime, time);
-        QTEST(web::QuadrelleDate(QDateTime(QDate(1999, 12, 31), time, Qt::UTC), QLocale::c()), "text");
+        const QString date =
+            web::QuadrelleDate(QDateTime(QDate(1999, 12, 31), time, Qt::UTC), QLocale(locale));
+        QTEST(date, "text");
+        QTEST(web::EscapeForURL(date, true), "escaped");
     }
 
     void uploadLinks() {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
@@ -54,8 +55,10 @@ struct FakeView : web::GlobalScoresView {
     FakeView(QWidget* parent, QStringList& pages) : widget(new QWidget(parent)), pages(pages) {}
     QWidget* Widget() override { return widget; }
     void Navigate(const QUrl& url) override { pages << url.toString(QUrl::FullyEncoded); }
+    void SetLinkFilter(LinkFilter f) override { filter = std::move(f); }
     QWidget* widget;
     QStringList& pages;
+    LinkFilter filter;
 };
 
 QImage windowPicture(const QWidget* dialog) {
@@ -198,6 +201,47 @@ class TestWebWiring : public QObject {
         });
         action(&w, QStringLiteral("&About..."))->trigger();
         QCOMPARE(fromAbout, QStringLiteral("https://www.example.org/quillbyte"));
+    }
+
+    // The browser start fails while the "new game?" question is open: the copy dialog, lent to the
+    // question so that it takes clicks, stays open with its link after the question is answered No.
+    void copyDialogOutlivesAQuestion() {
+        web::SetUrlOpener([](const QUrl&) { return false; });
+        FormZephlon w(nullptr, FixedRandom(), std::make_unique<frame::SilentCueBackend>());
+        w.show();
+        w.MenuOriginal->trigger();
+        QTest::keyClick(&w, Qt::Key_Return);
+        QString question;
+        bool lent = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            question = box->text();
+            action(&w, QStringLiteral("&Global Highscores..."))->trigger();
+            auto* error = w.findChild<web::FormBrError*>();
+            lent = error && error->isVisible() && error->parentWidget() == box;
+            box->button(QMessageBox::No)->click();
+        });
+        w.StartOriginal->trigger();
+        QCOMPARE(question, QStringLiteral("Are you sure you want to start a new game"));
+        QVERIFY(lent);
+        auto* error = w.findChild<web::FormBrError*>();
+        QVERIFY(error && error->isVisible());
+        const QString link = QStringLiteral("scores.example.org/arcade/zephlon/scores.asp?GameMode=original");
+        QCOMPARE(copiedFromErrorWindow(&w), link);
+
+        // A question over the modal top ten: the dialog goes back to the top ten, where it takes clicks.
+        w.Scores().ShowTopTen();
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            action(&w, QStringLiteral("&Global Highscores..."))->trigger();
+            box->button(QMessageBox::No)->click();
+        });
+        w.StartOriginal->trigger();
+        QCOMPARE(error->parentWidget(), &w.Scores().Dialog());
+        QCOMPARE(copiedFromErrorWindow(&w), link);
+        w.Scores().Dialog().hide();
     }
 
     // The score-server dialog and Quadrelle's global-list dialog show the main window's picture.
