@@ -26,6 +26,7 @@ class BlankView : public web::GlobalScoresView {
     explicit BlankView(QWidget* parent) : m_widget(parent) {}
     QWidget* Widget() override { return &m_widget; }
     void Navigate(const QUrl&) override {}
+    void SetLinkFilter(LinkFilter) override {}
 
   private:
     QWidget m_widget;
