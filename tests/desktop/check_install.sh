@@ -83,6 +83,7 @@ for game in zephlon quadrelle vantorel; do
       grep -q "^$section" <<<"$text" || fail "$game.6 has no $section section"
     done
     grep -q "quillbyte-arcade/$name.ini" <<<"$text" || fail "$game.6 does not say where settings live"
+    grep -q "$name $version" <<<"$text" || fail "$game.6 does not name version $version"
     if command -v man >/dev/null; then
       man --manpath="$prefix/share/man" -w "$game" >/dev/null 2>&1 || fail "man $game finds no page"
     fi
@@ -101,6 +102,8 @@ grep -qx "ExecStart=/usr/bin/quillbyte-scoreserver" "$prefix/lib/systemd/system/
   fail "the service starts another program"
 warnings=$(gzip -dc "$prefix/share/man/man1/quillbyte-scoreserver.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
 [ -z "$warnings" ] || fail "quillbyte-scoreserver.1: $warnings"
+gzip -dc "$prefix/share/man/man1/quillbyte-scoreserver.1.gz" | grep -q "quillbyte-scoreserver $version" ||
+  fail "quillbyte-scoreserver.1 does not name version $version"
 
 # Each component installs its package's files and no other; together they are the whole install.
 sorted() { tr ' ' '\n' | sed '/^$/d' | sort -u; }
