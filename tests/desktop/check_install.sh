@@ -37,7 +37,8 @@ package_docs webview quillbyte-arcade-webview
 package_docs server quillbyte-scoreserver
 
 # Quadrelle's browser plugin, in the folder the installed Quadrelle looks in: seen from the games' folder.
-plugin=lib/quillbyte-arcade/plugins/quadrelle-webengine.so
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+plugin=${libdir:-lib}/quillbyte-arcade/plugins/quadrelle-webengine.so
 component_files[webview]+=" $plugin"
 [ "$(cd "$prefix/games" 2>/dev/null && realpath -m "$plugin_from_games/quadrelle-webengine.so")" = "$prefix/$plugin" ] ||
   fail "Quadrelle in games/ looks for its plugin in $plugin_from_games, not where it is installed ($plugin)"
