@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 source tools/common.sh
 source tools/pulseaudio.sh
 
-arcade_install_missing clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev groff-base \
+arcade_install_missing clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev lintian groff-base \
   man-db postgresql chromium pulseaudio pulseaudio-utils sox || exit 1
 export QT_QPA_PLATFORM=offscreen
 export QTWEBENGINE_DISABLE_SANDBOX=1

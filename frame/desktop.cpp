@@ -53,7 +53,9 @@ std::optional<int> HandleCommandLine(Program program, const QStringList& argumen
             return 0;
         }
         if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
-            out << ProgramName(program) << " " << ARCADE_VERSION << "\n";
+            out << ProgramName(program) << " " << ARCADE_VERSION << "\n"
+                << "License GPL-3.0-or-later: GNU GPL version 3 or later "
+                   "<https://www.gnu.org/licenses/gpl.html>\n";
             return 0;
         }
     }

@@ -1,17 +1,30 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by play.sh and test.sh: install what is missing on Debian, then configure and build.
+# Shared by play.sh, test.sh, install.sh and serve.sh: install what is missing on Debian, then configure
+# and build.
 # shellcheck shell=bash
 
-ARCADE_PACKAGES=(
+# What building and running the three games needs (./play.sh installs only these).
+ARCADE_GAME_PACKAGES=(
   cmake ninja-build ccache g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-webengine-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev
   qt6-qpa-plugins fonts-dejavu-core
+)
+# Everything else a full build needs: Quadrelle's browser plugin and the score server.
+ARCADE_PACKAGES=(
+  "${ARCADE_GAME_PACKAGES[@]}"
+  qt6-webengine-dev
   qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql
 )
 
+# arcade_install_missing [packages...]: the full build's packages and the ones named.
 arcade_install_missing() {
+  arcade_install_packages "${ARCADE_PACKAGES[@]}" "$@"
+}
+
+# arcade_install_packages <packages...>: installs those of them that are missing.
+arcade_install_packages() {
   local missing=() pkg
-  for pkg in "${ARCADE_PACKAGES[@]}" "$@"; do
+  for pkg in "$@"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -25,21 +38,28 @@ arcade_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-# arcade_build <build dir> [extra cmake arguments...]
-arcade_build() {
-  local dir=$1
-  shift
+# arcade_configure <build dir> <ON|OFF>: configures the folder as a games-only build (ON: no score server,
+# no tests) or a full one (OFF), again when it was configured the other way.
+arcade_configure() {
+  local dir=$1 games_only=$2
   if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DARCADE_GAMES_ONLY="$games_only"
+  elif ! grep -qx "ARCADE_GAMES_ONLY:BOOL=$games_only" "$dir/CMakeCache.txt"; then
+    cmake -S . -B "$dir" -DARCADE_GAMES_ONLY="$games_only" >/dev/null
   fi
-  cmake --build "$dir" --parallel "$(nproc)"
 }
 
-# arcade_build_target <build dir> <target>: configures when needed and builds one target only.
+# arcade_build_target <build dir> <targets...>: a full build's configuration, and those targets only.
 arcade_build_target() {
   local dir=$1
-  if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  fi
-  cmake --build "$dir" --target "$2" --parallel "$(nproc)"
+  shift
+  arcade_configure "$dir" OFF
+  cmake --build "$dir" --parallel "$(nproc)" --target "$@"
+}
+
+# arcade_build_game <build dir> <game>: a games-only configuration, and that game's program only (with
+# the libraries it links).
+arcade_build_game() {
+  arcade_configure "$1" ON
+  cmake --build "$1" --parallel "$(nproc)" --target "$2"
 }

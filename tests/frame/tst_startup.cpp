@@ -37,8 +37,9 @@ class TestStartup : public QObject {
         QTest::addColumn<int>("code");  // -1: the program goes on to open its window
         QTest::addColumn<QString>("output");
         QTest::newRow("none") << QStringList{"zephlon"} << -1 << "";
-        QTest::newRow("version") << QStringList{"zephlon", "--version"} << 0 << "Zephlon 1.2.0\n";
-        QTest::newRow("short version") << QStringList{"zephlon", "-v"} << 0 << "Zephlon 1.2.0\n";
+        const QString version = QStringLiteral("Zephlon " ARCADE_VERSION "\nLicense GPL-3.0-or-later");
+        QTest::newRow("version") << QStringList{"zephlon", "--version"} << 0 << version;
+        QTest::newRow("short version") << QStringList{"zephlon", "-v"} << 0 << version;
         QTest::newRow("help after a Qt option")
             << QStringList{"zephlon", "-platform", "offscreen", "--help"} << 0 << "Usage: zephlon [options]";
         QTest::newRow("Qt option") << QStringList{"zephlon", "-style", "fusion"} << -1 << "";
