@@ -411,7 +411,7 @@ class TestScoreServer : public QObject {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QString>("result");
-        QTest::newRow("defaults") << QStringList{} << QStringList{} << "127.0.0.1:8080||default|20|1";
+        QTest::newRow("defaults") << QStringList{} << QStringList{} << "127.0.0.1:8080||default|60|1";
         QTest::newRow("environment")
             << QStringList{}
             << QStringList{"SCORESERVER_LISTEN=0.0.0.0:9000", "SCORESERVER_BASE_PATH=arcade/",
@@ -422,7 +422,7 @@ class TestScoreServer : public QObject {
             << QStringList{"--listen",   "[::1]:8081",         "--base-path", "/x",
                            "--database", "sqlite:///tmp/s.db", "--threads",   "3"}
             << QStringList{"SCORESERVER_LISTEN=0.0.0.0:9000", "SCORESERVER_BASE_PATH=/y"}
-            << "::1:8081|/x|sqlite:///tmp/s.db|20|3";
+            << "::1:8081|/x|sqlite:///tmp/s.db|60|3";
         QTest::newRow("bad listen") << QStringList{"--listen", "8080"} << QStringList{}
                                     << "error: --listen (SCORESERVER_LISTEN): expected ADDRESS:PORT, such as "
                                        "127.0.0.1:8080, got '8080'";
