@@ -51,9 +51,20 @@ class Worker {
     std::unique_ptr<scoreserver::ScoreServer> server_;
 };
 
+// Qt's SQL drivers repeat what a lost connection means on every statement it frees; the server's own
+// log line names the driver's reason once.
+QtMessageHandler qtHandler = nullptr;
+void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("Unable to free statement")) ||
+        message.startsWith(QLatin1String("QSqlQuery::exec: database not open")))
+        return;
+    qtHandler(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    qtHandler = qInstallMessageHandler(filterMessages);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillbyte-scoreserver"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ARCADE_VERSION));

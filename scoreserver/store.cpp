@@ -522,7 +522,15 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
     static QMutex sqliteWriter;
     std::optional<QMutexLocker<QMutex>> turn;
     if (kind_ == DatabaseUrl::Kind::SQLite) turn.emplace(&sqliteWriter);
-    if (!db_.transaction()) {
+    // SQLite: the write lock first, waiting for it as long as the busy time-out allows; a read that
+    // wants to write later would fail at once when another writer holds it.
+    if (kind_ == DatabaseUrl::Kind::SQLite) {
+        QSqlQuery begin(db_);
+        if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            *error = SqlError(begin.lastError());
+            return false;
+        }
+    } else if (!db_.transaction()) {
         *error = SqlError(db_.lastError());
         return false;
     }

@@ -3,7 +3,8 @@
 # Runs a command against a PostgreSQL server of its own: initdb and pg_ctl in a temporary folder, as an
 # unprivileged user when run as root (the server refuses to run as root), listening only on a socket in
 # that folder. The command finds the database in SCORESERVER_TEST_DATABASE. The server is stopped and
-# the folder removed however the command ends. SCORESERVER_TEST_RESTART restarts the server.
+# the folder removed however the command ends. SCORESERVER_TEST_RESTART restarts the server,
+# SCORESERVER_TEST_STOP and SCORESERVER_TEST_START stop and start it.
 #   with_postgresql.sh <command> [arguments...]
 set -uo pipefail
 bin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)
@@ -35,4 +36,7 @@ export SCORESERVER_TEST_DATABASE="postgresql://$owner@/scores?host=$work"
 # How a test restarts the database server under the score server's feet.
 export SCORESERVER_TEST_RESTART="${as_owner[*]} $bin/pg_ctl -D $work/data -l $work/server.log -w -t 60 -m fast \
 restart -o \"-c listen_addresses='' -k $work -c fsync=off\" >/dev/null"
+export SCORESERVER_TEST_STOP="${as_owner[*]} $bin/pg_ctl -D $work/data -w -t 60 -m fast stop >/dev/null"
+export SCORESERVER_TEST_START="${as_owner[*]} $bin/pg_ctl -D $work/data -l $work/server.log -w -t 60 \
+start -o \"-c listen_addresses='' -k $work -c fsync=off\" >/dev/null"
 "$@"
