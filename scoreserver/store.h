@@ -88,6 +88,10 @@ class ScoreStore {
     bool Top(const ScoreList& list, Period period, qint64 since, int count, QList<ListRow>* rows,
              QString* error);
 
+    // The database's plans for the list and rank statements, one text per statement, so a test can
+    // see that every list is read in index order without a sort.
+    bool Explain(QStringList* plans, QString* error);
+
     // One statement to the database: true when it answers.
     bool Ping(QString* error);
 
@@ -119,6 +123,7 @@ class ScoreStore {
     QString connection_;
     QSqlDatabase db_;
     DatabaseUrl::Kind kind_;
+    QStringList listStatements_;
     std::unique_ptr<QSqlQuery> insert_, existing_, rank_, top_, topDay_, topWeek_, topMonth_, ban_;
 };
 

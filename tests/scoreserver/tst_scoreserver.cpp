@@ -749,6 +749,69 @@ class TestScoreServer : public QObject {
         QCOMPARE(f.Records("zephlon/scores.asp").size(), 2);
     }
 
+    // Every list and the rank are read in index order: no sort, whatever the number of records.
+    void listPlansNeedNoSort() {
+        QStringList plans;
+        QString error;
+        bool ok = false;
+        f.server->Database().RunAndWait(
+            [&](scoreserver::ScoreStore& store) { ok = store.Explain(&plans, &error); });
+        QVERIFY2(ok, qPrintable(error));
+        QCOMPARE(plans.size(), 5);
+        for (const QString& plan : plans) {
+            QVERIFY2(!plan.contains(QStringLiteral("TEMP B-TREE")) && !plan.contains(QStringLiteral("Sort")),
+                     qPrintable(plan));
+            QVERIFY2(
+                plan.contains(QStringLiteral("INDEX records_")) || plan.contains(QStringLiteral("Index")),
+                qPrintable(plan));
+        }
+    }
+
+    // A database of the first schema keeps its records, now in their periods' lists too.
+    void firstSchemaBroughtUpToDate() {
+        const QString file = f.dir.filePath(QStringLiteral("v1.db"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            for (const char* sql :
+                 {"CREATE TABLE scoreserver_schema (version INTEGER NOT NULL)",
+                  "INSERT INTO scoreserver_schema VALUES (1)",
+                  "CREATE TABLE records (id INTEGER PRIMARY KEY, list TEXT NOT NULL, name TEXT NOT NULL, "
+                  "score INTEGER NOT NULL, start_level INTEGER NOT NULL, end_level INTEGER NOT NULL, "
+                  "record_date "
+                  "TEXT NOT NULL, chksum INTEGER NOT NULL, url TEXT NOT NULL, version TEXT NOT NULL, "
+                  "uploaded "
+                  "BIGINT NOT NULL, UNIQUE (list, name, score, start_level, end_level, record_date))",
+                  // Friday 6 March 2026, 10:00 UTC
+                  "INSERT INTO records VALUES (7, 'quadrelle', 'Old', 500, 1, 3, '2026-03-02T10:00:00', 1, "
+                  "'', "
+                  "'1', 1772791200)"})
+                QVERIFY2(q.exec(QString::fromLatin1(sql)), sql);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("v1"));
+        QString error;
+        auto store =
+            scoreserver::ScoreStore::Open(QStringLiteral("sqlite://") + file, QStringLiteral("v2"), &error);
+        QVERIFY2(store, qPrintable(error));
+        const QDateTime friday(QDate(2026, 3, 6), QTime(23, 0), QTimeZone::utc());
+        for (auto period : {scoreserver::Period::Day, scoreserver::Period::Week, scoreserver::Period::Month,
+                            scoreserver::Period::Alltime}) {
+            QList<scoreserver::ListRow> rows;
+            QVERIFY(store->Top({Program::Quadrelle, 0}, period, scoreserver::PeriodStart(period, friday), 10,
+                               &rows, &error));
+            QCOMPARE(rows.size(), 1);
+            QCOMPARE(rows[0].name, QStringLiteral("Old"));
+        }
+        QList<scoreserver::ListRow> rows;
+        QVERIFY(store->Top({Program::Quadrelle, 0}, scoreserver::Period::Day,
+                           scoreserver::PeriodStart(scoreserver::Period::Day, friday.addDays(1)), 10, &rows,
+                           &error));
+        QCOMPARE(rows.size(), 0);
+    }
+
     // HEAD never stores; every answer is dated.
     void headAndDate() {
         const auto head = f.Raw("HEAD " + FoxUpload() + " HTTP/1.1\r\nConnection: close\r\n\r\n");
