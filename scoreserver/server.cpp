@@ -200,7 +200,10 @@ QByteArray Metrics::Text(int openConnections, int databaseJobs) const {
 }
 
 ServerContext::ServerContext(const ServerOptions& o)
-    : options(o), limiter(o.uploadLimit), nameLimiter(o.nameUploadLimit) {
+    : options(o),
+      limiter(o.uploadLimit),
+      nameLimiter(o.nameUploadLimit),
+      sharedLimits(ParseDatabaseUrl(o.database).kind == DatabaseUrl::Kind::PostgreSQL) {
     limits.maxConnectionsPerClient = o.connectionsPerClient;
     limits.databaseTimeoutMs = o.databaseTimeoutMs;
     log = [](const QString& line) {
@@ -732,8 +735,7 @@ void ScoreServer::upload(const std::shared_ptr<Exchange>& exchange, frame::Progr
     }
     const QString key = ClientKey(exchange->client);
     const bool unlimited = InSubnets(exchange->client, o.noLimitFor);
-    qint64 retryAfter = 0;
-    const auto limited = [&](const QString& why) {
+    const auto limited = [this, exchange, from](const QString& why, qint64 retryAfter) {
         context_.metrics.Upload("limited");
         context_.Log(
             QStringLiteral("upload from %1: limited: %2, retry in %3 s").arg(from, why).arg(retryAfter));
@@ -744,26 +746,44 @@ void ScoreServer::upload(const std::shared_ptr<Exchange>& exchange, frame::Progr
                      QStringLiteral("Too many uploads from %1: nothing was stored. Try again in %2 seconds.")
                          .arg(why)
                          .arg(retryAfter),
-                     o.basePath),
+                     context_.options.basePath),
                  "Retry-After: " + QByteArray::number(retryAfter) + "\r\nCache-Control: no-store\r\n"});
     };
-    if (!unlimited && !context_.limiter.Allow(key, now.toMSecsSinceEpoch(), &retryAfter)) {
-        limited(QStringLiteral("your address"));
+    // With PostgreSQL the buckets are in the database, shared with every server on it; otherwise here.
+    const bool shared = context_.sharedLimits;
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    qint64 retryAfter = 0;
+    if (!unlimited && !shared && !context_.limiter.Allow(key, nowMs, &retryAfter)) {
+        limited(QStringLiteral("your address"), retryAfter);
         return;
     }
     auto upload = std::make_shared<Upload>(DecodeUpload(program, ParseQuery(query), now));
+    // Each name has a bucket of its own beside its address's: many players share an address, and a
+    // name cannot be flooded from many.
+    struct Bucket {
+        QString key;
+        int perMinute;
+        QString why;
+    };
+    QList<Bucket> buckets;
     if (upload->error.isEmpty() && !unlimited) {
-        // Each name has a bucket of its own beside its address's: many players share an address.
         QSet<QString> names;
+        if (shared)
+            buckets << Bucket{QStringLiteral("a|") + key, o.uploadLimit, QStringLiteral("your address")};
         for (const UploadEntry& e : upload->entries) {
-            if (e.outcome == Outcome::Pending) names.insert(e.record.Name);
+            if (e.outcome != Outcome::Pending || names.contains(e.record.Name)) continue;
+            names.insert(e.record.Name);
+            buckets << Bucket{QStringLiteral("n|") + ListId(upload->list) + u'|' + e.record.Name,
+                              o.nameUploadLimit, QStringLiteral("the name %1").arg(e.record.Name)};
         }
-        for (const QString& name : names) {
-            if (!context_.nameLimiter.Allow(ListId(upload->list) + u'|' + name, now.toMSecsSinceEpoch(),
-                                            &retryAfter)) {
-                limited(QStringLiteral("the name %1").arg(name));
-                return;
+        if (!shared) {
+            for (const Bucket& b : buckets) {
+                if (!context_.nameLimiter.Allow(b.key, nowMs, &retryAfter)) {
+                    limited(b.why, retryAfter);
+                    return;
+                }
             }
+            buckets.clear();
         }
     }
     const QString listId = ListId(upload->list);
@@ -828,18 +848,33 @@ void ScoreServer::upload(const std::shared_ptr<Exchange>& exchange, frame::Progr
     };
     auto error = std::make_shared<QString>();
     auto ok = std::make_shared<bool>(false);
+    auto limitedBy = std::make_shared<QString>();
+    auto wait = std::make_shared<qint64>(0);
     const qint64 uploaded = now.toSecsSinceEpoch();
     const bool asked = ask(
         exchange,
-        [upload, error, ok, uploaded, key](ScoreStore& store) {
+        [upload, error, ok, uploaded, key, buckets, nowMs, limitedBy, wait](ScoreStore& store) {
+            for (const Bucket& b : buckets) {
+                bool allowed = false;
+                if (!store.Take(b.key, b.perMinute, nowMs, &allowed, wait.get(), error.get())) return;
+                if (!allowed) {
+                    *limitedBy = b.why;
+                    *ok = true;
+                    return;
+                }
+            }
             *ok = store.Save(*upload, uploaded, key, error.get());
         },
-        [this, exchange, upload, error, ok, finish, notStored] {
+        [this, exchange, upload, error, ok, finish, notStored, limitedBy, wait, limited] {
             databaseDown_ = !*ok;
             if (exchange->answered) return;
             if (!*ok) {
                 context_.metrics.DatabaseError();
                 notStored(QStringLiteral("database failure: ") + *error);
+                return;
+            }
+            if (!limitedBy->isEmpty()) {
+                limited(*limitedBy, *wait);
                 return;
             }
             for (const UploadEntry& e : upload->entries) {

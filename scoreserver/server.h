@@ -60,6 +60,8 @@ struct ServerContext {
     std::function<void(const QString&)> log;
     RateLimiter limiter{60};
     RateLimiter nameLimiter{10};
+    // Upload limits kept in the database (PostgreSQL), so all servers on it count together.
+    bool sharedLimits = false;
     Metrics metrics;
     // Grows with every stored record; cached list pages of an older generation are stale.
     std::atomic<quint64> generation{0};

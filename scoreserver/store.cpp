@@ -11,6 +11,8 @@
 #include <QUrl>
 #include <QUrlQuery>
 #include <QVariant>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace scoreserver {
@@ -106,6 +108,12 @@ const QList<QList<Step>>& Migrations() {
                             "created BIGINT NOT NULL, PRIMARY KEY (kind, value))"),
              {}},
         },
+        // 2 -> 3: upload limits kept in the database, so every server on it counts the same uploads.
+        {
+            {QStringLiteral("CREATE TABLE limits (key TEXT PRIMARY KEY, tokens DOUBLE PRECISION NOT NULL, "
+                            "updated BIGINT NOT NULL)"),
+             {}},
+        },
     };
     return steps;
 }
@@ -193,6 +201,9 @@ void ScoreStore::dropStatements() {
     topWeek_.reset();
     topMonth_.reset();
     ban_.reset();
+    take_.reset();
+    bucket_.reset();
+    sweep_.reset();
 }
 
 ScoreStore::~ScoreStore() {
@@ -341,6 +352,24 @@ bool ScoreStore::prepare(QString* error) {
                                 "SELECT COUNT(*) FROM (SELECT 1 FROM records WHERE list = ? AND hidden = 0 "
                                 "AND score >= ? AND (score > ? OR id < ?) LIMIT %1) AS better")
                                 .arg(kRankDepth);
+    // A token bucket in one statement, so servers that share the database take turns on the row: the
+    // tokens refilled since the last upload (at most the capacity), less one, when one is there (a
+    // token refilled to 0.9999999 by rounding counts as one).
+    // Typed, or PostgreSQL reads the rate as a whole number, like the milliseconds it multiplies.
+    const QString refilled = QStringLiteral(
+        "l.tokens + (CASE WHEN excluded.updated > l.updated THEN excluded.updated - l.updated ELSE 0 END) * "
+        "CAST(? AS DOUBLE PRECISION)");
+    const QString capped =
+        QStringLiteral(
+            "(CASE WHEN %1 > CAST(? AS DOUBLE PRECISION) THEN CAST(? AS DOUBLE PRECISION) ELSE %1 END)")
+            .arg(refilled);
+    const QString takeSql =
+        QStringLiteral(
+            "INSERT INTO limits AS l (key, tokens, updated) VALUES (?, CAST(? AS DOUBLE "
+            "PRECISION) - 1, ?) ON CONFLICT (key) DO UPDATE SET tokens = %1 - 1, updated = "
+            "CASE WHEN excluded.updated > l.updated THEN excluded.updated ELSE l.updated END "
+            "WHERE %1 >= 0.999999 RETURNING tokens")
+            .arg(capped);
     listStatements_ = {top(nullptr), top("day"), top("week"), top("month"), rankSql};
     return make(insert_, QStringLiteral(
                              "INSERT INTO records (list, name, score, start_level, end_level, "
@@ -354,7 +383,10 @@ bool ScoreStore::prepare(QString* error) {
            // Counting the better records costs one index step each: counted to kRankDepth only.
            make(rank_, rankSql) && make(top_, top(nullptr)) && make(topDay_, top("day")) &&
            make(topWeek_, top("week")) && make(topMonth_, top("month")) &&
-           make(ban_, QStringLiteral("SELECT 1 FROM bans WHERE kind = ? AND value = ?"));
+           make(ban_, QStringLiteral("SELECT 1 FROM bans WHERE kind = ? AND value = ?")) &&
+           make(take_, takeSql) &&
+           make(bucket_, QStringLiteral("SELECT tokens, updated FROM limits WHERE key = ?")) &&
+           make(sweep_, QStringLiteral("DELETE FROM limits WHERE updated < ?"));
 }
 
 qint64 ScoreStore::rankOf(const QString& list, qint32 score, qint64 id, bool* ok) {
@@ -396,12 +428,59 @@ bool ScoreStore::Ping(QString* error) {
     return reconnect() && once();
 }
 
+bool ScoreStore::Take(const QString& key, int perMinute, qint64 nowMs, bool* allowed, qint64* retryAfter,
+                      QString* error) {
+    return takeOnce(key, perMinute, nowMs, allowed, retryAfter, error) ||
+           (reconnect() && takeOnce(key, perMinute, nowMs, allowed, retryAfter, error));
+}
+
+bool ScoreStore::takeOnce(const QString& key, int perMinute, qint64 nowMs, bool* allowed, qint64* retryAfter,
+                          QString* error) {
+    if (!take_) {
+        *error = QStringLiteral("no connection to the database: ") + SqlError(db_.lastError());
+        return false;
+    }
+    const double capacity = perMinute;
+    const double perMs = perMinute / 60000.0;
+    // A bucket untouched for a minute is full again, the same as none.
+    if (nowMs - lastSweepMs_ > 60000) {
+        lastSweepMs_ = nowMs;
+        sweep_->addBindValue(nowMs - 60000);
+        sweep_->exec();
+        sweep_->finish();
+    }
+    take_->addBindValue(key);
+    take_->addBindValue(capacity);
+    take_->addBindValue(nowMs);
+    for (int i = 0; i < 2; ++i) {
+        take_->addBindValue(perMs);
+        take_->addBindValue(capacity);
+        take_->addBindValue(capacity);
+        take_->addBindValue(perMs);
+    }
+    if (!take_->exec()) {
+        *error = SqlError(take_->lastError());
+        return false;
+    }
+    *allowed = take_->next();
+    take_->finish();
+    if (*allowed) return true;
+    bucket_->addBindValue(key);
+    double tokens = 0;
+    if (bucket_->exec() && bucket_->next())
+        tokens = std::min(capacity, bucket_->value(0).toDouble() +
+                                        std::max<qint64>(0, nowMs - bucket_->value(1).toLongLong()) * perMs);
+    bucket_->finish();
+    *retryAfter = std::max<qint64>(1, static_cast<qint64>(std::ceil((1.0 - tokens) / perMs / 1000.0)));
+    return true;
+}
+
 bool ScoreStore::Explain(QStringList* plans, QString* error) {
     const bool sqlite = kind_ == DatabaseUrl::Kind::SQLite;
     QSqlQuery q(db_);
-    // PostgreSQL picks a sort for a small table when it is cheaper: forbidden here, so the plan shows
-    // whether an index gives the order at all.
-    if (!sqlite && !q.exec(QStringLiteral("SET enable_sort = off"))) {
+    // PostgreSQL picks a sort or a whole-table scan for a small table when it is cheaper: forbidden
+    // here, so the plan shows whether an index gives the order at all.
+    if (!sqlite && !q.exec(QStringLiteral("SET enable_sort = off; SET enable_seqscan = off"))) {
         *error = SqlError(q.lastError());
         return false;
     }
@@ -414,7 +493,7 @@ bool ScoreStore::Explain(QStringList* plans, QString* error) {
             (sqlite ? QStringLiteral("EXPLAIN QUERY PLAN ") : QStringLiteral("EXPLAIN ")) + text;
         if (!q.exec(explain)) {
             *error = SqlError(q.lastError());
-            if (!sqlite) QSqlQuery(db_).exec(QStringLiteral("RESET enable_sort"));
+            if (!sqlite) QSqlQuery(db_).exec(QStringLiteral("RESET enable_sort; RESET enable_seqscan"));
             return false;
         }
         QStringList lines;
@@ -422,7 +501,7 @@ bool ScoreStore::Explain(QStringList* plans, QString* error) {
             lines << q.value(sqlite ? 3 : 0).toString();
         plans->append(lines.join(u'\n'));
     }
-    if (!sqlite) q.exec(QStringLiteral("RESET enable_sort"));
+    if (!sqlite) q.exec(QStringLiteral("RESET enable_sort; RESET enable_seqscan"));
     return true;
 }
 

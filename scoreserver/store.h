@@ -92,6 +92,12 @@ class ScoreStore {
     // see that every list is read in index order without a sort.
     bool Explain(QStringList* plans, QString* error);
 
+    // Takes one upload from the bucket of key, which holds perMinute uploads and refills at perMinute a
+    // minute, in the database: every server on it shares the bucket. allowed false (and retryAfter
+    // the seconds to wait) when the bucket is empty; false with error set when the database failed.
+    bool Take(const QString& key, int perMinute, qint64 nowMs, bool* allowed, qint64* retryAfter,
+              QString* error);
+
     // One statement to the database: true when it answers.
     bool Ping(QString* error);
 
@@ -117,6 +123,8 @@ class ScoreStore {
     bool topOnce(const ScoreList& list, Period period, qint64 since, int count, QList<ListRow>* rows,
                  QString* error);
     qint64 rankOf(const QString& list, qint32 score, qint64 id, bool* ok);
+    bool takeOnce(const QString& key, int perMinute, qint64 nowMs, bool* allowed, qint64* retryAfter,
+                  QString* error);
     bool banned(BanKind kind, const QString& value, bool* yes, QString* error);
     void dropStatements();
 
@@ -124,7 +132,9 @@ class ScoreStore {
     QSqlDatabase db_;
     DatabaseUrl::Kind kind_;
     QStringList listStatements_;
-    std::unique_ptr<QSqlQuery> insert_, existing_, rank_, top_, topDay_, topWeek_, topMonth_, ban_;
+    qint64 lastSweepMs_ = 0;
+    std::unique_ptr<QSqlQuery> insert_, existing_, rank_, top_, topDay_, topWeek_, topMonth_, ban_, take_,
+        bucket_, sweep_;
 };
 
 }  // namespace scoreserver

@@ -68,12 +68,13 @@ struct ServerFixture {
             qWarning("%s", qPrintable(error));
             return false;
         }
-        // Every test starts from an empty list and no bans, whichever database holds it.
+        // Every test starts from an empty list, no bans and full upload buckets, whichever database holds it.
         bool cleared = false;
         database->RunAndWait([&](scoreserver::ScoreStore& store) {
             QSqlQuery clear(store.Database());
             cleared = clear.exec(QStringLiteral("DELETE FROM records")) &&
-                      clear.exec(QStringLiteral("DELETE FROM bans"));
+                      clear.exec(QStringLiteral("DELETE FROM bans")) &&
+                      clear.exec(QStringLiteral("DELETE FROM limits"));
         });
         if (!cleared) return false;
         server = std::make_unique<scoreserver::ScoreServer>(*context, std::move(database));
