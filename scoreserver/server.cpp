@@ -552,6 +552,21 @@ bool ScoreServer::Listen(const QHostAddress& address, quint16 port, bool reusePo
             return false;
         }
     }
+    // Out of file descriptors (or another error), Qt stops accepting for good: the server says why and
+    // tries again shortly, when connections have closed.
+    connect(tcp_, &QTcpServer::acceptError, this, [this](QAbstractSocket::SocketError error) {
+        // Once in ten seconds is enough to tell.
+        if (MonotonicMs() - acceptErrorLoggedMs_ > 10000 || acceptErrorLoggedMs_ == 0) {
+            acceptErrorLoggedMs_ = MonotonicMs();
+            context_.Log(
+                QStringLiteral("cannot accept a connection: %1%2; trying again every 100 ms")
+                    .arg(tcp_->errorString(),
+                         error == QAbstractSocket::SocketResourceError
+                             ? QStringLiteral(" (too many open files: raise LimitNOFILE or ulimit -n)")
+                             : QString()));
+        }
+        QTimer::singleShot(100, tcp_, [tcp = tcp_] { tcp->resumeAccepting(); });
+    });
     bind(tcp_);
     return true;
 }

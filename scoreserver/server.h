@@ -127,6 +127,7 @@ class ScoreServer : public QAbstractHttpServer {
     QHash<QString, CachedPage> cache_;
     // The database failed or did not answer in time last: requests don't queue up behind it.
     bool databaseDown_ = false;
+    qint64 acceptErrorLoggedMs_ = 0;
 };
 
 }  // namespace scoreserver
