@@ -939,18 +939,30 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
         return;
     }
     // While the database cannot answer, the page last made is served as it was.
-    const auto fallback = [this, exchange, key, type, headers](const QString& why) {
+    const auto fallback = [this, key, type, headers](Exchange& e, const QString& why) {
         const auto old = cache_.constFind(key);
         if (old != cache_.constEnd()) {
-            respond(*exchange, {200, type, old->body, headers + "Warning: 110 - \"Response is Stale\"\r\n"});
+            respond(e, {200, type, old->body, headers + "Warning: 110 - \"Response is Stale\"\r\n"});
             return;
         }
-        respond(
-            *exchange,
-            unavailable(QStringLiteral("The score server cannot read its lists right now (%1). Please try "
-                                       "again later.")
-                            .arg(why)));
+        respond(e, unavailable(QStringLiteral("The score server cannot read its lists right now (%1). Please "
+                                              "try again later.")
+                                   .arg(why)));
     };
+    // A crowd asking for the same page waits for one reading of it.
+    QList<std::shared_ptr<Exchange>>& waiting = reading_[key];
+    waiting << exchange;
+    if (waiting.size() > 1) {
+        if (databaseDown_) {
+            waiting.removeLast();
+            fallback(*exchange, QStringLiteral("the database does not answer"));
+            return;
+        }
+        QTimer::singleShot(context_.limits.databaseTimeoutMs, this, [exchange, fallback] {
+            if (!exchange->answered) fallback(*exchange, QStringLiteral("the database does not answer"));
+        });
+        return;
+    }
     auto rows = std::make_shared<QList<ListRow>>();
     auto error = std::make_shared<QString>();
     auto ok = std::make_shared<bool>(false);
@@ -960,28 +972,35 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
             *ok = store.Top(request.list, request.period, request.since, request.count, rows.get(),
                             error.get());
         },
-        [this, exchange, request, rows, error, ok, key, type, headers, generation, fallback] {
+        [this, request, rows, error, ok, key, type, headers, generation, fallback] {
             databaseDown_ = !*ok;
+            const QList<std::shared_ptr<Exchange>> all = reading_.take(key);
             if (!*ok) {
                 context_.metrics.DatabaseError();
                 context_.Log(QStringLiteral("reading the list %1: database failure: %2")
                                  .arg(ListId(request.list), *error));
-                if (!exchange->answered) fallback(QStringLiteral("database failure"));
+                for (const auto& e : all)
+                    fallback(*e, QStringLiteral("database failure"));
                 return;
             }
             const QByteArray body = request.json ? ListPageJson(request, *rows)
                                                  : ListPageHtml(request, *rows, context_.options.basePath);
             if (cache_.size() > 64) cache_.clear();
             cache_.insert(key, CachedPage{body, generation, MonotonicMs()});
-            respond(*exchange, {200, type, body, headers});
+            for (const auto& e : all)
+                respond(*e, {200, type, body, headers});
         },
-        [this, fallback, request] {
+        [this, fallback, request, key] {
             context_.Log(QStringLiteral("reading the list %1: the database did not answer within %2 ms")
                              .arg(ListId(request.list))
                              .arg(context_.limits.databaseTimeoutMs));
-            fallback(QStringLiteral("the database does not answer"));
+            for (const auto& e : reading_.value(key))
+                fallback(*e, QStringLiteral("the database does not answer"));
         });
-    if (!asked) fallback(QStringLiteral("the database does not answer"));
+    if (!asked) {
+        for (const auto& e : reading_.take(key))
+            fallback(*e, QStringLiteral("the database does not answer"));
+    }
 }
 
 }  // namespace scoreserver

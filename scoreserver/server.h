@@ -125,6 +125,8 @@ class ScoreServer : public QAbstractHttpServer {
     std::unique_ptr<DatabaseLink> database_;
     QTcpServer* tcp_ = nullptr;
     QHash<QString, CachedPage> cache_;
+    // List pages being read from the database, with the requests waiting for each.
+    QHash<QString, QList<std::shared_ptr<Exchange>>> reading_;
     // The database failed or did not answer in time last: requests don't queue up behind it.
     bool databaseDown_ = false;
     qint64 acceptErrorLoggedMs_ = 0;

@@ -587,6 +587,26 @@ class TestScoreServer : public QObject {
         locker.reset();
     }
 
+    // A crowd opening the same page at once is answered by one reading of the list.
+    void crowdOnOnePage() {
+        QVERIFY(f.Start([](scoreserver::ServerOptions&, scoreserver::Limits& l) { l.maxDatabaseJobs = 1; }));
+        std::vector<std::unique_ptr<QTcpSocket>> crowd;
+        QList<QByteArray> received(40);
+        for (int i = 0; i < 40; ++i) {
+            auto& socket = crowd.emplace_back(std::make_unique<QTcpSocket>());
+            socket->connectToHost(QHostAddress::LocalHost, f.server->Port());
+            QVERIFY(socket->waitForConnected(5000));
+        }
+        for (int i = 0; i < 40; ++i) {
+            QTcpSocket* socket = crowd[i].get();
+            connect(socket, &QTcpSocket::readyRead,
+                    [socket, &received, i] { received[i] += socket->readAll(); });
+            socket->write("GET /arcade/quadrelle/scores.asp?Period=Month HTTP/1.1\r\nHost: x\r\n\r\n");
+        }
+        for (int i = 0; i < 40; ++i)
+            QTRY_VERIFY2(received[i].startsWith("HTTP/1.1 200 OK"), received[i].left(40).constData());
+    }
+
     // /health asks the database; /metrics counts in Prometheus's text format, for this machine only.
     void healthAndMetrics() {
         QVERIFY(f.Start([](scoreserver::ServerOptions& o, scoreserver::Limits&) {
