@@ -611,6 +611,7 @@ class TestScoreServer : public QObject {
     void healthAndMetrics() {
         QVERIFY(f.Start([](scoreserver::ServerOptions& o, scoreserver::Limits&) {
             o.trustedProxies = {QHostAddress::parseSubnet(QStringLiteral("127.0.0.0/8"))};
+            o.accessLog = true;
         }));
         const auto health = f.Get("/arcade/health");
         QCOMPARE(health.status, 200);
@@ -645,6 +646,12 @@ class TestScoreServer : public QObject {
                      .size(),
                  1);
         QCOMPARE(f.Logged(QStringLiteral("refused a request from 127.0.0.1: 405 Only GET and HEAD")).size(),
+                 1);
+        // The access log: client, method, target, status, size, time.
+        QCOMPARE(f.log
+                     .filter(QRegularExpression(
+                         QStringLiteral("^127\\.0\\.0\\.1 GET \"/arcade/health\" 200 3 [0-9.]+ ms$")))
+                     .size(),
                  1);
     }
 
