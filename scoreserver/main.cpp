@@ -35,7 +35,11 @@ class Worker {
         auto database = scoreserver::DatabaseLink::Open(context_.options.database,
                                                         QStringLiteral("scores-%1").arg(index_), error);
         if (!database) return false;
-        server_ = std::make_unique<scoreserver::ScoreServer>(context_, std::move(database));
+        auto reader = scoreserver::DatabaseLink::Open(context_.options.database,
+                                                      QStringLiteral("scores-%1-read").arg(index_), error);
+        if (!reader) return false;
+        server_ =
+            std::make_unique<scoreserver::ScoreServer>(context_, std::move(database), std::move(reader));
         if (!server_->Listen(context_.options.address, port, reusePort, error)) {
             server_.reset();
             return false;

@@ -502,8 +502,12 @@ struct ScoreServer::Exchange {
     bool answered = false;
 };
 
-ScoreServer::ScoreServer(ServerContext& context, std::unique_ptr<DatabaseLink> database, QObject* parent)
-    : QAbstractHttpServer(parent), context_(context), database_(std::move(database)) {}
+ScoreServer::ScoreServer(ServerContext& context, std::unique_ptr<DatabaseLink> database,
+                         std::unique_ptr<DatabaseLink> reader, QObject* parent)
+    : QAbstractHttpServer(parent),
+      context_(context),
+      database_(std::move(database)),
+      reader_(std::move(reader)) {}
 
 ScoreServer::~ScoreServer() = default;
 
@@ -628,19 +632,21 @@ ScoreServer::Response ScoreServer::unavailable(const QString& reason) const {
 }
 
 bool ScoreServer::ask(const std::shared_ptr<Exchange>& exchange, std::function<void(ScoreStore&)> job,
-                      std::function<void()> answer, std::function<void()> late) {
-    const int waiting = database_->Pending();
-    if (waiting >= context_.limits.maxDatabaseJobs || (databaseDown_ && waiting > 0)) return false;
+                      std::function<void()> answer, std::function<void()> late, bool read) {
+    DatabaseLink& link = read && reader_ ? *reader_ : *database_;
+    bool& down = read && reader_ ? readerDown_ : databaseDown_;
+    const int waiting = link.Pending();
+    if (waiting >= context_.limits.maxDatabaseJobs || (down && waiting > 0)) return false;
     ++context_.databaseJobs;
     auto done = std::make_shared<bool>(false);
-    QTimer::singleShot(context_.limits.databaseTimeoutMs, this, [this, exchange, done, late] {
+    QTimer::singleShot(context_.limits.databaseTimeoutMs, this, [this, exchange, done, late, &down] {
         if (*done || exchange->answered) return;
         // The job goes on in the database thread; whatever it brings is not waited for.
-        databaseDown_ = true;
+        down = true;
         context_.metrics.DatabaseError();
         late();
     });
-    database_->Run(std::move(job), this, [this, done, answer = std::move(answer)] {
+    link.Run(std::move(job), this, [this, done, answer = std::move(answer)] {
         *done = true;
         --context_.databaseJobs;
         answer();
@@ -953,7 +959,7 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
     QList<std::shared_ptr<Exchange>>& waiting = reading_[key];
     waiting << exchange;
     if (waiting.size() > 1) {
-        if (databaseDown_) {
+        if (reader_ ? readerDown_ : databaseDown_) {
             waiting.removeLast();
             fallback(*exchange, QStringLiteral("the database does not answer"));
             return;
@@ -973,7 +979,7 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
                             error.get());
         },
         [this, request, rows, error, ok, key, type, headers, generation, fallback] {
-            databaseDown_ = !*ok;
+            (reader_ ? readerDown_ : databaseDown_) = !*ok;
             const QList<std::shared_ptr<Exchange>> all = reading_.take(key);
             if (!*ok) {
                 context_.metrics.DatabaseError();
@@ -996,7 +1002,8 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
                              .arg(context_.limits.databaseTimeoutMs));
             for (const auto& e : reading_.value(key))
                 fallback(*e, QStringLiteral("the database does not answer"));
-        });
+        },
+        true);
     if (!asked) {
         for (const auto& e : reading_.take(key))
             fallback(*e, QStringLiteral("the database does not answer"));

@@ -88,7 +88,10 @@ class ConnectionGuard;
 class ScoreServer : public QAbstractHttpServer {
     Q_OBJECT
   public:
-    ScoreServer(ServerContext& context, std::unique_ptr<DatabaseLink> database, QObject* parent = nullptr);
+    // database stores and answers /health; reader, when given, reads the lists, so a page never waits
+    // behind the uploads queued for the database.
+    ScoreServer(ServerContext& context, std::unique_ptr<DatabaseLink> database,
+                std::unique_ptr<DatabaseLink> reader = nullptr, QObject* parent = nullptr);
     ~ScoreServer() override;
 
     // Listens on address:port (port 0: any free port). With reusePort several servers (threads or
@@ -118,17 +121,20 @@ class ScoreServer : public QAbstractHttpServer {
     // long (then the answer is dropped). False when the database is known to be stuck or has too much
     // to do: the caller answers at once.
     bool ask(const std::shared_ptr<Exchange>& exchange, std::function<void(ScoreStore&)> job,
-             std::function<void()> answer, std::function<void()> late);
+             std::function<void()> answer, std::function<void()> late, bool read = false);
     Response unavailable(const QString& reason) const;
 
     ServerContext& context_;
     std::unique_ptr<DatabaseLink> database_;
+    std::unique_ptr<DatabaseLink> reader_;
     QTcpServer* tcp_ = nullptr;
     QHash<QString, CachedPage> cache_;
     // List pages being read from the database, with the requests waiting for each.
     QHash<QString, QList<std::shared_ptr<Exchange>>> reading_;
-    // The database failed or did not answer in time last: requests don't queue up behind it.
+    // The database failed or did not answer in time last: requests don't queue up behind it. One flag
+    // for each connection (storing, reading).
     bool databaseDown_ = false;
+    bool readerDown_ = false;
     qint64 acceptErrorLoggedMs_ = 0;
 };
 

@@ -77,7 +77,10 @@ struct ServerFixture {
                       clear.exec(QStringLiteral("DELETE FROM limits"));
         });
         if (!cleared) return false;
-        server = std::make_unique<scoreserver::ScoreServer>(*context, std::move(database));
+        auto reader =
+            scoreserver::DatabaseLink::Open(options.database, QStringLiteral("fixture-read"), &error);
+        if (!reader) return false;
+        server = std::make_unique<scoreserver::ScoreServer>(*context, std::move(database), std::move(reader));
         return server->Listen(QHostAddress::LocalHost, 0, false, &error);
     }
 
