@@ -955,6 +955,12 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
                                               "try again later.")
                                    .arg(why)));
     };
+    // While the page is being read again, the one made less than a second ago is as good as the other
+    // servers' pages are: uploads beside a crowd of readers don't hold the readers up.
+    if (reading_.contains(key) && cached != cache_.constEnd() && nowMs - cached->madeMs < 1000) {
+        respond(*exchange, {200, type, cached->body, headers});
+        return;
+    }
     // A crowd asking for the same page waits for one reading of it.
     QList<std::shared_ptr<Exchange>>& waiting = reading_[key];
     waiting << exchange;
