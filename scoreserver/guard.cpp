@@ -71,7 +71,7 @@ bool RateLimiter::Allow(const QString& key, qint64 nowMs, qint64* retryAfter) {
     Bucket& b = *it;
     b.tokens = std::min(capacity, b.tokens + std::max<qint64>(0, nowMs - b.updatedMs) * perMs);
     b.updatedMs = nowMs;
-    if (b.tokens >= 1.0) {
+    if (b.tokens >= 0.999999) {  // a token refilled to 0.9999999 by rounding counts as one
         b.tokens -= 1.0;
         return true;
     }

@@ -2,12 +2,15 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QSocketNotifier>
+#include <QTextStream>
 #include <QThread>
 #include <csignal>
 #include <cstdio>
 #include <memory>
 
+#include "scoreserver/admin.h"
 #include "scoreserver/options.h"
 #include "scoreserver/server.h"
 #include "scoreserver/store.h"
@@ -29,10 +32,14 @@ class Worker {
 
     // Runs in the thread that serves.
     bool Start(quint16 port, bool reusePort, quint16* boundPort, QString* error) {
-        auto store = scoreserver::ScoreStore::Open(context_.options.database,
-                                                   QStringLiteral("scores-%1").arg(index_), error);
-        if (!store) return false;
-        server_ = std::make_unique<scoreserver::ScoreServer>(context_, std::move(store));
+        auto database = scoreserver::DatabaseLink::Open(context_.options.database,
+                                                        QStringLiteral("scores-%1").arg(index_), error);
+        if (!database) return false;
+        auto reader = scoreserver::DatabaseLink::Open(context_.options.database,
+                                                      QStringLiteral("scores-%1-read").arg(index_), error);
+        if (!reader) return false;
+        server_ =
+            std::make_unique<scoreserver::ScoreServer>(context_, std::move(database), std::move(reader));
         if (!server_->Listen(context_.options.address, port, reusePort, error)) {
             server_.reset();
             return false;
@@ -48,9 +55,20 @@ class Worker {
     std::unique_ptr<scoreserver::ScoreServer> server_;
 };
 
+// Qt's SQL drivers repeat what a lost connection means on every statement it frees; the server's own
+// log line names the driver's reason once.
+QtMessageHandler qtHandler = nullptr;
+void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("Unable to free statement")) ||
+        message.startsWith(QLatin1String("QSqlQuery::exec: database not open")))
+        return;
+    qtHandler(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    qtHandler = qInstallMessageHandler(filterMessages);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillbyte-scoreserver"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ARCADE_VERSION));
@@ -68,6 +86,11 @@ int main(int argc, char** argv) {
     if (parsed.version) {
         std::printf("quillbyte-scoreserver %s\n", ARCADE_VERSION);
         return 0;
+    }
+    if (!parsed.admin.isEmpty()) {
+        QTextStream out(stdout), err(stderr);
+        return scoreserver::RunAdmin(parsed.admin, parsed.options.database,
+                                     QDateTime::currentSecsSinceEpoch(), out, err);
     }
 
     scoreserver::ServerContext context(parsed.options);

@@ -28,12 +28,21 @@ const Option kOptions[] = {
     {"trusted-proxies", "SCORESERVER_TRUSTED_PROXIES", "ADDRESSES",
      "Reverse proxies whose X-Forwarded-For header names the client, e.g. 127.0.0.1,10.0.0.0/8 (default "
      "none)."},
-    {"upload-limit", "SCORESERVER_UPLOAD_LIMIT", "N", "Uploads one client may make per minute (default 20)."},
+    {"upload-limit", "SCORESERVER_UPLOAD_LIMIT", "N",
+     "Uploads one client address may make per minute (default 60: a school or a club shares one)."},
     {"no-limit-for", "SCORESERVER_NO_LIMIT_FOR", "ADDRESSES",
      "Clients without upload or connection limits, such as a load test's own address (default none)."},
     {"threads", "SCORESERVER_THREADS", "N",
      "Threads serving requests, each with its own database connection (default 1; more help PostgreSQL on a "
      "larger machine)."},
+    {"name-upload-limit", "SCORESERVER_NAME_UPLOAD_LIMIT", "N",
+     "Uploads of one player's name to one list per minute, from any address (default 10)."},
+    {"connections-per-client", "SCORESERVER_CONNECTIONS_PER_CLIENT", "N",
+     "Connections one client address may hold open (default 256)."},
+    {"database-timeout", "SCORESERVER_DATABASE_TIMEOUT", "MS",
+     "Milliseconds to wait for the database before an upload is answered 503 and a list page comes from "
+     "the cache (default 3000)."},
+    {"access-log", "SCORESERVER_ACCESS_LOG", "on|off", "A log line for every request (default off)."},
 };
 
 bool ParseListen(const QString& text, QHostAddress* address, quint16* port) {
@@ -71,11 +80,15 @@ ParsedOptions ParseOptions(const QStringList& arguments, const QProcessEnvironme
     parser.setApplicationDescription(QStringLiteral(
         "Score server of Zephlon, Quadrelle and Vantorel: takes the games' upload links and serves "
         "the global lists.\nEvery option can also be given by the environment variable named with it; "
-        "the command line wins."));
+        "the command line wins.\n\"admin ...\" keeps the records of the database instead of serving: "
+        "admin help lists its commands."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version."));
+    parser.addPositionalArgument(QStringLiteral("admin"),
+                                 QStringLiteral("A moderation command (admin help), instead of serving."),
+                                 QStringLiteral("[admin COMMAND ...]"));
     parser.addOption(help);
     parser.addOption(version);
     for (const Option& o : kOptions) {
@@ -88,7 +101,9 @@ ParsedOptions ParseOptions(const QStringList& arguments, const QProcessEnvironme
         result.error = parser.errorText();
         return result;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (!parser.positionalArguments().isEmpty() && parser.positionalArguments().first() == u"admin") {
+        result.admin = parser.positionalArguments();
+    } else if (!parser.positionalArguments().isEmpty()) {
         result.error = QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first());
         return result;
     }
@@ -139,6 +154,18 @@ ParsedOptions ParseOptions(const QStringList& arguments, const QProcessEnvironme
     options.threads = ParseDatabaseUrl(options.database).kind == DatabaseUrl::Kind::PostgreSQL ? 2 : 1;
     if (const auto v = value(kOptions[6]); v && !positive(*v, 64, &options.threads))
         return fail(kOptions[6], QStringLiteral("expected a number from 1 to 64"));
+    if (const auto v = value(kOptions[7]); v && !positive(*v, 1000000, &options.nameUploadLimit))
+        return fail(kOptions[7], QStringLiteral("expected a number from 1 to 1000000"));
+    if (const auto v = value(kOptions[8]); v && !positive(*v, 1000000, &options.connectionsPerClient))
+        return fail(kOptions[8], QStringLiteral("expected a number from 1 to 1000000"));
+    if (const auto v = value(kOptions[9]); v && !positive(*v, 600000, &options.databaseTimeoutMs))
+        return fail(kOptions[9], QStringLiteral("expected milliseconds from 1 to 600000"));
+    if (const auto v = value(kOptions[10])) {
+        const QString t = v->trimmed().toLower();
+        if (t != u"on" && t != u"off" && t != u"1" && t != u"0" && t != u"yes" && t != u"no")
+            return fail(kOptions[10], QStringLiteral("expected on or off"));
+        options.accessLog = t == u"on" || t == u"1" || t == u"yes";
+    }
     return result;
 }
 

@@ -17,7 +17,11 @@ struct ServerOptions {
     QString database;  // database URL
     QList<Subnet> trustedProxies;
     QList<Subnet> noLimitFor;
-    int uploadLimit = 20;  // uploads a client may make per minute
+    int uploadLimit = 60;      // uploads a client address may make per minute
+    int nameUploadLimit = 10;  // uploads of one name to one list per minute
+    int connectionsPerClient = 256;
+    int databaseTimeoutMs = 3000;
+    bool accessLog = false;
     int threads = 1;
 };
 
@@ -25,8 +29,9 @@ struct ParsedOptions {
     ServerOptions options;
     bool help = false;
     bool version = false;
-    QString text;   // the help or version text
-    QString error;  // not empty: the options cannot be used
+    QStringList admin;  // "admin" and what follows: a moderation command instead of serving
+    QString text;       // the help or version text
+    QString error;      // not empty: the options cannot be used
 };
 
 // Reads the command line (arguments[0] is the program) over the environment: every option has an

@@ -19,12 +19,15 @@ const char kStyle[] =
     "font:15px/1.45 'DejaVu Sans',Verdana,sans-serif}"
     "h1{font-size:22px;margin:4px 0 10px}"
     "nav{margin:0 0 12px}nav a,nav b{margin-right:12px;white-space:nowrap}"
-    "table{border-collapse:collapse}th,td{padding:3px 10px;text-align:left}"
+    "table{border-collapse:collapse}th,td{padding:3px 10px;text-align:left}td{overflow-wrap:anywhere}"
     "th{background:#606060;font-weight:bold}tbody tr:nth-child(even){background:#525252}"
     "td.n,th.n{text-align:right;font-variant-numeric:tabular-nums}"
     "a{color:#9cf}.stored{color:#9e9}.refused{color:#f99}.skipped{color:#bbb}.none{color:#bbb;font-style:"
     "italic}"
-    "p.note{color:#ccc;font-size:13px}";
+    "p.note{color:#ccc;font-size:13px}"
+    // A phone's screen: the levels make room for name, score and date.
+    "@media (max-width:480px){body{padding:8px;font-size:14px}th,td{padding:2px 5px}.l{display:none}"
+    "h1{font-size:18px}}";
 
 QString Page(const QString& title, const QString& body) {
     return QStringLiteral(
@@ -60,12 +63,23 @@ QString Cell(qint64 number) {
     return QStringLiteral("<td class=\"n\">") + QString::number(number) + QStringLiteral("</td>");
 }
 
+// The level columns, which a phone's narrow screen leaves out.
+QString LevelCell(qint64 number) {
+    return QStringLiteral("<td class=\"n l\">") + QString::number(number) + QStringLiteral("</td>");
+}
+
 // Column heads; those named in numeric are set right like their numbers.
 QString Head(const QStringList& heads, const QStringList& numeric = {}) {
     QString html = QStringLiteral("<thead><tr>");
-    for (const QString& h : heads)
-        html += (numeric.contains(h) ? QStringLiteral("<th class=\"n\">") : QStringLiteral("<th>")) + h +
-                QStringLiteral("</th>");
+    for (const QString& h : heads) {
+        QStringList classes;
+        if (numeric.contains(h)) classes << QStringLiteral("n");
+        if (h.endsWith(QStringLiteral(" level"))) classes << QStringLiteral("l");
+        html += (classes.isEmpty()
+                     ? QStringLiteral("<th>")
+                     : QStringLiteral("<th class=\"") + classes.join(u' ') + QStringLiteral("\">")) +
+                h + QStringLiteral("</th>");
+    }
     return html + QStringLiteral("</tr></thead>");
 }
 
@@ -169,22 +183,20 @@ QString LinkTarget(const QString& address) {
         if (c.isSpace() || c.category() == QChar::Other_Control) return {};
     }
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
-    static const QRegularExpression mail(QStringLiteral("^[^@/:?#]+@[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)+$"));
     static const QRegularExpression host(
         QStringLiteral("^[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)*\\.[A-Za-z]{2,}([/?#].*)?$"));
     // Read tolerantly and written fully escaped: a quote or "<" in what the player typed becomes %22, %3C.
     QUrl url;
     if (scheme.match(text).hasMatch()) {
         url = QUrl(text, QUrl::TolerantMode);
-    } else if (mail.match(text).hasMatch()) {
-        url = QUrl(QStringLiteral("mailto:") + text, QUrl::TolerantMode);
     } else if (host.match(text).hasMatch()) {
         url = QUrl(QStringLiteral("http://") + text, QUrl::TolerantMode);
     }
     if (!url.isValid()) return {};
     const QString s = url.scheme().toLower();
-    if ((s == u"http" || s == u"https") && !url.host().isEmpty()) return url.toString(QUrl::FullyEncoded);
-    if (s == u"mailto" && url.path().contains(u'@')) return url.toString(QUrl::FullyEncoded);
+    // An address with a user part (http://me@host) may be an e-mail address typed after http://.
+    if ((s == u"http" || s == u"https") && !url.host().isEmpty() && url.userInfo().isEmpty())
+        return url.toString(QUrl::FullyEncoded);
     return {};
 }
 
@@ -225,12 +237,14 @@ QByteArray UploadPage(const Upload& upload, const QString& basePath) {
                 QStringLiteral("<tbody>\n");
         for (const UploadEntry& e : upload.entries) {
             const bool read = e.outcome != Outcome::Refused;
-            body += QStringLiteral("<tr><td>") +
-                    (read ? NameCell(e.record.Name, upload.url) : QStringLiteral("")) +
-                    QStringLiteral("</td>") +
-                    (read ? Cell(e.record.Score) + Cell(e.record.StartLevel) + Cell(e.record.EndLevel)
-                          : QStringLiteral("<td></td><td></td><td></td>")) +
-                    QStringLiteral("<td>") + Describe(e, listTitle) + QStringLiteral("</td></tr>\n");
+            body +=
+                QStringLiteral("<tr><td>") +
+                (read ? NameCell(e.record.Name, upload.url)
+                      : QStringLiteral("<span class=\"none\">record %1</span>").arg(e.number)) +
+                QStringLiteral("</td>") +
+                (read ? Cell(e.record.Score) + LevelCell(e.record.StartLevel) + LevelCell(e.record.EndLevel)
+                      : QStringLiteral("<td></td><td class=\"l\"></td><td class=\"l\"></td>")) +
+                QStringLiteral("<td>") + Describe(e, listTitle) + QStringLiteral("</td></tr>\n");
         }
         body += QStringLiteral("</tbody></table>\n");
     }
@@ -251,7 +265,7 @@ QByteArray ListPageHtml(const ListRequest& request, const QList<ListRow>& rows, 
     for (const ListRow& row : rows) {
         body += QStringLiteral("<tr>") + Cell(row.rank) + QStringLiteral("<td>") +
                 NameCell(row.name, row.url) + QStringLiteral("</td>") + Cell(row.score) +
-                Cell(row.startLevel) + Cell(row.endLevel) + QStringLiteral("<td>") +
+                LevelCell(row.startLevel) + LevelCell(row.endLevel) + QStringLiteral("<td>") +
                 HtmlEscape(ShownDate(row.date, row.uploaded)) + QStringLiteral("</td></tr>\n");
     }
     if (rows.isEmpty())
@@ -274,7 +288,7 @@ QByteArray ListPageJson(const ListRequest& request, const QList<ListRow>& rows) 
                       {QStringLiteral("endLevel"), row.endLevel},
                       {QStringLiteral("uploaded"),
                        QDateTime::fromSecsSinceEpoch(row.uploaded, Qt::UTC).toString(Qt::ISODate)},
-                      {QStringLiteral("url"), row.url}};
+                      {QStringLiteral("url"), LinkTarget(row.url)}};
         if (!row.date.isEmpty()) o.insert(QStringLiteral("date"), row.date);
         records.append(o);
     }

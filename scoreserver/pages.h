@@ -14,9 +14,8 @@ namespace scoreserver {
 // & < > " ' as character references: safe in text and in quoted attributes.
 QString HtmlEscape(const QString& text);
 
-// The link a player's address becomes on a page: http, https and mailto only (an address without a
-// scheme that looks like an e-mail address or a web host gets mailto: or http://). Empty when the
-// address is shown as plain text.
+// The player's address as pages and JSON publish it: a web page (http or https; a bare host name gets
+// http://), never an e-mail address. Empty when the address is not published.
 QString LinkTarget(const QString& address);
 
 // The answer to an upload: what was stored at which rank of which list, or why not.

@@ -142,6 +142,10 @@ struct RecordReader {
             problem = number64(chkKey, std::numeric_limits<int32_t>::min(),
                                std::numeric_limits<int32_t>::max(), QStringLiteral("checksum"), chk);
         if (!problem.isEmpty()) return Refuse(entry, problem);
+        // A game ends at or after the level it started at; Zephlon counts from the first line cleared.
+        if (end < start) return Refuse(entry, QStringLiteral("the end level is below the start level"));
+        if (program == frame::Program::Zephlon && score == 0)
+            return Refuse(entry, QStringLiteral("a score of 0 is no result"));
         r.Score = static_cast<int32_t>(score);
         r.StartLevel = static_cast<int16_t>(start);
         r.EndLevel = static_cast<int16_t>(end);

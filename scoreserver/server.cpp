@@ -9,11 +9,16 @@
 #include <QHttpServerRequest>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QMutexLocker>
+#include <QPointer>
+#include <QSet>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "scoreserver/pages.h"
@@ -37,6 +42,8 @@ const char* StatusText(int status) {
             return "OK";
         case 400:
             return "Bad Request";
+        case 403:
+            return "Forbidden";
         case 404:
             return "Not Found";
         case 405:
@@ -70,6 +77,18 @@ const QByteArray kCommonHeaders = QByteArrayLiteral(
     "Referrer-Policy: no-referrer\r\n"
     "Server: quillbyte-scoreserver\r\n");
 
+// "Fri, 11 Dec 2026 12:00:00 GMT", made once a second per thread.
+QByteArray HttpDate() {
+    thread_local qint64 second = -1;
+    thread_local QByteArray text;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (now.toSecsSinceEpoch() != second) {
+        second = now.toSecsSinceEpoch();
+        text = QLocale::c().toString(now, QStringLiteral("ddd, dd MMM yyyy HH:mm:ss")).toLatin1() + " GMT";
+    }
+    return text;
+}
+
 QByteArray ResponseBytes(int status, const QByteArray& contentType, const QByteArray& body, bool withBody,
                          bool close, const QByteArray& extra) {
     QByteArray out;
@@ -82,6 +101,8 @@ QByteArray ResponseBytes(int status, const QByteArray& contentType, const QByteA
     out += contentType;
     out += "\r\nContent-Length: ";
     out += QByteArray::number(body.size());
+    out += "\r\nDate: ";
+    out += HttpDate();
     out += "\r\n";
     out += kCommonHeaders;
     out += extra;
@@ -102,12 +123,108 @@ QByteArray HeaderValue(QByteArrayView line, qsizetype nameSize) {
 
 }  // namespace
 
+const QList<double> Metrics::kBounds{0.0005, 0.001, 0.0025, 0.005, 0.01, 0.025, 0.05,
+                                     0.1,    0.25,  0.5,    1,     2.5,  5,     10};
+
+void Metrics::Request(const QByteArray& route, int status, qint64 microseconds) {
+    QMutexLocker lock(&mutex_);
+    ++requests_[{route, status}];
+    const double seconds = microseconds / 1e6;
+    for (qsizetype i = 0; i < kBounds.size(); ++i) {
+        if (seconds <= kBounds[i]) {
+            ++buckets_[i];
+            break;
+        }
+    }
+    ++count_;
+    sum_ += seconds;
+}
+
+void Metrics::Upload(const QByteArray& outcome, int count) {
+    if (count <= 0) return;
+    QMutexLocker lock(&mutex_);
+    uploads_[outcome] += count;
+}
+
+void Metrics::DatabaseError() {
+    QMutexLocker lock(&mutex_);
+    ++databaseErrors_;
+}
+
+QByteArray Metrics::Text(int openConnections, int databaseJobs) const {
+    QMutexLocker lock(&mutex_);
+    QByteArray out;
+    out +=
+        "# HELP scoreserver_requests_total Requests answered, by route and status.\n"
+        "# TYPE scoreserver_requests_total counter\n";
+    QList<QPair<QByteArray, int>> keys = requests_.keys();
+    std::sort(keys.begin(), keys.end());
+    for (const auto& k : keys)
+        out += "scoreserver_requests_total{route=\"" + k.first + "\",status=\"" +
+               QByteArray::number(k.second) + "\"} " + QByteArray::number(requests_.value(k)) + '\n';
+    out +=
+        "# HELP scoreserver_uploads_total Uploaded records by outcome (stored, duplicate, refused, "
+        "skipped), and uploads turned away whole (limited, unavailable).\n"
+        "# TYPE scoreserver_uploads_total counter\n";
+    for (const char* outcome : {"stored", "duplicate", "refused", "skipped", "limited", "unavailable"})
+        out += QByteArray("scoreserver_uploads_total{outcome=\"") + outcome + "\"} " +
+               QByteArray::number(uploads_.value(outcome)) + '\n';
+    out +=
+        "# HELP scoreserver_request_duration_seconds Time from a request's head to its answer.\n"
+        "# TYPE scoreserver_request_duration_seconds histogram\n";
+    quint64 cumulative = 0;
+    for (qsizetype i = 0; i < kBounds.size(); ++i) {
+        cumulative += buckets_[i];
+        out += "scoreserver_request_duration_seconds_bucket{le=\"" + QByteArray::number(kBounds[i]) + "\"} " +
+               QByteArray::number(cumulative) + '\n';
+    }
+    out += "scoreserver_request_duration_seconds_bucket{le=\"+Inf\"} " + QByteArray::number(count_) + '\n';
+    out += "scoreserver_request_duration_seconds_sum " + QByteArray::number(sum_, 'f', 6) + '\n';
+    out += "scoreserver_request_duration_seconds_count " + QByteArray::number(count_) + '\n';
+    out +=
+        "# HELP scoreserver_database_errors_total Database statements that failed or did not answer in "
+        "time.\n# TYPE scoreserver_database_errors_total counter\n"
+        "scoreserver_database_errors_total " +
+        QByteArray::number(databaseErrors_) + '\n';
+    out +=
+        "# HELP scoreserver_open_connections Client connections open now.\n"
+        "# TYPE scoreserver_open_connections gauge\n"
+        "scoreserver_open_connections " +
+        QByteArray::number(openConnections) + '\n';
+    out +=
+        "# HELP scoreserver_database_jobs Requests waiting for the database now.\n"
+        "# TYPE scoreserver_database_jobs gauge\n"
+        "scoreserver_database_jobs " +
+        QByteArray::number(databaseJobs) + '\n';
+    return out;
+}
+
+ServerContext::ServerContext(const ServerOptions& o)
+    : options(o),
+      limiter(o.uploadLimit),
+      nameLimiter(o.nameUploadLimit),
+      sharedLimits(ParseDatabaseUrl(o.database).kind == DatabaseUrl::Kind::PostgreSQL) {
+    limits.maxConnectionsPerClient = o.connectionsPerClient;
+    limits.databaseTimeoutMs = o.databaseTimeoutMs;
+    log = [](const QString& line) {
+        std::fprintf(stderr, "quillbyte-scoreserver: %s\n", qPrintable(line));
+        std::fflush(stderr);
+    };
+}
+
+void ServerContext::Log(const QString& line) const {
+    if (log) log(line);
+}
+
 bool ServerContext::AddConnection(const QString& key, bool unlimited) {
     QMutexLocker lock(&connectionsMutex_);
     int& total = connections_[QString()];
     if (total >= limits.maxConnections * options.threads) return false;
     int& mine = connections_[key];
-    if (!unlimited && mine >= limits.maxConnectionsPerClient) return false;
+    if (!unlimited && mine >= limits.maxConnectionsPerClient) {
+        if (mine == 0) connections_.remove(key);
+        return false;
+    }
     ++mine;
     ++total;
     return true;
@@ -117,6 +234,11 @@ void ServerContext::RemoveConnection(const QString& key) {
     QMutexLocker lock(&connectionsMutex_);
     if (--connections_[key] <= 0) connections_.remove(key);
     --connections_[QString()];
+}
+
+int ServerContext::OpenConnections() {
+    QMutexLocker lock(&connectionsMutex_);
+    return connections_.value(QString());
 }
 
 // Reads every request head before Qt's HTTP server does (its readyRead slot is connected first and
@@ -135,11 +257,14 @@ class ConnectionGuard : public QObject {
     ~ConnectionGuard() override { context_.RemoveConnection(key_); }
 
     bool HasRequest() const { return complete_ && !refused_; }
+    const QByteArray& Method() const { return method_; }
     const QByteArray& Target() const { return target_; }
-    bool IsHead() const { return head_method_; }
+    bool IsHead() const { return method_ == "HEAD"; }
     bool WantsClose() const { return close_; }
     const QByteArray& ForwardedFor() const { return forwardedFor_; }
     bool AcceptsJsonOnly() const { return acceptJson_; }
+    // When the request's head was complete.
+    const QElapsedTimer& Since() const { return since_; }
 
     // The answer to the request is written: wait for the next one.
     void Finished() {
@@ -156,13 +281,18 @@ class ConnectionGuard : public QObject {
 
     // Answers with an error page and closes the connection; the rest of what the client sends is
     // read and dropped, so Qt's server never sees it.
-    void Refuse(int status, const QString& reason) {
+    void Refuse(int status, const QString& reason, const QByteArray& extraHeaders = {}) {
         if (closing_) return;
         refused_ = true;
         const QByteArray body =
             ErrorPage(QString::fromLatin1(StatusText(status)), reason, context_.options.basePath);
         socket_->readAll();
-        socket_->write(ResponseBytes(status, kHtml, body, true, true, {}));
+        socket_->write(ResponseBytes(status, kHtml, body, true, true, extraHeaders));
+        context_.Log(QStringLiteral("refused a request from %1: %2 %3")
+                         .arg(socket_->peerAddress().toString())
+                         .arg(status)
+                         .arg(reason));
+        context_.metrics.Request("refused", status, since_.isValid() ? since_.nsecsElapsed() / 1000 : 0);
         closeSoon();
     }
 
@@ -222,6 +352,9 @@ class ConnectionGuard : public QObject {
             return;
         }
         if (!complete_) return;
+        // The answer may wait for the database, which has a deadline of its own.
+        timer_.stop();
+        since_.start();
         parseHead();
         if (!refused_ && i + 1 < chunk.size()) Refuse(400, QStringLiteral("Send one request at a time."));
     }
@@ -239,10 +372,10 @@ class ConnectionGuard : public QObject {
             return;
         }
         if (parts[0] != "GET" && parts[0] != "HEAD") {
-            Refuse(405, QStringLiteral("Only GET requests are served."));
+            Refuse(405, QStringLiteral("Only GET and HEAD requests are served."), "Allow: GET, HEAD\r\n");
             return;
         }
-        head_method_ = parts[0] == "HEAD";
+        method_ = parts[0];
         target_ = parts[1];
         bool keepAlive = parts[2] != "HTTP/1.0";
         acceptJson_ = false;
@@ -279,14 +412,15 @@ class ConnectionGuard : public QObject {
     QTcpSocket* socket_;
     QString key_;
     QTimer timer_;
+    QElapsedTimer since_;
     QByteArray head_;
+    QByteArray method_;
     QByteArray target_;
     QByteArray forwardedFor_;
     bool complete_ = false;
     bool refused_ = false;
     bool closing_ = false;
     bool close_ = false;
-    bool head_method_ = false;
     bool acceptJson_ = false;
 };
 
@@ -309,6 +443,9 @@ class GuardedTcpServer : public QTcpServer {
         const bool unlimited =
             InSubnets(peer, context_.options.noLimitFor) || InSubnets(peer, context_.options.trustedProxies);
         if (!context_.AddConnection(key, unlimited)) {
+            context_.Log(QStringLiteral("refused a connection from %1: 503 too many open connections")
+                             .arg(peer.toString()));
+            context_.metrics.Request("connection", 503, 0);
             socket->write(
                 ResponseBytes(503, kHtml,
                               ErrorPage(QStringLiteral("Service Unavailable"),
@@ -331,6 +468,18 @@ class GuardedTcpServer : public QTcpServer {
     ServerContext& context_;
 };
 
+// The same queue of connections not yet accepted in every mode: room for a crowd arriving at once.
+constexpr int kListenBacklog = SOMAXCONN;
+
+QString Quoted(const QString& text) {
+    QString out = text;
+    out.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+    for (QChar& c : out) {
+        if (c.category() == QChar::Other_Control) c = u'?';
+    }
+    return u'"' + out + u'"';
+}
+
 }  // namespace
 
 struct ScoreServer::Response {
@@ -340,13 +489,31 @@ struct ScoreServer::Response {
     QByteArray extraHeaders;
 };
 
-ScoreServer::ScoreServer(ServerContext& context, std::unique_ptr<ScoreStore> store, QObject* parent)
-    : QAbstractHttpServer(parent), context_(context), store_(std::move(store)) {}
+// One request on its way to its answer, which may come from the database thread later.
+struct ScoreServer::Exchange {
+    QPointer<QTcpSocket> socket;
+    QByteArray target;
+    QByteArray routeName = "unknown";
+    QHostAddress peer;
+    QHostAddress client;
+    QElapsedTimer since;
+    bool head = false;
+    bool acceptsJsonOnly = false;
+    bool answered = false;
+};
+
+ScoreServer::ScoreServer(ServerContext& context, std::unique_ptr<DatabaseLink> database,
+                         std::unique_ptr<DatabaseLink> reader, QObject* parent)
+    : QAbstractHttpServer(parent),
+      context_(context),
+      database_(std::move(database)),
+      reader_(std::move(reader)) {}
 
 ScoreServer::~ScoreServer() = default;
 
 bool ScoreServer::Listen(const QHostAddress& address, quint16 port, bool reusePort, QString* error) {
     tcp_ = new GuardedTcpServer(context_, this);
+    tcp_->setListenBacklogSize(kListenBacklog);
     if (!reusePort) {
         if (!tcp_->listen(address, port)) {
             *error = tcp_->errorString();
@@ -377,7 +544,8 @@ bool ScoreServer::Listen(const QHostAddress& address, quint16 port, bool reusePo
         if (fd < 0 || ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one) != 0 ||
             ::setsockopt(fd, SOL_SOCKET, SO_REUSEPORT, &one, sizeof one) != 0 ||
             (dual && ::setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &zero, sizeof zero) != 0) ||
-            ::bind(fd, reinterpret_cast<sockaddr*>(&storage), length) != 0 || ::listen(fd, SOMAXCONN) != 0) {
+            ::bind(fd, reinterpret_cast<sockaddr*>(&storage), length) != 0 ||
+            ::listen(fd, kListenBacklog) != 0) {
             *error = QString::fromLocal8Bit(std::strerror(errno));
             if (fd >= 0) ::close(fd);
             return false;
@@ -388,6 +556,21 @@ bool ScoreServer::Listen(const QHostAddress& address, quint16 port, bool reusePo
             return false;
         }
     }
+    // Out of file descriptors (or another error), Qt stops accepting for good: the server says why and
+    // tries again shortly, when connections have closed.
+    connect(tcp_, &QTcpServer::acceptError, this, [this](QAbstractSocket::SocketError error) {
+        // Once in ten seconds is enough to tell.
+        if (MonotonicMs() - acceptErrorLoggedMs_ > 10000 || acceptErrorLoggedMs_ == 0) {
+            acceptErrorLoggedMs_ = MonotonicMs();
+            context_.Log(
+                QStringLiteral("cannot accept a connection: %1%2; trying again every 100 ms")
+                    .arg(tcp_->errorString(),
+                         error == QAbstractSocket::SocketResourceError
+                             ? QStringLiteral(" (too many open files: raise LimitNOFILE or ulimit -n)")
+                             : QString()));
+        }
+        QTimer::singleShot(100, tcp_, [tcp = tcp_] { tcp->resumeAccepting(); });
+    });
     bind(tcp_);
     return true;
 }
@@ -403,10 +586,15 @@ bool ScoreServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
         guard->Refuse(400, QStringLiteral("The request cannot be read."));
         return true;
     }
-    const Response r = route(guard->Target(), *guard, request.remoteAddress());
-    socket->write(ResponseBytes(r.status, r.contentType, r.body, !guard->IsHead(), guard->WantsClose(),
-                                r.extraHeaders));
-    guard->Finished();
+    auto exchange = std::make_shared<Exchange>();
+    exchange->socket = socket;
+    exchange->target = guard->Target();
+    exchange->peer = request.remoteAddress();
+    exchange->client = ClientAddress(exchange->peer, guard->ForwardedFor(), context_.options.trustedProxies);
+    exchange->since = guard->Since();
+    exchange->head = guard->IsHead();
+    exchange->acceptsJsonOnly = guard->AcceptsJsonOnly();
+    route(exchange);
     return true;
 }
 
@@ -416,8 +604,58 @@ void ScoreServer::missingHandler(const QHttpServerRequest&, QTcpSocket* socket) 
         guard->Refuse(404, QStringLiteral("Unknown page."));
 }
 
-ScoreServer::Response ScoreServer::route(const QByteArray& target, const ConnectionGuard& guard,
-                                         const QHostAddress& peer) {
+void ScoreServer::respond(Exchange& exchange, const Response& r) {
+    if (exchange.answered) return;
+    exchange.answered = true;
+    const qint64 micros = exchange.since.isValid() ? exchange.since.nsecsElapsed() / 1000 : 0;
+    context_.metrics.Request(exchange.routeName, r.status, micros);
+    if (context_.options.accessLog)
+        context_.Log(QStringLiteral("%1 %2 %3 %4 %5 %6 ms")
+                         .arg(exchange.client.toString(),
+                              exchange.head ? QStringLiteral("HEAD") : QStringLiteral("GET"),
+                              Quoted(QString::fromLatin1(exchange.target.left(2000))))
+                         .arg(r.status)
+                         .arg(r.body.size())
+                         .arg(micros / 1000.0, 0, 'f', 1));
+    QTcpSocket* socket = exchange.socket.data();
+    if (!socket || socket->state() != QAbstractSocket::ConnectedState) return;
+    auto* guard = socket->findChild<ConnectionGuard*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!guard) return;
+    socket->write(
+        ResponseBytes(r.status, r.contentType, r.body, !exchange.head, guard->WantsClose(), r.extraHeaders));
+    guard->Finished();
+}
+
+ScoreServer::Response ScoreServer::unavailable(const QString& reason) const {
+    return {503, kHtml, ErrorPage(QStringLiteral("Service Unavailable"), reason, context_.options.basePath),
+            "Retry-After: 30\r\nCache-Control: no-store\r\n"};
+}
+
+bool ScoreServer::ask(const std::shared_ptr<Exchange>& exchange, std::function<void(ScoreStore&)> job,
+                      std::function<void()> answer, std::function<void()> late, bool read) {
+    DatabaseLink& link = read && reader_ ? *reader_ : *database_;
+    bool& down = read && reader_ ? readerDown_ : databaseDown_;
+    const int waiting = link.Pending();
+    if (waiting >= context_.limits.maxDatabaseJobs || (down && waiting > 0)) return false;
+    ++context_.databaseJobs;
+    auto done = std::make_shared<bool>(false);
+    QTimer::singleShot(context_.limits.databaseTimeoutMs, this, [this, exchange, done, late, &down] {
+        if (*done || exchange->answered) return;
+        // The job goes on in the database thread; whatever it brings is not waited for.
+        down = true;
+        context_.metrics.DatabaseError();
+        late();
+    });
+    link.Run(std::move(job), this, [this, done, answer = std::move(answer)] {
+        *done = true;
+        --context_.databaseJobs;
+        answer();
+    });
+    return true;
+}
+
+void ScoreServer::route(const std::shared_ptr<Exchange>& exchange) {
+    const QByteArray& target = exchange->target;
     const qsizetype mark = target.indexOf('?');
     const QByteArrayView rawPath = mark < 0 ? QByteArrayView(target) : QByteArrayView(target).first(mark);
     const QByteArrayView query = mark < 0 ? QByteArrayView() : QByteArrayView(target).sliced(mark + 1);
@@ -425,83 +663,275 @@ ScoreServer::Response ScoreServer::route(const QByteArray& target, const Connect
     const QString& base = context_.options.basePath;
     if (path.startsWith(base, Qt::CaseInsensitive)) {
         const QStringView rest = QStringView(path).sliced(base.size());
-        if (rest.isEmpty() || rest == u"/") return {200, kHtml, IndexPage(base), {}};
+        if (rest.isEmpty() || rest == u"/") {
+            exchange->routeName = "index";
+            respond(*exchange, {200, kHtml, IndexPage(base), {}});
+            return;
+        }
+        if (rest.compare(u"/health", Qt::CaseInsensitive) == 0) {
+            exchange->routeName = "health";
+            health(exchange);
+            return;
+        }
+        if (rest.compare(u"/metrics", Qt::CaseInsensitive) == 0) {
+            exchange->routeName = "metrics";
+            // Counters are for the operator: this machine, or the addresses without limits.
+            if (!exchange->client.isLoopback() && !InSubnets(exchange->client, context_.options.noLimitFor)) {
+                respond(*exchange, {403,
+                                    kHtml,
+                                    ErrorPage(QStringLiteral("Forbidden"),
+                                              QStringLiteral("The counters are shown to the server's own "
+                                                             "machine only."),
+                                              base),
+                                    {}});
+                return;
+            }
+            respond(*exchange,
+                    {200, "text/plain; version=0.0.4; charset=utf-8",
+                     context_.metrics.Text(context_.OpenConnections(), context_.databaseJobs.load()),
+                     "Cache-Control: no-store\r\n"});
+            return;
+        }
         for (frame::Program program :
              {frame::Program::Zephlon, frame::Program::Quadrelle, frame::Program::Vantorel}) {
             const QString folder = u'/' + ProgramFolder(program) + u'/';
             if (!rest.startsWith(folder, Qt::CaseInsensitive)) continue;
             const QStringView page = rest.sliced(folder.size());
-            if (page.compare(u"UploadScores.asp", Qt::CaseInsensitive) == 0)
-                return upload(program, query, guard, peer);
-            if (page.compare(u"scores.asp", Qt::CaseInsensitive) == 0) return list(program, query, guard);
-        }
-    }
-    return {
-        404,
-        kHtml,
-        ErrorPage(QStringLiteral("Not Found"), QStringLiteral("Unknown page: %1").arg(path.left(200)), base),
-        {}};
-}
-
-ScoreServer::Response ScoreServer::upload(frame::Program program, QByteArrayView query,
-                                          const ConnectionGuard& guard, const QHostAddress& peer) {
-    const ServerOptions& o = context_.options;
-    const QDateTime now = context_.clock();
-    const QHostAddress client = ClientAddress(peer, guard.ForwardedFor(), o.trustedProxies);
-    qint64 retryAfter = 0;
-    if (!InSubnets(client, o.noLimitFor) &&
-        !context_.limiter.Allow(ClientKey(client), now.toMSecsSinceEpoch(), &retryAfter)) {
-        return {429, kHtml,
-                ErrorPage(
-                    QStringLiteral("Too Many Requests"),
-                    QStringLiteral("Too many uploads from your address: nothing was stored. Try again in %1 "
-                                   "seconds.")
-                        .arg(retryAfter),
-                    o.basePath),
-                "Retry-After: " + QByteArray::number(retryAfter) + "\r\nCache-Control: no-store\r\n"};
-    }
-    Upload upload = DecodeUpload(program, ParseQuery(query), now);
-    if (upload.error.isEmpty()) {
-        QString error;
-        if (!store_->Save(upload, now.toSecsSinceEpoch(), &error)) {
-            qWarning("quillbyte-scoreserver: storing an upload failed: %s", qPrintable(error));
-            return {503, kHtml,
-                    ErrorPage(
-                        QStringLiteral("Service Unavailable"),
-                        QStringLiteral("The score server cannot store records right now: nothing was stored. "
-                                       "Please try again later."),
-                        o.basePath),
-                    "Retry-After: 60\r\nCache-Control: no-store\r\n"};
-        }
-        for (const UploadEntry& e : upload.entries) {
-            if (e.outcome == Outcome::Stored) {
-                ++context_.generation;
-                break;
+            if (page.compare(u"UploadScores.asp", Qt::CaseInsensitive) == 0) {
+                exchange->routeName = "upload";
+                upload(exchange, program, query);
+                return;
+            }
+            if (page.compare(u"scores.asp", Qt::CaseInsensitive) == 0) {
+                exchange->routeName = "list";
+                list(exchange, program, query);
+                return;
             }
         }
     }
-    bool anyRead = false;
-    for (const UploadEntry& e : upload.entries)
-        anyRead = anyRead || e.outcome != Outcome::Refused;
-    const int status = upload.error.isEmpty() && anyRead ? 200 : 400;
-    return {status, kHtml, UploadPage(upload, o.basePath), "Cache-Control: no-store\r\n"};
+    respond(*exchange, {404,
+                        kHtml,
+                        ErrorPage(QStringLiteral("Not Found"),
+                                  QStringLiteral("Unknown page: %1").arg(path.left(200)), base),
+                        {}});
 }
 
-ScoreServer::Response ScoreServer::list(frame::Program program, QByteArrayView query,
-                                        const ConnectionGuard& guard) {
+void ScoreServer::health(const std::shared_ptr<Exchange>& exchange) {
+    const QByteArray text = "text/plain; charset=utf-8";
+    const QByteArray headers = "Cache-Control: no-store\r\n";
+    auto error = std::make_shared<QString>();
+    auto ok = std::make_shared<bool>(false);
+    const bool asked = ask(
+        exchange, [error, ok](ScoreStore& store) { *ok = store.Ping(error.get()); },
+        [this, exchange, error, ok, text, headers] {
+            databaseDown_ = !*ok;
+            if (!*ok) {
+                context_.metrics.DatabaseError();
+                context_.Log(QStringLiteral("health check: database failure: %1").arg(*error));
+            }
+            respond(*exchange, *ok ? Response{200, text, "ok\n", headers}
+                                   : Response{503, text, "database: " + error->toUtf8() + '\n', headers});
+        },
+        [this, exchange, text, headers] {
+            context_.Log(QStringLiteral("health check: the database did not answer within %1 ms")
+                             .arg(context_.limits.databaseTimeoutMs));
+            respond(*exchange, {503, text, "database: no answer\n", headers});
+        });
+    if (!asked) respond(*exchange, {503, text, "database: no answer\n", headers});
+}
+
+void ScoreServer::upload(const std::shared_ptr<Exchange>& exchange, frame::Program program,
+                         QByteArrayView query) {
+    const ServerOptions& o = context_.options;
+    const QDateTime now = context_.clock();
+    const QString from = exchange->client.toString();
+    if (exchange->head) {
+        // A link checker or a preview asks for the head: nothing is stored for it.
+        respond(*exchange,
+                {405, kHtml,
+                 ErrorPage(QStringLiteral("Method Not Allowed"),
+                           QStringLiteral("Uploads are sent with GET; nothing was stored."), o.basePath),
+                 "Allow: GET\r\nCache-Control: no-store\r\n"});
+        return;
+    }
+    const QString key = ClientKey(exchange->client);
+    const bool unlimited = InSubnets(exchange->client, o.noLimitFor);
+    const auto limited = [this, exchange, from](const QString& why, qint64 retryAfter) {
+        context_.metrics.Upload("limited");
+        context_.Log(
+            QStringLiteral("upload from %1: limited: %2, retry in %3 s").arg(from, why).arg(retryAfter));
+        respond(*exchange,
+                {429, kHtml,
+                 ErrorPage(
+                     QStringLiteral("Too Many Requests"),
+                     QStringLiteral("Too many uploads from %1: nothing was stored. Try again in %2 seconds.")
+                         .arg(why)
+                         .arg(retryAfter),
+                     context_.options.basePath),
+                 "Retry-After: " + QByteArray::number(retryAfter) + "\r\nCache-Control: no-store\r\n"});
+    };
+    // With PostgreSQL the buckets are in the database, shared with every server on it; otherwise here.
+    const bool shared = context_.sharedLimits;
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    qint64 retryAfter = 0;
+    if (!unlimited && !shared && !context_.limiter.Allow(key, nowMs, &retryAfter)) {
+        limited(QStringLiteral("your address"), retryAfter);
+        return;
+    }
+    auto upload = std::make_shared<Upload>(DecodeUpload(program, ParseQuery(query), now));
+    // Each name has a bucket of its own beside its address's: many players share an address, and a
+    // name cannot be flooded from many.
+    struct Bucket {
+        QString key;
+        int perMinute;
+        QString why;
+    };
+    QList<Bucket> buckets;
+    if (upload->error.isEmpty() && !unlimited) {
+        QSet<QString> names;
+        if (shared)
+            buckets << Bucket{QStringLiteral("a|") + key, o.uploadLimit, QStringLiteral("your address")};
+        for (const UploadEntry& e : upload->entries) {
+            if (e.outcome != Outcome::Pending || names.contains(e.record.Name)) continue;
+            names.insert(e.record.Name);
+            buckets << Bucket{QStringLiteral("n|") + ListId(upload->list) + u'|' + e.record.Name,
+                              o.nameUploadLimit, QStringLiteral("the name %1").arg(e.record.Name)};
+        }
+        if (!shared) {
+            for (const Bucket& b : buckets) {
+                if (!context_.nameLimiter.Allow(b.key, nowMs, &retryAfter)) {
+                    limited(b.why, retryAfter);
+                    return;
+                }
+            }
+            buckets.clear();
+        }
+    }
+    const QString listId = ListId(upload->list);
+    // One line per upload: where from, which list, and what became of each record.
+    const auto logUpload = [this, from, listId](const Upload& u) {
+        if (!u.error.isEmpty()) {
+            context_.metrics.Upload("refused");
+            context_.Log(QStringLiteral("upload from %1 to %2: refused: %3").arg(from, listId, u.error));
+            return;
+        }
+        QStringList parts;
+        for (const UploadEntry& e : u.entries) {
+            const QString record = QStringLiteral("record %1").arg(e.number);
+            const QString what =
+                e.outcome == Outcome::Refused
+                    ? QString()
+                    : QStringLiteral(" %1 %2").arg(Quoted(e.record.Name)).arg(e.record.Score);
+            const QString rank = e.rank == kBelowRankDepth ? QStringLiteral("below rank %1").arg(kRankDepth)
+                                                           : QStringLiteral("at rank %1").arg(e.rank);
+            switch (e.outcome) {
+                case Outcome::Stored:
+                    context_.metrics.Upload("stored");
+                    parts << record + what + QStringLiteral(" stored ") + rank;
+                    break;
+                case Outcome::AlreadyThere:
+                    context_.metrics.Upload("duplicate");
+                    parts << record + what + QStringLiteral(" duplicate, ") + rank;
+                    break;
+                case Outcome::Skipped:
+                    context_.metrics.Upload("skipped");
+                    parts << record + what + QStringLiteral(" skipped: ") + e.reason;
+                    break;
+                case Outcome::Pending:
+                case Outcome::Refused:
+                    context_.metrics.Upload("refused");
+                    parts << record + what + QStringLiteral(" refused: ") + e.reason;
+                    break;
+            }
+        }
+        context_.Log(
+            QStringLiteral("upload from %1 to %2: %3").arg(from, listId, parts.join(QStringLiteral("; "))));
+    };
+    const auto finish = [this, exchange, upload, logUpload] {
+        logUpload(*upload);
+        bool anyRead = false;
+        for (const UploadEntry& e : upload->entries)
+            anyRead = anyRead || e.outcome != Outcome::Refused;
+        const int status = upload->error.isEmpty() && anyRead ? 200 : 400;
+        respond(*exchange, {status, kHtml, UploadPage(*upload, context_.options.basePath),
+                            "Cache-Control: no-store\r\n"});
+    };
+    if (!upload->error.isEmpty() || !upload->AnyAccepted()) {
+        finish();
+        return;
+    }
+    const auto notStored = [this, exchange, from, listId](const QString& why) {
+        context_.metrics.Upload("unavailable");
+        context_.Log(QStringLiteral("upload from %1 to %2: not stored: %3").arg(from, listId, why));
+        respond(*exchange, unavailable(QStringLiteral("The score server cannot store records right now: %1. "
+                                                      "Please upload again later.")
+                                           .arg(why)));
+    };
+    auto error = std::make_shared<QString>();
+    auto ok = std::make_shared<bool>(false);
+    auto limitedBy = std::make_shared<QString>();
+    auto wait = std::make_shared<qint64>(0);
+    const qint64 uploaded = now.toSecsSinceEpoch();
+    const bool asked = ask(
+        exchange,
+        [upload, error, ok, uploaded, key, buckets, nowMs, limitedBy, wait](ScoreStore& store) {
+            for (const Bucket& b : buckets) {
+                bool allowed = false;
+                if (!store.Take(b.key, b.perMinute, nowMs, &allowed, wait.get(), error.get())) return;
+                if (!allowed) {
+                    *limitedBy = b.why;
+                    *ok = true;
+                    return;
+                }
+            }
+            *ok = store.Save(*upload, uploaded, key, error.get());
+        },
+        [this, exchange, upload, error, ok, finish, notStored, limitedBy, wait, limited] {
+            databaseDown_ = !*ok;
+            if (exchange->answered) return;
+            if (!*ok) {
+                context_.metrics.DatabaseError();
+                notStored(QStringLiteral("database failure: ") + *error);
+                return;
+            }
+            if (!limitedBy->isEmpty()) {
+                limited(*limitedBy, *wait);
+                return;
+            }
+            for (const UploadEntry& e : upload->entries) {
+                if (e.outcome == Outcome::Stored) {
+                    ++context_.generation;
+                    break;
+                }
+            }
+            finish();
+        },
+        [this, notStored] {
+            notStored(QStringLiteral("the database did not answer within %1 ms")
+                          .arg(context_.limits.databaseTimeoutMs));
+        });
+    if (!asked) notStored(QStringLiteral("the database is not answering"));
+}
+
+void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program program,
+                       QByteArrayView query) {
     const Query parsed = ParseQuery(query);
     ListRequest request = DecodeListRequest(program, parsed, context_.clock());
-    if (!parsed.Has(QStringLiteral("format")) && guard.AcceptsJsonOnly()) request.json = true;
+    if (!parsed.Has(QStringLiteral("format")) && exchange->acceptsJsonOnly) request.json = true;
     const QByteArray type = request.json ? kJson : kHtml;
     const QByteArray headers = "Cache-Control: no-cache\r\nVary: Accept\r\n";
     if (!request.error.isEmpty()) {
         if (request.json)
-            return {400, type,
-                    QJsonDocument(QJsonObject{{QStringLiteral("error"), request.error}})
-                        .toJson(QJsonDocument::Compact),
-                    headers};
-        return {400, type, ErrorPage(QStringLiteral("Bad Request"), request.error, context_.options.basePath),
-                headers};
+            respond(*exchange, {400, type,
+                                QJsonDocument(QJsonObject{{QStringLiteral("error"), request.error}})
+                                    .toJson(QJsonDocument::Compact),
+                                headers});
+        else
+            respond(*exchange,
+                    {400, type,
+                     ErrorPage(QStringLiteral("Bad Request"), request.error, context_.options.basePath),
+                     headers});
+        return;
     }
     const QString key = ListId(request.list) + u'|' + QString::number(request.since) + u'|' +
                         QString::number(request.count) + (request.json ? u'j' : u'h');
@@ -510,24 +940,80 @@ ScoreServer::Response ScoreServer::list(frame::Program program, QByteArrayView q
     // Pages are kept until a record is stored here, and for a second at most, so the uploads of other
     // server processes sharing the database show up at once too.
     auto cached = cache_.constFind(key);
-    if (cached != cache_.constEnd() && cached->generation == generation && nowMs - cached->madeMs < 1000)
-        return {200, type, cached->body, headers};
-    QList<ListRow> rows;
-    QString error;
-    if (!store_->Top(request.list, request.since, request.count, &rows, &error)) {
-        qWarning("quillbyte-scoreserver: reading a list failed: %s", qPrintable(error));
-        return {503, kHtml,
-                ErrorPage(QStringLiteral("Service Unavailable"),
-                          QStringLiteral(
-                              "The score server cannot read its lists right now. Please try again later."),
-                          context_.options.basePath),
-                "Retry-After: 60\r\n"};
+    if (cached != cache_.constEnd() && cached->generation == generation && nowMs - cached->madeMs < 1000) {
+        respond(*exchange, {200, type, cached->body, headers});
+        return;
     }
-    const QByteArray body =
-        request.json ? ListPageJson(request, rows) : ListPageHtml(request, rows, context_.options.basePath);
-    if (cache_.size() > 64) cache_.clear();
-    cache_.insert(key, CachedPage{body, generation, nowMs});
-    return {200, type, body, headers};
+    // While the database cannot answer, the page last made is served as it was.
+    const auto fallback = [this, key, type, headers](Exchange& e, const QString& why) {
+        const auto old = cache_.constFind(key);
+        if (old != cache_.constEnd()) {
+            respond(e, {200, type, old->body, headers + "Warning: 110 - \"Response is Stale\"\r\n"});
+            return;
+        }
+        respond(e, unavailable(QStringLiteral("The score server cannot read its lists right now (%1). Please "
+                                              "try again later.")
+                                   .arg(why)));
+    };
+    // While the page is being read again, the one made less than a second ago is as good as the other
+    // servers' pages are: uploads beside a crowd of readers don't hold the readers up.
+    if (reading_.contains(key) && cached != cache_.constEnd() && nowMs - cached->madeMs < 1000) {
+        respond(*exchange, {200, type, cached->body, headers});
+        return;
+    }
+    // A crowd asking for the same page waits for one reading of it.
+    QList<std::shared_ptr<Exchange>>& waiting = reading_[key];
+    waiting << exchange;
+    if (waiting.size() > 1) {
+        if (reader_ ? readerDown_ : databaseDown_) {
+            waiting.removeLast();
+            fallback(*exchange, QStringLiteral("the database does not answer"));
+            return;
+        }
+        QTimer::singleShot(context_.limits.databaseTimeoutMs, this, [exchange, fallback] {
+            if (!exchange->answered) fallback(*exchange, QStringLiteral("the database does not answer"));
+        });
+        return;
+    }
+    auto rows = std::make_shared<QList<ListRow>>();
+    auto error = std::make_shared<QString>();
+    auto ok = std::make_shared<bool>(false);
+    const bool asked = ask(
+        exchange,
+        [request, rows, error, ok](ScoreStore& store) {
+            *ok = store.Top(request.list, request.period, request.since, request.count, rows.get(),
+                            error.get());
+        },
+        [this, request, rows, error, ok, key, type, headers, generation, fallback] {
+            (reader_ ? readerDown_ : databaseDown_) = !*ok;
+            const QList<std::shared_ptr<Exchange>> all = reading_.take(key);
+            if (!*ok) {
+                context_.metrics.DatabaseError();
+                context_.Log(QStringLiteral("reading the list %1: database failure: %2")
+                                 .arg(ListId(request.list), *error));
+                for (const auto& e : all)
+                    fallback(*e, QStringLiteral("database failure"));
+                return;
+            }
+            const QByteArray body = request.json ? ListPageJson(request, *rows)
+                                                 : ListPageHtml(request, *rows, context_.options.basePath);
+            if (cache_.size() > 64) cache_.clear();
+            cache_.insert(key, CachedPage{body, generation, MonotonicMs()});
+            for (const auto& e : all)
+                respond(*e, {200, type, body, headers});
+        },
+        [this, fallback, request, key] {
+            context_.Log(QStringLiteral("reading the list %1: the database did not answer within %2 ms")
+                             .arg(ListId(request.list))
+                             .arg(context_.limits.databaseTimeoutMs));
+            for (const auto& e : reading_.value(key))
+                fallback(*e, QStringLiteral("the database does not answer"));
+        },
+        true);
+    if (!asked) {
+        for (const auto& e : reading_.take(key))
+            fallback(*e, QStringLiteral("the database does not answer"));
+    }
 }
 
 }  // namespace scoreserver

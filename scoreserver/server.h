@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "scoreserver/database.h"
 #include "scoreserver/guard.h"
 #include "scoreserver/options.h"
 #include "scoreserver/store.h"
@@ -22,10 +23,32 @@ struct Limits {
     int maxRequestLine = 8 * 1024;  // the longest of the games' links is about 2 KiB
     int maxHead = 16 * 1024;
     int maxHeaderLines = 64;
-    int headTimeoutMs = 10000;  // from the first byte of a request head to its end
-    int idleTimeoutMs = 30000;  // a kept-alive connection with no request
-    int maxConnectionsPerClient = 32;
-    int maxConnections = 2000;  // per serving thread
+    int headTimeoutMs = 10000;          // from the first byte of a request head to its end
+    int idleTimeoutMs = 30000;          // a kept-alive connection with no request
+    int maxConnectionsPerClient = 256;  // a school or a club shares one address
+    int maxConnections = 2000;          // per serving thread
+    int databaseTimeoutMs = 3000;       // an answer from the database, or 503 (lists: the page cached)
+    int maxDatabaseJobs = 64;           // waiting for the database per serving thread, or 503 at once
+};
+
+// Counters for /metrics, shared by the serving threads.
+class Metrics {
+  public:
+    void Request(const QByteArray& route, int status, qint64 microseconds);
+    void Upload(const QByteArray& outcome, int count = 1);
+    void DatabaseError();
+    // The Prometheus text exposition format.
+    QByteArray Text(int openConnections, int databaseJobs) const;
+
+  private:
+    mutable QMutex mutex_;
+    QHash<QPair<QByteArray, int>, quint64> requests_;
+    QHash<QByteArray, quint64> uploads_;
+    QList<quint64> buckets_ = QList<quint64>(kBounds.size(), 0);
+    quint64 count_ = 0;
+    double sum_ = 0;
+    quint64 databaseErrors_ = 0;
+    static const QList<double> kBounds;
 };
 
 // What the serving threads share.
@@ -33,15 +56,25 @@ struct ServerContext {
     ServerOptions options;
     Limits limits;
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTimeUtc(); };
-    RateLimiter limiter{20};
+    // Where log lines go (standard error: the journal under systemd).
+    std::function<void(const QString&)> log;
+    RateLimiter limiter{60};
+    RateLimiter nameLimiter{10};
+    // Upload limits kept in the database (PostgreSQL), so all servers on it count together.
+    bool sharedLimits = false;
+    Metrics metrics;
     // Grows with every stored record; cached list pages of an older generation are stale.
     std::atomic<quint64> generation{0};
+    std::atomic<int> databaseJobs{0};
 
-    explicit ServerContext(const ServerOptions& o) : options(o), limiter(o.uploadLimit) {}
+    explicit ServerContext(const ServerOptions& o);
+
+    void Log(const QString& line) const;
 
     // Open connections per peer address, over all threads.
     bool AddConnection(const QString& key, bool unlimited);
     void RemoveConnection(const QString& key);
+    int OpenConnections();
 
   private:
     QMutex connectionsMutex_;
@@ -55,14 +88,17 @@ class ConnectionGuard;
 class ScoreServer : public QAbstractHttpServer {
     Q_OBJECT
   public:
-    ScoreServer(ServerContext& context, std::unique_ptr<ScoreStore> store, QObject* parent = nullptr);
+    // database stores and answers /health; reader, when given, reads the lists, so a page never waits
+    // behind the uploads queued for the database.
+    ScoreServer(ServerContext& context, std::unique_ptr<DatabaseLink> database,
+                std::unique_ptr<DatabaseLink> reader = nullptr, QObject* parent = nullptr);
     ~ScoreServer() override;
 
     // Listens on address:port (port 0: any free port). With reusePort several servers (threads or
     // processes) listen on the same port and the system spreads the connections.
     bool Listen(const QHostAddress& address, quint16 port, bool reusePort, QString* error);
     quint16 Port() const;
-    ScoreStore& Store() { return *store_; }
+    DatabaseLink& Database() { return *database_; }
 
   protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -70,20 +106,36 @@ class ScoreServer : public QAbstractHttpServer {
 
   private:
     struct Response;
+    struct Exchange;
     struct CachedPage {
         QByteArray body;
         quint64 generation = 0;
         qint64 madeMs = 0;
     };
-    Response route(const QByteArray& target, const ConnectionGuard& guard, const QHostAddress& peer);
-    Response upload(frame::Program program, QByteArrayView query, const ConnectionGuard& guard,
-                    const QHostAddress& peer);
-    Response list(frame::Program program, QByteArrayView query, const ConnectionGuard& guard);
+    void route(const std::shared_ptr<Exchange>& exchange);
+    void upload(const std::shared_ptr<Exchange>& exchange, frame::Program program, QByteArrayView query);
+    void list(const std::shared_ptr<Exchange>& exchange, frame::Program program, QByteArrayView query);
+    void health(const std::shared_ptr<Exchange>& exchange);
+    void respond(Exchange& exchange, const Response& response);
+    // Hands job to the database; answer runs with its result, or late() when the database takes too
+    // long (then the answer is dropped). False when the database is known to be stuck or has too much
+    // to do: the caller answers at once.
+    bool ask(const std::shared_ptr<Exchange>& exchange, std::function<void(ScoreStore&)> job,
+             std::function<void()> answer, std::function<void()> late, bool read = false);
+    Response unavailable(const QString& reason) const;
 
     ServerContext& context_;
-    std::unique_ptr<ScoreStore> store_;
+    std::unique_ptr<DatabaseLink> database_;
+    std::unique_ptr<DatabaseLink> reader_;
     QTcpServer* tcp_ = nullptr;
     QHash<QString, CachedPage> cache_;
+    // List pages being read from the database, with the requests waiting for each.
+    QHash<QString, QList<std::shared_ptr<Exchange>>> reading_;
+    // The database failed or did not answer in time last: requests don't queue up behind it. One flag
+    // for each connection (storing, reading).
+    bool databaseDown_ = false;
+    bool readerDown_ = false;
+    qint64 acceptErrorLoggedMs_ = 0;
 };
 
 }  // namespace scoreserver

@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "scoreserver/requests.h"
@@ -39,6 +40,26 @@ struct ListRow {
     QString url;
 };
 
+// A stored record as the keeper of the server sees it (admin list).
+struct StoredRecord {
+    qint64 id = 0;
+    QString list;
+    ListRow row;
+    QString client;  // the uploader's address key
+    bool hidden = false;
+};
+
+// What the admin command picks records by; empty fields match everything.
+struct RecordFilter {
+    QString list, name, client;
+    bool hiddenOnly = false;
+    int limit = 50;
+};
+
+// Bans: uploads of a name, or from an address key (an IPv4 address or an IPv6 /64), are refused.
+enum class BanKind { Name, Address };
+QString BanKindText(BanKind kind);
+
 // The records in SQLite or PostgreSQL, through one connection of the calling thread. The schema is
 // created and brought up to date on opening; every statement is prepared once and bound.
 class ScoreStore {
@@ -52,15 +73,40 @@ class ScoreStore {
     static std::unique_ptr<ScoreStore> Open(const QString& url, const QString& connectionName,
                                             QString* error);
 
-    // Stores the upload's pending records at time uploaded (seconds since 1970, UTC). Each becomes
-    // Stored or AlreadyThere (the same list, name, score, levels and date were stored before) with
-    // its all-time rank in its list (or kBelowRankDepth). False with error set when the database failed:
-    // nothing stored.
-    bool Save(Upload& upload, qint64 uploaded, QString* error);
+    // Stores the upload's pending records at time uploaded (seconds since 1970, UTC), sent by the
+    // client with the address key client. Each becomes Stored or AlreadyThere with its all-time rank
+    // in its list (or kBelowRankDepth), or Refused when its name or the client is banned. A record is
+    // the same as one stored before when list, name, score, levels and date match; Zephlon sends no
+    // date, so its records also match on the player's address (or, without one, the client's), and
+    // two players who reach the same score are both kept. False with error set when the database
+    // failed: nothing stored.
+    bool Save(Upload& upload, qint64 uploaded, const QString& client, QString* error);
 
-    // The best count records of a list uploaded at or after since, best first; ties go to the earlier
-    // upload. Both calls open a PostgreSQL connection again that the server dropped (a restart).
-    bool Top(const ScoreList& list, qint64 since, int count, QList<ListRow>* rows, QString* error);
+    // The best count records of a list in the calendar period (UTC) that starts at since, best first;
+    // ties go to the earlier upload. Removed records are left out. Both calls open a PostgreSQL
+    // connection again that the server dropped (a restart).
+    bool Top(const ScoreList& list, Period period, qint64 since, int count, QList<ListRow>* rows,
+             QString* error);
+
+    // The database's plans for the list and rank statements, one text per statement, so a test can
+    // see that every list is read in index order without a sort.
+    bool Explain(QStringList* plans, QString* error);
+
+    // Takes one upload from the bucket of key, which holds perMinute uploads and refills at perMinute a
+    // minute, in the database: every server on it shares the bucket. allowed false (and retryAfter
+    // the seconds to wait) when the bucket is empty; false with error set when the database failed.
+    bool Take(const QString& key, int perMinute, qint64 nowMs, bool* allowed, qint64* retryAfter,
+              QString* error);
+
+    // One statement to the database: true when it answers.
+    bool Ping(QString* error);
+
+    // Moderation: the records a filter picks, newest first; hiding (removing) and showing (restoring)
+    // one by its id (false when there is none); bans.
+    bool Records(const RecordFilter& filter, QList<StoredRecord>* records, QString* error);
+    bool SetHidden(qint64 id, bool hidden, bool* found, QString* error);
+    bool Ban(BanKind kind, const QString& value, bool banned, qint64 now, QString* error);
+    bool Bans(QStringList* bans, QString* error);
 
     DatabaseUrl::Kind Kind() const { return kind_; }
     // The connection, for maintenance by hand (and tests).
@@ -73,14 +119,22 @@ class ScoreStore {
     bool migrate(QString* error);
     bool prepare(QString* error);
     bool reconnect();
-    bool saveOnce(Upload& upload, qint64 uploaded, QString* error);
-    bool topOnce(const ScoreList& list, qint64 since, int count, QList<ListRow>* rows, QString* error);
+    bool saveOnce(Upload& upload, qint64 uploaded, const QString& client, QString* error);
+    bool topOnce(const ScoreList& list, Period period, qint64 since, int count, QList<ListRow>* rows,
+                 QString* error);
     qint64 rankOf(const QString& list, qint32 score, qint64 id, bool* ok);
+    bool takeOnce(const QString& key, int perMinute, qint64 nowMs, bool* allowed, qint64* retryAfter,
+                  QString* error);
+    bool banned(BanKind kind, const QString& value, bool* yes, QString* error);
+    void dropStatements();
 
     QString connection_;
     QSqlDatabase db_;
     DatabaseUrl::Kind kind_;
-    std::unique_ptr<QSqlQuery> insert_, existing_, rank_, top_, topSince_;
+    QStringList listStatements_;
+    qint64 lastSweepMs_ = 0;
+    std::unique_ptr<QSqlQuery> insert_, existing_, rank_, top_, topDay_, topWeek_, topMonth_, ban_, take_,
+        bucket_, sweep_;
 };
 
 }  // namespace scoreserver

@@ -36,6 +36,10 @@ struct ServerFixture {
     QDateTime now = QDateTime(QDate(2026, 3, 5), QTime(21, 30, 0), QTimeZone::utc());
     std::unique_ptr<scoreserver::ServerContext> context;
     std::unique_ptr<scoreserver::ScoreServer> server;
+    QStringList log;  // the server's log lines
+
+    // The log lines that contain text.
+    QStringList Logged(const QString& text) const { return log.filter(text); }
 
     static QString DatabaseUrl(const QTemporaryDir& dir) {
         const QString url = qEnvironmentVariable("SCORESERVER_TEST_DATABASE");
@@ -56,16 +60,27 @@ struct ServerFixture {
         context = std::make_unique<scoreserver::ServerContext>(options);
         context->limits = limits;
         context->clock = [this] { return now; };
+        context->log = [this](const QString& line) { log << line; };
+        log.clear();
         QString error;
-        auto store = scoreserver::ScoreStore::Open(options.database, QStringLiteral("fixture"), &error);
-        if (!store) {
+        auto database = scoreserver::DatabaseLink::Open(options.database, QStringLiteral("fixture"), &error);
+        if (!database) {
             qWarning("%s", qPrintable(error));
             return false;
         }
-        // Every test starts from an empty list, whichever database holds it.
-        QSqlQuery clear(store->Database());
-        if (!clear.exec(QStringLiteral("DELETE FROM records"))) return false;
-        server = std::make_unique<scoreserver::ScoreServer>(*context, std::move(store));
+        // Every test starts from an empty list, no bans and full upload buckets, whichever database holds it.
+        bool cleared = false;
+        database->RunAndWait([&](scoreserver::ScoreStore& store) {
+            QSqlQuery clear(store.Database());
+            cleared = clear.exec(QStringLiteral("DELETE FROM records")) &&
+                      clear.exec(QStringLiteral("DELETE FROM bans")) &&
+                      clear.exec(QStringLiteral("DELETE FROM limits"));
+        });
+        if (!cleared) return false;
+        auto reader =
+            scoreserver::DatabaseLink::Open(options.database, QStringLiteral("fixture-read"), &error);
+        if (!reader) return false;
+        server = std::make_unique<scoreserver::ScoreServer>(*context, std::move(database), std::move(reader));
         return server->Listen(QHostAddress::LocalHost, 0, false, &error);
     }
 

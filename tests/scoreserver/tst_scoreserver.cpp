@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QLocalSocket>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QTcpServer>
 #include <QtTest>
 
 #include "scores/highscoretable.h"
+#include "scoreserver/admin.h"
 #include "serverfixture.h"
 #include "support/testmain.h"
 #include "web/links.h"
@@ -45,6 +49,78 @@ QStringList Rows(const QJsonArray& records) {
 
 // Links the games build, with the server address filled in by the test.
 using LinkMaker = std::function<QString(const QString& server)>;
+
+// A TCP relay to PostgreSQL's local socket that can stop forwarding, as a stalled network link does:
+// both ends stay connected and nothing arrives. It runs in a thread of its own, since the test's thread
+// waits for the database at times.
+class Relay {
+  public:
+    explicit Relay(const QString& socketPath) : path_(socketPath) {
+        thread_.start();
+        anchor_ = new QObject;
+        anchor_->moveToThread(&thread_);
+        QMetaObject::invokeMethod(
+            anchor_, [this] { start(); }, Qt::BlockingQueuedConnection);
+    }
+    ~Relay() {
+        QMetaObject::invokeMethod(
+            anchor_, [this] { delete anchor_; }, Qt::BlockingQueuedConnection);
+        thread_.quit();
+        thread_.wait();
+    }
+    quint16 Port() const { return port_; }
+    void Pause() { paused_ = true; }
+    void Resume() {
+        paused_ = false;
+        QMetaObject::invokeMethod(anchor_, [this] {
+            for (const auto& [a, b] : pairs_) {
+                if (a && b) pump(a, b), pump(b, a);
+            }
+        });
+    }
+
+  private:
+    void start() {
+        auto* server = new QTcpServer(anchor_);
+        server->listen(QHostAddress::LocalHost, 0);
+        port_ = server->serverPort();
+        QObject::connect(server, &QTcpServer::newConnection, anchor_, [this, server] {
+            while (QTcpSocket* client = server->nextPendingConnection()) {
+                auto* database = new QLocalSocket(client);
+                database->connectToServer(path_);
+                database->waitForConnected(5000);
+                QObject::connect(client, &QTcpSocket::readyRead, anchor_,
+                                 [=, this] { pump(client, database); });
+                QObject::connect(database, &QLocalSocket::readyRead, anchor_,
+                                 [=, this] { pump(database, client); });
+                QObject::connect(client, &QTcpSocket::disconnected, database,
+                                 &QLocalSocket::disconnectFromServer);
+                QObject::connect(database, &QLocalSocket::disconnected, client,
+                                 &QTcpSocket::disconnectFromHost);
+                pairs_ << qMakePair(QPointer<QIODevice>(client), QPointer<QIODevice>(database));
+                pump(client, database);
+            }
+        });
+    }
+    void pump(QIODevice* from, QIODevice* to) {
+        if (!paused_) to->write(from->readAll());
+    }
+    QString path_;
+    QThread thread_;
+    QObject* anchor_ = nullptr;
+    quint16 port_ = 0;
+    QList<QPair<QPointer<QIODevice>, QPointer<QIODevice>>> pairs_;
+    std::atomic<bool> paused_{false};
+};
+
+const QByteArray kFox = "/arcade/vantorel/UploadScores.asp?Name=Fox&Score=100&StartLevel=1&EndLevel=1&Date=";
+
+// A Vantorel upload of Fox with a score of 100 on 5 March 2026 at 10:00:07, whose URL is url.
+QByteArray FoxUpload(const QByteArray& url = {}) {
+    // "Fox" sums to 70 + 111 + 120 = 301; 2026-03-05 10:00:07 is day 46086 (the morning rounds down).
+    return kFox + "2026-03-05T10:00:07&ChkSum=" + QByteArray::number(2 * (100 + 301 + 1 + 1 + 46086) + 3141) +
+           (url.isEmpty() ? QByteArray() : "&URL=" + url);
+}
 
 }  // namespace
 
@@ -145,7 +221,8 @@ class TestScoreServer : public QObject {
         // 2 * (4210 + 3 + 3 + 7 + 1) + 1416 = 9864
         const QByteArray fox = "N1=Fox&S1=4210&SL1=3&EL1=7&C1=9864&Dummy=1";
         const QByteArray q = "/arcade/quadrelle/UploadScores.asp?US=1&N1=Fox&S1=100&SL1=1&EL1=1&D1=";
-        // Vantorel: "Fox" sums to 70 + 111 + 120 = 301; 2026-03-05 12:00:07 is day 46086.
+        // Vantorel: "Fox" sums to 70 + 111 + 120 = 301; 2026-03-05 10:00:07 is day 46086 (after noon it
+        // rounds up).
         const QByteArray v =
             "/arcade/vantorel/UploadScores.asp?Name=Fox&Score=100&StartLevel=1&EndLevel=1&Date=";
         const auto chkV = [](int serial) {
@@ -160,6 +237,12 @@ class TestScoreServer : public QObject {
             << z + "N1=Fox&S1=-5&SL1=3&EL1=7&C1=9864" << 400 << "refused: score out of range";
         QTest::newRow("level zero") << z + "N1=Fox&S1=4210&SL1=0&EL1=7&C1=9862" << 400
                                     << "refused: start level out of range";
+        // 2 * (4210 + 3 + 7 + 3 + 1) + 1416 = 9864
+        QTest::newRow("end level below start level") << z + "N1=Fox&S1=4210&SL1=7&EL1=3&C1=9864" << 400
+                                                     << "refused: the end level is below the start level";
+        // 2 * (0 + 0 + 3 + 7 + 1) + 1416 = 1438
+        QTest::newRow("Zephlon score 0")
+            << z + "N1=Fox&S1=0&SL1=3&EL1=7&C1=1438" << 400 << "refused: a score of 0 is no result";
         QTest::newRow("score not a number")
             << z + "N1=Fox&S1=4e3&SL1=3&EL1=7&C1=9864" << 400 << "refused: score is not a number";
         QTest::newRow("name too long") << z + "N1=ABCDEFGHIJKLMNOPQRSTU&S1=4210&SL1=3&EL1=7&C1=9864" << 400
@@ -176,7 +259,7 @@ class TestScoreServer : public QObject {
         QTest::newRow("Vantorel bad date")
             << v + "2026-03-05T12:61:07&ChkSum=" + chkV(46086) << 400 << "refused: the date cannot be read";
         QTest::newRow("Vantorel wrong name")
-            << QByteArray(v).replace("Name=Fox", "Name=Fax") + "2026-03-05T12:00:07&ChkSum=" + chkV(46086)
+            << QByteArray(v).replace("Name=Fox", "Name=Fax") + "2026-03-05T10:00:07&ChkSum=" + chkV(46086)
             << 400 << "refused: the checksum does not match the record";
         QTest::newRow("field twice") << z + fox + "&S1=4210" << 400
                                      << "Upload refused: the field S1 is given twice";
@@ -199,6 +282,9 @@ class TestScoreServer : public QObject {
         const auto reply = f.Get(target);
         QCOMPARE(reply.status, status);
         QVERIFY2(reply.text().contains(reason), qPrintable(reply.text()));
+        // A refused record's row says which record of the upload it was.
+        if (reason.startsWith(QStringLiteral("refused:")))
+            QVERIFY(reply.text().contains(QStringLiteral("<span class=\"none\">record 1</span>")));
         const int stored = status == 200 ? 1 : 0;
         QCOMPARE(f.Records("zephlon/scores.asp").size(), stored);
         QCOMPARE(f.Records("quadrelle/scores.asp?Period=Alltime").size(), 0);
@@ -407,11 +493,374 @@ class TestScoreServer : public QObject {
         QCOMPARE(Rows(f.Records("zephlon/scores.asp")), (QStringList{"Fox|4210|3|7", "Fox|4210|3|8"}));
     }
 
+    // What clients get while the database is slow or gone, and that the log names the reason.
+    void operatorFaults_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("database locked by another program")
+            << "locked"
+            << "upload from 127\\.0\\.0\\.1 to vantorel: not stored: the database did not answer within 300 "
+               "ms";
+        QTest::newRow("link to the database stops forwarding")
+            << "stalled"
+            << "upload from 127\\.0\\.0\\.1 to vantorel: not stored: the database did not answer within 300 "
+               "ms";
+        QTest::newRow("database stopped and started")
+            << "stopped"
+            << "upload from 127\\.0\\.0\\.1 to vantorel: not stored: database failure: \\S+";
+    }
+    void operatorFaults() {
+        QFETCH(QString, fault);
+        QFETCH(QString, logged);
+        const bool postgresql = !qEnvironmentVariable("SCORESERVER_TEST_RESTART").isEmpty();
+        if (fault != u"locked" && !postgresql) QSKIP("only with a database server (with_postgresql.sh)");
+        std::unique_ptr<Relay> relay;
+        QString url = ServerFixture::DatabaseUrl(f.dir);
+        if (fault == u"stalled") {
+            const auto where = scoreserver::ParseDatabaseUrl(url);
+            relay = std::make_unique<Relay>(where.host + QStringLiteral("/.s.PGSQL.5432"));
+            QVERIFY(relay->Port() != 0);
+            url = QStringLiteral("postgresql://%1@127.0.0.1:%2/%3")
+                      .arg(where.user)
+                      .arg(relay->Port())
+                      .arg(where.name);
+        }
+        QVERIFY(f.Start([&](scoreserver::ServerOptions& o, scoreserver::Limits& l) {
+            o.database = url;
+            l.databaseTimeoutMs = 300;
+        }));
+        QCOMPARE(f.Get(FoxUpload()).status, 200);
+        const QByteArray listPage = "/arcade/vantorel/scores.asp";
+        QVERIFY(f.Get(listPage).text().contains(QStringLiteral("<bdi>Fox</bdi>")));
+
+        QString error;
+        std::unique_ptr<scoreserver::ScoreStore> locker;
+        std::unique_ptr<QSqlQuery> lock;
+        if (fault == u"locked") {
+            locker = scoreserver::ScoreStore::Open(url, QStringLiteral("locker"), &error);
+            QVERIFY2(locker, qPrintable(error));
+            lock = std::make_unique<QSqlQuery>(locker->Database());
+            QVERIFY(postgresql ? lock->exec(QStringLiteral("BEGIN")) &&
+                                     lock->exec(QStringLiteral("LOCK TABLE records IN ACCESS EXCLUSIVE MODE"))
+                               : lock->exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        } else if (fault == u"stalled") {
+            relay->Pause();
+        } else {
+            QCOMPARE(QProcess::execute(QStringLiteral("bash"),
+                                       {QStringLiteral("-c"), qEnvironmentVariable("SCORESERVER_TEST_STOP")}),
+                     0);
+        }
+        ++f.context->generation;  // as if another server stored a record: the cached page is old
+
+        const QByteArray owl =
+            QByteArray(FoxUpload())
+                .replace("Name=Fox", "Name=Owl")
+                .replace("ChkSum=" + QByteArray::number(2 * (100 + 301 + 1 + 1 + 46086) + 3141),
+                         "ChkSum=" + QByteArray::number(2 * (100 + 79 + 119 + 108 + 1 + 1 + 46086) + 3141));
+        const auto refused = f.Get(owl);
+        QCOMPARE(refused.status, 503);
+        QCOMPARE(refused.header("Retry-After"), QByteArray("30"));
+        QVERIFY(refused.text().contains(QStringLiteral("Please upload again later.")));
+        QVERIFY2(!f.log.filter(QRegularExpression(logged)).isEmpty(), qPrintable(f.log.join(u'\n')));
+        const auto list = f.Get(listPage);
+        QCOMPARE(list.status, 200);
+        QVERIFY(list.text().contains(QStringLiteral("<bdi>Fox</bdi>")));
+        QCOMPARE(f.Get("/arcade/").status, 200);
+        QCOMPARE(f.Get("/arcade/health").status, 503);
+
+        if (lock) {
+            lock->exec(QStringLiteral("ROLLBACK"));
+        } else if (relay) {
+            relay->Resume();
+        } else {
+            QCOMPARE(
+                QProcess::execute(QStringLiteral("bash"),
+                                  {QStringLiteral("-c"), qEnvironmentVariable("SCORESERVER_TEST_START")}),
+                0);
+        }
+        // Connected again: the upload is stored (or was, once the database answered).
+        QTRY_COMPARE_WITH_TIMEOUT(f.Get(owl).status, 200, 20000);
+        QTRY_COMPARE(f.Get("/arcade/health").status, 200);
+        QCOMPARE(Rows(f.Records("vantorel/scores.asp")),
+                 (QStringList{"Fox|100|1|1|2026-03-05T10:00:07", "Owl|100|1|1|2026-03-05T10:00:07"}));
+        lock.reset();
+        locker.reset();
+    }
+
+    // A crowd opening the same page at once is answered by one reading of the list.
+    void crowdOnOnePage() {
+        QVERIFY(f.Start([](scoreserver::ServerOptions&, scoreserver::Limits& l) { l.maxDatabaseJobs = 1; }));
+        std::vector<std::unique_ptr<QTcpSocket>> crowd;
+        QList<QByteArray> received(40);
+        for (int i = 0; i < 40; ++i) {
+            auto& socket = crowd.emplace_back(std::make_unique<QTcpSocket>());
+            socket->connectToHost(QHostAddress::LocalHost, f.server->Port());
+            QVERIFY(socket->waitForConnected(5000));
+        }
+        for (int i = 0; i < 40; ++i) {
+            QTcpSocket* socket = crowd[i].get();
+            connect(socket, &QTcpSocket::readyRead,
+                    [socket, &received, i] { received[i] += socket->readAll(); });
+            socket->write("GET /arcade/quadrelle/scores.asp?Period=Month HTTP/1.1\r\nHost: x\r\n\r\n");
+        }
+        for (int i = 0; i < 40; ++i)
+            QTRY_VERIFY2(received[i].startsWith("HTTP/1.1 200 OK"), received[i].left(40).constData());
+    }
+
+    // /health asks the database; /metrics counts in Prometheus's text format, for this machine only.
+    void healthAndMetrics() {
+        QVERIFY(f.Start([](scoreserver::ServerOptions& o, scoreserver::Limits&) {
+            o.trustedProxies = {QHostAddress::parseSubnet(QStringLiteral("127.0.0.0/8"))};
+            o.accessLog = true;
+        }));
+        const auto health = f.Get("/arcade/health");
+        QCOMPARE(health.status, 200);
+        QCOMPARE(health.body, QByteArray("ok\n"));
+        QCOMPARE(f.Get(FoxUpload()).status, 200);
+        QCOMPARE(f.Get(FoxUpload()).status, 200);
+        QCOMPARE(f.Get("/arcade/nothing").status, 404);
+        QCOMPARE(f.Raw("DELETE /arcade/ HTTP/1.1\r\n\r\n").status, 405);
+        const auto metrics = f.Get("/arcade/metrics");
+        QCOMPARE(metrics.status, 200);
+        QCOMPARE(metrics.header("Content-Type"), QByteArray("text/plain; version=0.0.4; charset=utf-8"));
+        for (const char* line :
+             {"scoreserver_requests_total{route=\"upload\",status=\"200\"} 2",
+              "scoreserver_requests_total{route=\"health\",status=\"200\"} 1",
+              "scoreserver_requests_total{route=\"unknown\",status=\"404\"} 1",
+              "scoreserver_requests_total{route=\"refused\",status=\"405\"} 1",
+              "scoreserver_uploads_total{outcome=\"stored\"} 1",
+              "scoreserver_uploads_total{outcome=\"duplicate\"} 1",
+              "scoreserver_request_duration_seconds_bucket{le=\"+Inf\"} 5",
+              "scoreserver_request_duration_seconds_count 5", "scoreserver_database_errors_total 0",
+              "scoreserver_open_connections 1", "# TYPE scoreserver_request_duration_seconds histogram"})
+            QVERIFY2(metrics.body.contains(QByteArray(line) + '\n'), line);
+        // Through the proxy, from elsewhere: not for the public.
+        QCOMPARE(f.Get("/arcade/metrics", "X-Forwarded-For: 203.0.113.7\r\n").status, 403);
+        // One line per upload and per refused request.
+        QCOMPARE(f.Logged(QStringLiteral(
+                              "upload from 127.0.0.1 to vantorel: record 1 \"Fox\" 100 stored at rank 1"))
+                     .size(),
+                 1);
+        QCOMPARE(f.Logged(QStringLiteral(
+                              "upload from 127.0.0.1 to vantorel: record 1 \"Fox\" 100 duplicate, at rank 1"))
+                     .size(),
+                 1);
+        QCOMPARE(f.Logged(QStringLiteral("refused a request from 127.0.0.1: 405 Only GET and HEAD")).size(),
+                 1);
+        // The access log: client, method, target, status, size, time.
+        QCOMPARE(f.log
+                     .filter(QRegularExpression(
+                         QStringLiteral("^127\\.0\\.0\\.1 GET \"/arcade/health\" 200 3 [0-9.]+ ms$")))
+                     .size(),
+                 1);
+    }
+
+    // The keeper's commands, on the database the server uses.
+    void admin_data() {
+        QTest::addColumn<QStringList>("commands");  // "{Owl}" stands for the id of Owl's record
+        QTest::addColumn<QByteArray>("client");     // X-Forwarded-For of the later upload
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("answer");  // to a later upload of Owl
+        QTest::newRow("nothing") << QStringList{} << QByteArray("198.51.100.1") << QStringList{"Owl", "Fox"}
+                                 << "already stored, at rank 1";
+        QTest::newRow("remove") << QStringList{"remove {Owl}"} << QByteArray("198.51.100.1")
+                                << QStringList{"Fox"} << "already stored";
+        QTest::newRow("remove and restore")
+            << QStringList{"remove {Owl}", "restore {Owl}"} << QByteArray("198.51.100.1")
+            << QStringList{"Owl", "Fox"} << "already stored, at rank 1";
+        QTest::newRow("ban a name") << QStringList{"ban name Owl"} << QByteArray("198.51.100.1")
+                                    << QStringList{"Owl", "Fox"} << "refused: this name is not accepted here";
+        QTest::newRow("ban an address")
+            << QStringList{"ban address 198.51.100.1"} << QByteArray("198.51.100.1")
+            << QStringList{"Owl", "Fox"} << "refused: uploads from this address are not accepted here";
+        QTest::newRow("ban an address, another uploads")
+            << QStringList{"ban address 198.51.100.1"} << QByteArray("198.51.100.2")
+            << QStringList{"Owl", "Fox"} << "stored at rank 2";
+    }
+    void admin() {
+        QFETCH(QStringList, commands);
+        QFETCH(QByteArray, client);
+        QFETCH(QString, answer);
+        QVERIFY(f.Start([](scoreserver::ServerOptions& o, scoreserver::Limits&) {
+            o.trustedProxies = {QHostAddress::parseSubnet(QStringLiteral("127.0.0.0/8"))};
+        }));
+        HighScoreTable t(Program::Zephlon);
+        Play(t, 0, QStringLiteral("Fox"), 500, 1, 2, At(5, 8, 0));
+        Play(t, 0, QStringLiteral("Owl"), 600, 1, 2, At(5, 9, 0));
+        const auto records = web::UploadRecordsOf(t, 0);
+        const auto owl = f.TargetOf(web::ZephlonUploadHiScoreLink(f.Address(), {}, false, records[0], Draw));
+        QCOMPARE(f.Get(f.TargetOf(web::ZephlonUploadHiScoreLink(f.Address(), {}, false, records[1], Draw)),
+                       "X-Forwarded-For: 198.51.100.1\r\n")
+                     .status,
+                 200);
+        QCOMPARE(f.Get(owl, "X-Forwarded-For: 198.51.100.1\r\n").status, 200);
+
+        const auto run = [&](const QString& line, QString* output) {
+            QString out, err;
+            QTextStream o(&out), e(&err);
+            const int status = scoreserver::RunAdmin(QStringLiteral("admin ").append(line).split(u' '),
+                                                     f.context->options.database, 1000, o, e);
+            o.flush();
+            if (output) *output = out;
+            return status;
+        };
+        QString listed;
+        QCOMPARE(run(QStringLiteral("list name=Owl"), &listed), 0);
+        const QStringList lines = listed.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(lines[1].contains(QStringLiteral("\tzephlon-original\tOwl\t600\t1\t2\t")),
+                 qPrintable(listed));
+        QVERIFY(lines[1].contains(QStringLiteral("\t198.51.100.1\t")));
+        const QString id = lines[1].section(u'\t', 0, 0);
+        for (QString command : commands) {
+            QString out;
+            QCOMPARE(run(command.replace(QStringLiteral("{Owl}"), id), &out), 0);
+        }
+        QStringList shown;
+        for (const QJsonValue& v : f.Records("zephlon/scores.asp?GameMode=original"))
+            shown << v.toObject().value(u"name").toString();
+        QTEST(shown, "shown");
+        const auto again = f.Get(owl, "X-Forwarded-For: " + client + "\r\n");
+        QVERIFY2(again.text().contains(answer), qPrintable(again.text()));
+        // A command that cannot be read, or names no record, says so.
+        QCOMPARE(run(QStringLiteral("remove 999999999"), nullptr), 1);
+        QCOMPARE(run(QStringLiteral("ban person Owl"), nullptr), 2);
+    }
+
+    // A player's e-mail address is never published; a web page is, as a link and in JSON.
+    void addressesPublished_data() {
+        QTest::addColumn<QByteArray>("url");
+        QTest::addColumn<QString>("published");
+        QTest::newRow("e-mail address") << QByteArray("fox%40example.org") << "";
+        QTest::newRow("mailto link") << QByteArray("mailto%3Afox%40example.org") << "";
+        QTest::newRow("e-mail after http") << QByteArray("http%3A%2F%2Ffox%40example.org") << "";
+        QTest::newRow("web page") << QByteArray("https%3A%2F%2Ffox.example.org%2F")
+                                  << "https://fox.example.org/";
+        QTest::newRow("host name") << QByteArray("fox.example.org") << "http://fox.example.org";
+    }
+    void addressesPublished() {
+        QFETCH(QByteArray, url);
+        QFETCH(QString, published);
+        const auto uploaded = f.Get(FoxUpload(url));
+        QCOMPARE(uploaded.status, 200);
+        const QJsonArray records = f.Records("vantorel/scores.asp");
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0].toObject().value(u"url").toString(), published);
+        const QString page = f.Get("/arcade/vantorel/scores.asp").text();
+        for (const QString& text : {uploaded.text(), page}) {
+            QVERIFY(!text.contains(QStringLiteral("fox@")));
+            QVERIFY(!text.contains(QStringLiteral("fox%40")));
+            QVERIFY(!text.contains(QStringLiteral("mailto")));
+            QCOMPARE(text.contains(QStringLiteral("href=\"") + published + u'"'), !published.isEmpty());
+        }
+    }
+
+    // Zephlon sends no date: the same name and score from two players are two records, the same
+    // player's upload again is one.
+    void zephlonPlayersApart() {
+        HighScoreTable t(Program::Zephlon);
+        Play(t, 0, QStringLiteral("Max"), 700, 1, 3, At(5, 8, 0));
+        const auto record = web::UploadRecordsOf(t, 0).first();
+        const auto link = [&](const QString& url) {
+            return f.TargetOf(web::ZephlonUploadHiScoreLink(f.Address(), url, false, record, Draw));
+        };
+        QVERIFY(f.Get(link(QStringLiteral("https://a.example.org/")))
+                    .text()
+                    .contains(QStringLiteral("stored at rank 1")));
+        QVERIFY(f.Get(link(QStringLiteral("https://b.example.org/")))
+                    .text()
+                    .contains(QStringLiteral("stored at rank 2")));
+        QVERIFY(f.Get(link(QStringLiteral("https://a.example.org/")))
+                    .text()
+                    .contains(QStringLiteral("already stored, at rank 1")));
+        QCOMPARE(f.Records("zephlon/scores.asp").size(), 2);
+    }
+
+    // Every list and the rank are read in index order: no sort, whatever the number of records.
+    void listPlansNeedNoSort() {
+        QStringList plans;
+        QString error;
+        bool ok = false;
+        f.server->Database().RunAndWait(
+            [&](scoreserver::ScoreStore& store) { ok = store.Explain(&plans, &error); });
+        QVERIFY2(ok, qPrintable(error));
+        QCOMPARE(plans.size(), 5);
+        for (const QString& plan : plans) {
+            QVERIFY2(!plan.contains(QStringLiteral("TEMP B-TREE")) && !plan.contains(QStringLiteral("Sort")),
+                     qPrintable(plan));
+            QVERIFY2(
+                plan.contains(QStringLiteral("INDEX records_")) || plan.contains(QStringLiteral("Index")),
+                qPrintable(plan));
+        }
+    }
+
+    // A database of the first schema keeps its records, now in their periods' lists too.
+    void firstSchemaBroughtUpToDate() {
+        const QString file = f.dir.filePath(QStringLiteral("v1.db"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            for (const char* sql :
+                 {"CREATE TABLE scoreserver_schema (version INTEGER NOT NULL)",
+                  "INSERT INTO scoreserver_schema VALUES (1)",
+                  "CREATE TABLE records (id INTEGER PRIMARY KEY, list TEXT NOT NULL, name TEXT NOT NULL, "
+                  "score INTEGER NOT NULL, start_level INTEGER NOT NULL, end_level INTEGER NOT NULL, "
+                  "record_date "
+                  "TEXT NOT NULL, chksum INTEGER NOT NULL, url TEXT NOT NULL, version TEXT NOT NULL, "
+                  "uploaded "
+                  "BIGINT NOT NULL, UNIQUE (list, name, score, start_level, end_level, record_date))",
+                  // Friday 6 March 2026, 10:00 UTC
+                  "INSERT INTO records VALUES (7, 'quadrelle', 'Old', 500, 1, 3, '2026-03-02T10:00:00', 1, "
+                  "'', "
+                  "'1', 1772791200)"})
+                QVERIFY2(q.exec(QString::fromLatin1(sql)), sql);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("v1"));
+        QString error;
+        auto store =
+            scoreserver::ScoreStore::Open(QStringLiteral("sqlite://") + file, QStringLiteral("v2"), &error);
+        QVERIFY2(store, qPrintable(error));
+        const QDateTime friday(QDate(2026, 3, 6), QTime(23, 0), QTimeZone::utc());
+        for (auto period : {scoreserver::Period::Day, scoreserver::Period::Week, scoreserver::Period::Month,
+                            scoreserver::Period::Alltime}) {
+            QList<scoreserver::ListRow> rows;
+            QVERIFY(store->Top({Program::Quadrelle, 0}, period, scoreserver::PeriodStart(period, friday), 10,
+                               &rows, &error));
+            QCOMPARE(rows.size(), 1);
+            QCOMPARE(rows[0].name, QStringLiteral("Old"));
+        }
+        QList<scoreserver::ListRow> rows;
+        QVERIFY(store->Top({Program::Quadrelle, 0}, scoreserver::Period::Day,
+                           scoreserver::PeriodStart(scoreserver::Period::Day, friday.addDays(1)), 10, &rows,
+                           &error));
+        QCOMPARE(rows.size(), 0);
+    }
+
+    // HEAD never stores; every answer is dated.
+    void headAndDate() {
+        const auto head = f.Raw("HEAD " + FoxUpload() + " HTTP/1.1\r\nConnection: close\r\n\r\n");
+        QCOMPARE(head.status, 405);
+        QCOMPARE(head.header("Allow"), QByteArray("GET"));
+        QVERIFY(head.body.isEmpty());
+        QCOMPARE(f.Records("vantorel/scores.asp").size(), 0);
+        const auto listHead = f.Raw("HEAD /arcade/vantorel/scores.asp HTTP/1.1\r\nConnection: close\r\n\r\n");
+        QCOMPARE(listHead.status, 200);
+        // HTTP's date: always in English and GMT.
+        QVERIFY(QLocale::c()
+                    .toDateTime(QString::fromLatin1(listHead.header("Date")),
+                                QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'"))
+                    .isValid());
+        QCOMPARE(f.Raw("PUT /arcade/ HTTP/1.1\r\n\r\n").header("Allow"), QByteArray("GET, HEAD"));
+    }
+
     void options_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QString>("result");
-        QTest::newRow("defaults") << QStringList{} << QStringList{} << "127.0.0.1:8080||default|20|1";
+        QTest::newRow("defaults") << QStringList{} << QStringList{} << "127.0.0.1:8080||default|60|1";
         QTest::newRow("environment")
             << QStringList{}
             << QStringList{"SCORESERVER_LISTEN=0.0.0.0:9000", "SCORESERVER_BASE_PATH=arcade/",
@@ -422,7 +871,7 @@ class TestScoreServer : public QObject {
             << QStringList{"--listen",   "[::1]:8081",         "--base-path", "/x",
                            "--database", "sqlite:///tmp/s.db", "--threads",   "3"}
             << QStringList{"SCORESERVER_LISTEN=0.0.0.0:9000", "SCORESERVER_BASE_PATH=/y"}
-            << "::1:8081|/x|sqlite:///tmp/s.db|20|3";
+            << "::1:8081|/x|sqlite:///tmp/s.db|60|3";
         QTest::newRow("bad listen") << QStringList{"--listen", "8080"} << QStringList{}
                                     << "error: --listen (SCORESERVER_LISTEN): expected ADDRESS:PORT, such as "
                                        "127.0.0.1:8080, got '8080'";
