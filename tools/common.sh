@@ -7,6 +7,7 @@ ARCADE_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-webengine-dev
   qt6-qpa-plugins fonts-dejavu-core
   qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n python3
 )
 
 arcade_install_missing() {
