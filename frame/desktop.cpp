@@ -53,26 +53,28 @@ std::optional<int> HandleCommandLine(Program program, const QStringList& argumen
         if (a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("-?")) {
             QTranslator catalogue;
             LoadCatalogue(catalogue, DesktopLanguages());
-            const auto tr = [&catalogue](const char* text) {
-                const QString translated = catalogue.translate(kContext, text);
-                return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+            const auto translated = [&catalogue](const char* text) {
+                const QString found = catalogue.translate(kContext, text);
+                return found.isEmpty() ? QString::fromUtf8(text) : found;
             };
             // The options themselves stay as typed; only their descriptions are translated.
             //: %1 is the command's name.
-            out << tr(QT_TRANSLATE_NOOP("frame::CommandLine", "Usage: %1 [options]"))
+            out << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Usage: %1 [options]"))
                        .arg(CommandName(program))
                 << "\n"
-                << tr(Summary(program)) << "\n\n"
-                << tr(QT_TRANSLATE_NOOP("frame::CommandLine", "Options:")) << "\n"
+                << translated(Summary(program)) << "\n\n"
+                << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Options:")) << "\n"
                 << "  -h, --help     "
-                << tr(QT_TRANSLATE_NOOP("frame::CommandLine", "Show this help and exit.")) << "\n"
+                << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Show this help and exit.")) << "\n"
                 << "  -v, --version  "
-                << tr(QT_TRANSLATE_NOOP("frame::CommandLine", "Show the version and exit.")) << "\n\n"
-                << tr(QT_TRANSLATE_NOOP("frame::CommandLine",
-                                        "Qt's own options, such as -platform or -style, are accepted too."))
+                << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Show the version and exit.")) << "\n\n"
+                << translated(
+                       QT_TRANSLATE_NOOP("frame::CommandLine",
+                                         "Qt's own options, such as -platform or -style, are accepted too."))
                 << "\n"
                 //: %1 is the command's name, as in "man zephlon".
-                << tr(QT_TRANSLATE_NOOP("frame::CommandLine", "See also: man %1")).arg(CommandName(program))
+                << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "See also: man %1"))
+                       .arg(CommandName(program))
                 << "\n";
             return 0;
         }

@@ -5,155 +5,155 @@
     <name>FormZephlon</name>
     <message>
         <source>Are you sure you want to start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchtest du wirklich ein neues Spiel beginnen?</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>&amp;Original Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalspiel</translation>
     </message>
     <message>
         <source>&amp;Puzzle Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puzzlespiel</translation>
     </message>
     <message>
         <source>&amp;Replay level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level &amp;wiederholen</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;Quit Current Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufendes Spiel &amp;beenden</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Start &amp;Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Start&amp;level</translation>
     </message>
     <message>
         <source>Block &amp;Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Block&amp;farbe</translation>
     </message>
     <message>
         <source>&amp;Blueberry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blaubeere</translation>
     </message>
     <message>
         <source>&amp;Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limette</translation>
     </message>
     <message>
         <source>&amp;Kiwi</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kiwi</translation>
     </message>
     <message>
         <source>&amp;Plum</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pflaume</translation>
     </message>
     <message>
         <source>&amp;Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grau</translation>
     </message>
     <message>
         <source>&amp;Control</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Steuerung</translation>
     </message>
     <message>
         <source>&amp;Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastatur</translation>
     </message>
     <message>
         <source>&amp;Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Maus</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ton</translation>
     </message>
     <message>
         <source>S&amp;core Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punkteserver...</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestenliste</translation>
     </message>
     <message>
         <source>&amp;Local Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lokale Bestenliste...</translation>
     </message>
     <message>
         <source>&amp;Upload Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste &amp;hochladen...</translation>
     </message>
     <message>
         <source>&amp;Global Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weltweite Bestenliste...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
     <message>
         <source>&amp;Game Play...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielablauf...</translation>
     </message>
     <message>
         <source>&amp;Key Control...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenbelegung...</translation>
     </message>
     <message>
         <source>&amp;Scoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punktewertung...</translation>
     </message>
     <message>
         <source>Next</source>
         <extracomment>The status bar&apos;s heading over the next-block preview.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nächster</translation>
     </message>
     <message>
         <source>Score</source>
         <extracomment>Second line of the two-line heading &quot;High / Score&quot; over the best score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level</translation>
     </message>
     <message>
         <source>Blocks</source>
         <extracomment>The heading over the count of destroyed blocks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blöcke</translation>
     </message>
     <message>
         <source>High</source>
         <extracomment>First line of the two-line heading &quot;High / Score&quot; over the best score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rekord</translation>
     </message>
     <message>
         <source>A game by </source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel von </translation>
     </message>
 </context>
 <context>
@@ -161,37 +161,37 @@
     <message>
         <source>About %1</source>
         <extracomment>The about box&apos;s title; %1 is the game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>ver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers. %1</translation>
     </message>
     <message>
         <source>ver</source>
         <extracomment>Short for &quot;version&quot;, before the version number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vers.</translation>
     </message>
     <message>
         <source>Design, gfx and Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Design, Grafik und Programmierung</translation>
     </message>
     <message>
         <source>Download more games at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Spiele gibt es unter:</translation>
     </message>
     <message>
         <source>email: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail: </translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>by Mira Castell and the Quillbyte team</source>
         <extracomment>The makers&apos; line in the about box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>von Mira Castell und dem Quillbyte-Team</translation>
     </message>
 </context>
 <context>
@@ -199,94 +199,94 @@
     <message>
         <source>%1 - Instructions</source>
         <extracomment>The help window&apos;s title; %1 is the game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – Anleitung</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Einführung</translation>
     </message>
     <message>
         <source>Vantorel is a kind of real-time puzzle. You have to keep a pit free of blocks by moving and rotating small pieces while they sink from the top to the ground, one after another. Some blocks are partly tranparent, they have to be combined with other transparent sections. Each time a complete row is filled, it vanishes and all blocks above fall down. Your game is over when the pit is too full for the next piece. The game becomes a bit faster each time a certain amount of rows (15) has been erased. </source>
-        <translation type="unfinished"></translation>
+        <translation>Vantorel ist eine Art Echtzeit-Puzzle. Du musst eine Grube frei von Blöcken halten, indem du kleine Teile verschiebst und drehst, während sie nacheinander von oben zum Boden sinken. Manche Blöcke sind teilweise durchsichtig und müssen mit anderen durchsichtigen Stücken kombiniert werden. Jedes Mal, wenn eine Reihe vollständig gefüllt ist, verschwindet sie, und alle Blöcke darüber fallen nach unten. Das Spiel ist aus, wenn die Grube für das nächste Teil zu voll ist. Nach einer bestimmten Zahl gelöschter Reihen (15) wird das Spiel jeweils ein wenig schneller.</translation>
     </message>
     <message>
         <source>Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktewertung</translation>
     </message>
     <message>
         <source>1 point per row you sink a block</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Punkt pro Reihe, die du einen Block absinken lässt</translation>
     </message>
     <message>
         <source>100 points for one erased row</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Punkte für eine gelöschte Reihe</translation>
     </message>
     <message>
         <source>300 points for two erased rows</source>
-        <translation type="unfinished"></translation>
+        <translation>300 Punkte für zwei gelöschte Reihen</translation>
     </message>
     <message>
         <source>700 points for three erased rows</source>
-        <translation type="unfinished"></translation>
+        <translation>700 Punkte für drei gelöschte Reihen</translation>
     </message>
     <message>
         <source>200 points for two erased rows</source>
-        <translation type="unfinished"></translation>
+        <translation>200 Punkte für zwei gelöschte Reihen</translation>
     </message>
     <message>
         <source>400 points for three erased rows</source>
-        <translation type="unfinished"></translation>
+        <translation>400 Punkte für drei gelöschte Reihen</translation>
     </message>
     <message>
         <source>800 points for four erased rows</source>
-        <translation type="unfinished"></translation>
+        <translation>800 Punkte für vier gelöschte Reihen</translation>
     </message>
     <message>
         <source>Web Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenlisten im Web</translation>
     </message>
     <message>
         <source>Make sure you are connected to the internet when uploading and viewing scores from a score server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorge dafür, dass du mit dem Internet verbunden bist, wenn du Punkte auf einen Punkteserver hochlädst oder dir dort die Listen ansiehst.</translation>
     </message>
     <message>
         <source>Visit %1 for a list of working score servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter %1 findest du eine Liste funktionierender Punkteserver.</translation>
     </message>
     <message>
         <source>The global highscores are shown inside the game by an embedded web browser, so please install Internet Explorer 4 (on Linux: the Qt WebEngine component, package libqt6webenginewidgets6). It can be downloaded free of charge from your distribution&apos;s package archive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die weltweiten Bestenlisten zeigt das Spiel in einem eingebauten Webbrowser an. Installiere dafür bitte Internet Explorer 4 (unter Linux: die Komponente Qt WebEngine, Paket libqt6webenginewidgets6). Sie steht kostenlos im Paketarchiv deiner Distribution bereit.</translation>
     </message>
     <message>
         <source>Key Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenbelegung</translation>
     </message>
     <message>
         <source>Move Left with CURSOR LEFT key</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links mit der Taste PFEIL LINKS</translation>
     </message>
     <message>
         <source>Move Right with CUROR RIGHT key</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts mit der Taste PFEIL RECHTS</translation>
     </message>
     <message>
         <source>Rotate with CURSOR UP key</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen mit der Taste PFEIL HOCH</translation>
     </message>
     <message>
         <source>Sink with CURSOR DOWN key</source>
-        <translation type="unfinished"></translation>
+        <translation>Absinken mit der Taste PFEIL RUNTER</translation>
     </message>
     <message>
         <source>Drop with CONTROL or INSERT key</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallen lassen mit STRG oder EINFG</translation>
     </message>
 </context>
 <context>
     <name>dialogs::zephlon::FormInstructions</name>
     <message>
         <source>Game Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielablauf</translation>
     </message>
     <message>
         <source>Throughout the game, blocks containing different
@@ -301,7 +301,16 @@ the ground can be destroyed. The game is over
 when the game area is filled with blocks.</source>
         <extracomment>The Original game&apos;s rules: keep the line breaks (
 ) at about this width.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Während des ganzen Spiels fallen Blöcke mit
+unterschiedlich vielen senkrechten oder
+waagerechten Rohren von oben herab. Bringst du
+drei oder mehr Rohrstücke in eine Linie, brennt
+sie ein Laserstrahl weg. Verliert ein Block alle
+seine Rohrstücke, verschwindet er, und die Blöcke
+darüber rutschen an seinen Platz nach.
+Mit den besonderen Laserbomben lassen sich auch
+Blöcke zerstören, die schon am Boden liegen.
+Das Spiel ist aus, wenn das Spielfeld voll ist.</translation>
     </message>
     <message>
         <source>You must remove the flashing block before the 
@@ -312,563 +321,594 @@ it. Use the Laser Bomb to destroy concrete
 walls and blocks with horisontal pipes only.</source>
         <extracomment>The Puzzle game&apos;s rules: keep the line breaks (
 ) at about this width.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Du musst den blinkenden Block entfernen, bevor
+das Spielfeld vollläuft. Arbeite dich dazu zu
+ihm hinunter (indem du Rohrstücke in eine Linie
+bringst, siehe Originalspiel links) und räume
+ihn dann ab. Mit der Laserbombe zerstörst du
+Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     </message>
     <message>
         <source>Game Play - Original game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielablauf – Originalspiel</translation>
     </message>
     <message>
         <source>Game Play - Puzzle game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielablauf – Puzzlespiel</translation>
     </message>
 </context>
 <context>
     <name>dialogs::zephlon::FormKeyControl</name>
     <message>
         <source>Key Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenbelegung</translation>
     </message>
     <message>
         <source>Move Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>Sink</source>
-        <translation type="unfinished"></translation>
+        <translation>Absinken</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallen lassen</translation>
     </message>
     <message>
         <source>Replay level (Arcade)</source>
-        <translation type="unfinished"></translation>
+        <translation>Level wiederholen (Arcade)</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>[Cursor LEFT]</source>
         <extracomment>A key as keyboards of the language label it (Strg, Einfg; Ctrl, Inser): keep the brackets.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[Pfeil LINKS]</translation>
     </message>
     <message>
         <source>[Cursor RIGHT]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Pfeil RECHTS]</translation>
     </message>
     <message>
         <source>[Cursor UP]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Pfeil HOCH]</translation>
     </message>
     <message>
         <source>[Cursor DOWN]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Pfeil RUNTER]</translation>
     </message>
     <message>
         <source>[CONTROL] or [INSERT]</source>
-        <translation type="unfinished"></translation>
+        <translation>[STRG] oder [EINFG]</translation>
     </message>
     <message>
         <source>[R]</source>
-        <translation type="unfinished"></translation>
+        <translation>[R]</translation>
     </message>
     <message>
         <source>[P]</source>
-        <translation type="unfinished"></translation>
+        <translation>[P]</translation>
     </message>
 </context>
 <context>
     <name>dialogs::zephlon::FormScoring</name>
     <message>
         <source>Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktewertung</translation>
     </message>
     <message>
         <source>1 point per row you sink a block</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Punkt pro Reihe, die du einen Block absinken lässt</translation>
     </message>
     <message>
         <source>5 points for destroyed pipe section</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Punkte pro zerstörtem Rohrstück</translation>
     </message>
     <message>
         <source>50 points for 1 destroyed block </source>
-        <translation type="unfinished"></translation>
+        <translation>50 Punkte für 1 zerstörten Block</translation>
     </message>
     <message>
         <source>50 + 75 points for 2 simultaneously destroyed blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>50 + 75 Punkte für 2 gleichzeitig zerstörte Blöcke</translation>
     </message>
     <message>
         <source>50 + 75 + 100  points for 3 simult. destroyed blocks ...</source>
-        <translation type="unfinished"></translation>
+        <translation>50 + 75 + 100 Punkte für 3 gleichz. zerstörte Blöcke ...</translation>
     </message>
     <message>
         <source>1000 points for destroyed flashing block</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 Punkte für den zerstörten blinkenden Block</translation>
     </message>
     <message>
         <source>Web Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenlisten im Web</translation>
     </message>
     <message>
         <source>Make sure you are connected to the internet when uploading and viewing scores from a score server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorge dafür, dass du mit dem Internet verbunden bist, wenn du Punkte auf einen Punkteserver hochlädst oder dir dort die Listen ansiehst.</translation>
     </message>
     <message>
         <source>Visit %1 for a list of working score servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter %1 findest du eine Liste funktionierender Punkteserver.</translation>
     </message>
 </context>
 <context>
     <name>dialogs::zephlon::HelpPage</name>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>frame::CommandLine</name>
     <message>
         <source>Line up pipe blocks so lasers burn them away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bring Rohrblöcke in eine Linie, damit Laser sie wegbrennen.</translation>
     </message>
     <message>
         <source>Fit falling four-square pieces into full rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füge fallende Viererteile zu vollen Reihen zusammen.</translation>
     </message>
     <message>
         <source>Fill rows with three-square pieces whose see-through parts mix colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fülle Reihen mit Dreierteilen, deren durchsichtige Teile Farben mischen.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <extracomment>%1 is the command&apos;s name.</extracomment>
+        <translation>Aufruf: %1 [Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
+        <translation>Auch Qts eigene Optionen wie -platform oder -style werden angenommen.</translation>
+    </message>
+    <message>
+        <source>See also: man %1</source>
+        <extracomment>%1 is the command&apos;s name, as in &quot;man zephlon&quot;.</extracomment>
+        <translation>Siehe auch: man %1</translation>
     </message>
 </context>
 <context>
     <name>frame::GameSession</name>
     <message>
         <source>The options and new high scores of this game are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen und neuen Bestwerte dieses Spiels wurden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>frame::SettingsStore</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine normale Datei</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>%1 is the settings file&apos;s path, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>quadrelle::Engine</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei</translation>
     </message>
 </context>
 <context>
     <name>quadrelle::FormPlunko</name>
     <message>
         <source>&amp;1 - Baby</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 - Baby</translation>
     </message>
     <message>
         <source>&amp;2 - Little fella</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 - Knirps</translation>
     </message>
     <message>
         <source>&amp;3 - Big child</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3 - Großes Kind</translation>
     </message>
     <message>
         <source>&amp;4 - It&apos;s easy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4 - Ist doch leicht</translation>
     </message>
     <message>
         <source>&amp;5 - Never mind</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 - Halb so wild</translation>
     </message>
     <message>
         <source>&amp;6 - I&apos;m powerful</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;6 - Ich bin stark</translation>
     </message>
     <message>
         <source>&amp;7 - Insanity coming</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;7 - Wahnsinn naht</translation>
     </message>
     <message>
         <source>&amp;8 - So what?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;8 - Na und?</translation>
     </message>
     <message>
         <source>&amp;9 - Madness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;9 - Wahnsinn</translation>
     </message>
     <message>
         <source>10 - &amp;Sanitarium</source>
-        <translation type="unfinished"></translation>
+        <translation>10 - &amp;Klapsmühle</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihen</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekord</translation>
     </message>
     <message>
         <source>A game by </source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel von </translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Start &amp;Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Start&amp;level</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ton</translation>
     </message>
     <message>
         <source>&amp;AutoUpload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatisch hochladen</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestenliste</translation>
     </message>
     <message>
         <source>&amp;Local Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lokale Bestenliste...</translation>
     </message>
     <message>
         <source>&amp;Clear Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Upload Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste &amp;hochladen...</translation>
     </message>
     <message>
         <source>&amp;Global Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weltweite Bestenliste...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anleitung</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchtest du wirklich ein neues Spiel beginnen?</translation>
     </message>
 </context>
 <context>
     <name>scores::FormTopTen</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Start Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Startlevel</translation>
     </message>
     <message>
         <source>End Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Endlevel</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste löschen</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen</translation>
     </message>
     <message>
         <source>Puzzle Game TOP 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzlespiel TOP 10</translation>
     </message>
     <message>
         <source>Original Game TOP 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalspiel TOP 10</translation>
     </message>
     <message>
         <source>Local Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Bestenliste</translation>
     </message>
     <message>
         <source>Quadrelle - Local Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrelle – Lokale Bestenliste</translation>
     </message>
     <message>
         <source>Vantorel - Top10</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantorel – Top 10</translation>
     </message>
 </context>
 <context>
     <name>scores::HighScores</name>
     <message>
         <source>Are you sure you want to clear the local highscore list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchtest du die lokale Bestenliste wirklich löschen?</translation>
     </message>
     <message>
         <source>Are you sure you want to clear the high score list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchtest du die Bestenliste wirklich löschen?</translation>
     </message>
 </context>
 <context>
     <name>vantorel::FormPlunko</name>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihen</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekord</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Start &amp;Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Start&amp;level</translation>
     </message>
     <message>
         <source>&amp;1 - Baby</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 - Baby</translation>
     </message>
     <message>
         <source>&amp;2 - Little fella</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 - Knirps</translation>
     </message>
     <message>
         <source>&amp;3 - Big child</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3 - Großes Kind</translation>
     </message>
     <message>
         <source>&amp;4 - It&apos;s easy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4 - Ist doch leicht</translation>
     </message>
     <message>
         <source>&amp;5 - Never mind</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 - Halb so wild</translation>
     </message>
     <message>
         <source>&amp;6 - I&apos;m powerful</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;6 - Ich bin stark</translation>
     </message>
     <message>
         <source>&amp;7 - Insanity coming</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;7 - Wahnsinn naht</translation>
     </message>
     <message>
         <source>&amp;8 - So what?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;8 - Na und?</translation>
     </message>
     <message>
         <source>&amp;9 - Madness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;9 - Wahnsinn</translation>
     </message>
     <message>
         <source>10 - &amp;Sanitarium</source>
-        <translation type="unfinished"></translation>
+        <translation>10 - &amp;Klapsmühle</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ton</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestenliste</translation>
     </message>
     <message>
         <source>&amp;Top10</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Top 10</translation>
     </message>
     <message>
         <source>&amp;Upload Highscore</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestwert &amp;hochladen</translation>
     </message>
     <message>
         <source>&amp;Global Top100</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weltweite Top 100</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anleitung</translation>
     </message>
 </context>
 <context>
     <name>vantorel::Game</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
 </context>
 <context>
     <name>web::FormBrError</name>
     <message>
         <source>Web browser error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Webbrowser</translation>
     </message>
     <message>
         <source>Could not launch the web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Webbrowser ließ sich nicht starten.</translation>
     </message>
     <message>
         <source>SOLUTION 1</source>
-        <translation type="unfinished"></translation>
+        <translation>LÖSUNG 1</translation>
     </message>
     <message>
         <source>1. Start the web browser (from the start menu)</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Starte den Webbrowser (aus dem Startmenü)</translation>
     </message>
     <message>
         <source>2. Return to the game (Press &quot;Close&quot;) and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Kehre ins Spiel zurück („Schließen“) und versuche es noch einmal</translation>
     </message>
     <message>
         <source>ALTERNATIVE SOLUTION (IF SOLUTION 1 FAILED)</source>
-        <translation type="unfinished"></translation>
+        <translation>ANDERE LÖSUNG (FALLS LÖSUNG 1 NICHT KLAPPT)</translation>
     </message>
     <message>
         <source>1. Copy the link below onto the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Kopiere den Link unten in die Zwischenablage</translation>
     </message>
     <message>
         <source>2. Start the web browser (from the start menu)</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Starte den Webbrowser (aus dem Startmenü)</translation>
     </message>
     <message>
         <source>3. Paste the copied text into the adress (url) field in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Füge den kopierten Text in die Adresszeile (URL) des Browsers ein</translation>
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>web::FormURL</name>
     <message>
         <source>Don&apos;t show this next time</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Mal nicht mehr zeigen</translation>
     </message>
 </context>
 <context>
@@ -876,161 +916,162 @@ walls and blocks with horisontal pipes only.</source>
     <message>
         <source>Please install Internet Explorer 4!
 Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/download (Debian: libqt6webenginewidgets6 and libqt6webenginecore6-bin), through its browser plugin quadrelle-webengine.so, built with the game when qt6-webengine-dev is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte installiere Internet Explorer 4!
+Quadrelle zeigt die weltweiten Listen mit Qt WebEngine an, kostenlos unter https://www.qt.io/download (Debian: libqt6webenginewidgets6 und libqt6webenginecore6-bin), über sein Browser-Plugin quadrelle-webengine.so, das mit dem Spiel gebaut wird, wenn qt6-webengine-dev installiert ist.</translation>
     </message>
 </context>
 <context>
     <name>web::UrlPrompt</name>
     <message>
         <source>Upload Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste hochladen</translation>
     </message>
     <message>
         <source>Upload Top 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 3 hochladen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Upload Hiscore</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestwert hochladen</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochladen</translation>
     </message>
     <message>
         <source>Upload Hiscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestwerte hochladen</translation>
     </message>
     <message>
         <source>Upload NOW</source>
-        <translation type="unfinished"></translation>
+        <translation>JETZT hochladen</translation>
     </message>
     <message>
         <source>Upload LATER</source>
-        <translation type="unfinished"></translation>
+        <translation>SPÄTER hochladen</translation>
     </message>
     <message>
         <source>Upload Highscore</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestwert hochladen</translation>
     </message>
     <message>
         <source>Please enter your URL or email !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deine Webadresse oder E-Mail ein!</translation>
     </message>
     <message>
         <source>Make sure you are connected to the Internet!</source>
-        <translation type="unfinished"></translation>
+        <translation>Achte darauf, dass du mit dem Internet verbunden bist!</translation>
     </message>
     <message>
         <source>%1, please enter your URL or email !</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, bitte gib deine Webadresse oder E-Mail ein!</translation>
     </message>
 </context>
 <context>
     <name>web::quadrelle::FormWebHighscore</name>
     <message>
         <source>Quadrelle - Global Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrelle – Weltweite Bestenliste</translation>
     </message>
     <message>
         <source>Score Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkteserver:</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Los</translation>
     </message>
     <message>
         <source>Today&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>This week&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Woche</translation>
     </message>
     <message>
         <source>This month&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Monat</translation>
     </message>
     <message>
         <source>All time&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller Zeiten</translation>
     </message>
     <message>
         <source>Top 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 10</translation>
     </message>
     <message>
         <source>Top 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 100</translation>
     </message>
     <message>
         <source>Make sure you are connected to the internet. Read about working score servers at our site!</source>
-        <translation type="unfinished"></translation>
+        <translation>Achte darauf, dass du mit dem Internet verbunden bist. Funktionierende Punkteserver findest du auf unserer Website!</translation>
     </message>
 </context>
 <context>
     <name>web::zephlon::FormWebHighscore</name>
     <message>
         <source>Score Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkteserver</translation>
     </message>
     <message>
         <source>Score Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkteserver:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>zephlon::ZephlonEngine</name>
     <message>
         <source>Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Blöcke</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei</translation>
     </message>
     <message>
         <source>Click Mouse</source>
         <extracomment>The last line of a level message: what goes on to the next level.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Maus klicken</translation>
     </message>
     <message>
         <source>Press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe drücken</translation>
     </message>
     <message>
         <source>Click Mouse to Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Start Maus klicken</translation>
     </message>
     <message>
         <source>Press Enter to Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Start Eingabe drücken</translation>
     </message>
     <message>
         <source>Level %1</source>
         <extracomment>The first line of the message before a level; %1 is the level&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Level %1</translation>
     </message>
     <message>
         <source>Remove the blinking block</source>
-        <translation type="unfinished"></translation>
+        <translation>Entferne den blinkenden Block</translation>
     </message>
     <message>
         <source>Level Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Level geschafft</translation>
     </message>
 </context>
 </TS>

@@ -5,155 +5,155 @@
     <name>FormZephlon</name>
     <message>
         <source>Are you sure you want to start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Veux-tu vraiment commencer une nouvelle partie ?</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commencer</translation>
     </message>
     <message>
         <source>&amp;Original Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie &amp;originale</translation>
     </message>
     <message>
         <source>&amp;Puzzle Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie &amp;puzzle</translation>
     </message>
     <message>
         <source>&amp;Replay level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rejouer le niveau</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;use</translation>
     </message>
     <message>
         <source>&amp;Quit Current Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abandonner la partie</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Start &amp;Level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveau de départ</translation>
     </message>
     <message>
         <source>Block &amp;Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur des blocs</translation>
     </message>
     <message>
         <source>&amp;Blueberry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Myrtille</translation>
     </message>
     <message>
         <source>&amp;Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Citron vert</translation>
     </message>
     <message>
         <source>&amp;Kiwi</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kiwi</translation>
     </message>
     <message>
         <source>&amp;Plum</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prune</translation>
     </message>
     <message>
         <source>&amp;Grey</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gris</translation>
     </message>
     <message>
         <source>&amp;Control</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contrôle</translation>
     </message>
     <message>
         <source>&amp;Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clavier</translation>
     </message>
     <message>
         <source>&amp;Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Souris</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son</translation>
     </message>
     <message>
         <source>S&amp;core Server...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serveur de scores...</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meilleurs scores</translation>
     </message>
     <message>
         <source>&amp;Local Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores &amp;locaux...</translation>
     </message>
     <message>
         <source>&amp;Upload Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer les meilleurs scores...</translation>
     </message>
     <message>
         <source>&amp;Global Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores &amp;mondiaux...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>&amp;Game Play...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déroulement du jeu...</translation>
     </message>
     <message>
         <source>&amp;Key Control...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Touches...</translation>
     </message>
     <message>
         <source>&amp;Scoring...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Points...</translation>
     </message>
     <message>
         <source>Next</source>
         <extracomment>The status bar&apos;s heading over the next-block preview.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Score</source>
         <extracomment>Second line of the two-line heading &quot;High / Score&quot; over the best score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Blocks</source>
         <extracomment>The heading over the count of destroyed blocks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blocs</translation>
     </message>
     <message>
         <source>High</source>
         <extracomment>First line of the two-line heading &quot;High / Score&quot; over the best score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur</translation>
     </message>
     <message>
         <source>A game by </source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de </translation>
     </message>
 </context>
 <context>
@@ -161,37 +161,37 @@
     <message>
         <source>About %1</source>
         <extracomment>The about box&apos;s title; %1 is the game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>ver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vers. %1</translation>
     </message>
     <message>
         <source>ver</source>
         <extracomment>Short for &quot;version&quot;, before the version number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vers.</translation>
     </message>
     <message>
         <source>Design, gfx and Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Conception, graphismes et programmation</translation>
     </message>
     <message>
         <source>Download more games at:</source>
-        <translation type="unfinished"></translation>
+        <translation>D’autres jeux à télécharger sur :</translation>
     </message>
     <message>
         <source>email: </source>
-        <translation type="unfinished"></translation>
+        <translation>courriel : </translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>by Mira Castell and the Quillbyte team</source>
         <extracomment>The makers&apos; line in the about box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>par Mira Castell et l’équipe Quillbyte</translation>
     </message>
 </context>
 <context>
@@ -199,94 +199,94 @@
     <message>
         <source>%1 - Instructions</source>
         <extracomment>The help window&apos;s title; %1 is the game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – Mode d’emploi</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduction</translation>
     </message>
     <message>
         <source>Vantorel is a kind of real-time puzzle. You have to keep a pit free of blocks by moving and rotating small pieces while they sink from the top to the ground, one after another. Some blocks are partly tranparent, they have to be combined with other transparent sections. Each time a complete row is filled, it vanishes and all blocks above fall down. Your game is over when the pit is too full for the next piece. The game becomes a bit faster each time a certain amount of rows (15) has been erased. </source>
-        <translation type="unfinished"></translation>
+        <translation>Vantorel est une sorte de puzzle en temps réel. Tu dois garder un puits libre de blocs en déplaçant et en tournant de petites pièces pendant qu’elles descendent l’une après l’autre du haut jusqu’au fond. Certains blocs sont en partie transparents : il faut les combiner avec d’autres parties transparentes. Chaque fois qu’une rangée est complète, elle disparaît et tous les blocs du dessus tombent. La partie est finie quand le puits est trop plein pour la pièce suivante. Le jeu accélère un peu chaque fois qu’un certain nombre de rangées (15) a été effacé.</translation>
     </message>
     <message>
         <source>Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>1 point per row you sink a block</source>
-        <translation type="unfinished"></translation>
+        <translation>1 point par rangée de descente d’un bloc</translation>
     </message>
     <message>
         <source>100 points for one erased row</source>
-        <translation type="unfinished"></translation>
+        <translation>100 points pour une rangée effacée</translation>
     </message>
     <message>
         <source>300 points for two erased rows</source>
-        <translation type="unfinished"></translation>
+        <translation>300 points pour deux rangées effacées</translation>
     </message>
     <message>
         <source>700 points for three erased rows</source>
-        <translation type="unfinished"></translation>
+        <translation>700 points pour trois rangées effacées</translation>
     </message>
     <message>
         <source>200 points for two erased rows</source>
-        <translation type="unfinished"></translation>
+        <translation>200 points pour deux rangées effacées</translation>
     </message>
     <message>
         <source>400 points for three erased rows</source>
-        <translation type="unfinished"></translation>
+        <translation>400 points pour trois rangées effacées</translation>
     </message>
     <message>
         <source>800 points for four erased rows</source>
-        <translation type="unfinished"></translation>
+        <translation>800 points pour quatre rangées effacées</translation>
     </message>
     <message>
         <source>Web Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores sur le Web</translation>
     </message>
     <message>
         <source>Make sure you are connected to the internet when uploading and viewing scores from a score server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifie que tu es connecté à Internet avant d’envoyer tes scores à un serveur de scores ou de consulter ses classements.</translation>
     </message>
     <message>
         <source>Visit %1 for a list of working score servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rends-toi sur %1 pour trouver une liste de serveurs de scores en service.</translation>
     </message>
     <message>
         <source>The global highscores are shown inside the game by an embedded web browser, so please install Internet Explorer 4 (on Linux: the Qt WebEngine component, package libqt6webenginewidgets6). It can be downloaded free of charge from your distribution&apos;s package archive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les meilleurs scores mondiaux s’affichent dans le jeu grâce à un navigateur intégré : installe donc Internet Explorer 4 (sous Linux : le composant Qt WebEngine, paquet libqt6webenginewidgets6). Il se télécharge gratuitement depuis l’archive de paquets de ta distribution.</translation>
     </message>
     <message>
         <source>Key Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>Move Left with CURSOR LEFT key</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à gauche avec la touche FLÈCHE GAUCHE</translation>
     </message>
     <message>
         <source>Move Right with CUROR RIGHT key</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à droite avec la touche FLÈCHE DROITE</translation>
     </message>
     <message>
         <source>Rotate with CURSOR UP key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner avec la touche FLÈCHE HAUT</translation>
     </message>
     <message>
         <source>Sink with CURSOR DOWN key</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre avec la touche FLÈCHE BAS</translation>
     </message>
     <message>
         <source>Drop with CONTROL or INSERT key</source>
-        <translation type="unfinished"></translation>
+        <translation>Lâcher avec la touche CTRL ou INSER</translation>
     </message>
 </context>
 <context>
     <name>dialogs::zephlon::FormInstructions</name>
     <message>
         <source>Game Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Déroulement du jeu</translation>
     </message>
     <message>
         <source>Throughout the game, blocks containing different
@@ -301,7 +301,16 @@ the ground can be destroyed. The game is over
 when the game area is filled with blocks.</source>
         <extracomment>The Original game&apos;s rules: keep the line breaks (
 ) at about this width.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tout au long de la partie, des blocs portant plus
+ou moins de tuyaux verticaux ou horizontaux
+tombent du haut de l’écran. Aligne trois morceaux
+de tuyau ou plus : un tir de laser les efface.
+Quand un bloc perd tous ses morceaux de tuyau,
+il disparaît et les blocs du dessus descendent
+prendre sa place. Les Bombes Laser spéciales
+détruisent même les blocs déjà posés au sol.
+La partie est finie quand l’aire de jeu
+est remplie de blocs.</translation>
     </message>
     <message>
         <source>You must remove the flashing block before the 
@@ -312,563 +321,594 @@ it. Use the Laser Bomb to destroy concrete
 walls and blocks with horisontal pipes only.</source>
         <extracomment>The Puzzle game&apos;s rules: keep the line breaks (
 ) at about this width.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tu dois détruire le bloc clignotant avant que
+l’écran ne soit plein. Pour cela, fraie-toi
+un chemin jusqu’à lui (en alignant des tuyaux,
+voir la partie originale ci-contre), puis
+élimine-le. La Bombe Laser détruit les murs
+de béton et les blocs aux tuyaux horizontaux.</translation>
     </message>
     <message>
         <source>Game Play - Original game</source>
-        <translation type="unfinished"></translation>
+        <translation>Déroulement – partie originale</translation>
     </message>
     <message>
         <source>Game Play - Puzzle game</source>
-        <translation type="unfinished"></translation>
+        <translation>Déroulement – partie puzzle</translation>
     </message>
 </context>
 <context>
     <name>dialogs::zephlon::FormKeyControl</name>
     <message>
         <source>Key Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>Move Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à gauche</translation>
     </message>
     <message>
         <source>Move Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à droite</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner</translation>
     </message>
     <message>
         <source>Sink</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Drop</source>
-        <translation type="unfinished"></translation>
+        <translation>Lâcher</translation>
     </message>
     <message>
         <source>Replay level (Arcade)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer le niveau (Arcade)</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>[Cursor LEFT]</source>
         <extracomment>A key as keyboards of the language label it (Strg, Einfg; Ctrl, Inser): keep the brackets.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[Flèche GAUCHE]</translation>
     </message>
     <message>
         <source>[Cursor RIGHT]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Flèche DROITE]</translation>
     </message>
     <message>
         <source>[Cursor UP]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Flèche HAUT]</translation>
     </message>
     <message>
         <source>[Cursor DOWN]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Flèche BAS]</translation>
     </message>
     <message>
         <source>[CONTROL] or [INSERT]</source>
-        <translation type="unfinished"></translation>
+        <translation>[CTRL] ou [INSER]</translation>
     </message>
     <message>
         <source>[R]</source>
-        <translation type="unfinished"></translation>
+        <translation>[R]</translation>
     </message>
     <message>
         <source>[P]</source>
-        <translation type="unfinished"></translation>
+        <translation>[P]</translation>
     </message>
 </context>
 <context>
     <name>dialogs::zephlon::FormScoring</name>
     <message>
         <source>Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>1 point per row you sink a block</source>
-        <translation type="unfinished"></translation>
+        <translation>1 point par rangée de descente d’un bloc</translation>
     </message>
     <message>
         <source>5 points for destroyed pipe section</source>
-        <translation type="unfinished"></translation>
+        <translation>5 points par morceau de tuyau détruit</translation>
     </message>
     <message>
         <source>50 points for 1 destroyed block </source>
-        <translation type="unfinished"></translation>
+        <translation>50 points pour 1 bloc détruit</translation>
     </message>
     <message>
         <source>50 + 75 points for 2 simultaneously destroyed blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>50 + 75 points pour 2 blocs détruits en même temps</translation>
     </message>
     <message>
         <source>50 + 75 + 100  points for 3 simult. destroyed blocks ...</source>
-        <translation type="unfinished"></translation>
+        <translation>50 + 75 + 100 points pour 3 blocs détruits ensemble...</translation>
     </message>
     <message>
         <source>1000 points for destroyed flashing block</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 points pour le bloc clignotant détruit</translation>
     </message>
     <message>
         <source>Web Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores sur le Web</translation>
     </message>
     <message>
         <source>Make sure you are connected to the internet when uploading and viewing scores from a score server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifie que tu es connecté à Internet avant d’envoyer tes scores à un serveur de scores ou de consulter ses classements.</translation>
     </message>
     <message>
         <source>Visit %1 for a list of working score servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rends-toi sur %1 pour trouver une liste de serveurs de scores en service.</translation>
     </message>
 </context>
 <context>
     <name>dialogs::zephlon::HelpPage</name>
     <message>
         <source>Prev</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>frame::CommandLine</name>
     <message>
         <source>Line up pipe blocks so lasers burn them away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligne des blocs de tuyaux pour que les lasers les brûlent.</translation>
     </message>
     <message>
         <source>Fit falling four-square pieces into full rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Assemble des pièces de quatre carrés en rangées complètes.</translation>
     </message>
     <message>
         <source>Fill rows with three-square pieces whose see-through parts mix colours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplis des rangées avec des pièces de trois carrés dont les parties transparentes mélangent les couleurs.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <extracomment>%1 is the command&apos;s name.</extracomment>
+        <translation>Utilisation : %1 [options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
+        <translation>Les options propres à Qt, comme -platform ou -style, sont aussi acceptées.</translation>
+    </message>
+    <message>
+        <source>See also: man %1</source>
+        <extracomment>%1 is the command&apos;s name, as in &quot;man zephlon&quot;.</extracomment>
+        <translation>Voir aussi : man %1</translation>
     </message>
 </context>
 <context>
     <name>frame::GameSession</name>
     <message>
         <source>The options and new high scores of this game are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les options et les nouveaux meilleurs scores de cette partie ne sont pas enregistrés.</translation>
     </message>
 </context>
 <context>
     <name>frame::SettingsStore</name>
     <message>
         <source>Not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>Could not save %1: %2</source>
         <extracomment>%1 is the settings file&apos;s path, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>quadrelle::Engine</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
 </context>
 <context>
     <name>quadrelle::FormPlunko</name>
     <message>
         <source>&amp;1 - Baby</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 - Bébé</translation>
     </message>
     <message>
         <source>&amp;2 - Little fella</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 - P’tit bout</translation>
     </message>
     <message>
         <source>&amp;3 - Big child</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3 - Grand gamin</translation>
     </message>
     <message>
         <source>&amp;4 - It&apos;s easy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4 - Fastoche</translation>
     </message>
     <message>
         <source>&amp;5 - Never mind</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 - Même pas peur</translation>
     </message>
     <message>
         <source>&amp;6 - I&apos;m powerful</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;6 - Je suis trop fort</translation>
     </message>
     <message>
         <source>&amp;7 - Insanity coming</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;7 - La folie approche</translation>
     </message>
     <message>
         <source>&amp;8 - So what?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;8 - Et alors ?</translation>
     </message>
     <message>
         <source>&amp;9 - Madness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;9 - Folie</translation>
     </message>
     <message>
         <source>10 - &amp;Sanitarium</source>
-        <translation type="unfinished"></translation>
+        <translation>10 - &amp;Asile</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur</translation>
     </message>
     <message>
         <source>A game by </source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de </translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commencer</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;use</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Start &amp;Level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveau de départ</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son</translation>
     </message>
     <message>
         <source>&amp;AutoUpload</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi &amp;automatique</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meilleurs scores</translation>
     </message>
     <message>
         <source>&amp;Local Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores &amp;locaux...</translation>
     </message>
     <message>
         <source>&amp;Clear Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer les meilleurs scores</translation>
     </message>
     <message>
         <source>&amp;Upload Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer les meilleurs scores...</translation>
     </message>
     <message>
         <source>&amp;Global Highscores...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores &amp;mondiaux...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mode d’emploi</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>Veux-tu vraiment commencer une nouvelle partie ?</translation>
     </message>
 </context>
 <context>
     <name>scores::FormTopTen</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Start Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau départ</translation>
     </message>
     <message>
         <source>End Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau final</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la liste</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Puzzle Game TOP 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie puzzle TOP 10</translation>
     </message>
     <message>
         <source>Original Game TOP 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie originale TOP 10</translation>
     </message>
     <message>
         <source>Local Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores locaux</translation>
     </message>
     <message>
         <source>Quadrelle - Local Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrelle – Meilleurs scores locaux</translation>
     </message>
     <message>
         <source>Vantorel - Top10</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantorel – Top 10</translation>
     </message>
 </context>
 <context>
     <name>scores::HighScores</name>
     <message>
         <source>Are you sure you want to clear the local highscore list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Veux-tu vraiment effacer la liste locale des meilleurs scores ?</translation>
     </message>
     <message>
         <source>Are you sure you want to clear the high score list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Veux-tu vraiment effacer la liste des meilleurs scores ?</translation>
     </message>
 </context>
 <context>
     <name>vantorel::FormPlunko</name>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commencer</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;use</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Start &amp;Level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveau de départ</translation>
     </message>
     <message>
         <source>&amp;1 - Baby</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1 - Bébé</translation>
     </message>
     <message>
         <source>&amp;2 - Little fella</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2 - P’tit bout</translation>
     </message>
     <message>
         <source>&amp;3 - Big child</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3 - Grand gamin</translation>
     </message>
     <message>
         <source>&amp;4 - It&apos;s easy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4 - Fastoche</translation>
     </message>
     <message>
         <source>&amp;5 - Never mind</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5 - Même pas peur</translation>
     </message>
     <message>
         <source>&amp;6 - I&apos;m powerful</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;6 - Je suis trop fort</translation>
     </message>
     <message>
         <source>&amp;7 - Insanity coming</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;7 - La folie approche</translation>
     </message>
     <message>
         <source>&amp;8 - So what?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;8 - Et alors ?</translation>
     </message>
     <message>
         <source>&amp;9 - Madness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;9 - Folie</translation>
     </message>
     <message>
         <source>10 - &amp;Sanitarium</source>
-        <translation type="unfinished"></translation>
+        <translation>10 - &amp;Asile</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son</translation>
     </message>
     <message>
         <source>&amp;Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meilleurs scores</translation>
     </message>
     <message>
         <source>&amp;Top10</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Top 10</translation>
     </message>
     <message>
         <source>&amp;Upload Highscore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer mon meilleur score</translation>
     </message>
     <message>
         <source>&amp;Global Top100</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 100 &amp;mondial</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mode d’emploi</translation>
     </message>
 </context>
 <context>
     <name>vantorel::Game</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
 </context>
 <context>
     <name>web::FormBrError</name>
     <message>
         <source>Web browser error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du navigateur Web</translation>
     </message>
     <message>
         <source>Could not launch the web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer le navigateur Web.</translation>
     </message>
     <message>
         <source>SOLUTION 1</source>
-        <translation type="unfinished"></translation>
+        <translation>SOLUTION 1</translation>
     </message>
     <message>
         <source>1. Start the web browser (from the start menu)</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Lance le navigateur Web (depuis le menu de démarrage)</translation>
     </message>
     <message>
         <source>2. Return to the game (Press &quot;Close&quot;) and try again</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Reviens au jeu (bouton « Fermer ») et réessaie</translation>
     </message>
     <message>
         <source>ALTERNATIVE SOLUTION (IF SOLUTION 1 FAILED)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTRE SOLUTION (SI LA SOLUTION 1 A ÉCHOUÉ)</translation>
     </message>
     <message>
         <source>1. Copy the link below onto the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Copie le lien ci-dessous dans le presse-papiers</translation>
     </message>
     <message>
         <source>2. Start the web browser (from the start menu)</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Lance le navigateur Web (depuis le menu de démarrage)</translation>
     </message>
     <message>
         <source>3. Paste the copied text into the adress (url) field in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Colle le texte copié dans la barre d’adresse (URL) du navigateur</translation>
     </message>
     <message>
         <source>Copy link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le lien</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>web::FormURL</name>
     <message>
         <source>Don&apos;t show this next time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher la prochaine fois</translation>
     </message>
 </context>
 <context>
@@ -876,161 +916,162 @@ walls and blocks with horisontal pipes only.</source>
     <message>
         <source>Please install Internet Explorer 4!
 Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/download (Debian: libqt6webenginewidgets6 and libqt6webenginecore6-bin), through its browser plugin quadrelle-webengine.so, built with the game when qt6-webengine-dev is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installe Internet Explorer 4 !
+Quadrelle affiche les classements mondiaux avec Qt WebEngine, gratuit sur https://www.qt.io/download (Debian : libqt6webenginewidgets6 et libqt6webenginecore6-bin), grâce à son module de navigateur quadrelle-webengine.so, compilé avec le jeu quand qt6-webengine-dev est installé.</translation>
     </message>
 </context>
 <context>
     <name>web::UrlPrompt</name>
     <message>
         <source>Upload Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les meilleurs scores</translation>
     </message>
     <message>
         <source>Upload Top 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le top 3</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Upload Hiscore</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le score</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Upload Hiscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer les scores</translation>
     </message>
     <message>
         <source>Upload NOW</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer MAINTENANT</translation>
     </message>
     <message>
         <source>Upload LATER</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer PLUS TARD</translation>
     </message>
     <message>
         <source>Upload Highscore</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer le meilleur score</translation>
     </message>
     <message>
         <source>Please enter your URL or email !</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisis ton adresse Web ou ton courriel !</translation>
     </message>
     <message>
         <source>Make sure you are connected to the Internet!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifie que tu es connecté à Internet !</translation>
     </message>
     <message>
         <source>%1, please enter your URL or email !</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, saisis ton adresse Web ou ton courriel !</translation>
     </message>
 </context>
 <context>
     <name>web::quadrelle::FormWebHighscore</name>
     <message>
         <source>Quadrelle - Global Highscores</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrelle – Meilleurs scores mondiaux</translation>
     </message>
     <message>
         <source>Score Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur de scores :</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller</translation>
     </message>
     <message>
         <source>Today&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Du jour</translation>
     </message>
     <message>
         <source>This week&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>De la semaine</translation>
     </message>
     <message>
         <source>This month&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Du mois</translation>
     </message>
     <message>
         <source>All time&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>De tous les temps</translation>
     </message>
     <message>
         <source>Top 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 10</translation>
     </message>
     <message>
         <source>Top 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Top 100</translation>
     </message>
     <message>
         <source>Make sure you are connected to the internet. Read about working score servers at our site!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifie que tu es connecté à Internet. Tu trouveras des serveurs de scores en service sur notre site !</translation>
     </message>
 </context>
 <context>
     <name>web::zephlon::FormWebHighscore</name>
     <message>
         <source>Score Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur de scores</translation>
     </message>
     <message>
         <source>Score Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur de scores :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>zephlon::ZephlonEngine</name>
     <message>
         <source>Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocs</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée</translation>
     </message>
     <message>
         <source>Click Mouse</source>
         <extracomment>The last line of a level message: what goes on to the next level.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Clique</translation>
     </message>
     <message>
         <source>Press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuie sur Entrée</translation>
     </message>
     <message>
         <source>Click Mouse to Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique pour commencer</translation>
     </message>
     <message>
         <source>Press Enter to Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée pour commencer</translation>
     </message>
     <message>
         <source>Level %1</source>
         <extracomment>The first line of the message before a level; %1 is the level&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveau %1</translation>
     </message>
     <message>
         <source>Remove the blinking block</source>
-        <translation type="unfinished"></translation>
+        <translation>Détruis le bloc clignotant</translation>
     </message>
     <message>
         <source>Level Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau terminé</translation>
     </message>
 </context>
 </TS>
