@@ -14,6 +14,7 @@
 #include "dialogs/art.h"
 #include "dialogs/formabout.h"
 #include "dialogs/forminstructions.h"
+#include "frame/accessibility.h"
 #include "frame/keycodes.h"
 #include "scores/formtopten.h"
 #include "scores/highscores.h"
@@ -144,6 +145,17 @@ void FormPlunko::BuildControls() {
     LabelMessage = makeLabel(PictureBg, QString(), {0, 88, 10, 48}, kValueText, 24, centre);
     LabelMessage->hide();
 
+    // For screen readers: what the well, the preview and the panel show; the numbers are values.
+    frame::Describe(PictureBg, tr("Well"),
+                    tr("The well, 10 squares wide and 20 deep, where the pieces fall"));
+    frame::Describe(PictureNext, tr("Next piece"), tr("The piece that falls after the current one"));
+    frame::Describe(PictureStatusBar, tr("Status"), tr("Score, level, erased rows and high score"));
+    frame::MakeAccessibleValue(LabelScore, tr("Score"));
+    frame::MakeAccessibleValue(LabelLevel, tr("Level"));
+    frame::MakeAccessibleValue(LabelLines, tr("Lines"));
+    //: The best score of the list, as a screen reader names it.
+    frame::MakeAccessibleValue(LabelHiScore, tr("High score"));
+
     LabelBW0 = new QLabel(tr("A game by "), Background);
     LabelBW = new QLabel(QStringLiteral("Quillbyte"), Background);
     for (QLabel* label : {LabelBW0, LabelBW}) {
@@ -271,6 +283,7 @@ void FormPlunko::ShowPaused(bool paused) {
 void FormPlunko::ShowMessage(const QString& text) {
     LabelMessage->setText(text);
     LabelMessage->setVisible(!text.isEmpty());
+    if (!text.isEmpty()) frame::Announce(PictureBg, text);
 }
 
 // ---- Layout and drawing ----
@@ -334,16 +347,21 @@ void FormPlunko::ClearNext() {
 }
 
 void FormPlunko::ShowScore(int32_t score) {
-    LabelScore->setText(QString::number(score));
+    frame::SetValue(LabelScore, QString::number(score));
 }
 void FormPlunko::ShowHiScore(int32_t best) {
-    LabelHiScore->setText(QString::number(best));
+    // A best score that rises during a game is the player's new record.
+    if (frame::SetValue(LabelHiScore, QString::number(best)) < best && Game().State() != GameState::Stopped)
+        frame::Announce(PictureBg, tr("New high score: %1").arg(best));
 }
 void FormPlunko::ShowLevel(int16_t level) {
-    LabelLevel->setText(QString::number(level));
+    if (const int before = frame::SetValue(LabelLevel, QString::number(level)); before > 0 && level > before)
+        frame::Announce(PictureBg, tr("Level %1").arg(level));
 }
 void FormPlunko::ShowLines(int16_t rows) {
-    LabelLines->setText(QString::number(rows));
+    if (const int before = frame::SetValue(LabelLines, QString::number(rows)); rows > before)
+        //: Told to a screen reader when full rows vanish; %1 is how many.
+        frame::Announce(PictureBg, tr("Rows erased: %1").arg(rows - before));
 }
 
 void FormPlunko::FocusPlayArea() {

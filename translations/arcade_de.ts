@@ -155,6 +155,47 @@
         <source>A game by </source>
         <translation>Ein Spiel von </translation>
     </message>
+    <message>
+        <source>Pit</source>
+        <translation>Grube</translation>
+    </message>
+    <message>
+        <source>The pit, 7 blocks wide and 10 deep, where the blocks with pipes fall</source>
+        <translation>Die Grube, 7 Blöcke breit und 10 tief, in die die Rohrblöcke fallen</translation>
+    </message>
+    <message>
+        <source>Next block</source>
+        <translation>Nächster Block</translation>
+    </message>
+    <message>
+        <source>The block that falls after the current one</source>
+        <translation>Der Block, der nach dem aktuellen fällt</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Score, level, destroyed blocks and high score</source>
+        <translation>Punkte, Level, zerstörte Blöcke und Rekord</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Neuer Rekord: %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Level %1</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::FormAbout</name>
@@ -664,6 +705,48 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
         <source>Are you sure you want to start a new game</source>
         <translation>Möchtest du wirklich ein neues Spiel beginnen?</translation>
     </message>
+    <message>
+        <source>Well</source>
+        <translation>Schacht</translation>
+    </message>
+    <message>
+        <source>The well, 10 squares wide and 20 deep, where the pieces fall</source>
+        <translation>Der Schacht, 10 Felder breit und 20 tief, in den die Teile fallen</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <translation>Nächstes Teil</translation>
+    </message>
+    <message>
+        <source>The piece that falls after the current one</source>
+        <translation>Das Teil, das nach dem aktuellen fällt</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Score, level, erased rows and high score</source>
+        <translation>Punkte, Level, gelöschte Reihen und Rekord</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Neuer Rekord: %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>Rows erased: %1</source>
+        <extracomment>Told to a screen reader when full rows vanish; %1 is how many.</extracomment>
+        <translation>Gelöschte Reihen: %1</translation>
+    </message>
 </context>
 <context>
     <name>scores::FormTopTen</name>
@@ -844,6 +927,40 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     <message>
         <source>&amp;Instructions</source>
         <translation>&amp;Anleitung</translation>
+    </message>
+    <message>
+        <source>Pit</source>
+        <translation>Grube</translation>
+    </message>
+    <message>
+        <source>The pit, 8 squares wide and 18 deep, where the pieces fall</source>
+        <translation>Die Grube, 8 Felder breit und 18 tief, in die die Teile fallen</translation>
+    </message>
+    <message>
+        <source>Next piece and status</source>
+        <translation>Nächstes Teil und Status</translation>
+    </message>
+    <message>
+        <source>The piece that falls after the current one, score, level, erased rows and high score</source>
+        <translation>Das Teil, das nach dem aktuellen fällt, Punkte, Level, gelöschte Reihen und Rekord</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Rows erased: %1</source>
+        <extracomment>Told to a screen reader when full rows vanish; %1 is how many.</extracomment>
+        <translation>Gelöschte Reihen: %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Neuer Rekord: %1</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,47 @@
         <source>A game by </source>
         <translation>Un juego de </translation>
     </message>
+    <message>
+        <source>Pit</source>
+        <translation>Pozo</translation>
+    </message>
+    <message>
+        <source>The pit, 7 blocks wide and 10 deep, where the blocks with pipes fall</source>
+        <translation>El pozo, de 7 bloques de ancho y 10 de fondo, donde caen los bloques con tuberías</translation>
+    </message>
+    <message>
+        <source>Next block</source>
+        <translation>Siguiente bloque</translation>
+    </message>
+    <message>
+        <source>The block that falls after the current one</source>
+        <translation>El bloque que caerá después del actual</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Score, level, destroyed blocks and high score</source>
+        <translation>Puntos, nivel, bloques destruidos y récord</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Récord</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nuevo récord: %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::FormAbout</name>
@@ -665,6 +706,48 @@ tuberías horizontales.</translation>
         <source>Are you sure you want to start a new game</source>
         <translation>¿Seguro que quieres empezar una partida nueva?</translation>
     </message>
+    <message>
+        <source>Well</source>
+        <translation>Pozo</translation>
+    </message>
+    <message>
+        <source>The well, 10 squares wide and 20 deep, where the pieces fall</source>
+        <translation>El pozo, de 10 casillas de ancho y 20 de fondo, donde caen las piezas</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <translation>Siguiente pieza</translation>
+    </message>
+    <message>
+        <source>The piece that falls after the current one</source>
+        <translation>La pieza que caerá después de la actual</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Score, level, erased rows and high score</source>
+        <translation>Puntos, nivel, filas borradas y récord</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Récord</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nuevo récord: %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <source>Rows erased: %1</source>
+        <extracomment>Told to a screen reader when full rows vanish; %1 is how many.</extracomment>
+        <translation>Filas borradas: %1</translation>
+    </message>
 </context>
 <context>
     <name>scores::FormTopTen</name>
@@ -845,6 +928,40 @@ tuberías horizontales.</translation>
     <message>
         <source>&amp;Instructions</source>
         <translation>&amp;Instrucciones</translation>
+    </message>
+    <message>
+        <source>Pit</source>
+        <translation>Pozo</translation>
+    </message>
+    <message>
+        <source>The pit, 8 squares wide and 18 deep, where the pieces fall</source>
+        <translation>El pozo, de 8 casillas de ancho y 18 de fondo, donde caen las piezas</translation>
+    </message>
+    <message>
+        <source>Next piece and status</source>
+        <translation>Siguiente pieza y estado</translation>
+    </message>
+    <message>
+        <source>The piece that falls after the current one, score, level, erased rows and high score</source>
+        <translation>La pieza que caerá después de la actual, puntos, nivel, filas borradas y récord</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Récord</translation>
+    </message>
+    <message>
+        <source>Rows erased: %1</source>
+        <extracomment>Told to a screen reader when full rows vanish; %1 is how many.</extracomment>
+        <translation>Filas borradas: %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nuevo récord: %1</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,47 @@
         <source>A game by </source>
         <translation>Un jeu de </translation>
     </message>
+    <message>
+        <source>Pit</source>
+        <translation>Puits</translation>
+    </message>
+    <message>
+        <source>The pit, 7 blocks wide and 10 deep, where the blocks with pipes fall</source>
+        <translation>Le puits, 7 blocs de large et 10 de profondeur, où tombent les blocs à tuyaux</translation>
+    </message>
+    <message>
+        <source>Next block</source>
+        <translation>Bloc suivant</translation>
+    </message>
+    <message>
+        <source>The block that falls after the current one</source>
+        <translation>Le bloc qui tombera après celui-ci</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Score, level, destroyed blocks and high score</source>
+        <translation>Score, niveau, blocs détruits et meilleur score</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Meilleur score</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nouveau meilleur score : %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::FormAbout</name>
@@ -664,6 +705,48 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
         <source>Are you sure you want to start a new game</source>
         <translation>Veux-tu vraiment commencer une nouvelle partie ?</translation>
     </message>
+    <message>
+        <source>Well</source>
+        <translation>Puits</translation>
+    </message>
+    <message>
+        <source>The well, 10 squares wide and 20 deep, where the pieces fall</source>
+        <translation>Le puits, 10 cases de large et 20 de profondeur, où tombent les pièces</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <translation>Pièce suivante</translation>
+    </message>
+    <message>
+        <source>The piece that falls after the current one</source>
+        <translation>La pièce qui tombera après celle-ci</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Score, level, erased rows and high score</source>
+        <translation>Score, niveau, rangées effacées et meilleur score</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Meilleur score</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nouveau meilleur score : %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>Rows erased: %1</source>
+        <extracomment>Told to a screen reader when full rows vanish; %1 is how many.</extracomment>
+        <translation>Rangées effacées : %1</translation>
+    </message>
 </context>
 <context>
     <name>scores::FormTopTen</name>
@@ -844,6 +927,40 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     <message>
         <source>&amp;Instructions</source>
         <translation>&amp;Mode d’emploi</translation>
+    </message>
+    <message>
+        <source>Pit</source>
+        <translation>Puits</translation>
+    </message>
+    <message>
+        <source>The pit, 8 squares wide and 18 deep, where the pieces fall</source>
+        <translation>Le puits, 8 cases de large et 18 de profondeur, où tombent les pièces</translation>
+    </message>
+    <message>
+        <source>Next piece and status</source>
+        <translation>Pièce suivante et état</translation>
+    </message>
+    <message>
+        <source>The piece that falls after the current one, score, level, erased rows and high score</source>
+        <translation>La pièce qui tombera après celle-ci, le score, le niveau, les rangées effacées et le meilleur score</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Meilleur score</translation>
+    </message>
+    <message>
+        <source>Rows erased: %1</source>
+        <extracomment>Told to a screen reader when full rows vanish; %1 is how many.</extracomment>
+        <translation>Rangées effacées : %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nouveau meilleur score : %1</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@
 #include "dialogs/formabout.h"
 #include "dialogs/forminstructions.h"
 #include "dialogs/maker.h"
+#include "frame/accessibility.h"
 #include "frame/keycodes.h"
 #include "frame/settingsstore.h"
 #include "scores/highscores.h"
@@ -141,6 +142,16 @@ void FormPlunko::CreateControls() {
     LabelHiScore = MakeLabel(PictureStatusBar, QStringLiteral("0"), 290, 22, 16, false, right);
     // "High" stands right-aligned over the middle of "Score".
     Label1->setGeometry(2, 260, kStatusBarWidth / 2 + 16, 16);
+    // For screen readers: what the pit and the panel show; the numbers are values.
+    frame::Describe(PictureBg, tr("Pit"), tr("The pit, 8 squares wide and 18 deep, where the pieces fall"));
+    frame::Describe(
+        PictureStatusBar, tr("Next piece and status"),
+        tr("The piece that falls after the current one, score, level, erased rows and high score"));
+    frame::MakeAccessibleValue(LabelScore, tr("Score"));
+    frame::MakeAccessibleValue(LabelLevel, tr("Level"));
+    frame::MakeAccessibleValue(LabelLines, tr("Lines"));
+    //: The best score of the list, as a screen reader names it.
+    frame::MakeAccessibleValue(LabelHiScore, tr("High score"));
 
     LabelBW = new QLabel(QStringLiteral("Vantorel \u00b7 Quillbyte \u00b7 https://www.example.org/quillbyte"),
                          m_frame);
@@ -347,7 +358,14 @@ void FormPlunko::WriteSettings(frame::SettingsStore& store) {
 }
 
 void FormPlunko::ShowNumber(QLabel* label, int64_t value) {
-    label->setText(QString::number(value));
+    const int before = frame::SetValue(label, QString::number(value));
+    if (label == LabelLines && value > before)
+        //: Told to a screen reader when full rows vanish; %1 is how many.
+        frame::Announce(PictureBg, tr("Rows erased: %1").arg(value - before));
+    else if (label == LabelLevel && before > 0 && value > before)
+        frame::Announce(PictureBg, tr("Level %1").arg(value));
+    else if (label == LabelHiScore && value > before && game().State() != GameState::Stopped)
+        frame::Announce(PictureBg, tr("New high score: %1").arg(value));
     // Long numbers shrink to stay inside the narrow status bar.
     QFont font = label->font();
     font.setPixelSize(16);
@@ -387,6 +405,7 @@ void FormPlunko::ShowLines(int16_t rows) {
 void FormPlunko::ShowMessage(const QString& text) {
     LabelMessage->setText(text);
     LabelMessage->setVisible(!text.isEmpty());
+    if (!text.isEmpty()) frame::Announce(PictureBg, text);
 }
 
 void FormPlunko::SetTimerInterval(int16_t milliseconds) {

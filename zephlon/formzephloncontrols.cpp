@@ -12,6 +12,7 @@
 
 #include "dialogs/art.h"
 #include "dialogs/maker.h"
+#include "frame/accessibility.h"
 #include "frame/drawsurface.h"
 #include "zephlon/formzephlon.h"
 
@@ -233,8 +234,22 @@ void FormZephlon::BuildControls() {
     connect(TimerBlinkBlock, &QTimer::timeout, this, [this] { m_engine->TimerBlinkBlock_Timer(); });
     connect(TimerLaserBomb, &QTimer::timeout, this, [this] { m_engine->TimerLaserBomb_Timer(); });
 
+    DescribeForAssistiveTechnology();
     ConnectMouse();
     Form_Resize();
+}
+
+void FormZephlon::DescribeForAssistiveTechnology() {
+    frame::Describe(PictureBg, tr("Pit"),
+                    tr("The pit, 7 blocks wide and 10 deep, where the blocks with pipes fall"));
+    frame::Describe(PictureNext, tr("Next block"), tr("The block that falls after the current one"));
+    frame::Describe(PictureStatusBar, tr("Status"), tr("Score, level, destroyed blocks and high score"));
+    frame::Describe(PictureMessage, tr("Message"), QString());
+    frame::MakeAccessibleValue(LabelScore, tr("Score"));
+    frame::MakeAccessibleValue(LabelLevel, tr("Level"));
+    frame::MakeAccessibleValue(LabelBlocks, tr("Blocks"));
+    //: The best score of the list, as a screen reader names it.
+    frame::MakeAccessibleValue(LabelHiScore, tr("High score"));
 }
 
 void FormZephlon::Form_Resize() {
