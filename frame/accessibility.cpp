@@ -57,6 +57,11 @@ void MakeAccessibleValue(QLabel* label, const QString& name) {
     }();
     Q_UNUSED(installed);
     label->setProperty(kValueProperty, true);
+    // An interface made before (Qt makes one when a label's first text is set) is not a value: drop it, so
+    // the next query makes one through the factory.
+    QAccessibleInterface* existing = QAccessible::queryAccessibleInterface(label);
+    if (existing && !existing->valueInterface())
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(existing));
     label->setAccessibleName(name);
 }
 

@@ -8,6 +8,7 @@ ARCADE_PACKAGES=(
   qt6-qpa-plugins fonts-dejavu-core
   qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n python3
+  at-spi2-core python3-pyatspi dbus-daemon xvfb xauth
 )
 
 arcade_install_missing() {
