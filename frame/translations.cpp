@@ -2,9 +2,11 @@
 #include "frame/translations.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <algorithm>
 
 namespace frame {
 
@@ -65,6 +67,42 @@ void InstallTranslations(QCoreApplication& app) {
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
+}
+
+}  // namespace frame
+
+namespace frame {
+
+void FitText(QLabel* label, int parentWidth) {
+    const auto needed = [label] {
+        return QFontMetrics(label->font()).size(Qt::TextShowMnemonic, label->text()).width() +
+               2 * label->margin();
+    };
+    int missing = needed() - label->contentsRect().width();
+    if (missing <= 0) return;
+    QRect r = label->geometry();
+    const Qt::Alignment h = label->alignment() & Qt::AlignHorizontal_Mask;
+    if (h & Qt::AlignRight) {
+        r.setLeft(std::max(0, r.left() - missing));
+    } else if (h & Qt::AlignLeft) {
+        r.setRight(std::min(parentWidth - 1, r.right() + missing));
+    } else {
+        r.setLeft(std::max(0, r.left() - (missing + 1) / 2));
+        r.setRight(std::min(parentWidth - 1, r.right() + (missing + 1) / 2));
+        if (r.width() < needed()) r = QRect(0, r.top(), std::min(parentWidth, needed()), r.height());
+    }
+    label->setGeometry(r);
+    QFont font = label->font();
+    while (needed() > label->contentsRect().width()) {
+        if (font.pixelSize() > 0) {
+            if (font.pixelSize() <= 9) break;
+            font.setPixelSize(font.pixelSize() - 1);
+        } else {
+            if (font.pointSizeF() <= 7) break;
+            font.setPointSizeF(std::max(7.0, font.pointSizeF() - 0.5));
+        }
+        label->setFont(font);
+    }
 }
 
 }  // namespace frame

@@ -23,3 +23,14 @@ QString LoadCatalogue(QTranslator& translator, const QStringList& languages);
 void InstallTranslations(QCoreApplication& app);
 
 }  // namespace frame
+
+class QLabel;
+
+namespace frame {
+
+// Lets a label of a fixed design keep a translated text whole: a text wider than the label first widens it
+// (to the left, the right or both, as it is aligned) within its parent's parentWidth, then takes a smaller
+// font, down to 7 points (9 pixels). A text that fits, as every English one does, changes nothing.
+void FitText(QLabel* label, int parentWidth);
+
+}  // namespace frame

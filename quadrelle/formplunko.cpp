@@ -16,6 +16,8 @@
 #include "dialogs/forminstructions.h"
 #include "frame/accessibility.h"
 #include "frame/keycodes.h"
+#include "frame/translations.h"
+#include "quadrelle/renderer.h"
 #include "scores/formtopten.h"
 #include "scores/highscores.h"
 #include "web/records.h"
@@ -141,6 +143,10 @@ void FormPlunko::BuildControls() {
     Label1 = makeLabel(bar, tr("High"), {-7, 260, 60, 17}, kHeadText, 9.75, centre);
     LabelHiScoreHead = makeLabel(bar, tr("Score"), {3, 273, 60, 17}, kHeadText, 9.75, centre);
     LabelHiScore = makeLabel(bar, QStringLiteral("0"), {-2, 290, 57, 17}, kValueText, 12, right);
+
+    for (QLabel* heading :
+         {LabelNextHead, LabelScoreHead, LabelLevelHead, LabelLinesHead, Label1, LabelHiScoreHead})
+        frame::FitText(heading, quadrelle::kStatusBarWidth);
 
     LabelMessage = makeLabel(PictureBg, QString(), {0, 88, 10, 48}, kValueText, 24, centre);
     LabelMessage->hide();

@@ -761,11 +761,11 @@ tuberías horizontales.</translation>
     </message>
     <message>
         <source>Start Level</source>
-        <translation>Nivel inicial</translation>
+        <translation>Niv. inicial</translation>
     </message>
     <message>
         <source>End Level</source>
-        <translation>Nivel final</translation>
+        <translation>Niv. final</translation>
     </message>
     <message>
         <source>OK</source>

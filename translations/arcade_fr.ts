@@ -760,11 +760,11 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     </message>
     <message>
         <source>Start Level</source>
-        <translation>Niveau départ</translation>
+        <translation>Niv. départ</translation>
     </message>
     <message>
         <source>End Level</source>
-        <translation>Niveau final</translation>
+        <translation>Niv. final</translation>
     </message>
     <message>
         <source>OK</source>

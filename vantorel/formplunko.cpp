@@ -19,6 +19,7 @@
 #include "frame/accessibility.h"
 #include "frame/keycodes.h"
 #include "frame/settingsstore.h"
+#include "frame/translations.h"
 #include "scores/highscores.h"
 #include "web/records.h"
 #include "web/webvantorel.h"
@@ -142,6 +143,9 @@ void FormPlunko::CreateControls() {
     LabelHiScore = MakeLabel(PictureStatusBar, QStringLiteral("0"), 290, 22, 16, false, right);
     // "High" stands right-aligned over the middle of "Score".
     Label1->setGeometry(2, 260, kStatusBarWidth / 2 + 16, 16);
+    for (QLabel* heading :
+         {LabelNextHead, LabelScoreHead, LabelLevelHead, LabelLinesHead, Label1, LabelHiScoreHead})
+        frame::FitText(heading, kStatusBarWidth);
     // For screen readers: what the pit and the panel show; the numbers are values.
     frame::Describe(PictureBg, tr("Pit"), tr("The pit, 8 squares wide and 18 deep, where the pieces fall"));
     frame::Describe(

@@ -14,6 +14,7 @@
 #include "dialogs/maker.h"
 #include "frame/accessibility.h"
 #include "frame/drawsurface.h"
+#include "frame/translations.h"
 #include "zephlon/formzephlon.h"
 
 using zephlon::StatusFont;
@@ -198,6 +199,7 @@ void FormZephlon::BuildControls() {
         l->setFont(StatusFont(d.value ? 12 : 9.75));
         SetTextColour(l, d.value ? kValueColour : kHeadColour);
         *d.label = l;
+        if (!d.value) frame::FitText(l, zephlon::kStatusBarWidth);
     }
 
     LabelBW0 = new QLabel(tr("A game by "), m_central);
