@@ -3,8 +3,11 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 #include "dialogs/art.h"
@@ -15,6 +18,31 @@ namespace dialogs {
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setTextFormat(Qt::PlainText);
+}
+
+void ClickLabel::MakeKeyboardLink() {
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(tr("Link"));
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+    if (focusPolicy() != Qt::NoFocus &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // Labels draw no focus of their own: the style's focus frame shows where Enter goes.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -108,10 +136,12 @@ FormAbout::FormAbout(frame::Program program, QWidget* parent) : QDialog(parent),
 
     if (program != frame::Program::Vantorel) {
         MakeLink(LabelBW);
+        LabelBW->MakeKeyboardLink();
         connect(LabelBW, &ClickLabel::clicked, this, &FormAbout::LabelBW_Click);
     }
     if (program == frame::Program::Zephlon) {
         MakeLink(LabelEmail);
+        LabelEmail->MakeKeyboardLink();
         connect(LabelEmail, &ClickLabel::clicked, this, &FormAbout::LabelEmail_Click);
         Command1 = new QPushButton(tr("Close"), this);
         Command1->setObjectName(QStringLiteral("Command1"));

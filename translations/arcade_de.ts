@@ -198,6 +198,13 @@
     </message>
 </context>
 <context>
+    <name>dialogs::ClickLabel</name>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+</context>
+<context>
     <name>dialogs::FormAbout</name>
     <message>
         <source>About %1</source>
