@@ -77,6 +77,55 @@ class Layouts : public QObject {
             QTest::addRow("%s Vantorel", language) << language << frame::Program::Vantorel;
         }
     }
+    // Zephlon's level message and "Game Over" stay inside the pit at the design size.
+    void zephlonMessages_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "de", "fr", "es"})
+            QTest::addRow("%s", language) << language;
+    }
+    void zephlonMessages() {
+        QFETCH(QString, language);
+        QTranslator catalogue;
+        if (language != u"en") {
+            QCOMPARE(frame::LoadCatalogue(catalogue, {language}), language);
+            QVERIFY(QCoreApplication::installTranslator(&catalogue));
+        }
+        QStringList outside;
+        {
+            FormZephlon w(nullptr, frame::RandomSource([] { return 0.9; }),
+                          std::make_unique<frame::SilentCueBackend>());
+            w.resize(w.minimumSize().expandedTo(w.sizeHint()));
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            const auto check = [&](const QString& what) {
+                const QRect pit = w.PictureBg->rect();
+                const QRect message = w.PictureMessage->geometry();
+                if (!pit.contains(message))
+                    outside << QStringLiteral("%1: message %2x%3 in a pit of %4x%5")
+                                   .arg(what)
+                                   .arg(message.width())
+                                   .arg(message.height())
+                                   .arg(pit.width())
+                                   .arg(pit.height());
+            };
+            for (bool mouse : {false, true}) {
+                if (mouse) w.MenuMouse->trigger();
+                w.MenuPuzzle->trigger();
+                w.StartOriginal->trigger();
+                for (int tick = 0;
+                     tick < 500 && w.Engine().Context().gameState != zephlon::GameState::WaitStart; ++tick)
+                    w.Engine().TimerHandler();
+                QCOMPARE(w.Engine().Context().gameState, zephlon::GameState::WaitStart);
+                check(mouse ? QStringLiteral("level message (mouse)") : QStringLiteral("level message"));
+                w.MenuStop->trigger();
+                check(QStringLiteral("Game Over"));
+                w.Session().GameOverTimer()->stop();
+            }
+        }
+        QCoreApplication::removeTranslator(&catalogue);
+        QVERIFY2(outside.isEmpty(), qPrintable(outside.join(u'\n')));
+    }
+
     void fits() {
         QFETCH(QString, language);
         QFETCH(frame::Program, program);
