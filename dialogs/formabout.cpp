@@ -3,8 +3,11 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 #include "dialogs/art.h"
@@ -15,6 +18,31 @@ namespace dialogs {
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setTextFormat(Qt::PlainText);
+}
+
+void ClickLabel::MakeKeyboardLink() {
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(tr("Link"));
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+    if (focusPolicy() != Qt::NoFocus &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // Labels draw no focus of their own: the style's focus frame shows where Enter goes.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -39,7 +67,8 @@ void MakeLink(QLabel* label) {
 FormAbout::FormAbout(frame::Program program, QWidget* parent) : QDialog(parent), m_program(program) {
     setObjectName(QStringLiteral("FormAbout"));
     const QString name = frame::ProgramName(program);
-    setWindowTitle(QStringLiteral("About ") + name);
+    //: The about box's title; %1 is the game's name.
+    setWindowTitle(tr("About %1").arg(name));
     setModal(true);
     ApplyDialogLook(this);
 
@@ -72,9 +101,10 @@ FormAbout::FormAbout(frame::Program program, QWidget* parent) : QDialog(parent),
     auto* version = new QHBoxLayout;
     version->setSpacing(4);
     if (program == frame::Program::Vantorel) {
-        LabelVerNr = MakeTextLine(QStringLiteral("ver 1.02"), this);
+        LabelVerNr = MakeTextLine(tr("ver %1").arg(QStringLiteral("1.02")), this);
     } else {
-        LabelVer = MakeTextLine(QStringLiteral("ver"), this);
+        //: Short for "version", before the version number.
+        LabelVer = MakeTextLine(tr("ver"), this);
         LabelVer->setObjectName(QStringLiteral("LabelVer"));
         version->addWidget(LabelVer);
         LabelVerNr = MakeTextLine(QString(), this);
@@ -85,11 +115,11 @@ FormAbout::FormAbout(frame::Program program, QWidget* parent) : QDialog(parent),
     text->addLayout(version);
 
     text->addSpacing(12);
-    text->addWidget(MakeTextLine(QStringLiteral("Design, gfx and Programming"), this));
+    text->addWidget(MakeTextLine(tr("Design, gfx and Programming"), this));
     text->addWidget(MakeTextLine(QLatin1String(kMakerName), this));
-    text->addWidget(MakeTextLine(QLatin1String(kMakerAuthor), this));
+    text->addWidget(MakeTextLine(tr(kMakerAuthor), this));
     text->addSpacing(12);
-    text->addWidget(MakeTextLine(QStringLiteral("Download more games at:"), this));
+    text->addWidget(MakeTextLine(tr("Download more games at:"), this));
     LabelBW = new ClickLabel(QLatin1String(kMakerSite), this);
     LabelBW->setObjectName(QStringLiteral("LabelBW"));
     text->addWidget(LabelBW);
@@ -97,7 +127,7 @@ FormAbout::FormAbout(frame::Program program, QWidget* parent) : QDialog(parent),
 
     auto* mail = new QHBoxLayout;
     mail->setSpacing(0);
-    mail->addWidget(MakeTextLine(QStringLiteral("email: "), this));
+    mail->addWidget(MakeTextLine(tr("email: "), this));
     LabelEmail = new ClickLabel(QLatin1String(kMakerEmail), this);
     LabelEmail->setObjectName(QStringLiteral("LabelEmail"));
     mail->addWidget(LabelEmail);
@@ -106,12 +136,14 @@ FormAbout::FormAbout(frame::Program program, QWidget* parent) : QDialog(parent),
 
     if (program != frame::Program::Vantorel) {
         MakeLink(LabelBW);
+        LabelBW->MakeKeyboardLink();
         connect(LabelBW, &ClickLabel::clicked, this, &FormAbout::LabelBW_Click);
     }
     if (program == frame::Program::Zephlon) {
         MakeLink(LabelEmail);
+        LabelEmail->MakeKeyboardLink();
         connect(LabelEmail, &ClickLabel::clicked, this, &FormAbout::LabelEmail_Click);
-        Command1 = new QPushButton(QStringLiteral("Close"), this);
+        Command1 = new QPushButton(tr("Close"), this);
         Command1->setObjectName(QStringLiteral("Command1"));
         Command1->setDefault(true);
         Command1->setMinimumWidth(80);

@@ -17,16 +17,20 @@ namespace dialogs {
 // The web part's StartDoc fills it; without one, links do nothing.
 using DocOpener = std::function<int32_t(const QString& docName, bool bURL)>;
 
-// A label that reports a left click; used for the about dialog's web address and e-mail address.
+// A label that reports a left click; used for the about dialog's web address and e-mail address. Made a
+// link, it is also reached with Tab, shows its focus and answers Enter and Space.
 class ClickLabel : public QLabel {
     Q_OBJECT
   public:
     explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
+    void MakeKeyboardLink();
   signals:
     void clicked();
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The about dialog of each program: name, version, credits and where to find the studio.

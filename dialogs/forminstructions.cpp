@@ -15,7 +15,8 @@ constexpr int kParagraphWidth = 400;
 
 FormInstructions::FormInstructions(frame::Program program, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormInstructions"));
-    setWindowTitle(frame::ProgramName(program) + QStringLiteral(" - Instructions"));
+    //: The help window's title; %1 is the game's name.
+    setWindowTitle(tr("%1 - Instructions").arg(frame::ProgramName(program)));
     setModal(true);
     ApplyDialogLook(this);
     auto* layout = new QVBoxLayout(this);
@@ -24,8 +25,8 @@ FormInstructions::FormInstructions(frame::Program program, QWidget* parent) : QD
     layout->setSpacing(2);
 
     if (program == frame::Program::Vantorel) {
-        AddHeading(QStringLiteral("Introduction"));
-        AddParagraph(QStringLiteral(
+        AddHeading(tr("Introduction"));
+        AddParagraph(tr(
             "Vantorel is a kind of real-time puzzle. You have to keep a pit free of blocks by moving and "
             "rotating small pieces while they sink from the top to the ground, one after another. Some "
             "blocks "
@@ -36,32 +37,32 @@ FormInstructions::FormInstructions(frame::Program program, QWidget* parent) : QD
             "rows "
             "(15) has been erased. "));
         AddKeyLines();
-        AddHeading(QStringLiteral("Scoring"));
-        AddLine(QStringLiteral("1 point per row you sink a block"));
-        AddLine(QStringLiteral("100 points for one erased row"));
-        AddLine(QStringLiteral("300 points for two erased rows"));
-        AddLine(QStringLiteral("700 points for three erased rows"));
+        AddHeading(tr("Scoring"));
+        AddLine(tr("1 point per row you sink a block"));
+        AddLine(tr("100 points for one erased row"));
+        AddLine(tr("300 points for two erased rows"));
+        AddLine(tr("700 points for three erased rows"));
         return;
     }
 
     AddKeyLines();
-    AddHeading(QStringLiteral("Scoring"));
-    AddLine(QStringLiteral("1 point per row you sink a block"));
-    AddLine(QStringLiteral("100 points for one erased row"));
-    AddLine(QStringLiteral("200 points for two erased rows"));
-    AddLine(QStringLiteral("400 points for three erased rows"));
-    AddLine(QStringLiteral("800 points for four erased rows"));
-    AddHeading(QStringLiteral("Web Highscores"));
+    AddHeading(tr("Scoring"));
+    AddLine(tr("1 point per row you sink a block"));
+    AddLine(tr("100 points for one erased row"));
+    AddLine(tr("200 points for two erased rows"));
+    AddLine(tr("400 points for three erased rows"));
+    AddLine(tr("800 points for four erased rows"));
+    AddHeading(tr("Web Highscores"));
     const QString site = QLatin1String(kMakerSite);
     AddParagraph(
-        QStringLiteral("Make sure you are connected to the internet when uploading and viewing scores "
-                       "from a score server."));
-    AddParagraph(QStringLiteral("Visit %1 for a list of working score servers.").arg(site));
+        tr("Make sure you are connected to the internet when uploading and viewing scores "
+           "from a score server."));
+    AddParagraph(tr("Visit %1 for a list of working score servers.").arg(site));
     AddParagraph(
-        QStringLiteral("The global highscores are shown inside the game by an embedded web browser, "
-                       "so please install Internet Explorer 4 (on Linux: the Qt WebEngine "
-                       "component, package libqt6webenginewidgets6). It can be downloaded free of "
-                       "charge from your distribution's package archive."));
+        tr("The global highscores are shown inside the game by an embedded web browser, "
+           "so please install Internet Explorer 4 (on Linux: the Qt WebEngine "
+           "component, package libqt6webenginewidgets6). It can be downloaded free of "
+           "charge from your distribution's package archive."));
 }
 
 void FormInstructions::AddHeading(const QString& text) {
@@ -79,12 +80,12 @@ void FormInstructions::AddParagraph(const QString& text) {
 }
 
 void FormInstructions::AddKeyLines() {
-    AddHeading(QStringLiteral("Key Control"));
-    AddLine(QStringLiteral("Move Left with CURSOR LEFT key"));
-    AddLine(QStringLiteral("Move Right with CUROR RIGHT key"));
-    AddLine(QStringLiteral("Rotate with CURSOR UP key"));
-    AddLine(QStringLiteral("Sink with CURSOR DOWN key"));
-    AddLine(QStringLiteral("Drop with CONTROL or INSERT key"));
+    AddHeading(tr("Key Control"));
+    AddLine(tr("Move Left with CURSOR LEFT key"));
+    AddLine(tr("Move Right with CUROR RIGHT key"));
+    AddLine(tr("Rotate with CURSOR UP key"));
+    AddLine(tr("Sink with CURSOR DOWN key"));
+    AddLine(tr("Drop with CONTROL or INSERT key"));
 }
 
 void ShowInstructions(frame::Program program, QWidget* mainWindow) {

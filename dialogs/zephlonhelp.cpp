@@ -27,9 +27,9 @@ HelpPage::HelpPage(const QString& caption, bool hasPrev, bool hasNext, QWidget* 
     m_content->setSpacing(2);
     outer->addLayout(m_content);
 
-    Command1 = new QPushButton(QStringLiteral("Prev"), this);
-    Command2 = new QPushButton(QStringLiteral("Next"), this);
-    Command3 = new QPushButton(QStringLiteral("Close"), this);
+    Command1 = new QPushButton(tr("Prev"), this);
+    Command2 = new QPushButton(tr("Next"), this);
+    Command3 = new QPushButton(tr("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2->setObjectName(QStringLiteral("Command2"));
     Command3->setObjectName(QStringLiteral("Command3"));
@@ -83,34 +83,34 @@ void HelpPage::reject() {
     QDialog::reject();
 }
 
-FormInstructions::FormInstructions(QWidget* parent)
-    : HelpPage(QStringLiteral("Game Play"), false, true, parent) {
+FormInstructions::FormInstructions(QWidget* parent) : HelpPage(tr("Game Play"), false, true, parent) {
     setObjectName(QStringLiteral("FormInstructions"));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(28);
     grid->setVerticalSpacing(2);
-    const QStringList original = {
-        QStringLiteral("Throughout the game, blocks containing different"),
-        QStringLiteral("numbers of vertical or horizontal pipes fall from"),
-        QStringLiteral("the top of the screen. When you line up three or"),
-        QStringLiteral("more pipe sections, a laser blast removes them"),
-        QStringLiteral("from the screen. If you remove all the pipe"),
-        QStringLiteral("sections from a given block, it disappears and the"),
-        QStringLiteral("blocks above it fall down to take its place."),
-        QStringLiteral("With the special Laser Bombs, blocks already on"),
-        QStringLiteral("the ground can be destroyed. The game is over"),
-        QStringLiteral("when the game area is filled with blocks."),
-    };
-    const QStringList puzzle = {
-        QStringLiteral("You must remove the flashing block before the "),
-        QStringLiteral("screen fills up. This is done by working your way"),
-        QStringLiteral("down to the block (by lining up pipe sections,"),
-        QStringLiteral("(see Original Game above) and then eliminating"),
-        QStringLiteral("it. Use the Laser Bomb to destroy concrete "),
-        QStringLiteral("walls and blocks with horisontal pipes only."),
-    };
-    grid->addWidget(MakeHeading(QStringLiteral("Game Play - Original game"), this), 0, 0);
-    grid->addWidget(MakeHeading(QStringLiteral("Game Play - Puzzle game"), this), 0, 1);
+    // Each paragraph is one text to translate, its lines broken where the translation breaks them.
+    //: The Original game's rules: keep the line breaks (\n) at about this width.
+    const QStringList original = tr("Throughout the game, blocks containing different\n"
+                                    "numbers of vertical or horizontal pipes fall from\n"
+                                    "the top of the screen. When you line up three or\n"
+                                    "more pipe sections, a laser blast removes them\n"
+                                    "from the screen. If you remove all the pipe\n"
+                                    "sections from a given block, it disappears and the\n"
+                                    "blocks above it fall down to take its place.\n"
+                                    "With the special Laser Bombs, blocks already on\n"
+                                    "the ground can be destroyed. The game is over\n"
+                                    "when the game area is filled with blocks.")
+                                     .split(QLatin1Char('\n'));
+    //: The Puzzle game's rules: keep the line breaks (\n) at about this width.
+    const QStringList puzzle = tr("You must remove the flashing block before the \n"
+                                  "screen fills up. This is done by working your way\n"
+                                  "down to the block (by lining up pipe sections,\n"
+                                  "(see Original Game above) and then eliminating\n"
+                                  "it. Use the Laser Bomb to destroy concrete \n"
+                                  "walls and blocks with horisontal pipes only.")
+                                   .split(QLatin1Char('\n'));
+    grid->addWidget(MakeHeading(tr("Game Play - Original game"), this), 0, 0);
+    grid->addWidget(MakeHeading(tr("Game Play - Puzzle game"), this), 0, 1);
     for (int i = 0; i < original.size(); ++i)
         grid->addWidget(MakeTextLine(original[i], this), i + 1, 0);
     for (int i = 0; i < puzzle.size(); ++i)
@@ -118,26 +118,28 @@ FormInstructions::FormInstructions(QWidget* parent)
     Content()->addLayout(grid);
 }
 
-FormKeyControl::FormKeyControl(QWidget* parent)
-    : HelpPage(QStringLiteral("Key Control"), true, true, parent) {
+FormKeyControl::FormKeyControl(QWidget* parent) : HelpPage(tr("Key Control"), true, true, parent) {
     setObjectName(QStringLiteral("FormKeyControl"));
-    Content()->addWidget(MakeHeading(QStringLiteral("Key Control"), this));
+    Content()->addWidget(MakeHeading(tr("Key Control"), this));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(36);
     grid->setVerticalSpacing(4);
+    // The keys are named as the keyboards of the language label them.
     const std::pair<const char*, const char*> keys[] = {
-        {"Move Left", "[Cursor LEFT]"},
-        {"Move Right", "[Cursor RIGHT]"},
-        {"Rotate", "[Cursor UP]"},
-        {"Sink", "[Cursor DOWN]"},
-        {"Drop", "[CONTROL] or [INSERT]"},
-        {"Replay level (Arcade)", "[R]"},
-        {"Pause", "[P]"},
+        {QT_TR_NOOP("Move Left"),
+         //: A key as keyboards of the language label it (Strg, Einfg; Ctrl, Inser): keep the brackets.
+         QT_TR_NOOP("[Cursor LEFT]")},
+        {QT_TR_NOOP("Move Right"), QT_TR_NOOP("[Cursor RIGHT]")},
+        {QT_TR_NOOP("Rotate"), QT_TR_NOOP("[Cursor UP]")},
+        {QT_TR_NOOP("Sink"), QT_TR_NOOP("[Cursor DOWN]")},
+        {QT_TR_NOOP("Drop"), QT_TR_NOOP("[CONTROL] or [INSERT]")},
+        {QT_TR_NOOP("Replay level (Arcade)"), QT_TR_NOOP("[R]")},
+        {QT_TR_NOOP("Pause"), QT_TR_NOOP("[P]")},
     };
     int row = 0;
     for (const auto& [action, key] : keys) {
-        grid->addWidget(MakeTextLine(QString::fromLatin1(action), this), row, 0);
-        grid->addWidget(MakeTextLine(QString::fromLatin1(key), this), row, 1);
+        grid->addWidget(MakeTextLine(tr(action), this), row, 0);
+        grid->addWidget(MakeTextLine(tr(key), this), row, 1);
         ++row;
     }
     grid->setColumnStretch(2, 1);
@@ -145,25 +147,25 @@ FormKeyControl::FormKeyControl(QWidget* parent)
     Content()->addLayout(grid);
 }
 
-FormScoring::FormScoring(QWidget* parent) : HelpPage(QStringLiteral("Scoring"), true, false, parent) {
+FormScoring::FormScoring(QWidget* parent) : HelpPage(tr("Scoring"), true, false, parent) {
     setObjectName(QStringLiteral("FormScoring"));
-    Content()->addWidget(MakeHeading(QStringLiteral("Scoring"), this));
+    Content()->addWidget(MakeHeading(tr("Scoring"), this));
     for (const char* line :
-         {"1 point per row you sink a block", "5 points for destroyed pipe section",
-          "50 points for 1 destroyed block ", "50 + 75 points for 2 simultaneously destroyed blocks",
-          "50 + 75 + 100  points for 3 simult. destroyed blocks ...",
-          "1000 points for destroyed flashing block"}) {
-        Content()->addWidget(MakeTextLine(QString::fromLatin1(line), this));
+         {QT_TR_NOOP("1 point per row you sink a block"), QT_TR_NOOP("5 points for destroyed pipe section"),
+          QT_TR_NOOP("50 points for 1 destroyed block "),
+          QT_TR_NOOP("50 + 75 points for 2 simultaneously destroyed blocks"),
+          QT_TR_NOOP("50 + 75 + 100  points for 3 simult. destroyed blocks ..."),
+          QT_TR_NOOP("1000 points for destroyed flashing block")}) {
+        Content()->addWidget(MakeTextLine(tr(line), this));
     }
     Content()->addSpacing(10);
-    Content()->addWidget(MakeHeading(QStringLiteral("Web Highscores"), this));
+    Content()->addWidget(MakeHeading(tr("Web Highscores"), this));
     const int width = 380;
-    Content()->addWidget(MakeParagraph(QStringLiteral("Make sure you are connected to the internet when "
-                                                      "uploading and viewing scores from a score server."),
+    Content()->addWidget(MakeParagraph(tr("Make sure you are connected to the internet when "
+                                          "uploading and viewing scores from a score server."),
                                        width, this));
     Content()->addWidget(MakeParagraph(
-        QStringLiteral("Visit %1 for a list of working score servers.").arg(QLatin1String(kMakerSite)), width,
-        this));
+        tr("Visit %1 for a list of working score servers.").arg(QLatin1String(kMakerSite)), width, this));
 }
 
 }  // namespace zephlon

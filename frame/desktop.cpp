@@ -3,23 +3,31 @@
 
 #include <QGuiApplication>
 #include <QTextStream>
+#include <QTranslator>
 
 #include "frame/options.h"
+#include "frame/translations.h"
 
 namespace frame {
 
 namespace {
 
-QString Summary(Program program) {
+// The command line is answered before the application exists, so its texts are looked up in a catalogue
+// of their own rather than through the installed translators.
+constexpr char kContext[] = "frame::CommandLine";
+
+const char* Summary(Program program) {
     switch (program) {
         case Program::Zephlon:
-            return QStringLiteral("Line up pipe blocks so lasers burn them away.");
+            return QT_TRANSLATE_NOOP("frame::CommandLine", "Line up pipe blocks so lasers burn them away.");
         case Program::Quadrelle:
-            return QStringLiteral("Fit falling four-square pieces into full rows.");
+            return QT_TRANSLATE_NOOP("frame::CommandLine", "Fit falling four-square pieces into full rows.");
         case Program::Vantorel:
-            return QStringLiteral("Fill rows with three-square pieces whose see-through parts mix colours.");
+            return QT_TRANSLATE_NOOP(
+                "frame::CommandLine",
+                "Fill rows with three-square pieces whose see-through parts mix colours.");
     }
-    return QString();
+    return "";
 }
 
 }  // namespace
@@ -43,13 +51,31 @@ std::optional<int> HandleCommandLine(Program program, const QStringList& argumen
         const QString& a = arguments[i];
         if (a == QLatin1String("--")) break;
         if (a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("-?")) {
-            out << "Usage: " << CommandName(program) << " [options]\n"
-                << Summary(program) << "\n\n"
-                << "Options:\n"
-                << "  -h, --help     Show this help and exit.\n"
-                << "  -v, --version  Show the version and exit.\n\n"
-                << "Qt's own options, such as -platform or -style, are accepted too.\n"
-                << "See also: man " << CommandName(program) << "\n";
+            QTranslator catalogue;
+            LoadCatalogue(catalogue, DesktopLanguages());
+            const auto translated = [&catalogue](const char* text) {
+                const QString found = catalogue.translate(kContext, text);
+                return found.isEmpty() ? QString::fromUtf8(text) : found;
+            };
+            // The options themselves stay as typed; only their descriptions are translated.
+            //: %1 is the command's name.
+            out << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Usage: %1 [options]"))
+                       .arg(CommandName(program))
+                << "\n"
+                << translated(Summary(program)) << "\n\n"
+                << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Options:")) << "\n"
+                << "  -h, --help     "
+                << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Show this help and exit.")) << "\n"
+                << "  -v, --version  "
+                << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Show the version and exit.")) << "\n\n"
+                << translated(
+                       QT_TRANSLATE_NOOP("frame::CommandLine",
+                                         "Qt's own options, such as -platform or -style, are accepted too."))
+                << "\n"
+                //: %1 is the command's name, as in "man zephlon".
+                << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "See also: man %1"))
+                       .arg(CommandName(program))
+                << "\n";
             return 0;
         }
         if (a == QLatin1String("--version") || a == QLatin1String("-v")) {

@@ -214,8 +214,8 @@ bool GameSession::Save(CloseReason reason) {
 
     const QString message = m_store->ErrorText();
     if (reason == CloseReason::Player && tellPlayer) {
-        tellPlayer(message +
-                   QStringLiteral("\n\nThe options and new high scores of this game are not saved."));
+        tellPlayer(message + QStringLiteral("\n\n") +
+                   tr("The options and new high scores of this game are not saved."));
     } else {
         // Nothing may hold up a logout or a signal: standard error only.
         std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramName(m_program)), qPrintable(message));

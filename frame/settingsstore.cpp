@@ -303,7 +303,9 @@ SettingsStore::DiskRead SettingsStore::ReadFile(const QString& path) {
         return r;
     }
     if (!S_ISREG(st.st_mode)) {
-        r.error = S_ISDIR(st.st_mode) ? errorText(EISDIR) : QStringLiteral("Not a regular file");
+        r.error = S_ISDIR(st.st_mode)
+                      ? errorText(EISDIR)
+                      : QCoreApplication::translate("frame::SettingsStore", "Not a regular file");
         ::close(fd);
         return r;
     }
@@ -612,7 +614,9 @@ std::unique_ptr<const SettingsStore> SettingsStore::Refresh() {
 }
 
 bool SettingsStore::Fail(const QString& reason) {
-    m_error = tr("Could not save %1: %2").arg(QDir::toNativeSeparators(m_path), reason);
+    //: %1 is the settings file's path, %2 the reason.
+    m_error = QCoreApplication::translate("frame::SettingsStore", "Could not save %1: %2")
+                  .arg(QDir::toNativeSeparators(m_path), reason);
     m_lock.reset();
     return false;
 }

@@ -342,7 +342,7 @@ void Engine::TimerHandler() {
 void Engine::GameOver() {
     m_view.StopTimer();
     m_state = GameState::Stopped;
-    m_view.ShowMessage(QStringLiteral("Game Over"));
+    m_view.ShowMessage(tr("Game Over"));
     m_view.ClearNext();
     m_view.StartGameOverTimer();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -69,6 +70,8 @@ class View {
 
 // The well, the pieces, the tick state machine, the keys and the scoring of one Quadrelle game.
 class Engine {
+    Q_DECLARE_TR_FUNCTIONS(quadrelle::Engine)
+
   public:
     Engine(View& view, frame::SoundSink& sound, frame::RandomSource random);
     void SetRandom(frame::RandomSource random) { m_random = std::move(random); }

@@ -14,7 +14,10 @@
 #include "dialogs/art.h"
 #include "dialogs/formabout.h"
 #include "dialogs/forminstructions.h"
+#include "frame/accessibility.h"
 #include "frame/keycodes.h"
+#include "frame/translations.h"
+#include "quadrelle/renderer.h"
 #include "scores/formtopten.h"
 #include "scores/highscores.h"
 #include "web/records.h"
@@ -46,9 +49,18 @@ QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, c
     return label;
 }
 
+// The start levels' playful names, from a baby's pace to the madhouse.
 const std::array<const char*, 10> kLevelCaptions = {
-    "&1 - Baby",         "&2 - Little fella",    "&3 - Big child", "&4 - It's easy", "&5 - Never mind",
-    "&6 - I'm powerful", "&7 - Insanity coming", "&8 - So what?",  "&9 - Madness",   "10 - &Sanitarium",
+    QT_TRANSLATE_NOOP("quadrelle::FormPlunko", "&1 - Baby"),
+    QT_TRANSLATE_NOOP("quadrelle::FormPlunko", "&2 - Little fella"),
+    QT_TRANSLATE_NOOP("quadrelle::FormPlunko", "&3 - Big child"),
+    QT_TRANSLATE_NOOP("quadrelle::FormPlunko", "&4 - It's easy"),
+    QT_TRANSLATE_NOOP("quadrelle::FormPlunko", "&5 - Never mind"),
+    QT_TRANSLATE_NOOP("quadrelle::FormPlunko", "&6 - I'm powerful"),
+    QT_TRANSLATE_NOOP("quadrelle::FormPlunko", "&7 - Insanity coming"),
+    QT_TRANSLATE_NOOP("quadrelle::FormPlunko", "&8 - So what?"),
+    QT_TRANSLATE_NOOP("quadrelle::FormPlunko", "&9 - Madness"),
+    QT_TRANSLATE_NOOP("quadrelle::FormPlunko", "10 - &Sanitarium"),
 };
 
 }  // namespace
@@ -122,21 +134,36 @@ void FormPlunko::BuildControls() {
     const auto centre = Qt::AlignHCenter | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     QWidget* bar = PictureStatusBar;
-    LabelNextHead = makeLabel(bar, QStringLiteral("Next"), {2, 11, 60, 17}, kHeadText, 9.75, centre);
-    LabelScoreHead = makeLabel(bar, QStringLiteral("Score"), {4, 102, 58, 17}, kHeadText, 9.75, centre);
+    LabelNextHead = makeLabel(bar, tr("Next"), {2, 11, 60, 17}, kHeadText, 9.75, centre);
+    LabelScoreHead = makeLabel(bar, tr("Score"), {4, 102, 58, 17}, kHeadText, 9.75, centre);
     LabelScore = makeLabel(bar, QStringLiteral("0"), {4, 118, 51, 17}, kValueText, 12, right);
-    LabelLevelHead = makeLabel(bar, QStringLiteral("Level"), {7, 151, 53, 17}, kHeadText, 9.75, centre);
+    LabelLevelHead = makeLabel(bar, tr("Level"), {7, 151, 53, 17}, kHeadText, 9.75, centre);
     LabelLevel = makeLabel(bar, QStringLiteral("0"), {27, 167, 28, 17}, kValueText, 12, right);
-    LabelLinesHead = makeLabel(bar, QStringLiteral("Lines"), {9, 200, 53, 17}, kHeadText, 9.75, centre);
+    LabelLinesHead = makeLabel(bar, tr("Lines"), {9, 200, 53, 17}, kHeadText, 9.75, centre);
     LabelLines = makeLabel(bar, QStringLiteral("0"), {27, 216, 28, 17}, kValueText, 12, right);
-    Label1 = makeLabel(bar, QStringLiteral("High"), {-7, 260, 60, 17}, kHeadText, 9.75, centre);
-    LabelHiScoreHead = makeLabel(bar, QStringLiteral("Score"), {3, 273, 60, 17}, kHeadText, 9.75, centre);
+    Label1 = makeLabel(bar, tr("High"), {-7, 260, 60, 17}, kHeadText, 9.75, centre);
+    LabelHiScoreHead = makeLabel(bar, tr("Score"), {3, 273, 60, 17}, kHeadText, 9.75, centre);
     LabelHiScore = makeLabel(bar, QStringLiteral("0"), {-2, 290, 57, 17}, kValueText, 12, right);
+
+    for (QLabel* heading :
+         {LabelNextHead, LabelScoreHead, LabelLevelHead, LabelLinesHead, Label1, LabelHiScoreHead})
+        frame::FitText(heading, quadrelle::kStatusBarWidth);
 
     LabelMessage = makeLabel(PictureBg, QString(), {0, 88, 10, 48}, kValueText, 24, centre);
     LabelMessage->hide();
 
-    LabelBW0 = new QLabel(QStringLiteral("A game by "), Background);
+    // For screen readers: what the well, the preview and the panel show; the numbers are values.
+    frame::Describe(PictureBg, tr("Well"),
+                    tr("The well, 10 squares wide and 20 deep, where the pieces fall"));
+    frame::Describe(PictureNext, tr("Next piece"), tr("The piece that falls after the current one"));
+    frame::Describe(PictureStatusBar, tr("Status"), tr("Score, level, erased rows and high score"));
+    frame::MakeAccessibleValue(LabelScore, tr("Score"));
+    frame::MakeAccessibleValue(LabelLevel, tr("Level"));
+    frame::MakeAccessibleValue(LabelLines, tr("Lines"));
+    //: The best score of the list, as a screen reader names it.
+    frame::MakeAccessibleValue(LabelHiScore, tr("High score"));
+
+    LabelBW0 = new QLabel(tr("A game by "), Background);
     LabelBW = new QLabel(QStringLiteral("Quillbyte"), Background);
     for (QLabel* label : {LabelBW0, LabelBW}) {
         QPalette palette = label->palette();
@@ -152,36 +179,36 @@ void FormPlunko::BuildControls() {
 }
 
 void FormPlunko::BuildMenus() {
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
-    Start = game->addAction(QStringLiteral("&Start"), this, &FormPlunko::Start_Click);
-    MenuPause = game->addAction(QStringLiteral("&Pause"), this, &FormPlunko::MenuPause_Click);
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    Start = game->addAction(tr("&Start"), this, &FormPlunko::Start_Click);
+    MenuPause = game->addAction(tr("&Pause"), this, &FormPlunko::MenuPause_Click);
     MenuPause->setCheckable(true);
-    Exit = game->addAction(QStringLiteral("&Exit"), this, &FormPlunko::Exit_Click);
+    Exit = game->addAction(tr("&Exit"), this, &FormPlunko::Exit_Click);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    StartLevel = options->addMenu(QStringLiteral("Start &Level"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    StartLevel = options->addMenu(tr("Start &Level"));
     for (int i = 0; i < 10; ++i) {
-        MenuLevel[i] = StartLevel->addAction(QString::fromUtf8(kLevelCaptions[i]), this,
-                                             [this, i] { MenuLevel_Click(i + 1); });
+        MenuLevel[i] =
+            StartLevel->addAction(tr(kLevelCaptions[i]), this, [this, i] { MenuLevel_Click(i + 1); });
         MenuLevel[i]->setCheckable(true);
     }
-    MenuSound = options->addAction(QStringLiteral("&Sound"), this, &FormPlunko::MenuSound_Click);
+    MenuSound = options->addAction(tr("&Sound"), this, &FormPlunko::MenuSound_Click);
     MenuSound->setCheckable(true);
-    AutoUpload = options->addAction(QStringLiteral("&AutoUpload"), this, &FormPlunko::AutoUpload_Click);
+    AutoUpload = options->addAction(tr("&AutoUpload"), this, &FormPlunko::AutoUpload_Click);
     AutoUpload->setCheckable(true);
 
-    QMenu* highscores = menuBar()->addMenu(QStringLiteral("&Highscores"));
-    TopTen = highscores->addAction(QStringLiteral("&Local Highscores..."), this, &FormPlunko::TopTen_Click);
+    QMenu* highscores = menuBar()->addMenu(tr("&Highscores"));
+    TopTen = highscores->addAction(tr("&Local Highscores..."), this, &FormPlunko::TopTen_Click);
     ClearHighscores =
-        highscores->addAction(QStringLiteral("&Clear Highscores"), this, &FormPlunko::ClearHighscores_Click);
-    UploadBestScore = highscores->addAction(QStringLiteral("&Upload Highscores..."), this,
-                                            &FormPlunko::UploadBestScore_Click);
-    globalhighscores = highscores->addAction(QStringLiteral("&Global Highscores..."), this,
-                                             &FormPlunko::globalhighscores_Click);
+        highscores->addAction(tr("&Clear Highscores"), this, &FormPlunko::ClearHighscores_Click);
+    UploadBestScore =
+        highscores->addAction(tr("&Upload Highscores..."), this, &FormPlunko::UploadBestScore_Click);
+    globalhighscores =
+        highscores->addAction(tr("&Global Highscores..."), this, &FormPlunko::globalhighscores_Click);
 
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    menuAbout = helpMenu->addAction(QStringLiteral("&About"), this, &FormPlunko::menuAbout_Click);
-    help = helpMenu->addAction(QStringLiteral("&Instructions"), this, &FormPlunko::help_Click);
+    QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
+    menuAbout = helpMenu->addAction(tr("&About"), this, &FormPlunko::menuAbout_Click);
+    help = helpMenu->addAction(tr("&Instructions"), this, &FormPlunko::help_Click);
 }
 
 void FormPlunko::InitGame() {
@@ -249,7 +276,7 @@ void FormPlunko::SetPaused(bool p) {
     MenuPause->setChecked(p);
     if (p) {
         StopTimer();
-        ShowMessage(QStringLiteral("Paused"));
+        ShowMessage(tr("Paused"));
     } else {
         StartTimer();
         ShowMessage(QString());
@@ -263,6 +290,7 @@ void FormPlunko::ShowPaused(bool paused) {
 void FormPlunko::ShowMessage(const QString& text) {
     LabelMessage->setText(text);
     LabelMessage->setVisible(!text.isEmpty());
+    if (!text.isEmpty()) frame::Announce(PictureBg, text);
 }
 
 // ---- Layout and drawing ----
@@ -326,16 +354,21 @@ void FormPlunko::ClearNext() {
 }
 
 void FormPlunko::ShowScore(int32_t score) {
-    LabelScore->setText(QString::number(score));
+    frame::SetValue(LabelScore, QString::number(score));
 }
 void FormPlunko::ShowHiScore(int32_t best) {
-    LabelHiScore->setText(QString::number(best));
+    // A best score that rises during a game is the player's new record.
+    if (frame::SetValue(LabelHiScore, QString::number(best)) < best && Game().State() != GameState::Stopped)
+        frame::Announce(PictureBg, tr("New high score: %1").arg(best));
 }
 void FormPlunko::ShowLevel(int16_t level) {
-    LabelLevel->setText(QString::number(level));
+    if (const int before = frame::SetValue(LabelLevel, QString::number(level)); before > 0 && level > before)
+        frame::Announce(PictureBg, tr("Level %1").arg(level));
 }
 void FormPlunko::ShowLines(int16_t rows) {
-    LabelLines->setText(QString::number(rows));
+    if (const int before = frame::SetValue(LabelLines, QString::number(rows)); rows > before)
+        //: Told to a screen reader when full rows vanish; %1 is how many.
+        frame::Announce(PictureBg, tr("Rows erased: %1").arg(rows - before));
 }
 
 void FormPlunko::FocusPlayArea() {
@@ -364,7 +397,7 @@ bool FormPlunko::Ask(const QString& question) {
 }
 
 bool FormPlunko::AskNewGame() {
-    return Ask(QStringLiteral("Are you sure you want to start a new game"));
+    return Ask(tr("Are you sure you want to start a new game"));
 }
 
 // ---- High scores ----

@@ -6,6 +6,7 @@
 #include "dialogs/art.h"
 #include "frame/desktop.h"
 #include "frame/endprocess.h"
+#include "frame/translations.h"
 #include "quadrelle/formplunko.h"
 
 namespace {
@@ -22,6 +23,7 @@ int run(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     frame::IdentifyApplication(frame::Program::Quadrelle);
+    frame::InstallTranslations(app);
     QApplication::setWindowIcon(dialogs::ProgramIcon(frame::Program::Quadrelle));
     quadrelle::FormPlunko window;
     window.show();

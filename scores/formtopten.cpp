@@ -44,7 +44,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, Qt::Alignment align, boo
 
 FormTopTen::FormTopTen(const ScorePolicy& policy, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormTopTen"));
-    setWindowTitle(policy.caption);
+    // The caption is marked for translation where the policy names it.
+    setWindowTitle(tr(policy.caption.toUtf8().constData()));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     const bool dark = policy.darkColours;
     if (dark) frame::SetDarkBackground(this, kDialogBack, kLightText);
@@ -65,10 +66,10 @@ FormTopTen::FormTopTen(const ScorePolicy& policy, QWidget* parent) : QDialog(par
         y += kGameModeHeight + 6;
     }
 
-    LabeNameHead = MakeLabel(this, QStringLiteral("Name"), Qt::AlignLeft, dark, true);
-    LabelScoreHead = MakeLabel(this, QStringLiteral("Score"), Qt::AlignHCenter, dark, true);
-    LabelStartLevelHead = MakeLabel(this, QStringLiteral("Start Level"), Qt::AlignHCenter, dark, true);
-    LabelEndLevelHead = MakeLabel(this, QStringLiteral("End Level"), Qt::AlignHCenter, dark, true);
+    LabeNameHead = MakeLabel(this, tr("Name"), Qt::AlignLeft, dark, true);
+    LabelScoreHead = MakeLabel(this, tr("Score"), Qt::AlignHCenter, dark, true);
+    LabelStartLevelHead = MakeLabel(this, tr("Start Level"), Qt::AlignHCenter, dark, true);
+    LabelEndLevelHead = MakeLabel(this, tr("End Level"), Qt::AlignHCenter, dark, true);
     LabeNameHead->setGeometry(xName, y, kNameWidth, kRowHeight);
     LabelScoreHead->setGeometry(xScore, y, kNumberWidth, kRowHeight);
     LabelStartLevelHead->setGeometry(xStart, y, kNumberWidth, kRowHeight);
@@ -99,9 +100,9 @@ FormTopTen::FormTopTen(const ScorePolicy& policy, QWidget* parent) : QDialog(par
     if (policy.hasButtons) {
         y += 8;
         const int gap = (width - 2 * kMargin - 3 * kButtonWidth) / 2;
-        Command1 = new QPushButton(QStringLiteral("OK"), this);
-        Command2 = new QPushButton(QStringLiteral("Clear List"), this);
-        Command3 = new QPushButton(QStringLiteral("Upload"), this);
+        Command1 = new QPushButton(tr("OK"), this);
+        Command2 = new QPushButton(tr("Clear List"), this);
+        Command3 = new QPushButton(tr("Upload"), this);
         int x = kMargin;
         for (QPushButton* b : {Command1, Command2, Command3}) {
             // Enter belongs to the name entry, never to a button.
@@ -116,7 +117,7 @@ FormTopTen::FormTopTen(const ScorePolicy& policy, QWidget* parent) : QDialog(par
 }
 
 QString FormTopTen::GameModeText(int list) {
-    return list == 1 ? QStringLiteral("Puzzle Game TOP 10") : QStringLiteral("Original Game TOP 10");
+    return list == 1 ? tr("Puzzle Game TOP 10") : tr("Original Game TOP 10");
 }
 
 void FormTopTen::ShowList(const HighScoreTable& table, int list) {

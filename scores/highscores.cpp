@@ -133,7 +133,7 @@ void HighScores::ClearHighscores() {
     // A name being typed is kept first: clearing then resets the list it entered, as the player asked.
     // No upload is offered for it: the player is about to answer the clear question.
     commitName(UploadOffer::None);
-    if (!Ask(QStringLiteral("Are you sure you want to clear the local highscore list?"))) return;
+    if (!Ask(tr("Are you sure you want to clear the local highscore list?"))) return;
     ClearAllScores();
     ShowTopTen();
 }
@@ -149,7 +149,7 @@ void HighScores::Command2_Click() {
     commitName(UploadOffer::None);
     m_dialog->CloseNameField();
     SetCurrentPosition(0);
-    if (!Ask(QStringLiteral("Are you sure you want to clear the high score list?"))) return;
+    if (!Ask(tr("Are you sure you want to clear the high score list?"))) return;
     ClearAllScores();
     ShowTopTen(-1);
 }

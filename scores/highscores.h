@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QPointer>
 #include <QString>
@@ -39,6 +40,8 @@ struct HighScoreHooks {
 // The local high scores of one program: the table, the top-ten dialog and the name entry.
 // The main window owns one and calls it from its game-over timer, new game, close and menus.
 class HighScores {
+    Q_DECLARE_TR_FUNCTIONS(scores::HighScores)
+
   public:
     HighScores(frame::Program program, QWidget* mainWindow);
     ~HighScores();

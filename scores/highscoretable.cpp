@@ -21,7 +21,7 @@ ScorePolicy MakePolicy(frame::Program program) {
             p.listCount = 2;
             p.defaultName = QStringLiteral("Zephlon");
             p.fillName = QStringLiteral("Zephlon");
-            p.caption = QStringLiteral("Local Highscores");
+            p.caption = QStringLiteral(QT_TRANSLATE_NOOP("scores::FormTopTen", "Local Highscores"));
             p.hasGameModeLabel = true;
             p.hasButtons = true;
             p.modal = true;
@@ -32,14 +32,15 @@ ScorePolicy MakePolicy(frame::Program program) {
         case frame::Program::Quadrelle:
             p.defaultName = QStringLiteral("Quadrelle");
             p.fillName = QStringLiteral("Quadrelle");
-            p.caption = QStringLiteral("Quadrelle - Local Highscores");
+            p.caption =
+                QStringLiteral(QT_TRANSLATE_NOOP("scores::FormTopTen", "Quadrelle - Local Highscores"));
             p.offerUploadAfterName = true;
             p.darkColours = true;
             break;
         case frame::Program::Vantorel:
             p.defaultName = QStringLiteral("vantorel");
             p.fillName = QStringLiteral("mr X");
-            p.caption = QStringLiteral("Vantorel - Top10");
+            p.caption = QStringLiteral(QT_TRANSLATE_NOOP("scores::FormTopTen", "Vantorel - Top10"));
             p.darkColours = true;
             break;
     }

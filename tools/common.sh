@@ -8,12 +8,15 @@ ARCADE_GAME_PACKAGES=(
   cmake ninja-build ccache g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev
   qt6-qpa-plugins fonts-dejavu-core
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 # Everything else a full build needs: Quadrelle's browser plugin and the score server.
 ARCADE_PACKAGES=(
   "${ARCADE_GAME_PACKAGES[@]}"
   qt6-webengine-dev
   qt6-httpserver-dev qt6-websockets-dev libqt6sql6-sqlite libqt6sql6-psql
+  python3
+  at-spi2-core python3-pyatspi dbus-daemon xvfb xauth
 )
 
 # arcade_install_missing [packages...]: the full build's packages and the ones named.

@@ -16,8 +16,10 @@
 #include "dialogs/formabout.h"
 #include "dialogs/forminstructions.h"
 #include "dialogs/maker.h"
+#include "frame/accessibility.h"
 #include "frame/keycodes.h"
 #include "frame/settingsstore.h"
+#include "frame/translations.h"
 #include "scores/highscores.h"
 #include "web/records.h"
 #include "web/webvantorel.h"
@@ -129,18 +131,31 @@ void FormPlunko::CreateControls() {
     PictureStatusBar->SetBackColor(kStatusBackground);
 
     const Qt::Alignment centre = Qt::AlignHCenter, right = Qt::AlignRight;
-    LabelNextHead = MakeLabel(PictureStatusBar, QStringLiteral("Next"), 11, 16, 13, true, centre);
-    LabelScoreHead = MakeLabel(PictureStatusBar, QStringLiteral("Score"), 102, 16, 13, true, centre);
+    LabelNextHead = MakeLabel(PictureStatusBar, tr("Next"), 11, 16, 13, true, centre);
+    LabelScoreHead = MakeLabel(PictureStatusBar, tr("Score"), 102, 16, 13, true, centre);
     LabelScore = MakeLabel(PictureStatusBar, QStringLiteral("0"), 118, 22, 16, false, right);
-    LabelLevelHead = MakeLabel(PictureStatusBar, QStringLiteral("Level"), 151, 16, 13, true, centre);
+    LabelLevelHead = MakeLabel(PictureStatusBar, tr("Level"), 151, 16, 13, true, centre);
     LabelLevel = MakeLabel(PictureStatusBar, QStringLiteral("0"), 167, 22, 16, false, right);
-    LabelLinesHead = MakeLabel(PictureStatusBar, QStringLiteral("Lines"), 200, 16, 13, true, centre);
+    LabelLinesHead = MakeLabel(PictureStatusBar, tr("Lines"), 200, 16, 13, true, centre);
     LabelLines = MakeLabel(PictureStatusBar, QStringLiteral("0"), 216, 22, 16, false, right);
-    Label1 = MakeLabel(PictureStatusBar, QStringLiteral("High"), 260, 16, 13, true, right);
-    LabelHiScoreHead = MakeLabel(PictureStatusBar, QStringLiteral("Score"), 273, 16, 13, true, centre);
+    Label1 = MakeLabel(PictureStatusBar, tr("High"), 260, 16, 13, true, right);
+    LabelHiScoreHead = MakeLabel(PictureStatusBar, tr("Score"), 273, 16, 13, true, centre);
     LabelHiScore = MakeLabel(PictureStatusBar, QStringLiteral("0"), 290, 22, 16, false, right);
     // "High" stands right-aligned over the middle of "Score".
     Label1->setGeometry(2, 260, kStatusBarWidth / 2 + 16, 16);
+    for (QLabel* heading :
+         {LabelNextHead, LabelScoreHead, LabelLevelHead, LabelLinesHead, Label1, LabelHiScoreHead})
+        frame::FitText(heading, kStatusBarWidth);
+    // For screen readers: what the pit and the panel show; the numbers are values.
+    frame::Describe(PictureBg, tr("Pit"), tr("The pit, 8 squares wide and 18 deep, where the pieces fall"));
+    frame::Describe(
+        PictureStatusBar, tr("Next piece and status"),
+        tr("The piece that falls after the current one, score, level, erased rows and high score"));
+    frame::MakeAccessibleValue(LabelScore, tr("Score"));
+    frame::MakeAccessibleValue(LabelLevel, tr("Level"));
+    frame::MakeAccessibleValue(LabelLines, tr("Lines"));
+    //: The best score of the list, as a screen reader names it.
+    frame::MakeAccessibleValue(LabelHiScore, tr("High score"));
 
     LabelBW = new QLabel(QStringLiteral("Vantorel \u00b7 Quillbyte \u00b7 https://www.example.org/quillbyte"),
                          m_frame);
@@ -160,43 +175,50 @@ void FormPlunko::CreateControls() {
 }
 
 void FormPlunko::CreateMenus() {
-    MenuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    MenuGame = menuBar()->addMenu(tr("&Game"));
     MenuGame->setObjectName(QStringLiteral("MenuGame"));
-    Start = MenuGame->addAction(QStringLiteral("&Start"), this, &FormPlunko::Start_Click);
-    MenuPause = MenuGame->addAction(QStringLiteral("&Pause"), this, &FormPlunko::MenuPause_Click);
+    Start = MenuGame->addAction(tr("&Start"), this, &FormPlunko::Start_Click);
+    MenuPause = MenuGame->addAction(tr("&Pause"), this, &FormPlunko::MenuPause_Click);
     MenuPause->setCheckable(true);
-    Exit = MenuGame->addAction(QStringLiteral("&Exit"), this, &FormPlunko::Exit_Click);
+    Exit = MenuGame->addAction(tr("&Exit"), this, &FormPlunko::Exit_Click);
 
-    Options = menuBar()->addMenu(QStringLiteral("&Options"));
+    Options = menuBar()->addMenu(tr("&Options"));
     Options->setObjectName(QStringLiteral("Options"));
-    StartLevel = Options->addMenu(QStringLiteral("Start &Level"));
+    StartLevel = Options->addMenu(tr("Start &Level"));
     StartLevel->setObjectName(QStringLiteral("StartLevel"));
     static const char* const kLevelCaptions[10] = {
-        "&1 - Baby",         "&2 - Little fella",    "&3 - Big child", "&4 - It's easy", "&5 - Never mind",
-        "&6 - I'm powerful", "&7 - Insanity coming", "&8 - So what?",  "&9 - Madness",   "10 - &Sanitarium",
+        QT_TR_NOOP("&1 - Baby"),
+        QT_TR_NOOP("&2 - Little fella"),
+        QT_TR_NOOP("&3 - Big child"),
+        QT_TR_NOOP("&4 - It's easy"),
+        QT_TR_NOOP("&5 - Never mind"),
+        QT_TR_NOOP("&6 - I'm powerful"),
+        QT_TR_NOOP("&7 - Insanity coming"),
+        QT_TR_NOOP("&8 - So what?"),
+        QT_TR_NOOP("&9 - Madness"),
+        QT_TR_NOOP("10 - &Sanitarium"),
     };
     for (int n = 1; n <= 10; ++n) {
-        QAction* entry = StartLevel->addAction(QString::fromUtf8(kLevelCaptions[n - 1]), this,
-                                               [this, n] { MenuLevel_Click(n); });
+        QAction* entry =
+            StartLevel->addAction(tr(kLevelCaptions[n - 1]), this, [this, n] { MenuLevel_Click(n); });
         entry->setObjectName(QStringLiteral("MenuLevel%1").arg(n));
         entry->setCheckable(true);
         MenuLevel[static_cast<size_t>(n - 1)] = entry;
     }
-    MenuSound = Options->addAction(QStringLiteral("&Sound"), this, &FormPlunko::MenuSound_Click);
+    MenuSound = Options->addAction(tr("&Sound"), this, &FormPlunko::MenuSound_Click);
     MenuSound->setCheckable(true);
 
-    highscores = menuBar()->addMenu(QStringLiteral("&Highscores"));
+    highscores = menuBar()->addMenu(tr("&Highscores"));
     highscores->setObjectName(QStringLiteral("highscores"));
-    TopTen = highscores->addAction(QStringLiteral("&Top10"), this, &FormPlunko::TopTen_Click);
+    TopTen = highscores->addAction(tr("&Top10"), this, &FormPlunko::TopTen_Click);
     UploadBestScore =
-        highscores->addAction(QStringLiteral("&Upload Highscore"), this, &FormPlunko::UploadBestScore_Click);
-    globalhighscores =
-        highscores->addAction(QStringLiteral("&Global Top100"), this, &FormPlunko::globalhighscores_Click);
+        highscores->addAction(tr("&Upload Highscore"), this, &FormPlunko::UploadBestScore_Click);
+    globalhighscores = highscores->addAction(tr("&Global Top100"), this, &FormPlunko::globalhighscores_Click);
 
-    menuhelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    menuhelp = menuBar()->addMenu(tr("&Help"));
     menuhelp->setObjectName(QStringLiteral("menuhelp"));
-    menuAbout = menuhelp->addAction(QStringLiteral("&About"), this, &FormPlunko::menuAbout_Click);
-    help = menuhelp->addAction(QStringLiteral("&Instructions"), this, &FormPlunko::help_Click);
+    menuAbout = menuhelp->addAction(tr("&About"), this, &FormPlunko::menuAbout_Click);
+    help = menuhelp->addAction(tr("&Instructions"), this, &FormPlunko::help_Click);
 
     Start->setObjectName(QStringLiteral("Start"));
     MenuPause->setObjectName(QStringLiteral("MenuPause"));
@@ -340,7 +362,14 @@ void FormPlunko::WriteSettings(frame::SettingsStore& store) {
 }
 
 void FormPlunko::ShowNumber(QLabel* label, int64_t value) {
-    label->setText(QString::number(value));
+    const int before = frame::SetValue(label, QString::number(value));
+    if (label == LabelLines && value > before)
+        //: Told to a screen reader when full rows vanish; %1 is how many.
+        frame::Announce(PictureBg, tr("Rows erased: %1").arg(value - before));
+    else if (label == LabelLevel && before > 0 && value > before)
+        frame::Announce(PictureBg, tr("Level %1").arg(value));
+    else if (label == LabelHiScore && value > before && game().State() != GameState::Stopped)
+        frame::Announce(PictureBg, tr("New high score: %1").arg(value));
     // Long numbers shrink to stay inside the narrow status bar.
     QFont font = label->font();
     font.setPixelSize(16);
@@ -380,6 +409,7 @@ void FormPlunko::ShowLines(int16_t rows) {
 void FormPlunko::ShowMessage(const QString& text) {
     LabelMessage->setText(text);
     LabelMessage->setVisible(!text.isEmpty());
+    if (!text.isEmpty()) frame::Announce(PictureBg, text);
 }
 
 void FormPlunko::SetTimerInterval(int16_t milliseconds) {

@@ -43,7 +43,7 @@ void Game::Spawn() {
     if (m_pit.MoveFallingBlock()) return;
     // The new piece has no room: the game is over. The clock keeps running; ticks now do nothing.
     m_state = GameState::Stopped;
-    ShowMessage(QStringLiteral("Game Over"));
+    ShowMessage(tr("Game Over"));
     m_view.GameOver(m_score, m_gameStartLevel, m_level);
 }
 
@@ -188,7 +188,7 @@ void Game::SetPaused(bool p) {
     m_paused = p;
     m_view.SetTimerEnabled(!p);
     m_view.SetPauseChecked(p);
-    ShowMessage(p ? QStringLiteral("Paused") : QString());
+    ShowMessage(p ? tr("Paused") : QString());
 }
 
 void Game::ShowMessage(const QString& text) {

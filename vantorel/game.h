@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 
@@ -40,6 +41,8 @@ class GameView : public PitView {
 
 // The game: state machine driven by the clock, keys, rows, levels and score.
 class Game {
+    Q_DECLARE_TR_FUNCTIONS(vantorel::Game)
+
   public:
     Game(GameView& view, frame::SoundSink& sound, frame::RandomSource random);
 

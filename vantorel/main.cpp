@@ -5,6 +5,7 @@
 #include "dialogs/art.h"
 #include "frame/desktop.h"
 #include "frame/endprocess.h"
+#include "frame/translations.h"
 #include "vantorel/formplunko.h"
 
 namespace {
@@ -16,6 +17,7 @@ int run(int argc, char** argv) {
         return *code;
     QApplication app(argc, argv);
     frame::IdentifyApplication(frame::Program::Vantorel);
+    frame::InstallTranslations(app);
     QApplication::setWindowIcon(dialogs::ProgramIcon(frame::Program::Vantorel));
     vantorel::FormPlunko window;
     window.show();

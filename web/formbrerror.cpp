@@ -18,7 +18,7 @@ namespace web {
 
 FormBrError::FormBrError(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormBrError"));
-    setWindowTitle(QStringLiteral("Web browser error"));
+    setWindowTitle(tr("Web browser error"));
     setWindowIcon(QIcon());
     setModal(false);
 
@@ -31,19 +31,19 @@ FormBrError::FormBrError(QWidget* parent) : QDialog(parent) {
         }
         return l;
     };
-    Label1 = label(QStringLiteral("Could not launch the web browser."), true);
-    Label6 = label(QStringLiteral("SOLUTION 1"), true);
-    Label7 = label(QStringLiteral("1. Start the web browser (from the start menu)"));
-    Label8 = label(QStringLiteral("2. Return to the game (Press \"Close\") and try again"));
-    Label5 = label(QStringLiteral("ALTERNATIVE SOLUTION (IF SOLUTION 1 FAILED)"), true);
-    Label2 = label(QStringLiteral("1. Copy the link below onto the clipboard"));
-    Label3 = label(QStringLiteral("2. Start the web browser (from the start menu)"));
-    Label4 = label(QStringLiteral("3. Paste the copied text into the adress (url) field in the web browser"));
+    Label1 = label(tr("Could not launch the web browser."), true);
+    Label6 = label(tr("SOLUTION 1"), true);
+    Label7 = label(tr("1. Start the web browser (from the start menu)"));
+    Label8 = label(tr("2. Return to the game (Press \"Close\") and try again"));
+    Label5 = label(tr("ALTERNATIVE SOLUTION (IF SOLUTION 1 FAILED)"), true);
+    Label2 = label(tr("1. Copy the link below onto the clipboard"));
+    Label3 = label(tr("2. Start the web browser (from the start menu)"));
+    Label4 = label(tr("3. Paste the copied text into the adress (url) field in the web browser"));
     TextURL = new QLineEdit(this);
     TextURL->setReadOnly(true);
     TextURL->setMinimumWidth(420);
-    Command2 = new QPushButton(QStringLiteral("Copy link"), this);
-    Command3 = new QPushButton(QStringLiteral("Close"), this);
+    Command2 = new QPushButton(tr("Copy link"), this);
+    Command3 = new QPushButton(tr("Close"), this);
     Command3->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -26,27 +26,36 @@ struct PromptTexts {
 PromptTexts textsOf(frame::Program program, bool plural) {
     switch (program) {
         case frame::Program::Zephlon:
-            return plural ? PromptTexts{"Upload Highscores", "Upload Top 3", "Cancel"}
-                          : PromptTexts{"Upload Hiscore", "Upload", "Cancel"};
+            return plural ? PromptTexts{QT_TRANSLATE_NOOP("web::UrlPrompt", "Upload Highscores"),
+                                        QT_TRANSLATE_NOOP("web::UrlPrompt", "Upload Top 3"),
+                                        QT_TRANSLATE_NOOP("web::UrlPrompt", "Cancel")}
+                          : PromptTexts{QT_TRANSLATE_NOOP("web::UrlPrompt", "Upload Hiscore"),
+                                        QT_TRANSLATE_NOOP("web::UrlPrompt", "Upload"),
+                                        QT_TRANSLATE_NOOP("web::UrlPrompt", "Cancel")};
         case frame::Program::Quadrelle:
-            return plural ? PromptTexts{"Upload Hiscores", "Upload", "Cancel"}
-                          : PromptTexts{"Upload Hiscore", "Upload NOW", "Upload LATER"};
+            return plural ? PromptTexts{QT_TRANSLATE_NOOP("web::UrlPrompt", "Upload Hiscores"),
+                                        QT_TRANSLATE_NOOP("web::UrlPrompt", "Upload"),
+                                        QT_TRANSLATE_NOOP("web::UrlPrompt", "Cancel")}
+                          : PromptTexts{QT_TRANSLATE_NOOP("web::UrlPrompt", "Upload Hiscore"),
+                                        QT_TRANSLATE_NOOP("web::UrlPrompt", "Upload NOW"),
+                                        QT_TRANSLATE_NOOP("web::UrlPrompt", "Upload LATER")};
         case frame::Program::Vantorel:
             break;
     }
-    return {"Upload Highscore", "Upload", "Cancel"};
+    return {QT_TRANSLATE_NOOP("web::UrlPrompt", "Upload Highscore"),
+            QT_TRANSLATE_NOOP("web::UrlPrompt", "Upload"), QT_TRANSLATE_NOOP("web::UrlPrompt", "Cancel")};
 }
 
 }  // namespace
 
 QString UrlPrompt::PromptText() {
-    return QStringLiteral("Please enter your URL or email !");
+    return tr("Please enter your URL or email !");
 }
 
 UrlPrompt::UrlPrompt(frame::Program program, bool plural, QWidget* parent)
     : QDialog(parent), program_(program) {
     const PromptTexts t = textsOf(program, plural);
-    setWindowTitle(QString::fromLatin1(t.caption));
+    setWindowTitle(tr(t.caption));
     setWindowIcon(QIcon());
     setModal(true);
     if (program == frame::Program::Zephlon) {
@@ -54,12 +63,12 @@ UrlPrompt::UrlPrompt(frame::Program program, bool plural, QWidget* parent)
         frame::SetDarkBackground(this, QColor(72, 72, 72), Qt::white);
     }
     Label1 = new QLabel(PromptText(), this);
-    Label2 = new QLabel(QStringLiteral("Make sure you are connected to the Internet!"), this);
+    Label2 = new QLabel(tr("Make sure you are connected to the Internet!"), this);
     TextURL = new QLineEdit(this);
     TextURL->setMinimumWidth(320);
     TextURL->setMaxLength(512);
-    Command1 = new QPushButton(QString::fromLatin1(t.upload), this);
-    Command2 = new QPushButton(QString::fromLatin1(t.cancel), this);
+    Command1 = new QPushButton(tr(t.upload), this);
+    Command2 = new QPushButton(tr(t.cancel), this);
     Command1->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -80,7 +89,7 @@ UrlPrompt::UrlPrompt(frame::Program program, bool plural, QWidget* parent)
 FormURL::FormURL(frame::Program program, QWidget* parent) : UrlPrompt(program, false, parent) {
     setObjectName(QStringLiteral("FormURL"));
     if (program == frame::Program::Quadrelle) {
-        Check1 = new QCheckBox(QStringLiteral("Don't show this next time"), this);
+        Check1 = new QCheckBox(tr("Don't show this next time"), this);
         static_cast<QVBoxLayout*>(layout())->insertWidget(3, Check1);
     }
 }
@@ -137,7 +146,8 @@ bool InputURL(QWidget* mainWindow, frame::Program program, bool bPlural, const Q
     // An entry without a name (Quadrelle keeps empty names) gets the plain request.
     dialog->Label1->setText(waitingName.isEmpty()
                                 ? UrlPrompt::PromptText()
-                                : waitingName + QStringLiteral(", please enter your URL or email !"));
+                                //: %1 is the name the player just entered in the top ten.
+                                : UrlPrompt::tr("%1, please enter your URL or email !").arg(waitingName));
     dialog->m_bUpload = runPrompt(dialog, mainWindow, playerURL);
     return dialog->m_bUpload;
 }

@@ -16,16 +16,16 @@ namespace web::zephlon {
 FormWebHighscore::FormWebHighscore(QString& webServer, QWidget* mainWindow)
     : QDialog(mainWindow), webServer_(webServer) {
     setObjectName(QStringLiteral("FormWebHighscore"));
-    setWindowTitle(QStringLiteral("Score Server"));
+    setWindowTitle(tr("Score Server"));
     setWindowIcon(QIcon());
     setModal(true);
     frame::SetDarkBackground(this, QColor(72, 72, 72), Qt::white);
 
-    Label1 = new QLabel(QStringLiteral("Score Server:"), this);
+    Label1 = new QLabel(tr("Score Server:"), this);
     TextWebServer = new QLineEdit(this);
     TextWebServer->setMinimumWidth(300);
     TextWebServer->setMaxLength(512);
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new QPushButton(tr("OK"), this);
     Command1->setDefault(true);
 
     auto* row = new QHBoxLayout;

@@ -20,24 +20,22 @@ FormWebHighscore::FormWebHighscore(QString& webServer, RandomSource random, Glob
                                    QWidget* mainWindow)
     : QDialog(mainWindow), webServer_(webServer), random_(std::move(random)), factory_(std::move(factory)) {
     setObjectName(QStringLiteral("FormWebHighscore"));
-    setWindowTitle(QStringLiteral("Quadrelle - Global Highscores"));
+    setWindowTitle(tr("Quadrelle - Global Highscores"));
     setWindowIcon(QIcon());
     setModal(false);
     frame::SetDarkBackground(this, QColor(72, 72, 72), Qt::white);
 
-    Label1 = new QLabel(QStringLiteral("Score Server:"), this);
+    Label1 = new QLabel(tr("Score Server:"), this);
     TextWebServer = new QLineEdit(this);
     TextWebServer->setMaxLength(512);
     TextWebServer->setMinimumWidth(260);
-    Command2 = new QPushButton(QStringLiteral("Go"), this);
+    Command2 = new QPushButton(tr("Go"), this);
     Combo1 = new QComboBox(this);
-    Combo1->addItems({QStringLiteral("Today's"), QStringLiteral("This week's"),
-                      QStringLiteral("This month's"), QStringLiteral("All time's")});
+    Combo1->addItems({tr("Today's"), tr("This week's"), tr("This month's"), tr("All time's")});
     Combo2 = new QComboBox(this);
-    Combo2->addItems({QStringLiteral("Top 10"), QStringLiteral("Top 100")});
+    Combo2->addItems({tr("Top 10"), tr("Top 100")});
     Label2 = new QLabel(
-        QStringLiteral(
-            "Make sure you are connected to the internet. Read about working score servers at our site!"),
+        tr("Make sure you are connected to the internet. Read about working score servers at our site!"),
         this);
     Label2->setWordWrap(true);
     LabelServer = new QLabel(this);

@@ -49,7 +49,7 @@ bool QuadrelleWeb::mainWindowClosing() const {
 }
 
 QString QuadrelleWeb::InstallMessage() {
-    return QStringLiteral(
+    return tr(
         "Please install Internet Explorer 4!\n"
         "Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/download "
         "(Debian: libqt6webenginewidgets6 and libqt6webenginecore6-bin), through its browser plugin "

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
@@ -17,6 +18,8 @@ namespace web {
 // Quadrelle's uploads and global lists. Both load in the embedded view of its global-list dialog;
 // without a browser engine the commands say so and no upload is offered.
 class QuadrelleWeb {
+    Q_DECLARE_TR_FUNCTIONS(web::QuadrelleWeb)
+
   public:
     // options is the main window's (WebServer, URL as PlayerURL, AutoUpload); it must outlive this.
     // factory is empty when no browser engine can be had; it may still fail to make a view, which

@@ -128,7 +128,7 @@ void ZephlonEngine::SetGameMode(GameMode mode) {
     m_view.SettleGameOver();
     m_options.gameMode = mode;
     m_view.SetMenuReplayEnabled(mode == GameMode::Puzzle);
-    if (mode == GameMode::Original) m_view.SetLabel(StatusLabel::BlocksHead, QStringLiteral("Blocks"));
+    if (mode == GameMode::Original) m_view.SetLabel(StatusLabel::BlocksHead, tr("Blocks"));
     m_view.RefreshLevelMenu();
 }
 
@@ -157,7 +157,7 @@ void ZephlonEngine::SetBlinkCell(int16_t column, int16_t row) {
 // Start-up: the options are already in the fields; the demo runs at 200 ms ticks.
 void ZephlonEngine::InitGame() {
     m_ctx.demoRunning = false;
-    m_view.SetLabel(StatusLabel::BlocksHead, QStringLiteral("Blocks"));
+    m_view.SetLabel(StatusLabel::BlocksHead, tr("Blocks"));
     m_ctx.gameState = GameState::Idle;
     ResetGame();
     ShowMessage(QString(), 21);
@@ -263,13 +263,13 @@ void ZephlonEngine::SetPaused(bool p) {
             MoveFallingBlock(true);
     }
     m_view.SetPauseChecked(p);
-    ShowMessage(p ? QStringLiteral("Paused") : QString(), 21);
+    ShowMessage(p ? tr("Paused") : QString(), 21);
 }
 
 void ZephlonEngine::gameOver() {
     StopOldTimer();
     m_ctx.gameState = GameState::Stopped;
-    ShowMessage(QStringLiteral("Game Over"), 21);
+    ShowMessage(tr("Game Over"), 21);
     m_view.ClearNextBox();
     // A bomb marker would otherwise flash on over the finished game.
     SetLaserBombTimer(false);
@@ -311,16 +311,18 @@ bool ZephlonEngine::AcknowledgeMessage() {
 }
 
 QString ZephlonEngine::PressText() const {
-    return m_options.control == Control::Mouse ? QStringLiteral("Click Mouse")
-                                               : QStringLiteral("Press Enter");
+    //: The last line of a level message: what goes on to the next level.
+    return m_options.control == Control::Mouse ? tr("Click Mouse") : tr("Press Enter");
 }
 
 QString ZephlonEngine::LevelStartText() const {
     const QString br = QStringLiteral("\r\n\r\n");
-    const QString start = PressText() + QStringLiteral(" to Start");
-    if (m_ctx.level == 1)
-        return QStringLiteral("Level 1") + br + QStringLiteral("Remove the blinking block") + br + start;
-    return QStringLiteral("Level ") + QString::number(m_ctx.level) + br + start;
+    const QString start =
+        m_options.control == Control::Mouse ? tr("Click Mouse to Start") : tr("Press Enter to Start");
+    //: The first line of the message before a level; %1 is the level's number.
+    const QString level = tr("Level %1").arg(m_ctx.level);
+    if (m_ctx.level == 1) return level + br + tr("Remove the blinking block") + br + start;
+    return level + br + start;
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -627,7 +629,7 @@ void ZephlonEngine::LevelCompletionTest() {
     if (!HitsCell(m_ctx.emptiedCells, {m_ctx.blinkColumn, m_ctx.blinkRow})) return;
     AddScore(1000);
     m_sound.PlaySoundCue(frame::Cue::LevelDone);
-    ShowMessage(QStringLiteral("Level Completed\r\n\r\n\r\n") + PressText(), 13);
+    ShowMessage(tr("Level Completed") + QStringLiteral("\r\n\r\n\r\n") + PressText(), 13);
     SetBlinkBlockVisible(false);
     SetBlinkTimer(false);
     StartNewTimer(0);

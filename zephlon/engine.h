@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -103,6 +104,8 @@ struct GameContext {
 // The Zephlon game: board, blocks, clock states, keys, mouse and scoring. It draws, sounds and times only
 // through the view, the sound sink and the random source it is given.
 class ZephlonEngine {
+    Q_DECLARE_TR_FUNCTIONS(zephlon::ZephlonEngine)
+
   public:
     ZephlonEngine(ZephlonView& view, frame::SoundSink& sound, frame::RandomSource random);
 

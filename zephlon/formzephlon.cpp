@@ -150,7 +150,7 @@ void FormZephlon::StartOriginal_Click() {
 }
 
 bool FormZephlon::AskNewGame() {
-    return m_asker(QStringLiteral("Are you sure you want to start a new game"));
+    return m_asker(tr("Are you sure you want to start a new game"));
 }
 
 void FormZephlon::MenuOriginal_Click() {

@@ -190,6 +190,8 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     void Form_Load();
     void BuildMenus();
     void BuildControls();
+    // Names and descriptions of the pit, preview and panels for screen readers.
+    void DescribeForAssistiveTechnology();
     void ConnectMouse();
     void InitGame();
     void DrawShading(QPainter& painter);

@@ -13,7 +13,9 @@
 
 #include "dialogs/art.h"
 #include "dialogs/maker.h"
+#include "frame/accessibility.h"
 #include "frame/drawsurface.h"
+#include "frame/translations.h"
 #include "zephlon/formzephlon.h"
 
 using zephlon::StatusFont;
@@ -58,15 +60,15 @@ void FormZephlon::BuildMenus() {
         a->setCheckable(checkable);
         return a;
     };
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("MenuGame"));
-    StartOriginal = action(game, QStringLiteral("&Start"), QStringLiteral("StartOriginal"));
-    MenuOriginal = action(game, QStringLiteral("&Original Game"), QStringLiteral("MenuOriginal"), true);
-    MenuPuzzle = action(game, QStringLiteral("&Puzzle Game"), QStringLiteral("MenuPuzzle"), true);
-    MenuReplay = action(game, QStringLiteral("&Replay level"), QStringLiteral("MenuReplay"));
-    MenuPause = action(game, QStringLiteral("&Pause"), QStringLiteral("MenuPause"), true);
-    MenuStop = action(game, QStringLiteral("&Quit Current Game"), QStringLiteral("MenuStop"));
-    Exit = action(game, QStringLiteral("&Exit"), QStringLiteral("Exit"));
+    StartOriginal = action(game, tr("&Start"), QStringLiteral("StartOriginal"));
+    MenuOriginal = action(game, tr("&Original Game"), QStringLiteral("MenuOriginal"), true);
+    MenuPuzzle = action(game, tr("&Puzzle Game"), QStringLiteral("MenuPuzzle"), true);
+    MenuReplay = action(game, tr("&Replay level"), QStringLiteral("MenuReplay"));
+    MenuPause = action(game, tr("&Pause"), QStringLiteral("MenuPause"), true);
+    MenuStop = action(game, tr("&Quit Current Game"), QStringLiteral("MenuStop"));
+    Exit = action(game, tr("&Exit"), QStringLiteral("Exit"));
     connect(StartOriginal, &QAction::triggered, this, &FormZephlon::StartOriginal_Click);
     connect(MenuOriginal, &QAction::triggered, this, &FormZephlon::MenuOriginal_Click);
     connect(MenuPuzzle, &QAction::triggered, this, &FormZephlon::MenuPuzzle_Click);
@@ -75,51 +77,48 @@ void FormZephlon::BuildMenus() {
     connect(MenuStop, &QAction::triggered, this, &FormZephlon::MenuStop_Click);
     connect(Exit, &QAction::triggered, this, &FormZephlon::Exit_Click);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("MenuOptions"));
-    QMenu* startLevel = options->addMenu(QStringLiteral("Start &Level"));
+    QMenu* startLevel = options->addMenu(tr("Start &Level"));
     startLevel->setObjectName(QStringLiteral("MenuStartLevel"));
     for (int i = 1; i <= 10; ++i) {
         const QString caption = i < 10 ? QStringLiteral("&%1").arg(i) : QStringLiteral("1&0");
         MenuLevel[i - 1] = action(startLevel, caption, QStringLiteral("MenuLevel%1").arg(i), true);
         connect(MenuLevel[i - 1], &QAction::triggered, this, [this, i] { MenuLevel_Click(i); });
     }
-    QMenu* colour = options->addMenu(QStringLiteral("Block &Color"));
+    QMenu* colour = options->addMenu(tr("Block &Color"));
     colour->setObjectName(QStringLiteral("MenuBlockColour"));
-    const QStringList colours = {QStringLiteral("&Blueberry"), QStringLiteral("&Lime"),
-                                 QStringLiteral("&Kiwi"), QStringLiteral("&Plum"), QStringLiteral("&Grey")};
+    const QStringList colours = {tr("&Blueberry"), tr("&Lime"), tr("&Kiwi"), tr("&Plum"), tr("&Grey")};
     for (int i = 1; i <= 5; ++i) {
         MenuColour[i - 1] = action(colour, colours[i - 1], QStringLiteral("MenuColour%1").arg(i), true);
         connect(MenuColour[i - 1], &QAction::triggered, this, [this, i] { MenuColour_Click(i); });
     }
-    QMenu* control = options->addMenu(QStringLiteral("&Control"));
+    QMenu* control = options->addMenu(tr("&Control"));
     control->setObjectName(QStringLiteral("MenuControl"));
-    MenuKeyBoard = action(control, QStringLiteral("&Keyboard"), QStringLiteral("MenuKeyBoard"), true);
-    MenuMouse = action(control, QStringLiteral("&Mouse"), QStringLiteral("MenuMouse"), true);
+    MenuKeyBoard = action(control, tr("&Keyboard"), QStringLiteral("MenuKeyBoard"), true);
+    MenuMouse = action(control, tr("&Mouse"), QStringLiteral("MenuMouse"), true);
     connect(MenuKeyBoard, &QAction::triggered, this, &FormZephlon::MenuKeyBoard_Click);
     connect(MenuMouse, &QAction::triggered, this, &FormZephlon::MenuMouse_Click);
-    MenuSound = action(options, QStringLiteral("&Sound"), QStringLiteral("MenuSound"), true);
+    MenuSound = action(options, tr("&Sound"), QStringLiteral("MenuSound"), true);
     connect(MenuSound, &QAction::triggered, this, &FormZephlon::MenuSound_Click);
-    ScoreServer = action(options, QStringLiteral("S&core Server..."), QStringLiteral("ScoreServer"));
+    ScoreServer = action(options, tr("S&core Server..."), QStringLiteral("ScoreServer"));
     connect(ScoreServer, &QAction::triggered, this, &FormZephlon::ScoreServer_Click);
 
-    QMenu* scores = menuBar()->addMenu(QStringLiteral("&Highscores"));
+    QMenu* scores = menuBar()->addMenu(tr("&Highscores"));
     scores->setObjectName(QStringLiteral("highscores"));
-    TopTen = action(scores, QStringLiteral("&Local Highscores..."), QStringLiteral("TopTen"));
-    UploadBestScore =
-        action(scores, QStringLiteral("&Upload Highscores..."), QStringLiteral("UploadBestScore"));
-    globalhighscores =
-        action(scores, QStringLiteral("&Global Highscores..."), QStringLiteral("globalhighscores"));
+    TopTen = action(scores, tr("&Local Highscores..."), QStringLiteral("TopTen"));
+    UploadBestScore = action(scores, tr("&Upload Highscores..."), QStringLiteral("UploadBestScore"));
+    globalhighscores = action(scores, tr("&Global Highscores..."), QStringLiteral("globalhighscores"));
     connect(TopTen, &QAction::triggered, this, &FormZephlon::TopTen_Click);
     connect(UploadBestScore, &QAction::triggered, this, &FormZephlon::UploadBestScore_Click);
     connect(globalhighscores, &QAction::triggered, this, &FormZephlon::globalhighscores_Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuhelp"));
-    menuAbout = action(help, QStringLiteral("&About..."), QStringLiteral("menuAbout"));
-    MenuGamePlay = action(help, QStringLiteral("&Game Play..."), QStringLiteral("MenuGamePlay"));
-    MenuKeyControl = action(help, QStringLiteral("&Key Control..."), QStringLiteral("MenuKeyControl"));
-    MenuScoring = action(help, QStringLiteral("&Scoring..."), QStringLiteral("MenuScoring"));
+    menuAbout = action(help, tr("&About..."), QStringLiteral("menuAbout"));
+    MenuGamePlay = action(help, tr("&Game Play..."), QStringLiteral("MenuGamePlay"));
+    MenuKeyControl = action(help, tr("&Key Control..."), QStringLiteral("MenuKeyControl"));
+    MenuScoring = action(help, tr("&Scoring..."), QStringLiteral("MenuScoring"));
     connect(menuAbout, &QAction::triggered, this, &FormZephlon::ShowAbout);
     connect(MenuGamePlay, &QAction::triggered, this, &FormZephlon::ShowInstructions);
     connect(MenuKeyControl, &QAction::triggered, this, &FormZephlon::ShowKeyControl);
@@ -177,28 +176,34 @@ void FormZephlon::BuildControls() {
         bool value;
     };
     const LabelDesign labels[] = {
-        {&LabelNextHead, "LabelNextHead", "Next", 120, 165, 705, 255, false},
-        {&LabelScoreHead, "LabelScoreHead", "Score", 90, 1470, 870, 255, false},
+        //: The status bar's heading over the next-block preview.
+        {&LabelNextHead, "LabelNextHead", QT_TR_NOOP("Next"), 120, 165, 705, 255, false},
+        {&LabelScoreHead, "LabelScoreHead", QT_TR_NOOP("Score"), 90, 1470, 870, 255, false},
         {&LabelScore, "LabelScore", "0", 75, 1680, 765, 255, true},
-        {&LabelLevelHead, "LabelLevelHead", "Level", 135, 2220, 795, 255, false},
+        {&LabelLevelHead, "LabelLevelHead", QT_TR_NOOP("Level"), 135, 2220, 795, 255, false},
         {&LabelLevel, "LabelLevel", "0", 435, 2430, 420, 255, true},
-        {&LabelBlocksHead, "LabelBlocksHead", "Blocks", 90, 2970, 795, 255, false},
+        //: The heading over the count of destroyed blocks.
+        {&LabelBlocksHead, "LabelBlocksHead", QT_TR_NOOP("Blocks"), 90, 2970, 795, 255, false},
         {&LabelBlocks, "LabelBlocks", "0", 435, 3195, 420, 255, true},
-        {&Label1, "Label1", "High", -60, 3945, 900, 255, false},
-        {&LabelHiScoreHead, "LabelHiScoreHead", "Score", 90, 4140, 900, 255, false},
+        //: First line of the two-line heading "High / Score" over the best score.
+        {&Label1, "Label1", QT_TR_NOOP("High"), -60, 3945, 900, 255, false},
+        //: Second line of the two-line heading "High / Score" over the best score.
+        {&LabelHiScoreHead, "LabelHiScoreHead", QT_TR_NOOP("Score"), 90, 4140, 900, 255, false},
         {&LabelHiScore, "LabelHiScore", "0", 0, 4365, 855, 255, true},
     };
     for (const LabelDesign& d : labels) {
-        auto* l = new QLabel(QString::fromLatin1(d.caption), PictureStatusBar);
+        // Values are numbers; only the headings are words.
+        auto* l = new QLabel(d.value ? QString::fromLatin1(d.caption) : tr(d.caption), PictureStatusBar);
         l->setObjectName(QString::fromLatin1(d.name));
         l->setGeometry(d.left / kTwips, d.top / kTwips, d.width / kTwips, d.height / kTwips);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         l->setFont(StatusFont(d.value ? 12 : 9.75));
         SetTextColour(l, d.value ? kValueColour : kHeadColour);
         *d.label = l;
+        if (!d.value) frame::FitText(l, zephlon::kStatusBarWidth);
     }
 
-    LabelBW0 = new QLabel(QStringLiteral("A game by "), m_central);
+    LabelBW0 = new QLabel(tr("A game by "), m_central);
     LabelBW0->setObjectName(QStringLiteral("LabelBW0"));
     SetTextColour(LabelBW0, kValueColour);
     LabelBW = new QLabel(QString::fromLatin1(dialogs::kMakerName), m_central);
@@ -232,8 +237,22 @@ void FormZephlon::BuildControls() {
     connect(TimerBlinkBlock, &QTimer::timeout, this, [this] { m_engine->TimerBlinkBlock_Timer(); });
     connect(TimerLaserBomb, &QTimer::timeout, this, [this] { m_engine->TimerLaserBomb_Timer(); });
 
+    DescribeForAssistiveTechnology();
     ConnectMouse();
     Form_Resize();
+}
+
+void FormZephlon::DescribeForAssistiveTechnology() {
+    frame::Describe(PictureBg, tr("Pit"),
+                    tr("The pit, 7 blocks wide and 10 deep, where the blocks with pipes fall"));
+    frame::Describe(PictureNext, tr("Next block"), tr("The block that falls after the current one"));
+    frame::Describe(PictureStatusBar, tr("Status"), tr("Score, level, destroyed blocks and high score"));
+    frame::Describe(PictureMessage, tr("Message"), QString());
+    frame::MakeAccessibleValue(LabelScore, tr("Score"));
+    frame::MakeAccessibleValue(LabelLevel, tr("Level"));
+    frame::MakeAccessibleValue(LabelBlocks, tr("Blocks"));
+    //: The best score of the list, as a screen reader names it.
+    frame::MakeAccessibleValue(LabelHiScore, tr("High score"));
 }
 
 void FormZephlon::Form_Resize() {

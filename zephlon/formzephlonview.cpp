@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "frame/accessibility.h"
 #include "frame/drawsurface.h"
 #include "zephlon/formzephlon.h"
 
@@ -115,6 +116,7 @@ void FormZephlon::ShowMessage(const QString& text, int fontSize) {
         LabelMessage->show();
         LayoutMessage();
         PictureMessage->show();
+        frame::Announce(PictureBg, caption);
     } else {
         ImageMessage->hide();
         PictureMessage->hide();
@@ -126,16 +128,19 @@ void FormZephlon::ShowMessage(const QString& text, int fontSize) {
 void FormZephlon::SetLabel(StatusLabel label, const QString& text) {
     switch (label) {
         case StatusLabel::Score:
-            LabelScore->setText(text);
+            frame::SetValue(LabelScore, text);
             break;
         case StatusLabel::HiScore:
-            LabelHiScore->setText(text);
+            // A best score that rises during a game is the player's new record.
+            if (frame::SetValue(LabelHiScore, text) < text.toInt() && m_engine->Context().GameRunning())
+                frame::Announce(PictureBg, tr("New high score: %1").arg(text));
             break;
         case StatusLabel::Level:
-            LabelLevel->setText(text);
+            if (const int before = frame::SetValue(LabelLevel, text); before > 0 && text.toInt() > before)
+                frame::Announce(PictureBg, tr("Level %1").arg(text));
             break;
         case StatusLabel::Blocks:
-            LabelBlocks->setText(text);
+            frame::SetValue(LabelBlocks, text);
             break;
         case StatusLabel::BlocksHead:
             LabelBlocksHead->setText(text);

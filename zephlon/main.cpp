@@ -7,6 +7,7 @@
 #include "dialogs/formsplash.h"
 #include "frame/desktop.h"
 #include "frame/endprocess.h"
+#include "frame/translations.h"
 #include "zephlon/formzephlon.h"
 
 namespace {
@@ -19,6 +20,7 @@ int run(int argc, char** argv) {
         return *code;
     QApplication app(argc, argv);
     frame::IdentifyApplication(frame::Program::Zephlon);
+    frame::InstallTranslations(app);
     QApplication::setWindowIcon(dialogs::ProgramIcon(frame::Program::Zephlon));
     std::unique_ptr<FormZephlon> window;
     dialogs::FormSplash splash([&window] {

@@ -1,0 +1,1202 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>FormZephlon</name>
+    <message>
+        <source>Are you sure you want to start a new game</source>
+        <translation>¿Seguro que quieres empezar una partida nueva?</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Empezar</translation>
+    </message>
+    <message>
+        <source>&amp;Original Game</source>
+        <translation>Juego &amp;original</translation>
+    </message>
+    <message>
+        <source>&amp;Puzzle Game</source>
+        <translation>Juego &amp;puzle</translation>
+    </message>
+    <message>
+        <source>&amp;Replay level</source>
+        <translation>&amp;Repetir nivel</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Quit Current Game</source>
+        <translation>&amp;Abandonar la partida</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Start &amp;Level</source>
+        <translation>&amp;Nivel inicial</translation>
+    </message>
+    <message>
+        <source>Block &amp;Color</source>
+        <translation>&amp;Color de los bloques</translation>
+    </message>
+    <message>
+        <source>&amp;Blueberry</source>
+        <translation>&amp;Arándano</translation>
+    </message>
+    <message>
+        <source>&amp;Lime</source>
+        <translation>&amp;Lima</translation>
+    </message>
+    <message>
+        <source>&amp;Kiwi</source>
+        <translation>&amp;Kiwi</translation>
+    </message>
+    <message>
+        <source>&amp;Plum</source>
+        <translation>&amp;Ciruela</translation>
+    </message>
+    <message>
+        <source>&amp;Grey</source>
+        <translation>&amp;Gris</translation>
+    </message>
+    <message>
+        <source>&amp;Control</source>
+        <translation>&amp;Control</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Teclado</translation>
+    </message>
+    <message>
+        <source>&amp;Mouse</source>
+        <translation>&amp;Ratón</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>S&amp;onido</translation>
+    </message>
+    <message>
+        <source>S&amp;core Server...</source>
+        <translation>&amp;Servidor de puntuaciones...</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Récords</translation>
+    </message>
+    <message>
+        <source>&amp;Local Highscores...</source>
+        <translation>Récords &amp;locales...</translation>
+    </message>
+    <message>
+        <source>&amp;Upload Highscores...</source>
+        <translation>&amp;Subir récords...</translation>
+    </message>
+    <message>
+        <source>&amp;Global Highscores...</source>
+        <translation>Récords &amp;mundiales...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>&amp;Game Play...</source>
+        <translation>&amp;Cómo se juega...</translation>
+    </message>
+    <message>
+        <source>&amp;Key Control...</source>
+        <translation>&amp;Teclas...</translation>
+    </message>
+    <message>
+        <source>&amp;Scoring...</source>
+        <translation>&amp;Puntuación...</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <extracomment>The status bar&apos;s heading over the next-block preview.</extracomment>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <extracomment>Second line of the two-line heading &quot;High / Score&quot; over the best score.</extracomment>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <extracomment>The heading over the count of destroyed blocks.</extracomment>
+        <translation>Bloques</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>First line of the two-line heading &quot;High / Score&quot; over the best score.</extracomment>
+        <translation>Récord</translation>
+    </message>
+    <message>
+        <source>A game by </source>
+        <translation>Un juego de </translation>
+    </message>
+    <message>
+        <source>Pit</source>
+        <translation>Pozo</translation>
+    </message>
+    <message>
+        <source>The pit, 7 blocks wide and 10 deep, where the blocks with pipes fall</source>
+        <translation>El pozo, de 7 bloques de ancho y 10 de fondo, donde caen los bloques con tuberías</translation>
+    </message>
+    <message>
+        <source>Next block</source>
+        <translation>Siguiente bloque</translation>
+    </message>
+    <message>
+        <source>The block that falls after the current one</source>
+        <translation>El bloque que caerá después del actual</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Score, level, destroyed blocks and high score</source>
+        <translation>Puntos, nivel, bloques destruidos y récord</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Récord</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nuevo récord: %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::ClickLabel</name>
+    <message>
+        <source>Link</source>
+        <translation>Enlace</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::FormAbout</name>
+    <message>
+        <source>About %1</source>
+        <extracomment>The about box&apos;s title; %1 is the game&apos;s name.</extracomment>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>ver %1</source>
+        <translation>ver. %1</translation>
+    </message>
+    <message>
+        <source>ver</source>
+        <extracomment>Short for &quot;version&quot;, before the version number.</extracomment>
+        <translation>ver.</translation>
+    </message>
+    <message>
+        <source>Design, gfx and Programming</source>
+        <translation>Diseño, gráficos y programación</translation>
+    </message>
+    <message>
+        <source>Download more games at:</source>
+        <translation>Descarga más juegos en:</translation>
+    </message>
+    <message>
+        <source>email: </source>
+        <translation>correo: </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>by Mira Castell and the Quillbyte team</source>
+        <extracomment>The makers&apos; line in the about box.</extracomment>
+        <translation>de Mira Castell y el equipo de Quillbyte</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::FormInstructions</name>
+    <message>
+        <source>%1 - Instructions</source>
+        <extracomment>The help window&apos;s title; %1 is the game&apos;s name.</extracomment>
+        <translation>%1 – Instrucciones</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
+    </message>
+    <message>
+        <source>Vantorel is a kind of real-time puzzle. You have to keep a pit free of blocks by moving and rotating small pieces while they sink from the top to the ground, one after another. Some blocks are partly tranparent, they have to be combined with other transparent sections. Each time a complete row is filled, it vanishes and all blocks above fall down. Your game is over when the pit is too full for the next piece. The game becomes a bit faster each time a certain amount of rows (15) has been erased. </source>
+        <translation>Vantorel es una especie de puzle en tiempo real. Tienes que mantener un pozo libre de bloques moviendo y girando pequeñas piezas mientras bajan, una tras otra, desde arriba hasta el fondo. Algunos bloques son en parte transparentes y hay que combinarlos con otras partes transparentes. Cada vez que se completa una fila, desaparece y todos los bloques de encima caen. La partida termina cuando el pozo está demasiado lleno para la siguiente pieza. El juego se acelera un poco cada vez que se borra cierto número de filas (15).</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>1 point per row you sink a block</source>
+        <translation>1 punto por cada fila que bajas una pieza</translation>
+    </message>
+    <message>
+        <source>100 points for one erased row</source>
+        <translation>100 puntos por una fila borrada</translation>
+    </message>
+    <message>
+        <source>300 points for two erased rows</source>
+        <translation>300 puntos por dos filas borradas</translation>
+    </message>
+    <message>
+        <source>700 points for three erased rows</source>
+        <translation>700 puntos por tres filas borradas</translation>
+    </message>
+    <message>
+        <source>200 points for two erased rows</source>
+        <translation>200 puntos por dos filas borradas</translation>
+    </message>
+    <message>
+        <source>400 points for three erased rows</source>
+        <translation>400 puntos por tres filas borradas</translation>
+    </message>
+    <message>
+        <source>800 points for four erased rows</source>
+        <translation>800 puntos por cuatro filas borradas</translation>
+    </message>
+    <message>
+        <source>Web Highscores</source>
+        <translation>Récords en la web</translation>
+    </message>
+    <message>
+        <source>Make sure you are connected to the internet when uploading and viewing scores from a score server.</source>
+        <translation>Asegúrate de estar conectado a internet cuando subas puntuaciones a un servidor o consultes sus listas.</translation>
+    </message>
+    <message>
+        <source>Visit %1 for a list of working score servers.</source>
+        <translation>Visita %1 para ver una lista de servidores de puntuaciones que funcionan.</translation>
+    </message>
+    <message>
+        <source>The global highscores are shown inside the game by an embedded web browser, so please install Internet Explorer 4 (on Linux: the Qt WebEngine component, package libqt6webenginewidgets6). It can be downloaded free of charge from your distribution&apos;s package archive.</source>
+        <translation>Los récords mundiales se muestran dentro del juego con un navegador integrado, así que instala Internet Explorer 4 (en Linux: el componente Qt WebEngine, paquete libqt6webenginewidgets6). Se descarga gratis del archivo de paquetes de tu distribución.</translation>
+    </message>
+    <message>
+        <source>Key Control</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Move Left with CURSOR LEFT key</source>
+        <translation>Mover a la izquierda con FLECHA IZQUIERDA</translation>
+    </message>
+    <message>
+        <source>Move Right with CUROR RIGHT key</source>
+        <translation>Mover a la derecha con FLECHA DERECHA</translation>
+    </message>
+    <message>
+        <source>Rotate with CURSOR UP key</source>
+        <translation>Girar con FLECHA ARRIBA</translation>
+    </message>
+    <message>
+        <source>Sink with CURSOR DOWN key</source>
+        <translation>Bajar con FLECHA ABAJO</translation>
+    </message>
+    <message>
+        <source>Drop with CONTROL or INSERT key</source>
+        <translation>Soltar con CONTROL o INSERT</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::zephlon::FormInstructions</name>
+    <message>
+        <source>Game Play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>Throughout the game, blocks containing different
+numbers of vertical or horizontal pipes fall from
+the top of the screen. When you line up three or
+more pipe sections, a laser blast removes them
+from the screen. If you remove all the pipe
+sections from a given block, it disappears and the
+blocks above it fall down to take its place.
+With the special Laser Bombs, blocks already on
+the ground can be destroyed. The game is over
+when the game area is filled with blocks.</source>
+        <extracomment>The Original game&apos;s rules: keep the line breaks (
+) at about this width.</extracomment>
+        <translation>Durante toda la partida caen desde arriba
+bloques con distintos números de tuberías
+verticales u horizontales. Si alineas tres o más
+tramos de tubería, un rayo láser los elimina.
+Cuando un bloque pierde todos sus tramos,
+desaparece y los bloques de encima bajan
+a ocupar su lugar. Con las Bombas Láser
+especiales puedes destruir bloques que ya
+están en el suelo. La partida termina cuando
+la zona de juego se llena de bloques.</translation>
+    </message>
+    <message>
+        <source>You must remove the flashing block before the 
+screen fills up. This is done by working your way
+down to the block (by lining up pipe sections,
+(see Original Game above) and then eliminating
+it. Use the Laser Bomb to destroy concrete 
+walls and blocks with horisontal pipes only.</source>
+        <extracomment>The Puzzle game&apos;s rules: keep the line breaks (
+) at about this width.</extracomment>
+        <translation>Tienes que eliminar el bloque que parpadea
+antes de que se llene la pantalla. Para ello,
+ábrete paso hasta él (alineando tramos de
+tubería, mira el juego original al lado)
+y luego elimínalo. Usa la Bomba Láser contra
+muros de hormigón y bloques con solo
+tuberías horizontales.</translation>
+    </message>
+    <message>
+        <source>Game Play - Original game</source>
+        <translation>Cómo se juega – juego original</translation>
+    </message>
+    <message>
+        <source>Game Play - Puzzle game</source>
+        <translation>Cómo se juega – juego de puzle</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::zephlon::FormKeyControl</name>
+    <message>
+        <source>Key Control</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Mover a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Mover a la derecha</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Sink</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Replay level (Arcade)</source>
+        <translation>Repetir nivel (Arcade)</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>[Cursor LEFT]</source>
+        <extracomment>A key as keyboards of the language label it (Strg, Einfg; Ctrl, Inser): keep the brackets.</extracomment>
+        <translation>[Flecha IZQUIERDA]</translation>
+    </message>
+    <message>
+        <source>[Cursor RIGHT]</source>
+        <translation>[Flecha DERECHA]</translation>
+    </message>
+    <message>
+        <source>[Cursor UP]</source>
+        <translation>[Flecha ARRIBA]</translation>
+    </message>
+    <message>
+        <source>[Cursor DOWN]</source>
+        <translation>[Flecha ABAJO]</translation>
+    </message>
+    <message>
+        <source>[CONTROL] or [INSERT]</source>
+        <translation>[CONTROL] o [INSERT]</translation>
+    </message>
+    <message>
+        <source>[R]</source>
+        <translation>[R]</translation>
+    </message>
+    <message>
+        <source>[P]</source>
+        <translation>[P]</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::zephlon::FormScoring</name>
+    <message>
+        <source>Scoring</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>1 point per row you sink a block</source>
+        <translation>1 punto por cada fila que bajas una pieza</translation>
+    </message>
+    <message>
+        <source>5 points for destroyed pipe section</source>
+        <translation>5 puntos por tramo de tubería destruido</translation>
+    </message>
+    <message>
+        <source>50 points for 1 destroyed block </source>
+        <translation>50 puntos por 1 bloque destruido</translation>
+    </message>
+    <message>
+        <source>50 + 75 points for 2 simultaneously destroyed blocks</source>
+        <translation>50 + 75 puntos por 2 bloques destruidos a la vez</translation>
+    </message>
+    <message>
+        <source>50 + 75 + 100  points for 3 simult. destroyed blocks ...</source>
+        <translation>50 + 75 + 100 puntos por 3 bloques a la vez...</translation>
+    </message>
+    <message>
+        <source>1000 points for destroyed flashing block</source>
+        <translation>1000 puntos por destruir el bloque que parpadea</translation>
+    </message>
+    <message>
+        <source>Web Highscores</source>
+        <translation>Récords en la web</translation>
+    </message>
+    <message>
+        <source>Make sure you are connected to the internet when uploading and viewing scores from a score server.</source>
+        <translation>Asegúrate de estar conectado a internet cuando subas puntuaciones a un servidor o consultes sus listas.</translation>
+    </message>
+    <message>
+        <source>Visit %1 for a list of working score servers.</source>
+        <translation>Visita %1 para ver una lista de servidores de puntuaciones que funcionan.</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::zephlon::HelpPage</name>
+    <message>
+        <source>Prev</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>frame::CommandLine</name>
+    <message>
+        <source>Line up pipe blocks so lasers burn them away.</source>
+        <translation>Alinea bloques de tuberías para que los láseres los quemen.</translation>
+    </message>
+    <message>
+        <source>Fit falling four-square pieces into full rows.</source>
+        <translation>Encaja piezas de cuatro cuadrados en filas completas.</translation>
+    </message>
+    <message>
+        <source>Fill rows with three-square pieces whose see-through parts mix colours.</source>
+        <translation>Llena filas con piezas de tres cuadrados cuyas partes transparentes mezclan colores.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <extracomment>%1 is the command&apos;s name.</extracomment>
+        <translation>Uso: %1 [opciones]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y sale.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y sale.</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as -platform or -style, are accepted too.</source>
+        <translation>También se aceptan las opciones propias de Qt, como -platform o -style.</translation>
+    </message>
+    <message>
+        <source>See also: man %1</source>
+        <extracomment>%1 is the command&apos;s name, as in &quot;man zephlon&quot;.</extracomment>
+        <translation>Véase también: man %1</translation>
+    </message>
+</context>
+<context>
+    <name>frame::GameSession</name>
+    <message>
+        <source>The options and new high scores of this game are not saved.</source>
+        <translation>Las opciones y los nuevos récords de esta partida no se han guardado.</translation>
+    </message>
+</context>
+<context>
+    <name>frame::SettingsStore</name>
+    <message>
+        <source>Not a regular file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <extracomment>%1 is the settings file&apos;s path, %2 the reason.</extracomment>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quadrelle::Engine</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin del juego</translation>
+    </message>
+</context>
+<context>
+    <name>quadrelle::FormPlunko</name>
+    <message>
+        <source>&amp;1 - Baby</source>
+        <translation>&amp;1 - Bebé</translation>
+    </message>
+    <message>
+        <source>&amp;2 - Little fella</source>
+        <translation>&amp;2 - Chiquitín</translation>
+    </message>
+    <message>
+        <source>&amp;3 - Big child</source>
+        <translation>&amp;3 - Niño grande</translation>
+    </message>
+    <message>
+        <source>&amp;4 - It&apos;s easy</source>
+        <translation>&amp;4 - Está chupado</translation>
+    </message>
+    <message>
+        <source>&amp;5 - Never mind</source>
+        <translation>&amp;5 - Ni te preocupes</translation>
+    </message>
+    <message>
+        <source>&amp;6 - I&apos;m powerful</source>
+        <translation>&amp;6 - Soy poderoso</translation>
+    </message>
+    <message>
+        <source>&amp;7 - Insanity coming</source>
+        <translation>&amp;7 - Se acerca la locura</translation>
+    </message>
+    <message>
+        <source>&amp;8 - So what?</source>
+        <translation>&amp;8 - ¿Y qué?</translation>
+    </message>
+    <message>
+        <source>&amp;9 - Madness</source>
+        <translation>&amp;9 - Locura</translation>
+    </message>
+    <message>
+        <source>10 - &amp;Sanitarium</source>
+        <translation>10 - &amp;Manicomio</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Récord</translation>
+    </message>
+    <message>
+        <source>A game by </source>
+        <translation>Un juego de </translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Empezar</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Start &amp;Level</source>
+        <translation>&amp;Nivel inicial</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>S&amp;onido</translation>
+    </message>
+    <message>
+        <source>&amp;AutoUpload</source>
+        <translation>Subida &amp;automática</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Récords</translation>
+    </message>
+    <message>
+        <source>&amp;Local Highscores...</source>
+        <translation>Récords &amp;locales...</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Highscores</source>
+        <translation>&amp;Borrar récords</translation>
+    </message>
+    <message>
+        <source>&amp;Upload Highscores...</source>
+        <translation>&amp;Subir récords...</translation>
+    </message>
+    <message>
+        <source>&amp;Global Highscores...</source>
+        <translation>Récords &amp;mundiales...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instrucciones</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to start a new game</source>
+        <translation>¿Seguro que quieres empezar una partida nueva?</translation>
+    </message>
+    <message>
+        <source>Well</source>
+        <translation>Pozo</translation>
+    </message>
+    <message>
+        <source>The well, 10 squares wide and 20 deep, where the pieces fall</source>
+        <translation>El pozo, de 10 casillas de ancho y 20 de fondo, donde caen las piezas</translation>
+    </message>
+    <message>
+        <source>Next piece</source>
+        <translation>Siguiente pieza</translation>
+    </message>
+    <message>
+        <source>The piece that falls after the current one</source>
+        <translation>La pieza que caerá después de la actual</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Score, level, erased rows and high score</source>
+        <translation>Puntos, nivel, filas borradas y récord</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Récord</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nuevo récord: %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <source>Rows erased: %1</source>
+        <extracomment>Told to a screen reader when full rows vanish; %1 is how many.</extracomment>
+        <translation>Filas borradas: %1</translation>
+    </message>
+</context>
+<context>
+    <name>scores::FormTopTen</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Start Level</source>
+        <translation>Niv. inicial</translation>
+    </message>
+    <message>
+        <source>End Level</source>
+        <translation>Niv. final</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Borrar lista</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Puzzle Game TOP 10</source>
+        <translation>Juego de puzle TOP 10</translation>
+    </message>
+    <message>
+        <source>Original Game TOP 10</source>
+        <translation>Juego original TOP 10</translation>
+    </message>
+    <message>
+        <source>Local Highscores</source>
+        <translation>Récords locales</translation>
+    </message>
+    <message>
+        <source>Quadrelle - Local Highscores</source>
+        <translation>Quadrelle – Récords locales</translation>
+    </message>
+    <message>
+        <source>Vantorel - Top10</source>
+        <translation>Vantorel – Top 10</translation>
+    </message>
+</context>
+<context>
+    <name>scores::HighScores</name>
+    <message>
+        <source>Are you sure you want to clear the local highscore list?</source>
+        <translation>¿Seguro que quieres borrar la lista local de récords?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear the high score list?</source>
+        <translation>¿Seguro que quieres borrar la lista de récords?</translation>
+    </message>
+</context>
+<context>
+    <name>vantorel::FormPlunko</name>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Récord</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Empezar</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Start &amp;Level</source>
+        <translation>&amp;Nivel inicial</translation>
+    </message>
+    <message>
+        <source>&amp;1 - Baby</source>
+        <translation>&amp;1 - Bebé</translation>
+    </message>
+    <message>
+        <source>&amp;2 - Little fella</source>
+        <translation>&amp;2 - Chiquitín</translation>
+    </message>
+    <message>
+        <source>&amp;3 - Big child</source>
+        <translation>&amp;3 - Niño grande</translation>
+    </message>
+    <message>
+        <source>&amp;4 - It&apos;s easy</source>
+        <translation>&amp;4 - Está chupado</translation>
+    </message>
+    <message>
+        <source>&amp;5 - Never mind</source>
+        <translation>&amp;5 - Ni te preocupes</translation>
+    </message>
+    <message>
+        <source>&amp;6 - I&apos;m powerful</source>
+        <translation>&amp;6 - Soy poderoso</translation>
+    </message>
+    <message>
+        <source>&amp;7 - Insanity coming</source>
+        <translation>&amp;7 - Se acerca la locura</translation>
+    </message>
+    <message>
+        <source>&amp;8 - So what?</source>
+        <translation>&amp;8 - ¿Y qué?</translation>
+    </message>
+    <message>
+        <source>&amp;9 - Madness</source>
+        <translation>&amp;9 - Locura</translation>
+    </message>
+    <message>
+        <source>10 - &amp;Sanitarium</source>
+        <translation>10 - &amp;Manicomio</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>S&amp;onido</translation>
+    </message>
+    <message>
+        <source>&amp;Highscores</source>
+        <translation>&amp;Récords</translation>
+    </message>
+    <message>
+        <source>&amp;Top10</source>
+        <translation>&amp;Top 10</translation>
+    </message>
+    <message>
+        <source>&amp;Upload Highscore</source>
+        <translation>&amp;Subir récord</translation>
+    </message>
+    <message>
+        <source>&amp;Global Top100</source>
+        <translation>Top 100 &amp;mundial</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions</source>
+        <translation>&amp;Instrucciones</translation>
+    </message>
+    <message>
+        <source>Pit</source>
+        <translation>Pozo</translation>
+    </message>
+    <message>
+        <source>The pit, 8 squares wide and 18 deep, where the pieces fall</source>
+        <translation>El pozo, de 8 casillas de ancho y 18 de fondo, donde caen las piezas</translation>
+    </message>
+    <message>
+        <source>Next piece and status</source>
+        <translation>Siguiente pieza y estado</translation>
+    </message>
+    <message>
+        <source>The piece that falls after the current one, score, level, erased rows and high score</source>
+        <translation>La pieza que caerá después de la actual, puntos, nivel, filas borradas y récord</translation>
+    </message>
+    <message>
+        <source>High score</source>
+        <extracomment>The best score of the list, as a screen reader names it.</extracomment>
+        <translation>Récord</translation>
+    </message>
+    <message>
+        <source>Rows erased: %1</source>
+        <extracomment>Told to a screen reader when full rows vanish; %1 is how many.</extracomment>
+        <translation>Filas borradas: %1</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nuevo récord: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vantorel::Game</name>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin del juego</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+</context>
+<context>
+    <name>web::FormBrError</name>
+    <message>
+        <source>Web browser error</source>
+        <translation>Error del navegador web</translation>
+    </message>
+    <message>
+        <source>Could not launch the web browser.</source>
+        <translation>No se pudo abrir el navegador web.</translation>
+    </message>
+    <message>
+        <source>SOLUTION 1</source>
+        <translation>SOLUCIÓN 1</translation>
+    </message>
+    <message>
+        <source>1. Start the web browser (from the start menu)</source>
+        <translation>1. Abre el navegador web (desde el menú de inicio)</translation>
+    </message>
+    <message>
+        <source>2. Return to the game (Press &quot;Close&quot;) and try again</source>
+        <translation>2. Vuelve al juego (pulsa «Cerrar») e inténtalo de nuevo</translation>
+    </message>
+    <message>
+        <source>ALTERNATIVE SOLUTION (IF SOLUTION 1 FAILED)</source>
+        <translation>OTRA SOLUCIÓN (SI LA SOLUCIÓN 1 FALLA)</translation>
+    </message>
+    <message>
+        <source>1. Copy the link below onto the clipboard</source>
+        <translation>1. Copia el enlace de abajo al portapapeles</translation>
+    </message>
+    <message>
+        <source>2. Start the web browser (from the start menu)</source>
+        <translation>2. Abre el navegador web (desde el menú de inicio)</translation>
+    </message>
+    <message>
+        <source>3. Paste the copied text into the adress (url) field in the web browser</source>
+        <translation>3. Pega el texto copiado en la barra de direcciones (URL) del navegador</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>web::FormURL</name>
+    <message>
+        <source>Don&apos;t show this next time</source>
+        <translation>No volver a mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>web::QuadrelleWeb</name>
+    <message>
+        <source>Please install Internet Explorer 4!
+Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/download (Debian: libqt6webenginewidgets6 and libqt6webenginecore6-bin), through its browser plugin quadrelle-webengine.so, built with the game when qt6-webengine-dev is installed.</source>
+        <translation>¡Instala Internet Explorer 4!
+Quadrelle muestra las listas mundiales con Qt WebEngine, gratis en https://www.qt.io/download (Debian: libqt6webenginewidgets6 y libqt6webenginecore6-bin), mediante su complemento de navegador quadrelle-webengine.so, que se compila con el juego cuando qt6-webengine-dev está instalado.</translation>
+    </message>
+</context>
+<context>
+    <name>web::UrlPrompt</name>
+    <message>
+        <source>Upload Highscores</source>
+        <translation>Subir récords</translation>
+    </message>
+    <message>
+        <source>Upload Top 3</source>
+        <translation>Subir top 3</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Upload Hiscore</source>
+        <translation>Subir récord</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Upload Hiscores</source>
+        <translation>Subir récords</translation>
+    </message>
+    <message>
+        <source>Upload NOW</source>
+        <translation>Subir AHORA</translation>
+    </message>
+    <message>
+        <source>Upload LATER</source>
+        <translation>Subir DESPUÉS</translation>
+    </message>
+    <message>
+        <source>Upload Highscore</source>
+        <translation>Subir récord</translation>
+    </message>
+    <message>
+        <source>Please enter your URL or email !</source>
+        <translation>¡Escribe tu web o tu correo!</translation>
+    </message>
+    <message>
+        <source>Make sure you are connected to the Internet!</source>
+        <translation>¡Asegúrate de estar conectado a internet!</translation>
+    </message>
+    <message>
+        <source>%1, please enter your URL or email !</source>
+        <translation>%1, ¡escribe tu web o tu correo!</translation>
+    </message>
+</context>
+<context>
+    <name>web::quadrelle::FormWebHighscore</name>
+    <message>
+        <source>Quadrelle - Global Highscores</source>
+        <translation>Quadrelle – Récords mundiales</translation>
+    </message>
+    <message>
+        <source>Score Server:</source>
+        <translation>Servidor:</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Ir</translation>
+    </message>
+    <message>
+        <source>Today&apos;s</source>
+        <translation>De hoy</translation>
+    </message>
+    <message>
+        <source>This week&apos;s</source>
+        <translation>De esta semana</translation>
+    </message>
+    <message>
+        <source>This month&apos;s</source>
+        <translation>De este mes</translation>
+    </message>
+    <message>
+        <source>All time&apos;s</source>
+        <translation>De siempre</translation>
+    </message>
+    <message>
+        <source>Top 10</source>
+        <translation>Top 10</translation>
+    </message>
+    <message>
+        <source>Top 100</source>
+        <translation>Top 100</translation>
+    </message>
+    <message>
+        <source>Make sure you are connected to the internet. Read about working score servers at our site!</source>
+        <translation>Asegúrate de estar conectado a internet. ¡En nuestra web encontrarás servidores de puntuaciones que funcionan!</translation>
+    </message>
+</context>
+<context>
+    <name>web::zephlon::FormWebHighscore</name>
+    <message>
+        <source>Score Server</source>
+        <translation>Servidor de puntuaciones</translation>
+    </message>
+    <message>
+        <source>Score Server:</source>
+        <translation>Servidor:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>zephlon::ZephlonEngine</name>
+    <message>
+        <source>Blocks</source>
+        <translation>Bloques</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin del juego</translation>
+    </message>
+    <message>
+        <source>Click Mouse</source>
+        <extracomment>The last line of a level message: what goes on to the next level.</extracomment>
+        <translation>Haz clic</translation>
+    </message>
+    <message>
+        <source>Press Enter</source>
+        <translation>Pulsa Intro</translation>
+    </message>
+    <message>
+        <source>Click Mouse to Start</source>
+        <translation>Haz clic para empezar</translation>
+    </message>
+    <message>
+        <source>Press Enter to Start</source>
+        <translation>Pulsa Intro para empezar</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <extracomment>The first line of the message before a level; %1 is the level&apos;s number.</extracomment>
+        <translation>Nivel %1</translation>
+    </message>
+    <message>
+        <source>Remove the blinking block</source>
+        <translation>Elimina el bloque que parpadea</translation>
+    </message>
+    <message>
+        <source>Level Completed</source>
+        <translation>Nivel superado</translation>
+    </message>
+</context>
+</TS>
