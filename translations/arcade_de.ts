@@ -566,6 +566,18 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
         <extracomment>%1 is the settings file&apos;s path, %2 the reason.</extracomment>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>another copy of the game is saving to the same folder and has not finished</source>
+        <translation>eine andere Kopie des Spiels speichert gerade in denselben Ordner und ist noch nicht fertig</translation>
+    </message>
+    <message>
+        <source>the file is larger than the 4 MB the game reads, so it is left as it is and nothing in it is lost</source>
+        <translation>die Datei ist größer als die 4 MB, die das Spiel liest; sie bleibt daher unverändert, und nichts darin geht verloren</translation>
+    </message>
+    <message>
+        <source>the file would grow beyond the 4 MB the game reads, so it is left as it is</source>
+        <translation>die Datei würde über die 4 MB wachsen, die das Spiel liest; sie bleibt daher unverändert</translation>
+    </message>
 </context>
 <context>
     <name>quadrelle::Engine</name>
@@ -1042,6 +1054,25 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
 Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/download (Debian: libqt6webenginewidgets6 and libqt6webenginecore6-bin), through its browser plugin quadrelle-webengine.so, built with the game when qt6-webengine-dev is installed.</source>
         <translation>Bitte installiere Internet Explorer 4!
 Quadrelle zeigt die weltweiten Listen mit Qt WebEngine an, kostenlos unter https://www.qt.io/download (Debian: libqt6webenginewidgets6 und libqt6webenginecore6-bin), über sein Browser-Plugin quadrelle-webengine.so, das mit dem Spiel gebaut wird, wenn qt6-webengine-dev installiert ist.</translation>
+    </message>
+</context>
+<context>
+    <name>web::ScoreServer</name>
+    <message>
+        <source>Type a web address under Options &gt; Score Server...</source>
+        <translation>Gib unter Optionen &gt; Punkteserver... eine Webadresse ein.</translation>
+    </message>
+    <message>
+        <source>Type a web address into the &quot;Score Server:&quot; field of the global highscores window and press &quot;Go&quot;.</source>
+        <translation>Gib im Fenster der weltweiten Bestenlisten eine Webadresse in das Feld „Punkteserver:“ ein und drücke „Los“.</translation>
+    </message>
+    <message>
+        <source>With the game closed, set the WebServer key in the [Options] section of %1 to a web address.</source>
+        <translation>Setze bei geschlossenem Spiel den Schlüssel WebServer im Abschnitt [Options] von %1 auf eine Webadresse.</translation>
+    </message>
+    <message>
+        <source>The score server &quot;%1&quot; cannot be used: a score server is a web address (http or https), such as scores.example.org/arcade.</source>
+        <translation>Der Punkteserver „%1“ kann nicht verwendet werden: Ein Punkteserver ist eine Webadresse (http oder https), etwa scores.example.org/arcade.</translation>
     </message>
 </context>
 <context>

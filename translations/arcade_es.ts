@@ -567,6 +567,18 @@ tuberías horizontales.</translation>
         <extracomment>%1 is the settings file&apos;s path, %2 the reason.</extracomment>
         <translation>No se pudo guardar %1: %2</translation>
     </message>
+    <message>
+        <source>another copy of the game is saving to the same folder and has not finished</source>
+        <translation>otra copia del juego está guardando en la misma carpeta y aún no ha terminado</translation>
+    </message>
+    <message>
+        <source>the file is larger than the 4 MB the game reads, so it is left as it is and nothing in it is lost</source>
+        <translation>el archivo supera los 4 MB que lee el juego, así que se deja como está y no se pierde nada de su contenido</translation>
+    </message>
+    <message>
+        <source>the file would grow beyond the 4 MB the game reads, so it is left as it is</source>
+        <translation>el archivo superaría los 4 MB que lee el juego, así que se deja como está</translation>
+    </message>
 </context>
 <context>
     <name>quadrelle::Engine</name>
@@ -1043,6 +1055,25 @@ tuberías horizontales.</translation>
 Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/download (Debian: libqt6webenginewidgets6 and libqt6webenginecore6-bin), through its browser plugin quadrelle-webengine.so, built with the game when qt6-webengine-dev is installed.</source>
         <translation>¡Instala Internet Explorer 4!
 Quadrelle muestra las listas mundiales con Qt WebEngine, gratis en https://www.qt.io/download (Debian: libqt6webenginewidgets6 y libqt6webenginecore6-bin), mediante su complemento de navegador quadrelle-webengine.so, que se compila con el juego cuando qt6-webengine-dev está instalado.</translation>
+    </message>
+</context>
+<context>
+    <name>web::ScoreServer</name>
+    <message>
+        <source>Type a web address under Options &gt; Score Server...</source>
+        <translation>Escribe una dirección web en Opciones &gt; Servidor de puntuaciones...</translation>
+    </message>
+    <message>
+        <source>Type a web address into the &quot;Score Server:&quot; field of the global highscores window and press &quot;Go&quot;.</source>
+        <translation>Escribe una dirección web en el campo «Servidor:» de la ventana de las puntuaciones mundiales y pulsa «Ir».</translation>
+    </message>
+    <message>
+        <source>With the game closed, set the WebServer key in the [Options] section of %1 to a web address.</source>
+        <translation>Con el juego cerrado, pon una dirección web en la clave WebServer de la sección [Options] de %1.</translation>
+    </message>
+    <message>
+        <source>The score server &quot;%1&quot; cannot be used: a score server is a web address (http or https), such as scores.example.org/arcade.</source>
+        <translation>No se puede usar el servidor de puntuaciones «%1»: un servidor de puntuaciones es una dirección web (http o https), como scores.example.org/arcade.</translation>
     </message>
 </context>
 <context>

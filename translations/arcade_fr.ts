@@ -566,6 +566,18 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
         <extracomment>%1 is the settings file&apos;s path, %2 the reason.</extracomment>
         <translation>Impossible d’enregistrer %1 : %2</translation>
     </message>
+    <message>
+        <source>another copy of the game is saving to the same folder and has not finished</source>
+        <translation>une autre copie du jeu enregistre dans le même dossier et n’a pas terminé</translation>
+    </message>
+    <message>
+        <source>the file is larger than the 4 MB the game reads, so it is left as it is and nothing in it is lost</source>
+        <translation>le fichier dépasse les 4 Mo que le jeu lit ; il est donc laissé tel quel et rien de son contenu n’est perdu</translation>
+    </message>
+    <message>
+        <source>the file would grow beyond the 4 MB the game reads, so it is left as it is</source>
+        <translation>le fichier dépasserait les 4 Mo que le jeu lit ; il est donc laissé tel quel</translation>
+    </message>
 </context>
 <context>
     <name>quadrelle::Engine</name>
@@ -1042,6 +1054,25 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
 Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/download (Debian: libqt6webenginewidgets6 and libqt6webenginecore6-bin), through its browser plugin quadrelle-webengine.so, built with the game when qt6-webengine-dev is installed.</source>
         <translation>Installe Internet Explorer 4 !
 Quadrelle affiche les classements mondiaux avec Qt WebEngine, gratuit sur https://www.qt.io/download (Debian : libqt6webenginewidgets6 et libqt6webenginecore6-bin), grâce à son module de navigateur quadrelle-webengine.so, compilé avec le jeu quand qt6-webengine-dev est installé.</translation>
+    </message>
+</context>
+<context>
+    <name>web::ScoreServer</name>
+    <message>
+        <source>Type a web address under Options &gt; Score Server...</source>
+        <translation>Saisissez une adresse web dans Options &gt; Serveur de scores...</translation>
+    </message>
+    <message>
+        <source>Type a web address into the &quot;Score Server:&quot; field of the global highscores window and press &quot;Go&quot;.</source>
+        <translation>Saisissez une adresse web dans le champ « Serveur de scores : » de la fenêtre des meilleurs scores mondiaux, puis appuyez sur « Aller ».</translation>
+    </message>
+    <message>
+        <source>With the game closed, set the WebServer key in the [Options] section of %1 to a web address.</source>
+        <translation>Jeu fermé, donnez pour valeur une adresse web à la clé WebServer de la section [Options] de %1.</translation>
+    </message>
+    <message>
+        <source>The score server &quot;%1&quot; cannot be used: a score server is a web address (http or https), such as scores.example.org/arcade.</source>
+        <translation>Le serveur de scores « %1 » ne peut pas être utilisé : un serveur de scores est une adresse web (http ou https), par exemple scores.example.org/arcade.</translation>
     </message>
 </context>
 <context>

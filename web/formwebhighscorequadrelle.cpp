@@ -56,6 +56,8 @@ FormWebHighscore::FormWebHighscore(QString& webServer, RandomSource random, Glob
     layout->addLayout(top);
     layout->addWidget(Label2);
     layout->addWidget(LabelServer, 1);
+    // The lists need room whatever fills the page: the view, or the word-wrapped notice in its place.
+    setMinimumSize(600, 360);
     resize(760, 560);
 
     connect(Combo1, &QComboBox::currentIndexChanged, this, &FormWebHighscore::Combo1_Click);
