@@ -644,7 +644,10 @@ class TestWebDialogs : public QObject {
             {"Zephlon", frame::Program::Zephlon},
             {"Quadrelle", frame::Program::Quadrelle},
             {"Vantorel", frame::Program::Vantorel}};
-        for (const auto& [name, program] : programs) {
+        for (const auto& entry : programs) {
+            // Named copies, not a structured binding: clang 14 cannot capture those in a lambda.
+            const char* name = entry.first;
+            const frame::Program program = entry.second;
             const auto row = [&](const char* what, const QString& server, const QString& base) {
                 QTest::addRow("%s, %s", name, what) << static_cast<int>(program) << server << base;
             };
