@@ -50,9 +50,11 @@ struct FakeView : web::GlobalScoresView {
     QWidget* Widget() override { return widget; }
     void Navigate(const QUrl& url) override { log << url.toString(QUrl::FullyEncoded); }
     void SetLinkFilter(LinkFilter f) override { filter = std::move(f); }
+    void SetLoadFinished(LoadFinished f) override { finished = std::move(f); }
     QWidget* widget;
     QStringList& log;
     LinkFilter filter;
+    LoadFinished finished;
 };
 
 QList<UploadRecord> sampleList() {
