@@ -3,6 +3,8 @@
 #include "frame/darkpalette.h"
 #include "frame/placedialog.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -127,7 +129,14 @@ void FormWebHighscore::LoadInBackground(const QString& link) {
 // Nobody sees a page loaded in the background, so its failure is handed on. A page replaced before it
 // ended ends as failed too: it may not have reached the server.
 void FormWebHighscore::loadFinished(const GlobalScoresView::LoadResult& result) {
-    if (!background_.removeOne(result.url) || result.ok) return;
+    // The engine escapes some characters that the address asked for left as they were (a quote).
+    const auto decoded = [](const QUrl& url) { return QByteArray::fromPercentEncoding(url.toEncoded()); };
+    const QByteArray ended = decoded(result.url);
+    const auto asked = std::find_if(background_.begin(), background_.end(),
+                                    [&](const QUrl& url) { return decoded(url) == ended; });
+    if (asked == background_.end()) return;
+    background_.erase(asked);
+    if (result.ok) return;
     if (BackgroundFailed) BackgroundFailed(result);
 }
 
