@@ -1055,6 +1055,24 @@ Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/
         <translation>Bitte installiere Internet Explorer 4!
 Quadrelle zeigt die weltweiten Listen mit Qt WebEngine an, kostenlos unter https://www.qt.io/download (Debian: libqt6webenginewidgets6 und libqt6webenginecore6-bin), über sein Browser-Plugin quadrelle-webengine.so, das mit dem Spiel gebaut wird, wenn qt6-webengine-dev installiert ist.</translation>
     </message>
+    <message>
+        <source>Your score could not be uploaded: the score server did not answer.
+It stays in your list here; try again later with &quot;Upload Highscores...&quot;.</source>
+        <translation>Dein Ergebnis konnte nicht hochgeladen werden: Der Punkteserver hat nicht geantwortet.
+Es bleibt hier in deiner Liste; versuche es später noch einmal mit „Bestenliste hochladen...“.</translation>
+    </message>
+    <message>
+        <source>The score server refused your upload (HTTP status %1).
+Your score stays in your list here; try again in %2 s with &quot;Upload Highscores...&quot;.</source>
+        <translation>Der Punkteserver hat dein Hochladen abgelehnt (HTTP-Status %1).
+Dein Ergebnis bleibt hier in deiner Liste; versuche es in %2 s noch einmal mit „Bestenliste hochladen...“.</translation>
+    </message>
+    <message>
+        <source>The score server refused your upload (HTTP status %1).
+Your score stays in your list here; try again later with &quot;Upload Highscores...&quot;.</source>
+        <translation>Der Punkteserver hat dein Hochladen abgelehnt (HTTP-Status %1).
+Dein Ergebnis bleibt hier in deiner Liste; versuche es später noch einmal mit „Bestenliste hochladen...“.</translation>
+    </message>
 </context>
 <context>
     <name>web::ScoreServer</name>
@@ -1124,6 +1142,10 @@ Quadrelle zeigt die weltweiten Listen mit Qt WebEngine an, kostenlos unter https
     <message>
         <source>%1, please enter your URL or email !</source>
         <translation>%1, bitte gib deine Webadresse oder E-Mail ein!</translation>
+    </message>
+    <message>
+        <source>Our score server shows only a web page address (http or https) with your scores, never an e-mail address.</source>
+        <translation>Unser Punkteserver zeigt zu deinen Ergebnissen nur eine Webadresse (http oder https) an, niemals eine E-Mail-Adresse.</translation>
     </message>
 </context>
 <context>

@@ -1056,6 +1056,24 @@ Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/
         <translation>¡Instala Internet Explorer 4!
 Quadrelle muestra las listas mundiales con Qt WebEngine, gratis en https://www.qt.io/download (Debian: libqt6webenginewidgets6 y libqt6webenginecore6-bin), mediante su complemento de navegador quadrelle-webengine.so, que se compila con el juego cuando qt6-webengine-dev está instalado.</translation>
     </message>
+    <message>
+        <source>Your score could not be uploaded: the score server did not answer.
+It stays in your list here; try again later with &quot;Upload Highscores...&quot;.</source>
+        <translation>No se pudo subir tu puntuación: el servidor de puntuaciones no respondió.
+Sigue aquí en tu lista; inténtalo más tarde con «Subir récords...».</translation>
+    </message>
+    <message>
+        <source>The score server refused your upload (HTTP status %1).
+Your score stays in your list here; try again in %2 s with &quot;Upload Highscores...&quot;.</source>
+        <translation>El servidor de puntuaciones rechazó tu subida (estado HTTP %1).
+Tu puntuación sigue aquí en tu lista; inténtalo de nuevo dentro de %2 s con «Subir récords...».</translation>
+    </message>
+    <message>
+        <source>The score server refused your upload (HTTP status %1).
+Your score stays in your list here; try again later with &quot;Upload Highscores...&quot;.</source>
+        <translation>El servidor de puntuaciones rechazó tu subida (estado HTTP %1).
+Tu puntuación sigue aquí en tu lista; inténtalo más tarde con «Subir récords...».</translation>
+    </message>
 </context>
 <context>
     <name>web::ScoreServer</name>
@@ -1125,6 +1143,10 @@ Quadrelle muestra las listas mundiales con Qt WebEngine, gratis en https://www.q
     <message>
         <source>%1, please enter your URL or email !</source>
         <translation>%1, ¡escribe tu web o tu correo!</translation>
+    </message>
+    <message>
+        <source>Our score server shows only a web page address (http or https) with your scores, never an e-mail address.</source>
+        <translation>Nuestro servidor de puntuaciones solo muestra junto a tus puntuaciones una dirección de página web (http o https), nunca una dirección de correo electrónico.</translation>
     </message>
 </context>
 <context>

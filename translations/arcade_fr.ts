@@ -1055,6 +1055,24 @@ Quadrelle shows the global lists with Qt WebEngine, free from https://www.qt.io/
         <translation>Installe Internet Explorer 4 !
 Quadrelle affiche les classements mondiaux avec Qt WebEngine, gratuit sur https://www.qt.io/download (Debian : libqt6webenginewidgets6 et libqt6webenginecore6-bin), grâce à son module de navigateur quadrelle-webengine.so, compilé avec le jeu quand qt6-webengine-dev est installé.</translation>
     </message>
+    <message>
+        <source>Your score could not be uploaded: the score server did not answer.
+It stays in your list here; try again later with &quot;Upload Highscores...&quot;.</source>
+        <translation>Ton score n’a pas pu être envoyé : le serveur de scores n’a pas répondu.
+Il reste ici dans ta liste ; réessaie plus tard avec « Envoyer les meilleurs scores... ».</translation>
+    </message>
+    <message>
+        <source>The score server refused your upload (HTTP status %1).
+Your score stays in your list here; try again in %2 s with &quot;Upload Highscores...&quot;.</source>
+        <translation>Le serveur de scores a refusé ton envoi (statut HTTP %1).
+Ton score reste ici dans ta liste ; réessaie dans %2 s avec « Envoyer les meilleurs scores... ».</translation>
+    </message>
+    <message>
+        <source>The score server refused your upload (HTTP status %1).
+Your score stays in your list here; try again later with &quot;Upload Highscores...&quot;.</source>
+        <translation>Le serveur de scores a refusé ton envoi (statut HTTP %1).
+Ton score reste ici dans ta liste ; réessaie plus tard avec « Envoyer les meilleurs scores... ».</translation>
+    </message>
 </context>
 <context>
     <name>web::ScoreServer</name>
@@ -1124,6 +1142,10 @@ Quadrelle affiche les classements mondiaux avec Qt WebEngine, gratuit sur https:
     <message>
         <source>%1, please enter your URL or email !</source>
         <translation>%1, saisis ton adresse Web ou ton courriel !</translation>
+    </message>
+    <message>
+        <source>Our score server shows only a web page address (http or https) with your scores, never an e-mail address.</source>
+        <translation>Notre serveur de scores n’affiche à côté de tes scores qu’une adresse de page web (http ou https), jamais une adresse e-mail.</translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,13 @@ UrlPrompt::UrlPrompt(frame::Program program, bool plural, QWidget* parent)
     }
     Label1 = new QLabel(PromptText(), this);
     Label2 = new QLabel(tr("Make sure you are connected to the Internet!"), this);
+    // The address goes out with the scores, so the prompt says what of it others will see.
+    LabelPublished = new QLabel(
+        tr("Our score server shows only a web page address (http or https) with your scores, never an "
+           "e-mail address."),
+        this);
+    LabelPublished->setObjectName(QStringLiteral("LabelPublished"));
+    LabelPublished->setWordWrap(true);
     TextURL = new QLineEdit(this);
     TextURL->setMinimumWidth(320);
     TextURL->setMaxLength(512);
@@ -74,6 +81,7 @@ UrlPrompt::UrlPrompt(frame::Program program, bool plural, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(TextURL);
+    layout->addWidget(LabelPublished);
     layout->addWidget(Label2);
     auto* buttons = new QHBoxLayout;
     buttons->setObjectName(QStringLiteral("buttons"));
@@ -90,7 +98,8 @@ FormURL::FormURL(frame::Program program, QWidget* parent) : UrlPrompt(program, f
     setObjectName(QStringLiteral("FormURL"));
     if (program == frame::Program::Quadrelle) {
         Check1 = new QCheckBox(tr("Don't show this next time"), this);
-        static_cast<QVBoxLayout*>(layout())->insertWidget(3, Check1);
+        auto* box = static_cast<QVBoxLayout*>(layout());
+        box->insertWidget(box->indexOf(Label2) + 1, Check1);
     }
 }
 

@@ -19,6 +19,8 @@ class UrlPrompt : public QDialog {
   public:
     QLabel* Label1;
     QLabel* Label2;
+    // What of the address is published.
+    QLabel* LabelPublished;
     QLineEdit* TextURL;
     QPushButton* Command1;
     QPushButton* Command2;

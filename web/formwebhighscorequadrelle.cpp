@@ -3,6 +3,8 @@
 #include "frame/darkpalette.h"
 #include "frame/placedialog.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -66,7 +68,9 @@ FormWebHighscore::FormWebHighscore(QString& webServer, RandomSource random, Glob
     connect(TextWebServer, &QLineEdit::returnPressed, this, &FormWebHighscore::Command2_Click);
 }
 
-FormWebHighscore::~FormWebHighscore() = default;
+FormWebHighscore::~FormWebHighscore() {
+    if (view_) view_->SetLoadFinished({});
+}
 
 void FormWebHighscore::SetPicture(const QPixmap& picture) {
     frame::SetBackgroundPicture(this, QColor(72, 72, 72), picture);
@@ -90,6 +94,7 @@ bool FormWebHighscore::LoadBrowser() {
     view_ = factory_(this);
     if (!view_) return false;
     view_->SetLinkFilter([this](const QUrl& url, bool newWindow) { return followLink(url, newWindow); });
+    view_->SetLoadFinished([this](const GlobalScoresView::LoadResult& result) { loadFinished(result); });
     static_cast<QVBoxLayout*>(layout())->addWidget(view_->Widget(), 1);
     view_->Widget()->setVisible(!LabelServer->isVisible());
     return true;
@@ -117,7 +122,22 @@ void FormWebHighscore::ShowList() {
 }
 
 void FormWebHighscore::LoadInBackground(const QString& link) {
-    navigate(link);
+    const QUrl url = navigate(link);
+    if (!url.isEmpty()) background_ << url;
+}
+
+// Nobody sees a page loaded in the background, so its failure is handed on. A page replaced before it
+// ended ends as failed too: it may not have reached the server.
+void FormWebHighscore::loadFinished(const GlobalScoresView::LoadResult& result) {
+    // The engine escapes some characters that the address asked for left as they were (a quote).
+    const auto decoded = [](const QUrl& url) { return QByteArray::fromPercentEncoding(url.toEncoded()); };
+    const QByteArray ended = decoded(result.url);
+    const auto asked = std::find_if(background_.begin(), background_.end(),
+                                    [&](const QUrl& url) { return decoded(url) == ended; });
+    if (asked == background_.end()) return;
+    background_.erase(asked);
+    if (result.ok) return;
+    if (BackgroundFailed) BackgroundFailed(result);
 }
 
 QString FormWebHighscore::ListLink() const {
@@ -134,11 +154,12 @@ void FormWebHighscore::showListPage() {
     if (usable) navigate(ListLink());
 }
 
-void FormWebHighscore::navigate(const QString& link) {
+QUrl FormWebHighscore::navigate(const QString& link) {
     // The embedded view shows web pages only, whatever the server field holds.
     const QUrl url = LaunchableUrl(link);
-    if (url.isEmpty() || url.scheme() == u"mailto" || !LoadBrowser()) return;
+    if (url.isEmpty() || url.scheme() == u"mailto" || !LoadBrowser()) return {};
     view_->Navigate(url);
+    return url;
 }
 
 void FormWebHighscore::Combo1_Click(int) {

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QPixmap>
 #include <QUrl>
+#include <functional>
 #include <memory>
 
 #include "web/globalscoresview.h"
@@ -41,8 +43,10 @@ class FormWebHighscore : public QDialog {
 
     // Shows the dialog over the main window without blocking it.
     void ShowList();
-    // Loads link in the view without showing the dialog; the answer is not shown.
+    // Loads link in the view without showing the dialog; the answer is not shown, but a load that
+    // fails (a refusal of the server, or no answer) goes to BackgroundFailed.
     void LoadInBackground(const QString& link);
+    std::function<void(const GlobalScoresView::LoadResult& result)> BackgroundFailed;
     // The list page of the fields' current choice.
     QString ListLink() const;
     // Makes the view if there is none yet (this loads the browser engine); false when none can be made.
@@ -60,7 +64,9 @@ class FormWebHighscore : public QDialog {
 
   private:
     void Form_Load();
-    void navigate(const QString& link);
+    // The page asked of the view, or an empty address when none was.
+    QUrl navigate(const QString& link);
+    void loadFinished(const GlobalScoresView::LoadResult& result);
     // The list page of the server field, or, for a field that is no web address, the reason instead.
     void showListPage();
     // The view's filter: pages stay in the view, everything else goes where every link goes.
@@ -70,6 +76,7 @@ class FormWebHighscore : public QDialog {
     RandomSource random_;
     GlobalScoresViewFactory factory_;
     std::unique_ptr<GlobalScoresView> view_;
+    QList<QUrl> background_;  // background loads not ended yet
     bool loaded_ = false;
     bool skipActivation_ = false;
 };

@@ -21,10 +21,24 @@ class GlobalScoresView {
     // pages and hands nothing on: the engine would give any other link type to the desktop.
     using LinkFilter = std::function<bool(const QUrl& url, bool newWindow)>;
 
+    // How the load of a page ended. httpStatus is the server's answer (0 when none came: no
+    // connection, no such host, an aborted load); retryAfter the seconds the server asked to wait,
+    // -1 when it said nothing or the engine cannot tell.
+    struct LoadResult {
+        QUrl url;  // the page asked for
+        bool ok = false;
+        int httpStatus = 0;
+        int retryAfter = -1;
+    };
+    using LoadFinished = std::function<void(const LoadResult& result)>;
+
     virtual ~GlobalScoresView() = default;
     virtual QWidget* Widget() = 0;
     virtual void Navigate(const QUrl& url) = 0;
     virtual void SetLinkFilter(LinkFilter filter) = 0;
+    // Told once for every page load that ends, failed or not, so that a page loaded unseen can still
+    // report a refusal.
+    virtual void SetLoadFinished(LoadFinished finished) = 0;
 };
 
 // Creates the view inside parent, or returns nullptr when no engine is available.
@@ -40,5 +54,5 @@ class GlobalScoresViewPlugin {
 
 }  // namespace web
 
-#define ARCADE_GLOBAL_SCORES_VIEW_PLUGIN_IID "org.example.quillbyte.GlobalScoresViewPlugin/1.1"
+#define ARCADE_GLOBAL_SCORES_VIEW_PLUGIN_IID "org.example.quillbyte.GlobalScoresViewPlugin/1.2"
 Q_DECLARE_INTERFACE(web::GlobalScoresViewPlugin, ARCADE_GLOBAL_SCORES_VIEW_PLUGIN_IID)

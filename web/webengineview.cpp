@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/webengineview.h"
 
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -23,8 +24,21 @@ class FilteredPage : public QWebEnginePage {
         connect(this, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
             if (request.isUserInitiated() && filter) filter(request.requestedUrl(), true);
         });
+        // An answer of 400 or more ends as a failed load whose error code is the HTTP status. The
+        // engine does not hand on the answer's headers, so a Retry-After stays unknown here.
+        connect(this, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& info) {
+            if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus || !finished) return;
+            GlobalScoresView::LoadResult result;
+            result.url = info.url();
+            result.ok = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus;
+            if (info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain) {
+                result.httpStatus = info.errorCode();
+            }
+            finished(result);
+        });
     }
     GlobalScoresView::LinkFilter filter;
+    GlobalScoresView::LoadFinished finished;
 
   protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
@@ -43,6 +57,7 @@ class WebEngineScoresView : public GlobalScoresView {
     QWidget* Widget() override { return view_; }
     void Navigate(const QUrl& url) override { view_->load(url); }
     void SetLinkFilter(LinkFilter filter) override { page_->filter = std::move(filter); }
+    void SetLoadFinished(LoadFinished finished) override { page_->finished = std::move(finished); }
 
   private:
     QWebEngineView* view_;  // owned by its parent widget

@@ -41,7 +41,10 @@ QuadrelleWeb::QuadrelleWeb(QWidget* mainWindow, frame::Options& options, RandomS
     if (main_) closeWatch_ = new CloseWatch(main_);
 }
 
-QuadrelleWeb::~QuadrelleWeb() = default;
+QuadrelleWeb::~QuadrelleWeb() {
+    // The dialog belongs to the main window and may outlive this.
+    if (dialog_) dialog_->BackgroundFailed = nullptr;
+}
 
 bool QuadrelleWeb::mainWindowClosing() const {
     const auto* watch = static_cast<const CloseWatch*>(closeWatch_.data());
@@ -62,12 +65,36 @@ bool QuadrelleWeb::loadBrowser() {
     return present_;
 }
 
-void QuadrelleWeb::informInstall() {
-    if (Inform) {
-        Inform(InstallMessage());
-    } else {
-        QMessageBox::information(main_, frame::ProgramName(frame::Program::Quadrelle), InstallMessage());
+QString QuadrelleWeb::UploadFailedMessage(const GlobalScoresView::LoadResult& result) {
+    if (result.httpStatus <= 0) {
+        return tr(
+            "Your score could not be uploaded: the score server did not answer.\n"
+            "It stays in your list here; try again later with \"Upload Highscores...\".");
     }
+    if (result.retryAfter >= 0) {
+        // Seconds as a unit sign, which reads the same for one and for many.
+        return tr("The score server refused your upload (HTTP status %1).\n"
+                  "Your score stays in your list here; try again in %2 s with \"Upload Highscores...\".")
+            .arg(result.httpStatus)
+            .arg(result.retryAfter);
+    }
+    return tr("The score server refused your upload (HTTP status %1).\n"
+              "Your score stays in your list here; try again later with \"Upload Highscores...\".")
+        .arg(result.httpStatus);
+}
+
+void QuadrelleWeb::inform(const QString& text, bool warning) const {
+    if (Inform) {
+        Inform(text);
+    } else if (warning) {
+        QMessageBox::warning(main_, frame::ProgramName(frame::Program::Quadrelle), text);
+    } else {
+        QMessageBox::information(main_, frame::ProgramName(frame::Program::Quadrelle), text);
+    }
+}
+
+void QuadrelleWeb::informInstall() {
+    inform(InstallMessage(), false);
 }
 
 bool QuadrelleWeb::serverUsable() const {
@@ -84,6 +111,9 @@ quadrelle::FormWebHighscore* QuadrelleWeb::Dialog() {
     if (!dialog_) {
         dialog_ = new quadrelle::FormWebHighscore(options_.WebServer, random_, factory_, main_);
         dialog_->SetPicture(Picture);
+        dialog_->BackgroundFailed = [this](const GlobalScoresView::LoadResult& result) {
+            inform(UploadFailedMessage(result), true);
+        };
     }
     return dialog_;
 }

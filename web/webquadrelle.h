@@ -43,6 +43,8 @@ class QuadrelleWeb {
     // it), and not failed to load since.
     bool Explorer4Present() const { return present_; }
     static QString InstallMessage();
+    // What the player is told when an upload in the background did not go through.
+    static QString UploadFailedMessage(const GlobalScoresView::LoadResult& result);
 
     bool InputURL(bool bPlural, const QString& waitingName = QString());
     void UploadHiScore(int p);
@@ -65,6 +67,7 @@ class QuadrelleWeb {
     // False, after telling the player, when the WebServer setting is no web address.
     bool serverUsable() const;
     void informInstall();
+    void inform(const QString& text, bool warning) const;
     bool mainWindowClosing() const;
     QWidget* main_;
     frame::Options& options_;

@@ -27,6 +27,7 @@ class BlankView : public web::GlobalScoresView {
     QWidget* Widget() override { return &m_widget; }
     void Navigate(const QUrl&) override {}
     void SetLinkFilter(LinkFilter) override {}
+    void SetLoadFinished(LoadFinished) override {}
 
   private:
     QWidget m_widget;

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -50,9 +51,11 @@ struct FakeView : web::GlobalScoresView {
     QWidget* Widget() override { return widget; }
     void Navigate(const QUrl& url) override { log << url.toString(QUrl::FullyEncoded); }
     void SetLinkFilter(LinkFilter f) override { filter = std::move(f); }
+    void SetLoadFinished(LoadFinished f) override { finished = std::move(f); }
     QWidget* widget;
     QStringList& log;
     LinkFilter filter;
+    LoadFinished finished;
 };
 
 QList<UploadRecord> sampleList() {
@@ -351,9 +354,22 @@ class TestWebDialogs : public QObject {
         QTEST((QStringList{prompt->windowTitle(), prompt->Command1->text(), prompt->Command2->text()}),
               "texts");
         QCOMPARE(prompt->Label2->text(), QStringLiteral("Make sure you are connected to the Internet!"));
+        // The address is sent along, so the prompt says that only a web page of it is shown to others.
+        QCOMPARE(prompt->LabelPublished->text(),
+                 QStringLiteral("Our score server shows only a web page address (http or https) with your "
+                                "scores, never an e-mail address."));
+        QVERIFY(prompt->LabelPublished->isVisibleTo(prompt));
         auto* check = prompt->findChild<QCheckBox*>();
         QCOMPARE(check != nullptr, p == frame::Program::Quadrelle && !plural);
         if (check) QCOMPARE(check->text(), QStringLiteral("Don't show this next time"));
+        // The note stays below the field; the designed texts keep their order around it.
+        QList<QWidget*> order{prompt->Label1, prompt->TextURL, prompt->LabelPublished, prompt->Label2};
+        if (check) order << check;
+        QList<QWidget*> shown;
+        for (int i = 0; i < prompt->layout()->count(); ++i) {
+            if (QWidget* w = prompt->layout()->itemAt(i)->widget()) shown << w;
+        }
+        QCOMPARE(shown, order);
     }
 
     // Zephlon's top three: asked first, then the link in the browser; a cancel sends nothing.

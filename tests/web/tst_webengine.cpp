@@ -34,7 +34,8 @@ class LoopbackServer : public QTcpServer {
                 connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                     const QByteArray request = socket->readAll();
                     requests << request.left(request.indexOf("\r\n"));
-                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                    socket->write("HTTP/1.1 " + status + "\r\n" + headers +
+                                  "Content-Type: text/html\r\nContent-Length: " +
                                   QByteArray::number(page.size()) + "\r\nConnection: close\r\n\r\n" + page);
                     socket->disconnectFromHost();
                 });
@@ -46,6 +47,8 @@ class LoopbackServer : public QTcpServer {
     }
     QList<QByteArray> requests;
     QByteArray page = "ok";
+    QByteArray status = "200 OK";
+    QByteArray headers;  // each ending in CRLF
 };
 
 // What the engine hands to the desktop by itself (QDesktopServices), by scheme.
@@ -157,6 +160,62 @@ class TestWebEngine : public QObject {
         QTest::newRow("web page") << "http://%1/player" << false << "" << QByteArray("GET /player HTTP/1.1");
     }
     // A page of the score server, shown in the real dialog, may link anywhere: a click on a link of any
+    void uploadRefusalIsTold_data() {
+        QTest::addColumn<QByteArray>("status");  // empty: nothing listens
+        QTest::addColumn<QByteArray>("headers");
+        QTest::addColumn<QString>("told");
+        const QString refused = QStringLiteral(
+            "The score server refused your upload (HTTP status %1).\n"
+            "Your score stays in your list here; try again later with \"Upload Highscores...\".");
+        QTest::newRow("stored") << QByteArray("200 OK") << QByteArray() << QString();
+        // The engine keeps the answer's headers to itself, so the wait is not known here.
+        QTest::newRow("429") << QByteArray("429 Too Many Requests") << QByteArray("Retry-After: 20\r\n")
+                             << refused.arg(429);
+        QTest::newRow("503") << QByteArray("503 Service Unavailable") << QByteArray("Retry-After: 30\r\n")
+                             << refused.arg(503);
+        QTest::newRow("no server") << QByteArray() << QByteArray()
+                                   << QStringLiteral(
+                                          "Your score could not be uploaded: the score server did not "
+                                          "answer.\nIt stays in your list here; try again later with "
+                                          "\"Upload Highscores...\".");
+    }
+    // The real view reports how the unseen upload ended, and a refusal reaches the player.
+    void uploadRefusalIsTold() {
+        QFETCH(QByteArray, status);
+        QFETCH(QByteArray, headers);
+        QFETCH(QString, told);
+        const web::GlobalScoresViewFactory factory = web::DefaultGlobalScoresViewFactory();
+        if (!factory) QSKIP("no browser engine helper on this machine");
+        LoopbackServer server;
+        server.status = status;
+        server.headers = headers;
+        server.page = "<html><body>answer</body></html>";
+        QWidget main;
+        frame::Options options = frame::DefaultOptions(frame::Program::Quadrelle);
+        options.WebServer = server.Address(QStringLiteral("/arcade"));
+        options.URL = QStringLiteral("me@example.org");
+        if (status.isEmpty()) server.close();  // the port stays known, and nothing answers on it
+        web::QuadrelleWeb web(
+            &main, options, [] { return 0.4567; }, factory);
+        web.Records = [] {
+            return QList<web::UploadRecord>{{QString::fromUtf8("Zo\u00eb \"|^{}'<>`\\ %41#"), 500, 1, 3,
+                                             QDateTime(QDate(2026, 3, 5), QTime(21, 7, 9), Qt::UTC), 8}};
+        };
+        QStringList shown;
+        web.Inform = [&shown](const QString& text) { shown << text; };
+        web.UploadHiScore(1);
+        QWidget* view = web.Dialog()->findChild<QWidget*>(QStringLiteral("WebBrowser1"));
+        QVERIFY(view);
+        QSignalSpy loaded(view, SIGNAL(loadFinished(bool)));
+        QTRY_VERIFY_WITH_TIMEOUT(loaded.size() == 1, 60000);
+        QCoreApplication::processEvents();
+        QCOMPARE(shown, told.isEmpty() ? QStringList() : QStringList{told});
+        if (!status.isEmpty()) {
+            QVERIFY2(server.requests.value(0).startsWith("GET /arcade/quadrelle/UploadScores.asp?US=1&N1=Zo"),
+                     server.requests.value(0).constData());
+        }
+    }
+
     // other type than http, https and mailto reaches no opener, neither the game's nor the one the
     // engine would use by itself.
     void linksInTheList() {

@@ -56,9 +56,34 @@ struct FakeView : web::GlobalScoresView {
     QWidget* Widget() override { return widget; }
     void Navigate(const QUrl& url) override { pages << url.toString(QUrl::FullyEncoded); }
     void SetLinkFilter(LinkFilter f) override { filter = std::move(f); }
+    void SetLoadFinished(LoadFinished f) override { finished = std::move(f); }
     QWidget* widget;
     QStringList& pages;
     LinkFilter filter;
+    LoadFinished finished;
+};
+
+// A view whose every page ends as answer says, a moment after it was asked for, as a real load does.
+struct AnsweringView : web::GlobalScoresView {
+    AnsweringView(QWidget* parent, LoadResult answer, QStringList& pages, int& ended)
+        : widget(new QWidget(parent)), answer(std::move(answer)), pages(pages), ended(ended) {}
+    QWidget* Widget() override { return widget; }
+    void Navigate(const QUrl& url) override {
+        pages << url.toString(QUrl::FullyEncoded);
+        QTimer::singleShot(0, widget, [this, url] {
+            LoadResult result = answer;
+            result.url = url;
+            ++ended;
+            if (finished) finished(result);
+        });
+    }
+    void SetLinkFilter(LinkFilter) override {}
+    void SetLoadFinished(LoadFinished f) override { finished = std::move(f); }
+    QWidget* widget;
+    LoadResult answer;
+    QStringList& pages;
+    int& ended;
+    LoadFinished finished;
 };
 
 QImage windowPicture(const QWidget* dialog) {
@@ -306,6 +331,72 @@ class TestWebWiring : public QObject {
                  QStringList{QStringLiteral("Are you sure you want to clear the local highscore list?")});
         QCOMPARE(w.HighScores().Table().Record(0, position).Name, QStringLiteral("Ada"));
         QVERIFY(pages.isEmpty());
+        w.HighScores().Dialog().hide();
+    }
+
+    void quadrelleRefusedUploadIsTold_data() {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("retryAfter");
+        QTest::addColumn<QString>("told");
+        const QString later = QStringLiteral("try again later with \"Upload Highscores...\".");
+        QTest::newRow("stored") << true << 0 << -1 << QString();
+        QTest::newRow("429, Retry-After") << false << 429 << 20
+                                          << QStringLiteral(
+                                                 "The score server refused your upload (HTTP status 429).\n"
+                                                 "Your score stays in your list here; try again in 20 s "
+                                                 "with \"Upload Highscores...\".");
+        QTest::newRow("503, no wait given") << false << 503 << -1
+                                            << QStringLiteral(
+                                                   "The score server refused your upload (HTTP status 503).\n"
+                                                   "Your score stays in your list here; ") +
+                                                   later;
+        QTest::newRow("no answer")
+            << false << 0 << -1
+            << QStringLiteral(
+                   "Your score could not be uploaded: the score server did not answer.\n"
+                   "It stays in your list here; ") +
+                   later;
+    }
+    // A new entry uploaded in the background after the automatic offer: a refusal, or no answer at
+    // all, is told to the player in a message over the window; a stored upload says nothing.
+    void quadrelleRefusedUploadIsTold() {
+        QFETCH(bool, ok);
+        QFETCH(int, status);
+        QFETCH(int, retryAfter);
+        QStringList pages;
+        int ended = 0;
+        const web::GlobalScoresView::LoadResult answer{QUrl(), ok, status, retryAfter};
+        web::SetGlobalScoresViewFactory(
+            [&](QWidget* parent) { return std::make_unique<AnsweringView>(parent, answer, pages, ended); });
+        quadrelle::FormPlunko w;
+        web::SetGlobalScoresViewFactory(std::nullopt);
+        if (!w.Options().AutoUpload) w.AutoUpload->trigger();
+        w.show();
+        QStringList shown;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&shown, &w] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            shown << (box->parentWidget() == &w ? box->text() : QStringLiteral("(not over the window)"));
+            box->accept();
+        });
+        watch.start(10);
+        QVERIFY(w.HighScores().OfferScore(500, 1, 3) > 0);
+        w.HighScores().Dialog().TextInput->setText(QStringLiteral("Ada"));
+        answerPrompt(true);
+        w.HighScores().Command1_Click();
+        QCOMPARE(pages.size(), 1);
+        QVERIFY2(pages[0].contains(QStringLiteral("UploadScores.asp?US=1&N1=Ada&S1=500&")),
+                 qPrintable(pages[0]));
+        QTRY_COMPARE(ended, 1);
+        QFETCH(QString, told);
+        if (told.isEmpty()) {
+            QCoreApplication::processEvents();
+            QVERIFY(shown.isEmpty());
+        } else {
+            QTRY_COMPARE(shown, QStringList{told});
+        }
         w.HighScores().Dialog().hide();
     }
 
