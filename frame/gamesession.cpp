@@ -206,7 +206,7 @@ bool GameSession::Save(CloseReason reason) {
         m_gameOverTimer->stop();
         m_host.OfferFinishedScore(false);
     }
-    m_host.CommitPendingName();
+    m_host.CommitNameOnClose();
     m_host.WriteSettings(*m_store);
     WriteWindowSize(*m_store, m_window.width() * kTwipsPerPixel, m_window.height() * kTwipsPerPixel,
                     m_window.isMinimized(), m_window.isMaximized());

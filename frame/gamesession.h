@@ -32,7 +32,7 @@ class SessionHost {
     virtual bool OfferFinishedScore(bool askName) = 0;
     // Commits a high-score name still being typed, as the window closes: nothing may be asked then (no upload
     // offer), since a signal or a logout must be able to end the program unattended.
-    virtual void CommitPendingName() = 0;
+    virtual void CommitNameOnClose() = 0;
     // Writes the options and the high-score table; the session writes the window size after them.
     virtual void WriteSettings(SettingsStore& store) = 0;
     // Hides the program's dialogs as the window closes.

@@ -340,11 +340,11 @@ void Engine::TimerHandler() {
 }
 
 void Engine::GameOver() {
-    m_view.StopTimer();
+    m_view.StopClock();
     m_state = GameState::Stopped;
     m_view.ShowMessage(tr("Game Over"));
     m_view.ClearNext();
-    m_view.StartGameOverTimer();
+    m_view.GameOver();
 }
 
 void Engine::StepDown() {
@@ -418,8 +418,8 @@ void Engine::ResetGame() {
     m_level = 0;
     m_rows = 0;
     m_gameStartLevel = m_startLevel;
-    m_view.SaveName();
-    m_bestScore = m_view.BestLocalScore();
+    m_view.CommitPendingName();
+    m_bestScore = m_view.BestStoredScore();
     m_view.ShowHiScore(m_bestScore);
     m_view.ShowScore(0);
     m_view.ShowLevel(0);
@@ -448,7 +448,7 @@ void Engine::NewGame() {
     ClearBoard();
     m_nextPieceDue = true;
     m_view.FocusPlayArea();
-    m_view.StartTimer(m_tickInterval);
+    m_view.StartClock(m_tickInterval);
 }
 
 void Engine::BeginLevel(int16_t level) {
@@ -458,7 +458,7 @@ void Engine::BeginLevel(int16_t level) {
     m_tickInterval = IntervalForLevel(level);
     m_view.ShowLevel(m_level);
     m_view.ShowLines(m_rows);
-    m_view.StartTimer(m_tickInterval);
+    m_view.StartClock(m_tickInterval);
 }
 
 void Engine::AddScore(int16_t points) {

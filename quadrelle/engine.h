@@ -51,10 +51,10 @@ class View {
     virtual void ShowPaused(bool paused) = 0;
 
     // The game clock with its period in milliseconds.
-    virtual void StartTimer(int16_t intervalMs) = 0;
-    virtual void StopTimer() = 0;
-    // One second after the end of a game the score is offered to the high-score table.
-    virtual void StartGameOverTimer() = 0;
+    virtual void StartClock(int intervalMs) = 0;
+    virtual void StopClock() = 0;
+    // A game ended: one second later its score is offered to the high-score table.
+    virtual void GameOver() = 0;
     // Settles a game-over whose score has not been offered yet. Returns true when a name entry opened,
     // so the new game waits for the name.
     virtual bool SettleGameOver() = 0;
@@ -63,9 +63,9 @@ class View {
     // "Are you sure you want to start a new game"; true for Yes.
     virtual bool AskNewGame() = 0;
     // Commits a high-score name still being typed.
-    virtual void SaveName() = 0;
+    virtual void CommitPendingName() = 0;
     // Best score of the local high-score table.
-    virtual int32_t BestLocalScore() = 0;
+    virtual int32_t BestStoredScore() = 0;
 };
 
 // The well, the pieces, the tick state machine, the keys and the scoring of one Quadrelle game.

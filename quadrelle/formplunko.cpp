@@ -229,18 +229,18 @@ void FormPlunko::InitGame() {
 
 // ---- Clock ----
 
-void FormPlunko::StartTimer() {
+void FormPlunko::ResumeClock() {
     // Before the first game no level has set an interval; the ticks then do nothing anyway.
     const int16_t interval =
         m_engine->TickInterval() > 0 ? m_engine->TickInterval() : Engine::IntervalForLevel(1);
-    StartTimer(interval);
+    StartClock(interval);
 }
 
-void FormPlunko::StartTimer(int16_t intervalMs) {
+void FormPlunko::StartClock(int intervalMs) {
     m_session->StartClock(intervalMs);
 }
 
-void FormPlunko::StopTimer() {
+void FormPlunko::StopClock() {
     m_session->StopClock();
 }
 
@@ -252,7 +252,7 @@ void FormPlunko::Tick() {
     m_engine->TimerHandler();
 }
 
-void FormPlunko::StartGameOverTimer() {
+void FormPlunko::GameOver() {
     m_session->GameOver();
 }
 
@@ -275,10 +275,10 @@ void FormPlunko::SetPaused(bool p) {
     m_engine->SetPausedFlag(p);
     MenuPause->setChecked(p);
     if (p) {
-        StopTimer();
+        StopClock();
         ShowMessage(tr("Paused"));
     } else {
-        StartTimer();
+        ResumeClock();
         ShowMessage(QString());
     }
 }
@@ -414,15 +414,15 @@ void FormPlunko::SetCurrentPosition(int position) {
     m_highScores->SetCurrentPosition(static_cast<int16_t>(position));
 }
 
-void FormPlunko::SaveName() {
+void FormPlunko::CommitPendingName() {
     m_highScores->SaveName();
 }
 
-void FormPlunko::CommitPendingName() {
+void FormPlunko::CommitNameOnClose() {
     m_highScores->CommitOnClose();
 }
 
-int32_t FormPlunko::BestLocalScore() {
+int32_t FormPlunko::BestStoredScore() {
     return m_highScores->BestScore();
 }
 

@@ -80,8 +80,9 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     void SetPausedFlag(bool p) { m_engine->SetPausedFlag(p); }
 
     void InitGame();
-    void StartTimer();
-    void StopTimer() override;
+    // Starts the clock at the level's interval (or level 1's before the first game).
+    void ResumeClock();
+    void StopClock() override;
     void SetPaused(bool p);
     void ShowMessage(const QString& text) override;
     void Form_Resize();
@@ -162,18 +163,18 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     void ShowLevel(int16_t level) override;
     void ShowLines(int16_t rows) override;
     void ShowPaused(bool paused) override;
-    void StartTimer(int16_t intervalMs) override;
-    void StartGameOverTimer() override;
+    void StartClock(int intervalMs) override;
+    void GameOver() override;
     bool SettleGameOver() override;
     void FocusPlayArea() override;
     bool AskNewGame() override;
-    void SaveName() override;
-    int32_t BestLocalScore() override;
+    void CommitPendingName() override;
+    int32_t BestStoredScore() override;
 
     // Life cycle, run by the session.
     void Tick() override;
     bool OfferFinishedScore(bool askName) override;
-    void CommitPendingName() override;
+    void CommitNameOnClose() override;
     void WriteSettings(frame::SettingsStore& store) override;
     void HideDialogs() override;
 

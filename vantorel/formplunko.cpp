@@ -412,30 +412,35 @@ void FormPlunko::ShowMessage(const QString& text) {
     if (!text.isEmpty()) frame::Announce(PictureBg, text);
 }
 
-void FormPlunko::SetTimerInterval(int16_t milliseconds) {
-    m_session->SetClockInterval(milliseconds);
+// A resume leaves a running clock in its phase.
+void FormPlunko::StartClock(int intervalMs) {
+    if (m_session->ClockRunning())
+        m_session->SetClockInterval(intervalMs);
+    else
+        m_session->StartClock(intervalMs);
 }
 
-void FormPlunko::SetTimerEnabled(bool enabled) {
-    if (!enabled)
-        m_session->StopClock();
-    else if (!m_session->ClockRunning())
-        m_session->StartClock(Timer1->interval());
+void FormPlunko::StopClock() {
+    m_session->StopClock();
 }
 
-void FormPlunko::SetPauseChecked(bool checked) {
-    MenuPause->setChecked(checked);
+void FormPlunko::SetClockInterval(int intervalMs) {
+    m_session->SetClockInterval(intervalMs);
 }
 
-void FormPlunko::FocusPit() {
+void FormPlunko::ShowPaused(bool paused) {
+    MenuPause->setChecked(paused);
+}
+
+void FormPlunko::FocusPlayArea() {
     PictureBg->setFocus();
 }
 
-void FormPlunko::SaveName() {
+void FormPlunko::CommitPendingName() {
     m_scores->SaveName();
 }
 
-void FormPlunko::GameOver(int32_t, int16_t, int16_t) {
+void FormPlunko::GameOver() {
     m_session->GameOver();
 }
 
@@ -443,7 +448,7 @@ bool FormPlunko::OfferFinishedScore(bool askName) {
     return m_scores->OfferFinishedGame(m_game.Score(), m_game.GameStartLevel(), m_game.Level(), askName);
 }
 
-void FormPlunko::CommitPendingName() {
+void FormPlunko::CommitNameOnClose() {
     m_scores->CommitOnClose();
 }
 

@@ -149,17 +149,18 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     void ShowLevel(int16_t level) override;
     void ShowLines(int16_t rows) override;
     void ShowMessage(const QString& text) override;
-    void SetTimerInterval(int16_t milliseconds) override;
-    void SetTimerEnabled(bool enabled) override;
-    void SetPauseChecked(bool checked) override;
-    void FocusPit() override;
-    void SaveName() override;
-    void GameOver(int32_t score, int16_t startLevel, int16_t endLevel) override;
+    void StartClock(int intervalMs) override;
+    void StopClock() override;
+    void SetClockInterval(int intervalMs) override;
+    void ShowPaused(bool paused) override;
+    void FocusPlayArea() override;
+    void CommitPendingName() override;
+    void GameOver() override;
 
     // Life cycle, run by the session.
     void Tick() override;
     bool OfferFinishedScore(bool askName) override;
-    void CommitPendingName() override;
+    void CommitNameOnClose() override;
     void WriteSettings(frame::SettingsStore& store) override;
     void HideDialogs() override;
 

@@ -44,7 +44,7 @@ void Game::Spawn() {
     // The new piece has no room: the game is over. The clock keeps running; ticks now do nothing.
     m_state = GameState::Stopped;
     ShowMessage(tr("Game Over"));
-    m_view.GameOver(m_score, m_gameStartLevel, m_level);
+    m_view.GameOver();
 }
 
 void Game::Landed() {
@@ -58,7 +58,7 @@ void Game::Landed() {
         ++m_rowsThisLanding;
         ++m_rows;
         m_view.ShowLines(m_rows);
-        m_view.SetTimerInterval(kRowsErasedInterval);
+        SetClockInterval(kRowsErasedInterval);
         m_state = GameState::RowsErased;
         m_sound.PlaySoundCue(frame::Cue::Row);
     }
@@ -73,7 +73,7 @@ void Game::RowsErased() {
     static constexpr int16_t kPoints[] = {0, 100, 300, 700};
     if (m_rowsThisLanding >= 1 && m_rowsThisLanding <= 3) AddScore(kPoints[m_rowsThisLanding]);
     Pack();
-    m_view.SetTimerInterval(m_tickInterval);
+    SetClockInterval(m_tickInterval);
     if (m_rows >= kRowsPerLevel) NextLevel();
     m_state = GameState::Spawn;
 }
@@ -147,7 +147,7 @@ void Game::NextLevel() {
     ++m_level;
     m_rows = 0;
     m_tickInterval = LevelInterval(m_tickInterval, m_level);
-    m_view.SetTimerInterval(m_tickInterval);
+    SetClockInterval(m_tickInterval);
     m_view.ShowLevel(m_level);
     m_view.ShowLines(m_rows);
 }
@@ -158,11 +158,11 @@ void Game::ResetGame() {
     m_level = 0;
     m_rows = 0;
     m_tickInterval = kFirstInterval;
-    m_view.SaveName();
+    m_view.CommitPendingName();
     m_view.ShowScore(0);
     m_view.ShowLevel(0);
     SetPaused(false);
-    m_view.SetTimerInterval(m_tickInterval);
+    SetClockInterval(m_tickInterval);
 }
 
 void Game::NewGame() {
@@ -177,17 +177,25 @@ void Game::NewGame() {
     m_rowsThisLanding = 0;
     m_lastErasedRow = 0;
     m_firstPieceDue = true;
-    m_view.FocusPit();
+    m_view.FocusPlayArea();
 }
 
 void Game::Start() {
     if (m_state == GameState::Stopped || m_state == GameState::Idle) NewGame();
 }
 
+void Game::SetClockInterval(int16_t intervalMs) {
+    m_clockInterval = intervalMs;
+    m_view.SetClockInterval(intervalMs);
+}
+
 void Game::SetPaused(bool p) {
     m_paused = p;
-    m_view.SetTimerEnabled(!p);
-    m_view.SetPauseChecked(p);
+    if (p)
+        m_view.StopClock();
+    else
+        m_view.StartClock(m_clockInterval);
+    m_view.ShowPaused(p);
     ShowMessage(p ? tr("Paused") : QString());
 }
 

@@ -29,14 +29,17 @@ class GameView : public PitView {
     virtual void ShowLines(int16_t rows) = 0;
     // Shows a text over the pit; "" hides the message.
     virtual void ShowMessage(const QString& text) = 0;
-    virtual void SetTimerInterval(int16_t milliseconds) = 0;
-    virtual void SetTimerEnabled(bool enabled) = 0;
-    virtual void SetPauseChecked(bool checked) = 0;
-    virtual void FocusPit() = 0;
+    // The game clock with its period in milliseconds; a running clock keeps running at a new interval.
+    virtual void StartClock(int intervalMs) = 0;
+    virtual void StopClock() = 0;
+    virtual void SetClockInterval(int intervalMs) = 0;
+    // The pause check mark.
+    virtual void ShowPaused(bool paused) = 0;
+    virtual void FocusPlayArea() = 0;
     // Commits a high-score name still being typed.
-    virtual void SaveName() = 0;
+    virtual void CommitPendingName() = 0;
     // A game ended: offer the score to the local table, show the best score, ask for a name.
-    virtual void GameOver(int32_t score, int16_t startLevel, int16_t endLevel) = 0;
+    virtual void GameOver() = 0;
 };
 
 // The game: state machine driven by the clock, keys, rows, levels and score.
@@ -96,6 +99,8 @@ class Game {
     void Spawn();
     void Landed();
     void RowsErased();
+    // The clock's interval, remembered so that a resume starts the clock at the interval last set.
+    void SetClockInterval(int16_t intervalMs);
 
     GameView& m_view;
     frame::SoundSink& m_sound;
@@ -113,6 +118,7 @@ class Game {
     int16_t m_startLevel = 1;
     int16_t m_gameStartLevel = 1;
     int16_t m_tickInterval = kFirstInterval;
+    int16_t m_clockInterval = kFirstInterval;
 };
 
 }  // namespace vantorel

@@ -262,7 +262,7 @@ void ZephlonEngine::SetPaused(bool p) {
         else
             MoveFallingBlock(true);
     }
-    m_view.SetPauseChecked(p);
+    m_view.ShowPaused(p);
     ShowMessage(p ? tr("Paused") : QString(), 21);
 }
 
@@ -274,7 +274,7 @@ void ZephlonEngine::gameOver() {
     // A bomb marker would otherwise flash on over the finished game.
     SetLaserBombTimer(false);
     SetLaserBombVisible(false);
-    m_view.StartGameOverTimer();
+    m_view.GameOver();
     m_view.SetMenuReplayEnabled(false);
     m_view.SetModeMenuLocked(false);
     m_view.SetMenuStopEnabled(false);

@@ -123,6 +123,10 @@ bool FormZephlon::OfferFinishedScore(bool askName) {
 }
 
 void FormZephlon::CommitPendingName() {
+    m_highScores->SaveName(false);
+}
+
+void FormZephlon::CommitNameOnClose() {
     m_highScores->CommitOnClose();
 }
 

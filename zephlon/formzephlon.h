@@ -84,18 +84,18 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     void StopClock() override;
     void SetBlinkTimer(bool on) override;
     void SetLaserBombTimer(bool on) override;
-    void StartGameOverTimer() override;
+    void GameOver() override;
     bool SettleGameOver() override;
     void SetMenuReplayEnabled(bool enabled) override;
     void SetMenuStopEnabled(bool enabled) override;
     void SetModeMenuLocked(bool locked) override;
-    void SetPauseChecked(bool checked) override;
+    void ShowPaused(bool paused) override;
     void RefreshLevelMenu() override;
     void FocusPlayArea() override;
     void ShowInstructions() override;
     bool AskNewGame() override;
     int32_t BestStoredScore(int32_t mode) override;
-    // Commits a high-score name still being typed; runs first when a game starts and when the window closes.
+    // Commits a high-score name still being typed; runs first when a game starts.
     void CommitPendingName() override;
 
     // Controls, by their design names.
@@ -184,6 +184,7 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     // ---- SessionHost ----
     void Tick() override;
     bool OfferFinishedScore(bool askName) override;
+    void CommitNameOnClose() override;
     void WriteSettings(frame::SettingsStore& store) override;
     void HideDialogs() override;
 

@@ -173,7 +173,7 @@ void FormZephlon::SetLaserBombTimer(bool on) {
         TimerLaserBomb->stop();
 }
 
-void FormZephlon::StartGameOverTimer() {
+void FormZephlon::GameOver() {
     m_session->GameOver();
 }
 
@@ -198,8 +198,8 @@ void FormZephlon::SetModeMenuLocked(bool locked) {
         UnlockModeMenu();
 }
 
-void FormZephlon::SetPauseChecked(bool checked) {
-    MenuPause->setChecked(checked);
+void FormZephlon::ShowPaused(bool paused) {
+    MenuPause->setChecked(paused);
 }
 
 void FormZephlon::RefreshLevelMenu() {

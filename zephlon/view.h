@@ -73,7 +73,8 @@ class ZephlonView {
     virtual void StopClock() = 0;
     virtual void SetBlinkTimer(bool on) = 0;
     virtual void SetLaserBombTimer(bool on) = 0;
-    virtual void StartGameOverTimer() = 0;
+    // A game ended: one second later its score is offered to the high-score table.
+    virtual void GameOver() = 0;
     // Offers a finished game's score still waiting for its second. Returns true when a name entry opened, so
     // the new game waits for the name.
     virtual bool SettleGameOver() = 0;
@@ -82,7 +83,8 @@ class ZephlonView {
     virtual void SetMenuReplayEnabled(bool enabled) = 0;
     virtual void SetMenuStopEnabled(bool enabled) = 0;
     virtual void SetModeMenuLocked(bool locked) = 0;
-    virtual void SetPauseChecked(bool checked) = 0;
+    // The pause check mark.
+    virtual void ShowPaused(bool paused) = 0;
     // Unchecks the start-level entries and sets them again from the options.
     virtual void RefreshLevelMenu() = 0;
 

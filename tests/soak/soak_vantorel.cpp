@@ -58,7 +58,9 @@ enum class Action { Tick, Input, NewGame };
 
 class Bot {
   public:
-    explicit Bot(uint64_t seed) : m_rng(seed), m_game(m_view, m_sink, [this] { return m_rng.Next(); }) {}
+    explicit Bot(uint64_t seed) : m_rng(seed), m_game(m_view, m_sink, [this] { return m_rng.Next(); }) {
+        m_view.game = &m_game;
+    }
 
     void Play(soak::Stats& stats) {
         Game& g = m_game;

@@ -44,16 +44,16 @@ struct RecordingView : View {
     void ShowLines(int16_t r) override { lines = r; }
     void ShowMessage(const QString& text) override { message = text; }
     void ShowPaused(bool p) override { pausedMark = p; }
-    void StartTimer(int16_t ms) override {
-        timerStarts << ms;
+    void StartClock(int ms) override {
+        timerStarts << static_cast<int16_t>(ms);
         timerRunning = true;
         interval = ms;
     }
-    void StopTimer() override {
+    void StopClock() override {
         ++timerStops;
         timerRunning = false;
     }
-    void StartGameOverTimer() override { gameOverTimer = true; }
+    void GameOver() override { gameOverTimer = true; }
     // A pending offer is made (and opens no name entry here).
     bool SettleGameOver() override {
         gameOverTimer = false;
@@ -64,8 +64,8 @@ struct RecordingView : View {
         ++asks;
         return answer();
     }
-    void SaveName() override {}
-    int32_t BestLocalScore() override { return bestLocal; }
+    void CommitPendingName() override {}
+    int32_t BestStoredScore() override { return bestLocal; }
 };
 
 }  // namespace quadrelle_test

@@ -36,6 +36,7 @@ struct FakeView : GameView {
         int16_t endLevel;
     };
     std::vector<Over> gameOvers;
+    const Game* game = nullptr;  // the game whose ends are recorded
 
     void DrawCell(int16_t x, int16_t y, int32_t colour) override {
         ++draws;
@@ -47,13 +48,18 @@ struct FakeView : GameView {
     void ShowLevel(int16_t l) override { level = l; }
     void ShowLines(int16_t r) override { lines = r; }
     void ShowMessage(const QString& text) override { message = text; }
-    void SetTimerInterval(int16_t ms) override { interval = ms; }
-    void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
-    void SetPauseChecked(bool checked) override { pauseChecked = checked; }
-    void FocusPit() override { ++focusCalls; }
-    void SaveName() override { ++saveNames; }
-    void GameOver(int32_t s, int16_t startLevel, int16_t endLevel) override {
-        gameOvers.push_back({s, startLevel, endLevel});
+    void StartClock(int ms) override {
+        interval = static_cast<int16_t>(ms);
+        timerEnabled = true;
+    }
+    void StopClock() override { timerEnabled = false; }
+    void SetClockInterval(int ms) override { interval = static_cast<int16_t>(ms); }
+    void ShowPaused(bool paused) override { pauseChecked = paused; }
+    void FocusPlayArea() override { ++focusCalls; }
+    void CommitPendingName() override { ++saveNames; }
+    // The game reports its end; the record it offers is read from the game itself.
+    void GameOver() override {
+        if (game) gameOvers.push_back({game->Score(), game->GameStartLevel(), game->Level()});
     }
 };
 

@@ -89,12 +89,12 @@ class RecordingView : public ZephlonView {
     void StopClock() override { clockRunning = false; }
     void SetBlinkTimer(bool) override {}
     void SetLaserBombTimer(bool) override {}
-    void StartGameOverTimer() override { gameOverTimerStarted = true; }
+    void GameOver() override { gameOverTimerStarted = true; }
     bool SettleGameOver() override { return false; }
     void SetMenuReplayEnabled(bool) override {}
     void SetMenuStopEnabled(bool) override {}
     void SetModeMenuLocked(bool) override {}
-    void SetPauseChecked(bool) override {}
+    void ShowPaused(bool) override {}
     void RefreshLevelMenu() override { ++levelMenuRefreshes; }
     void FocusPlayArea() override {}
     void ShowInstructions() override { ++instructionsShown; }

@@ -17,6 +17,8 @@ struct Fixture {
     Game game{view, sink, random.Source()};
     Pit& pit = game.pit();
 
+    Fixture() { view.game = &game; }
+
     // A game whose first piece (an upright solid yellow bar) is falling.
     void StartWithFallingPiece() {
         random.QueuePiece(2, 0, 3);
