@@ -426,6 +426,23 @@ void Engine::ResetGame() {
     m_view.ShowMessage(QString());
 }
 
+void Engine::Start() {
+    if (m_state == GameState::Stopped || m_state == GameState::Idle) NewGame();
+}
+
+void Engine::SetPaused(bool p) {
+    m_paused = p;
+    m_view.ShowPaused(p);
+    if (p) {
+        m_view.StopClock();
+        m_view.ShowMessage(tr("Paused"));
+    } else {
+        // Before the first game no level has set an interval; the ticks then do nothing anyway.
+        m_view.StartClock(m_tickInterval > 0 ? m_tickInterval : IntervalForLevel(1));
+        m_view.ShowMessage(QString());
+    }
+}
+
 void Engine::NameEntered() {
     if (m_startAfterName) NewGame();
 }

@@ -92,6 +92,10 @@ class Engine {
     void TimerHandler();
     // The keys of the game: Enter, the arrows, Ctrl and Insert.
     void HandleKey(frame::KeyCode key);
+    // "&Start": a new game when none runs (during a game the menu command does nothing).
+    void Start();
+    // "&Pause": the clock stops and "Paused" is shown; a resume starts the clock again.
+    void SetPaused(bool p);
     void NewGame();
     // The player named the entry a new game had to wait for: that game starts now.
     void NameEntered();

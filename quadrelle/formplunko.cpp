@@ -229,13 +229,6 @@ void FormPlunko::InitGame() {
 
 // ---- Clock ----
 
-void FormPlunko::ResumeClock() {
-    // Before the first game no level has set an interval; the ticks then do nothing anyway.
-    const int16_t interval =
-        m_engine->TickInterval() > 0 ? m_engine->TickInterval() : Engine::IntervalForLevel(1);
-    StartClock(interval);
-}
-
 void FormPlunko::StartClock(int intervalMs) {
     m_session->StartClock(intervalMs);
 }
@@ -272,15 +265,7 @@ bool FormPlunko::OfferFinishedScore(bool askName) {
 // ---- Pause and messages ----
 
 void FormPlunko::SetPaused(bool p) {
-    m_engine->SetPausedFlag(p);
-    MenuPause->setChecked(p);
-    if (p) {
-        StopClock();
-        ShowMessage(tr("Paused"));
-    } else {
-        ResumeClock();
-        ShowMessage(QString());
-    }
+    m_engine->SetPaused(p);
 }
 
 void FormPlunko::ShowPaused(bool paused) {
@@ -429,7 +414,7 @@ int32_t FormPlunko::BestStoredScore() {
 // ---- Menus ----
 
 void FormPlunko::Start_Click() {
-    if (m_engine->State() == GameState::Stopped || m_engine->State() == GameState::Idle) m_engine->NewGame();
+    m_engine->Start();
 }
 
 void FormPlunko::MenuPause_Click() {

@@ -80,8 +80,6 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     void SetPausedFlag(bool p) { m_engine->SetPausedFlag(p); }
 
     void InitGame();
-    // Starts the clock at the level's interval (or level 1's before the first game).
-    void ResumeClock();
     void StopClock() override;
     void SetPaused(bool p);
     void ShowMessage(const QString& text) override;

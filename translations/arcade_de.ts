@@ -585,6 +585,10 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
         <source>Game Over</source>
         <translation>Spiel vorbei</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
 </context>
 <context>
     <name>quadrelle::FormPlunko</name>
@@ -715,10 +719,6 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     <message>
         <source>&amp;Instructions</source>
         <translation>&amp;Anleitung</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>Pause</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game</source>

@@ -586,6 +586,10 @@ tuberías horizontales.</translation>
         <source>Game Over</source>
         <translation>Fin del juego</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
 </context>
 <context>
     <name>quadrelle::FormPlunko</name>
@@ -716,10 +720,6 @@ tuberías horizontales.</translation>
     <message>
         <source>&amp;Instructions</source>
         <translation>&amp;Instrucciones</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>En pausa</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game</source>

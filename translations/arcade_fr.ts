@@ -585,6 +585,10 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
         <source>Game Over</source>
         <translation>Partie terminée</translation>
     </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
 </context>
 <context>
     <name>quadrelle::FormPlunko</name>
@@ -715,10 +719,6 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     <message>
         <source>&amp;Instructions</source>
         <translation>&amp;Mode d’emploi</translation>
-    </message>
-    <message>
-        <source>Paused</source>
-        <translation>En pause</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game</source>

@@ -110,11 +110,8 @@ class Bot {
                m_plan.Pending(m_serial, m_engine.FallingPosition().x);
     }
 
-    void SetPaused(bool p) {
-        // As the window does: the flag, and the clock stops while paused.
-        m_engine.SetPausedFlag(p);
-        m_view.timerRunning = !p && m_engine.State() != GameState::Stopped;
-    }
+    // The menu's Pause: the engine stops and starts its clock itself.
+    void SetPaused(bool p) { m_engine.SetPaused(p); }
 
     template <class F>
     void Step(Action action, F&& f) {
