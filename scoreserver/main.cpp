@@ -95,6 +95,15 @@ int main(int argc, char** argv) {
 
     scoreserver::ServerContext context(parsed.options);
     const int count = parsed.options.threads;
+    long descriptors = 0;
+    context.limits.descriptorCap = scoreserver::DescriptorCap(count, &descriptors);
+    if (context.limits.descriptorCap > 0 &&
+        context.limits.descriptorCap < context.limits.maxConnections * count) {
+        std::fprintf(stderr,
+                     "quillbyte-scoreserver: the descriptor limit of %ld allows %d open connections, not %d; "
+                     "raise LimitNOFILE or ulimit -n\n",
+                     descriptors, context.limits.descriptorCap, context.limits.maxConnections * count);
+    }
     const bool reusePort = count > 1;
     std::vector<std::unique_ptr<Worker>> workers;
     std::vector<std::unique_ptr<QThread>> threads;

@@ -3,6 +3,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QElapsedTimer>
@@ -20,6 +21,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "scoreserver/pages.h"
 
@@ -219,7 +221,9 @@ void ServerContext::Log(const QString& line) const {
 bool ServerContext::AddConnection(const QString& key, bool unlimited) {
     QMutexLocker lock(&connectionsMutex_);
     int& total = connections_[QString()];
-    if (total >= limits.maxConnections * options.threads) return false;
+    if (total >= limits.maxConnections * options.threads ||
+        (limits.descriptorCap > 0 && total >= limits.descriptorCap))
+        return false;
     int& mine = connections_[key];
     if (!unlimited && mine >= limits.maxConnectionsPerClient) {
         if (mine == 0) connections_.remove(key);
@@ -228,6 +232,24 @@ bool ServerContext::AddConnection(const QString& key, bool unlimited) {
     ++mine;
     ++total;
     return true;
+}
+
+int DescriptorCap(int threads, long* limit) {
+    rlimit r{};
+    if (::getrlimit(RLIMIT_NOFILE, &r) != 0) return 0;
+    if (r.rlim_cur < r.rlim_max) {
+        rlimit raised = r;
+        raised.rlim_cur = r.rlim_max;
+        if (::setrlimit(RLIMIT_NOFILE, &raised) == 0) r = raised;
+    }
+    if (r.rlim_cur == RLIM_INFINITY) return 0;
+    if (limit) *limit = static_cast<long>(r.rlim_cur);
+    // Measured: about 8 descriptors for the process and 8 per serving thread (its database links with
+    // their journal files, event descriptors and listening socket), with a margin on top. Half of what is
+    // left goes to served connections, so refused ones (answered and closed at once) still find one.
+    const long reserve = 24 + 10L * threads;
+    const long room = (static_cast<long>(r.rlim_cur) - reserve) / 2;
+    return static_cast<int>(std::clamp(room, 1L, static_cast<long>(std::numeric_limits<int>::max())));
 }
 
 void ServerContext::RemoveConnection(const QString& key) {

@@ -27,8 +27,12 @@ struct Limits {
     int idleTimeoutMs = 30000;          // a kept-alive connection with no request
     int maxConnectionsPerClient = 256;  // a school or a club shares one address
     int maxConnections = 2000;          // per serving thread
-    int databaseTimeoutMs = 3000;       // an answer from the database, or 503 (lists: the page cached)
-    int maxDatabaseJobs = 64;           // waiting for the database per serving thread, or 503 at once
+    // Open connections over all threads that the process's descriptor limit leaves room for (0: no cap
+    // beyond maxConnections). Past it a client gets 503 at once instead of waiting unanswered in the
+    // listen queue for a descriptor.
+    int descriptorCap = 0;
+    int databaseTimeoutMs = 3000;  // an answer from the database, or 503 (lists: the page cached)
+    int maxDatabaseJobs = 64;      // waiting for the database per serving thread, or 503 at once
 };
 
 // Counters for /metrics, shared by the serving threads.
@@ -80,6 +84,10 @@ struct ServerContext {
     QMutex connectionsMutex_;
     QHash<QString, int> connections_;
 };
+
+// Raises the soft descriptor limit to the hard one and returns how many connections fit in it beside
+// the database links, files and threads of `threads` serving threads; `limit` receives the limit.
+int DescriptorCap(int threads, long* limit = nullptr);
 
 class ConnectionGuard;
 

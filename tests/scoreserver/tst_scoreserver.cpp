@@ -497,25 +497,51 @@ class TestScoreServer : public QObject {
     void operatorFaults_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("logged");
+        // /health asks whether the database answers: a full disk still serves every list.
+        QTest::addColumn<int>("health");
         QTest::newRow("database locked by another program")
             << "locked"
             << "upload from 127\\.0\\.0\\.1 to vantorel: not stored: the database did not answer within 300 "
-               "ms";
+               "ms"
+            << 503;
         QTest::newRow("link to the database stops forwarding")
             << "stalled"
             << "upload from 127\\.0\\.0\\.1 to vantorel: not stored: the database did not answer within 300 "
-               "ms";
+               "ms"
+            << 503;
         QTest::newRow("database stopped and started")
             << "stopped"
-            << "upload from 127\\.0\\.0\\.1 to vantorel: not stored: database failure: \\S+";
+            << "upload from 127\\.0\\.0\\.1 to vantorel: not stored: database failure: \\S+" << 503;
+        QTest::newRow("disk full")
+            << "full"
+            << "upload from 127\\.0\\.0\\.1 to vantorel: not stored: database failure: .*full" << 200;
     }
     void operatorFaults() {
         QFETCH(QString, fault);
         QFETCH(QString, logged);
+        QFETCH(int, health);
         const bool postgresql = !qEnvironmentVariable("SCORESERVER_TEST_RESTART").isEmpty();
-        if (fault != u"locked" && !postgresql) QSKIP("only with a database server (with_postgresql.sh)");
+        if (fault == u"full" && postgresql) QSKIP("SQLite's own file on a small file system");
+        if (fault != u"locked" && fault != u"full" && !postgresql)
+            QSKIP("only with a database server (with_postgresql.sh)");
         std::unique_ptr<Relay> relay;
         QString url = ServerFixture::DatabaseUrl(f.dir);
+        // A file system of its own, filled up once the first record is stored.
+        const QString small = f.dir.filePath(QStringLiteral("small"));
+        const QString filler = small + QStringLiteral("/filler");
+        std::unique_ptr<QObject, std::function<void(QObject*)>> unmount;
+        if (fault == u"full") {
+            QDir().mkpath(small);
+            if (QProcess::execute(QStringLiteral("mount"),
+                                  {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                   QStringLiteral("size=4m"), QStringLiteral("tmpfs"), small}) != 0)
+                QSKIP("mounting a small file system needs root (CI and ./test.sh run as root)");
+            unmount = {new QObject, [small](QObject* o) {
+                           delete o;
+                           QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), small});
+                       }};
+            url = QStringLiteral("sqlite://") + small + QStringLiteral("/scores.db");
+        }
         if (fault == u"stalled") {
             const auto where = scoreserver::ParseDatabaseUrl(url);
             relay = std::make_unique<Relay>(where.host + QStringLiteral("/.s.PGSQL.5432"));
@@ -545,6 +571,12 @@ class TestScoreServer : public QObject {
                                : lock->exec(QStringLiteral("BEGIN EXCLUSIVE")));
         } else if (fault == u"stalled") {
             relay->Pause();
+        } else if (fault == u"full") {
+            QFile fill(filler);
+            QVERIFY(fill.open(QIODevice::WriteOnly));
+            const QByteArray block(64 * 1024, '\0');
+            while (fill.write(block) == block.size() && fill.flush()) {
+            }
         } else {
             QCOMPARE(QProcess::execute(QStringLiteral("bash"),
                                        {QStringLiteral("-c"), qEnvironmentVariable("SCORESERVER_TEST_STOP")}),
@@ -566,12 +598,14 @@ class TestScoreServer : public QObject {
         QCOMPARE(list.status, 200);
         QVERIFY(list.text().contains(QStringLiteral("<bdi>Fox</bdi>")));
         QCOMPARE(f.Get("/arcade/").status, 200);
-        QCOMPARE(f.Get("/arcade/health").status, 503);
+        QCOMPARE(f.Get("/arcade/health").status, health);
 
         if (lock) {
             lock->exec(QStringLiteral("ROLLBACK"));
         } else if (relay) {
             relay->Resume();
+        } else if (fault == u"full") {
+            QVERIFY(QFile::remove(filler));
         } else {
             QCOMPARE(
                 QProcess::execute(QStringLiteral("bash"),
