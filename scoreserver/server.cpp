@@ -654,7 +654,8 @@ ScoreServer::Response ScoreServer::unavailable(const QString& reason) const {
 }
 
 bool ScoreServer::ask(const std::shared_ptr<Exchange>& exchange, std::function<void(ScoreStore&)> job,
-                      std::function<void()> answer, std::function<void()> late, bool read) {
+                      std::function<void()> answer, std::function<void()> late, JobKind kind) {
+    const bool read = kind == JobKind::Read;
     DatabaseLink& link = read && reader_ ? *reader_ : *database_;
     bool& down = read && reader_ ? readerDown_ : databaseDown_;
     const int waiting = link.Pending();
@@ -668,11 +669,14 @@ bool ScoreServer::ask(const std::shared_ptr<Exchange>& exchange, std::function<v
         context_.metrics.DatabaseError();
         late();
     });
-    link.Run(std::move(job), this, [this, done, answer = std::move(answer)] {
-        *done = true;
-        --context_.databaseJobs;
-        answer();
-    });
+    link.Run(
+        std::move(job), this,
+        [this, done, answer = std::move(answer)] {
+            *done = true;
+            --context_.databaseJobs;
+            answer();
+        },
+        kind == JobKind::BatchableWrite);
     return true;
 }
 
@@ -896,7 +900,14 @@ void ScoreServer::upload(const std::shared_ptr<Exchange>& exchange, frame::Progr
     const qint64 uploaded = now.toSecsSinceEpoch();
     const bool asked = ask(
         exchange,
-        [upload, error, ok, uploaded, key, buckets, nowMs, limitedBy, wait](ScoreStore& store) {
+        [upload, entries = upload->entries, error, ok, uploaded, key, buckets, nowMs, limitedBy,
+         wait](ScoreStore& store) {
+            // From the start each time: a shared transaction that failed runs this again alone.
+            upload->entries = entries;
+            *ok = false;
+            error->clear();
+            limitedBy->clear();
+            *wait = 0;
             for (const Bucket& b : buckets) {
                 bool allowed = false;
                 if (!store.Take(b.key, b.perMinute, nowMs, &allowed, wait.get(), error.get())) return;
@@ -931,7 +942,8 @@ void ScoreServer::upload(const std::shared_ptr<Exchange>& exchange, frame::Progr
         [this, notStored] {
             notStored(QStringLiteral("the database did not answer within %1 ms")
                           .arg(context_.limits.databaseTimeoutMs));
-        });
+        },
+        JobKind::BatchableWrite);
     if (!asked) notStored(QStringLiteral("the database is not answering"));
 }
 
@@ -1031,7 +1043,7 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
             for (const auto& e : reading_.value(key))
                 fallback(*e, QStringLiteral("the database does not answer"));
         },
-        true);
+        JobKind::Read);
     if (!asked) {
         for (const auto& e : reading_.take(key))
             fallback(*e, QStringLiteral("the database does not answer"));

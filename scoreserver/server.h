@@ -127,9 +127,11 @@ class ScoreServer : public QAbstractHttpServer {
     void respond(Exchange& exchange, const Response& response);
     // Hands job to the database; answer runs with its result, or late() when the database takes too
     // long (then the answer is dropped). False when the database is known to be stuck or has too much
-    // to do: the caller answers at once.
+    // to do: the caller answers at once. A batchable job may share its transaction with others (see
+    // DatabaseLink::Run).
+    enum class JobKind { Write, Read, BatchableWrite };
     bool ask(const std::shared_ptr<Exchange>& exchange, std::function<void(ScoreStore&)> job,
-             std::function<void()> answer, std::function<void()> late, bool read = false);
+             std::function<void()> answer, std::function<void()> late, JobKind kind = JobKind::Write);
     Response unavailable(const QString& reason) const;
 
     ServerContext& context_;

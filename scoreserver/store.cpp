@@ -596,10 +596,105 @@ bool ScoreStore::Bans(QStringList* bans, QString* error) {
     return true;
 }
 
+namespace {
+
+// SQLite has one writer at a time: this process's threads take turns here instead of meeting the
+// file's lock, where a waiting writer sleeps in steps of up to 100 ms.
+QMutex sqliteWriter;
+
+}  // namespace
+
+bool ScoreStore::exec(const QString& statement) {
+    QSqlQuery q(db_);
+    return q.exec(statement);
+}
+
+bool ScoreStore::beginWrite(QString* error) {
+    if (batch_) {
+        if (exec(QStringLiteral("SAVEPOINT upload"))) return true;
+        *error = SqlError(db_.lastError());
+        return false;
+    }
+    if (kind_ == DatabaseUrl::Kind::SQLite) {
+        writerTurn_.emplace(&sqliteWriter);
+        // The write lock first, waiting for it as long as the busy time-out allows; a read that wants
+        // to write later would fail at once when another writer holds it.
+        QSqlQuery begin(db_);
+        if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            *error = SqlError(begin.lastError());
+            writerTurn_.reset();
+            return false;
+        }
+        return true;
+    }
+    if (db_.transaction()) return true;
+    *error = SqlError(db_.lastError());
+    return false;
+}
+
+bool ScoreStore::commitWrite(QString* error) {
+    if (batch_) {
+        QSqlQuery q(db_);
+        if (q.exec(QStringLiteral("RELEASE SAVEPOINT upload"))) return true;
+        *error = SqlError(q.lastError());
+        return false;
+    }
+    const bool ok = db_.commit();
+    if (!ok) *error = SqlError(db_.lastError());
+    if (ok) writerTurn_.reset();
+    return ok;
+}
+
+void ScoreStore::rollbackWrite() {
+    if (batch_) {
+        exec(QStringLiteral("ROLLBACK TO SAVEPOINT upload"));
+        exec(QStringLiteral("RELEASE SAVEPOINT upload"));
+        return;
+    }
+    db_.rollback();
+    writerTurn_.reset();
+}
+
+bool ScoreStore::BeginBatch() {
+    if (kind_ == DatabaseUrl::Kind::SQLite) {
+        writerTurn_.emplace(&sqliteWriter);
+        if (!exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            writerTurn_.reset();
+            return false;
+        }
+    } else if (!db_.transaction()) {
+        return false;
+    }
+    batch_ = true;
+    return true;
+}
+
+bool ScoreStore::MarkJob() {
+    return exec(QStringLiteral("SAVEPOINT job"));
+}
+
+bool ScoreStore::EndJob() {
+    return exec(QStringLiteral("RELEASE SAVEPOINT job"));
+}
+
+bool ScoreStore::EndBatch() {
+    batch_ = false;
+    const bool ok = db_.commit();
+    if (!ok) db_.rollback();
+    writerTurn_.reset();
+    return ok;
+}
+
+void ScoreStore::AbortBatch() {
+    batch_ = false;
+    db_.rollback();
+    writerTurn_.reset();
+}
+
 bool ScoreStore::reconnect() {
     // A database server that restarted leaves this connection dead: it is opened again, once per
-    // failed request. SQLite has no connection to lose.
-    if (kind_ != DatabaseUrl::Kind::PostgreSQL) return false;
+    // failed request. SQLite has no connection to lose. Within a batch the caller starts over instead.
+    if (kind_ != DatabaseUrl::Kind::PostgreSQL || batch_) return false;
     {
         QSqlQuery ping(db_);
         if (ping.exec(QStringLiteral("SELECT 1")))
@@ -627,26 +722,10 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
     const QString dedup = upload.list.program != frame::Program::Zephlon ? QString()
                           : upload.url.isEmpty()                         ? QStringLiteral("a:") + client
                                                                          : QStringLiteral("u:") + upload.url;
-    // SQLite has one writer at a time: this process's threads take turns here instead of meeting the
-    // file's lock, where a waiting writer sleeps in steps of up to 100 ms.
-    static QMutex sqliteWriter;
-    std::optional<QMutexLocker<QMutex>> turn;
-    if (kind_ == DatabaseUrl::Kind::SQLite) turn.emplace(&sqliteWriter);
-    // SQLite: the write lock first, waiting for it as long as the busy time-out allows; a read that
-    // wants to write later would fail at once when another writer holds it.
-    if (kind_ == DatabaseUrl::Kind::SQLite) {
-        QSqlQuery begin(db_);
-        if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-            *error = SqlError(begin.lastError());
-            return false;
-        }
-    } else if (!db_.transaction()) {
-        *error = SqlError(db_.lastError());
-        return false;
-    }
+    if (!beginWrite(error)) return false;
     bool clientBanned = false;
     if (!banned(BanKind::Address, client, &clientBanned, error)) {
-        db_.rollback();
+        rollbackWrite();
         return false;
     }
     QList<qint64> ids;
@@ -656,7 +735,7 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
         const scores::HighScoreRecord& r = e.record;
         bool nameBanned = false;
         if (!clientBanned && !banned(BanKind::Name, r.Name, &nameBanned, error)) {
-            db_.rollback();
+            rollbackWrite();
             return false;
         }
         if (clientBanned || nameBanned) {
@@ -683,7 +762,7 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
         insert_->addBindValue(MonthOf(uploaded));
         if (!insert_->exec()) {
             *error = SqlError(insert_->lastError());
-            db_.rollback();
+            rollbackWrite();
             return false;
         }
         if (insert_->next()) {
@@ -701,7 +780,7 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
             if (!existing_->exec() || !existing_->next()) {
                 *error = SqlError(existing_->lastError());
                 existing_->finish();
-                db_.rollback();
+                rollbackWrite();
                 return false;
             }
             ids.back() = existing_->value(0).toLongLong();
@@ -710,9 +789,8 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
         }
         insert_->finish();
     }
-    if (!db_.commit()) {
-        *error = SqlError(db_.lastError());
-        db_.rollback();
+    if (!commitWrite(error)) {
+        rollbackWrite();
         for (UploadEntry& e : upload.entries) {
             if (e.outcome == Outcome::Stored || e.outcome == Outcome::AlreadyThere)
                 e.outcome = Outcome::Pending;

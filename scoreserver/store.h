@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QList>
+#include <QMutex>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "scoreserver/requests.h"
 
@@ -108,6 +110,17 @@ class ScoreStore {
     bool Ban(BanKind kind, const QString& value, bool banned, qint64 now, QString* error);
     bool Bans(QStringList* bans, QString* error);
 
+    // Group commit: the jobs between BeginBatch and EndBatch share one transaction, so a crowd of uploads
+    // waits for one flush to disk instead of one each. Each job runs inside MarkJob/EndJob; EndJob is
+    // false when the job left the transaction unusable. Within a batch nothing reconnects: the caller
+    // rolls the whole batch back (AbortBatch) and runs its jobs again one by one.
+    bool BeginBatch();
+    bool MarkJob();
+    bool EndJob();
+    bool EndBatch();
+    void AbortBatch();
+    bool InBatch() const { return batch_; }
+
     DatabaseUrl::Kind Kind() const { return kind_; }
     // The connection, for maintenance by hand (and tests).
     QSqlDatabase Database() const { return db_; }
@@ -127,12 +140,20 @@ class ScoreStore {
                   QString* error);
     bool banned(BanKind kind, const QString& value, bool* yes, QString* error);
     void dropStatements();
+    // One upload's writes: a transaction of their own, or a savepoint within a batch.
+    bool beginWrite(QString* error);
+    bool commitWrite(QString* error);
+    void rollbackWrite();
+    bool exec(const QString& statement);
 
     QString connection_;
     QSqlDatabase db_;
     DatabaseUrl::Kind kind_;
     QStringList listStatements_;
     qint64 lastSweepMs_ = 0;
+    bool batch_ = false;
+    // SQLite's one writer: held for a whole batch, or for one upload outside a batch.
+    std::optional<QMutexLocker<QMutex>> writerTurn_;
     std::unique_ptr<QSqlQuery> insert_, existing_, rank_, top_, topDay_, topWeek_, topMonth_, ban_, take_,
         bucket_, sweep_;
 };

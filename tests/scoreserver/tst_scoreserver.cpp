@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLocalSocket>
 #include <QProcess>
+#include <QSemaphore>
 #include <QSqlDatabase>
 #include <QTcpServer>
 #include <QtTest>
 
 #include "scores/highscoretable.h"
 #include "scoreserver/admin.h"
+#include "scoreserver/database.h"
 #include "serverfixture.h"
 #include "support/testmain.h"
 #include "web/links.h"
@@ -478,6 +480,51 @@ class TestScoreServer : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(socket.state(), QAbstractSocket::UnconnectedState, 3000);
         QTRY_COMPARE_WITH_TIMEOUT(second.state(), QAbstractSocket::UnconnectedState, 3000);
         QTRY_COMPARE(f.Get("/arcade/").status, 200);
+    }
+
+    // Writes that wait together share one transaction; when it fails, each runs again alone, and
+    // nothing is stored twice or half.
+    void batchedWrites_data() {
+        QTest::addColumn<bool>("broken");
+        QTest::newRow("all well") << false;
+        QTest::newRow("a job ends the shared transaction") << true;
+    }
+    void batchedWrites() {
+        QFETCH(bool, broken);
+        QString error;
+        auto link = scoreserver::DatabaseLink::Open(ServerFixture::DatabaseUrl(f.dir),
+                                                    QStringLiteral("batch"), &error);
+        QVERIFY2(link, qPrintable(error));
+        QSemaphore held;
+        QObject receiver;
+        int answered = 0;
+        // The database thread is busy while the writes line up behind it.
+        link->Run([&](scoreserver::ScoreStore&) { held.acquire(); }, &receiver, [&] { ++answered; });
+        QList<int> runs(5, 0);
+        QList<bool> batched(5, false);
+        for (int i = 0; i < 5; ++i) {
+            link->Run(
+                [&, i](scoreserver::ScoreStore& store) {
+                    ++runs[i];
+                    batched[i] = batched[i] || store.InBatch();
+                    QString e;
+                    store.Ban(scoreserver::BanKind::Name, QStringLiteral("n%1").arg(i), true, 0, &e);
+                    if (broken && i == 2 && store.InBatch()) QSqlQuery(store.Database()).exec("ROLLBACK");
+                },
+                &receiver, [&] { ++answered; }, true);
+        }
+        held.release();
+        QTRY_COMPARE(answered, 6);
+        // Broken at the third: the shared transaction is undone, the three run again alone and the
+        // last two run alone.
+        const QList<bool> inBatch =
+            broken ? QList<bool>{true, true, true, false, false} : QList<bool>(5, true);
+        const QList<int> ran = broken ? QList<int>{2, 2, 2, 1, 1} : QList<int>(5, 1);
+        QCOMPARE(batched, inBatch);
+        QCOMPARE(runs, ran);
+        QStringList bans;
+        link->RunAndWait([&](scoreserver::ScoreStore& store) { QVERIFY(store.Bans(&bans, &error)); });
+        QCOMPARE(bans.size(), 5);
     }
 
     // A database server that restarts costs the uploads and lists of that moment nothing.
