@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractHttpServer>
+#include <QDate>
 #include <QDateTime>
 #include <QHash>
 #include <QMutex>
@@ -108,6 +109,20 @@ class ScoreServer : public QAbstractHttpServer {
     quint16 Port() const;
     DatabaseLink& Database() { return *database_; }
 
+    // A list page answered lately, kept with the request it answered, so the same request can be
+    // answered again straight from the connection's guard, before any parsing or routing.
+    struct HotPage {
+        QByteArray contentType;
+        QByteArray body;
+        QByteArray headers;
+        quint64 generation = 0;
+        qint64 madeMs = 0;
+        QDate day;  // the periods' day: a new day makes new period lists
+    };
+    // The page for a request target (as sent) and Accept preference while it is as fresh as the
+    // cache's own pages are; null otherwise.
+    const HotPage* FreshHotPage(const QByteArray& target, bool acceptsJsonOnly) const;
+
   protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -139,6 +154,9 @@ class ScoreServer : public QAbstractHttpServer {
     std::unique_ptr<DatabaseLink> reader_;
     QTcpServer* tcp_ = nullptr;
     QHash<QString, CachedPage> cache_;
+    QHash<QByteArray, HotPage> hot_;
+    void rememberHot(const Exchange& exchange, const QByteArray& type, const QByteArray& body,
+                     const QByteArray& headers, quint64 generation, qint64 madeMs);
     // List pages being read from the database, with the requests waiting for each.
     QHash<QString, QList<std::shared_ptr<Exchange>>> reading_;
     // The database failed or did not answer in time last: requests don't queue up behind it. One flag

@@ -668,6 +668,32 @@ class TestScoreServer : public QObject {
         locker.reset();
     }
 
+    // A page asked for again is answered from what was sent before only while it is still the page: the
+    // same Accept preference, no record stored since, the same day.
+    void repeatedPagesStayCurrent() {
+        const QByteArray vantorel = "/arcade/vantorel/scores.asp";
+        QVERIFY(!f.Get(vantorel).text().contains(QStringLiteral("<bdi>Fox</bdi>")));
+        QVERIFY(!f.Get(vantorel).text().contains(QStringLiteral("<bdi>Fox</bdi>")));
+        QCOMPARE(f.Get(vantorel, "Accept: application/json\r\n").header("Content-Type"),
+                 QByteArray("application/json"));
+        QCOMPARE(f.Get(FoxUpload()).status, 200);
+        QVERIFY(f.Get(vantorel).text().contains(QStringLiteral("<bdi>Fox</bdi>")));
+
+        HighScoreTable t(Program::Quadrelle);
+        Play(t, 0, QStringLiteral("Ann"), 5000, 1, 2, At(5, 21, 0));
+        f.now = At(5, 23, 59);
+        QVERIFY(f.Get(f.TargetOf(web::QuadrelleUploadHiScoreLink(
+                          f.Address(), {}, web::UploadRecordsOf(t, 0).first(), Draw, QLocale::c())))
+                    .text()
+                    .contains(QStringLiteral("stored")));
+        const QByteArray day = "/arcade/quadrelle/scores.asp?Period=Day&Scores=10";
+        QVERIFY(f.Get(day).text().contains(QStringLiteral("<bdi>Ann</bdi>")));
+        QVERIFY(f.Get(day).text().contains(QStringLiteral("<bdi>Ann</bdi>")));
+        f.now = At(6, 0, 0);
+        QVERIFY(!f.Get(day).text().contains(QStringLiteral("<bdi>Ann</bdi>")));
+        QVERIFY(f.Get("/arcade/metrics").text().contains(QStringLiteral("route=\"list\",status=\"200\"} 7")));
+    }
+
     // A crowd opening the same page at once is answered by one reading of the list.
     void crowdOnOnePage() {
         QVERIFY(f.Start([](scoreserver::ServerOptions&, scoreserver::Limits& l) { l.maxDatabaseJobs = 1; }));
