@@ -176,9 +176,10 @@ std::optional<QByteArray> Inflate(QByteArrayView compressed, qsizetype size, Rec
         }
     }
     const bool whole = rc == Z_STREAM_END && zs.total_out == static_cast<uLong>(size) && zs.avail_in == 0;
+    const bool cut = rc == Z_BUF_ERROR && zs.avail_in == 0 && zs.avail_out > 0;
     inflateEnd(&zs);
     if (!whole) {
-        error = RecordingError::Corrupt;
+        error = cut ? RecordingError::Truncated : RecordingError::Corrupt;
         return std::nullopt;
     }
     return out;
