@@ -225,7 +225,8 @@ struct PlayOutcome {
     int32_t endLevel = 0;
     int32_t rows = -1;  // -1 where the program's record has none
     uint32_t ticks = 0;
-    QByteArray board;  // the final board, cell by cell: equal boards, equal bytes
+    uint64_t gameTimeMs = 0;  // the main clock's intervals over the ticks played: the game's length in play
+    QByteArray board;         // the final board, cell by cell: equal boards, equal bytes
     RecordingError error = RecordingError::None;
     QString errorText;  // empty when the recording played to its recorded end (and matched its claim)
     bool ok() const { return error == RecordingError::None; }

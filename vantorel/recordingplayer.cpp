@@ -134,6 +134,7 @@ bool RecordingPlayer::Step() {
         if (Done()) return false;
     }
     if (m_cursor.TakeTick()) {
+        m_gameTimeMs += static_cast<uint64_t>(std::max(0, static_cast<int>(m_engine.ClockInterval())));
         m_engine.TimerHandler();
         CheckEnded();
     }
@@ -191,6 +192,7 @@ frame::PlayOutcome RecordingPlayer::Outcome() const {
         }
     }
     out.ticks = m_cursor.TicksDone();
+    out.gameTimeMs = m_gameTimeMs;
     return out;
 }
 

@@ -199,6 +199,8 @@ bool RecordingPlayer::Step() {
         if (Done()) return false;
     }
     if (m_cursor.TakeTick()) {
+        m_gameTimeMs +=
+            static_cast<uint64_t>(std::max(0, static_cast<int>(m_engine.Context().clockInterval)));
         m_engine.TimerHandler();
         CheckEnded();
     }
@@ -244,6 +246,7 @@ frame::PlayOutcome RecordingPlayer::Outcome() const {
     frame::PlayOutcome out = CurrentOutcome(m_engine);
     out.finished = Finished();
     out.ticks = m_cursor.TicksDone();
+    out.gameTimeMs = m_gameTimeMs;
     if (m_cursor.Error() != frame::RecordingError::None) {
         out.error = m_cursor.Error();
         out.errorText = m_cursor.ErrorText();

@@ -57,6 +57,7 @@ class RecordingPlayer {
     frame::RecordingCursor m_cursor;
     frame::RandomSource m_ownRandom;
     frame::GameRecorder* m_ownRecorder;
+    uint64_t m_gameTimeMs = 0;
     bool m_begun = false;
 };
 

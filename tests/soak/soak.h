@@ -42,6 +42,20 @@ inline bool& VerifyRecordings() {
     static bool verify = false;
     return verify;
 }
+// `--write-recordings <folder>`: each re-played recording is also written there, as
+// <bot>-<seed>-<n>.qbgr (tools/replaybench measures the verification of the longest).
+inline std::string& RecordingsFolder() {
+    static std::string folder;
+    return folder;
+}
+inline std::string& BotName() {
+    static std::string name;
+    return name;
+}
+inline uint64_t& CurrentSeed() {
+    static uint64_t seed = 0;
+    return seed;
+}
 
 // The games' random source seeded as a player's is, with game seeds drawn from the bot's seed instead
 // of the clock, so that each recorded game re-plays from the seed it carries. While the bot's generator
@@ -181,7 +195,8 @@ struct Stats {
 inline void RecordingCheck::Check(const frame::GameRecording& recording, const frame::PlayOutcome& live,
                                   const char* what) {
     // Through the file form, as a recording travels.
-    const frame::DecodeResult decoded = frame::Decode(frame::Encode(recording));
+    const QByteArray file = frame::Encode(recording);
+    const frame::DecodeResult decoded = frame::Decode(file);
     SOAK_CHECK(decoded.ok(), what << ": its recording does not decode: " << decoded.errorText.toStdString());
     SOAK_CHECK(*decoded.recording == recording, what << ": its recording changed in the file form");
     const frame::PlayOutcome played = m_play(*decoded.recording);
@@ -195,6 +210,15 @@ inline void RecordingCheck::Check(const frame::GameRecording& recording, const f
                     << live.finished << ", board " << (played.board == live.board ? "same" : "differs")
                     << ", " << recording.inputs.size() << " inputs, " << recording.ticks << " ticks");
     ++checked;
+    if (!RecordingsFolder().empty()) {
+        const std::string path = RecordingsFolder() + "/" + BotName() + "-" + std::to_string(CurrentSeed()) +
+                                 "-" + std::to_string(checked) + ".qbgr";
+        std::FILE* out = std::fopen(path.c_str(), "wb");
+        SOAK_CHECK(out && std::fwrite(file.constData(), 1, static_cast<size_t>(file.size()), out) ==
+                              static_cast<size_t>(file.size()),
+                   "cannot write " << path);
+        std::fclose(out);
+    }
 }
 
 // `<exe> [games] [first seed]`: plays `games` games with seeds first, first + 1, ...; returns the exit code.
@@ -208,12 +232,19 @@ inline int Run(int argc, char** argv, const char* name, int defaultGames,
         replay += " --verify-recordings";
         --argc;
         ++argv;
+        if (argc > 2 && std::string(argv[1]) == "--write-recordings") {
+            RecordingsFolder() = argv[2];
+            argc -= 2;
+            argv += 2;
+        }
     }
+    BotName() = name;
     if (argc > 1) games = std::atoi(argv[1]);
     if (argc > 2) firstSeed = std::strtoull(argv[2], nullptr, 10);
     Stats stats;
     for (int g = 0; g < games; ++g) {
         const uint64_t seed = firstSeed + static_cast<uint64_t>(g);
+        CurrentSeed() = seed;
         try {
             playGame(seed, stats);
         } catch (const Failure& f) {
