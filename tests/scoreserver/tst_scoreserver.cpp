@@ -47,8 +47,15 @@ QStringList Rows(const QJsonArray& records) {
     return rows;
 }
 
+// A recorded game that ends with record.
+QByteArray Recording(Program program, const web::UploadRecord& record) {
+    return "good " + frame::ProgramName(program).toUtf8() + ' ' + record.Name.toUtf8();
+}
+
 // Links the games build, with the server address filled in by the test.
 using LinkMaker = std::function<QString(const QString& server)>;
+// A whole request, made once the server's port is known.
+using RequestMaker = std::function<QByteArray(ServerFixture&)>;
 
 // A TCP relay to PostgreSQL's local socket that can stop forwarding, as a stalled network link does:
 // both ends stay connected and nothing arrives. It runs in a thread of its own, since the test's thread
@@ -131,7 +138,15 @@ class TestScoreServer : public QObject {
     ServerFixture f;
 
   private slots:
-    void init() { QVERIFY(f.Start()); }
+    void init() {
+        QVERIFY(f.Start());
+        f.context->verify = [](const QByteArray& bytes, const scoreserver::ScoreList& list,
+                               const scoreserver::UploadEntry& e) {
+            return scoreserver::Verdict{
+                bytes == "good " + frame::ProgramName(list.program).toUtf8() + ' ' + e.record.Name.toUtf8(),
+                QStringLiteral("not the game")};
+        };
+    }
 
     void uploadsStoreWhatTheGamesSent_data() {
         QTest::addColumn<LinkMaker>("link");
@@ -210,6 +225,155 @@ class TestScoreServer : public QObject {
         QCOMPARE(reply.status, 200);
         QVERIFY2(reply.text().contains(page), qPrintable(reply.text()));
         QCOMPARE(Rows(f.Records(list)), stored);
+    }
+
+    // A record proved by its replay is stored verified, or the record stored before from its link is
+    // marked; a record with no replay stays unverified; verified=1 and --verified-only list only the
+    // proved ones; a replay downloads, the same bytes at the same address.
+    void replaysProveRecords() {
+        HighScoreTable t(Program::Vantorel);
+        Play(t, 0, QStringLiteral("Forger"), 9000, 1, 5, At(5, 12, 0));
+        Play(t, 0, QStringLiteral("Player"), 7000, 1, 4, At(5, 13, 0));
+        Play(t, 0, QStringLiteral("Late"), 6000, 1, 3, At(5, 14, 0));
+        const auto records = web::UploadRecordsOf(t, 0);
+        const auto link = [&](int k) {
+            return f.TargetOf(web::VantorelUploadLink(f.Address(), QString(), records.at(k), Draw));
+        };
+        const auto replayLink = [&](int k) {
+            return link(k).replace("/UploadScores.asp?", "/UploadReplay.asp?");
+        };
+        const QByteArray replay7000 = Recording(Program::Vantorel, records.at(1));
+        const QByteArray replay6000 = Recording(Program::Vantorel, records.at(2));
+        // A hand-made link with a valid checksum, and the link of a record whose replay follows it.
+        QCOMPARE(f.Get(link(0)).status, 200);
+        QCOMPARE(f.Get(link(2)).status, 200);
+        auto reply = f.Post(replayLink(1), replay7000);
+        QVERIFY2(reply.status == 200, reply.body.constData());
+        QVERIFY2(
+            reply.text().startsWith(QStringLiteral("verified: record \"Player\" 7000 stored at rank 2 of the "
+                                                   "Vantorel list; replay /arcade/replays/")),
+            qPrintable(reply.text()));
+        reply = f.Post(replayLink(2), replay6000);
+        QVERIFY2(reply.text().contains(QStringLiteral("already stored, at rank 3")),
+                 qPrintable(reply.text()));
+        QCOMPARE(f.Logged(QStringLiteral("replay from 127.0.0.1 to vantorel: verified")).size(), 2);
+
+        const QJsonArray all = f.Records("vantorel/scores.asp");
+        QCOMPARE(Rows(all).size(), 3);
+        QCOMPARE(all[0].toObject().value(u"verified").toBool(), false);
+        QVERIFY(!all[0].toObject().contains(u"replay"));
+        const QString address = all[1].toObject().value(u"replay").toString();
+        QCOMPARE(address, QStringLiteral("/arcade/replays/") + scoreserver::ReplayId(replay7000));
+        QVERIFY(all[2].toObject().value(u"verified").toBool());
+        const QStringList proved{"Player|7000|1|4|2026-03-05T13:00:07", "Late|6000|1|3|2026-03-05T14:00:07"};
+        QCOMPARE(Rows(f.Records("vantorel/scores.asp?verified=1")), proved);
+        const auto download = f.Get(address.toLatin1());
+        QCOMPARE(download.status, 200);
+        QCOMPARE(download.body, replay7000);
+        QCOMPARE(f.Get("/arcade/replays/" + QByteArray(32, 'f')).status, 404);
+        const QString page = f.Get("/arcade/vantorel/scores.asp").text();
+        QVERIFY2(page.contains(QStringLiteral("<a class=\"verified\" href=\"") + address), qPrintable(page));
+        QCOMPARE(page.count(QStringLiteral("class=\"verified\"")), 2);
+
+        f.context->options.verifiedOnly = true;
+        QCOMPARE(f.Get("/arcade/vantorel/scores.asp?verified=0").text().count(QStringLiteral("<tr><td")), 2);
+    }
+
+    // A replay that proves nothing is refused with the reason, in the answer and the log; nothing is
+    // stored, and the server goes on serving.
+    void badReplays_data() {
+        QTest::addColumn<RequestMaker>("request");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("reason");
+        HighScoreTable t(Program::Vantorel);
+        Play(t, 0, QStringLiteral("Player"), 7000, 1, 4, At(5, 13, 0));
+        const web::UploadRecord record = web::UploadRecordsOf(t, 0).first();
+        const QByteArray good = Recording(Program::Vantorel, record);
+        // The target of the record's replay, and a whole request sending body there.
+        const auto target = [record](ServerFixture& f) {
+            return f.TargetOf(web::VantorelUploadLink(f.Address(), QString(), record, Draw))
+                .replace("/UploadScores.asp?", "/UploadReplay.asp?");
+        };
+        const auto post = [target](const QByteArray& body) {
+            return RequestMaker([target, body](ServerFixture& f) {
+                return "POST " + target(f) +
+                       " HTTP/1.1\r\nContent-Length: " + QByteArray::number(body.size()) +
+                       "\r\nConnection: close\r\n\r\n" + body;
+            });
+        };
+        const auto raw = [target](const QByteArray& method, const QByteArray& headers) {
+            return RequestMaker([target, method, headers](ServerFixture& f) {
+                return method + ' ' + target(f) + " HTTP/1.1\r\n" + headers + "Connection: close\r\n\r\n";
+            });
+        };
+        QTest::newRow("no length") << raw("POST", {}) << 411 << "Content-Length";
+        QTest::newRow("chunked") << raw("POST", "Transfer-Encoding: chunked\r\n") << 411 << "Content-Length";
+        QTest::newRow("larger than the cap")
+            << raw("POST", "Content-Length: 262145\r\n") << 413 << "at most 262144 bytes";
+        QTest::newRow("fetched with GET") << raw("GET", {}) << 405 << "sent with POST";
+        QTest::newRow("posted elsewhere") << RequestMaker([](ServerFixture&) {
+            return QByteArray(
+                "POST /arcade/vantorel/UploadScores.asp HTTP/1.1\r\nContent-Length: 1\r\nConnection: "
+                "close\r\n\r\nx");
+        }) << 405 << "Only replays are sent with POST";
+        QTest::newRow("empty") << post({}) << 400 << "the replay is missing";
+        QTest::newRow("record's checksum wrong") << RequestMaker([target, good](ServerFixture& f) {
+            return "POST " + target(f).replace("ChkSum=", "ChkSum=1") +
+                   " HTTP/1.1\r\nContent-Length: " + QByteArray::number(good.size()) +
+                   "\r\nConnection: close\r\n\r\n" + good;
+        }) << 400 << "the checksum does not match the record";
+        QTest::newRow("not the game") << post(good + 'x') << 422 << "not the game";
+    }
+    void badReplays() {
+        QFETCH(RequestMaker, request);
+        QFETCH(int, status);
+        QFETCH(QString, reason);
+        const auto reply = f.Raw(request(f));
+        QCOMPARE(reply.status, status);
+        QVERIFY2(reply.text().contains(reason), qPrintable(reply.text()));
+        if (status == 400 || status == 422) {
+            QVERIFY(reply.text().endsWith(QStringLiteral("; nothing was stored\n")));
+            const QStringList logged =
+                f.Logged(QStringLiteral("replay from 127.0.0.1 to vantorel: refused: "));
+            QCOMPARE(logged.size(), 1);
+            QVERIFY2(logged[0].contains(reason), qPrintable(logged[0]));
+        }
+        QCOMPARE(f.Records("vantorel/scores.asp").size(), 0);
+        QCOMPARE(f.Get("/arcade/health").status, 200);
+    }
+
+    // Replays beyond the queue are answered 503 at once, while the pool is busy; the server serves
+    // its lists meanwhile.
+    void replayQueueFull() {
+        QVERIFY(f.Start([](scoreserver::ServerOptions& o, scoreserver::Limits&) {
+            o.verifyThreads = 1;
+            o.verifyQueue = 1;
+        }));
+        QSemaphore entered, release;
+        f.context->verify = [&](const QByteArray&, const scoreserver::ScoreList&,
+                                const scoreserver::UploadEntry&) {
+            entered.release();
+            release.acquire();
+            return scoreserver::Verdict{false, QStringLiteral("held")};
+        };
+        HighScoreTable t(Program::Vantorel);
+        Play(t, 0, QStringLiteral("Player"), 7000, 1, 4, At(5, 13, 0));
+        const QByteArray target =
+            f.TargetOf(
+                 web::VantorelUploadLink(f.Address(), QString(), web::UploadRecordsOf(t, 0).first(), Draw))
+                .replace("/UploadScores.asp?", "/UploadReplay.asp?");
+        QTcpSocket first;
+        first.connectToHost(QHostAddress::LocalHost, f.server->Port());
+        QVERIFY(first.waitForConnected(5000));
+        first.write("POST " + target + " HTTP/1.1\r\nContent-Length: 1\r\n\r\nx");
+        QTRY_COMPARE(entered.available(), 1);
+        const auto busy = f.Post(target, "y");
+        QCOMPARE(busy.status, 503);
+        QCOMPARE(busy.header("Retry-After"), QByteArray("10"));
+        QCOMPARE(f.Get("/arcade/vantorel/scores.asp").status, 200);
+        release.release();
+        QTRY_VERIFY(first.bytesAvailable() > 0 || first.waitForReadyRead(100));
+        QVERIFY(first.readAll().contains("refused: held"));
     }
 
     // Whatever is wrong with a record, the page says what, and nothing is stored.
@@ -645,8 +809,9 @@ class TestScoreServer : public QObject {
                               "upload from 127.0.0.1 to vantorel: record 1 \"Fox\" 100 duplicate, at rank 1"))
                      .size(),
                  1);
-        QCOMPARE(f.Logged(QStringLiteral("refused a request from 127.0.0.1: 405 Only GET, HEAD and POST")).size(),
-                 1);
+        QCOMPARE(
+            f.Logged(QStringLiteral("refused a request from 127.0.0.1: 405 Only GET, HEAD and POST")).size(),
+            1);
         // The access log: client, method, target, status, size, time.
         QCOMPARE(f.log
                      .filter(QRegularExpression(
