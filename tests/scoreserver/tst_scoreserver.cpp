@@ -996,6 +996,7 @@ class TestScoreServer : public QObject {
                                &rows, &error));
             QCOMPARE(rows.size(), 1);
             QCOMPARE(rows[0].name, QStringLiteral("Old"));
+            QVERIFY(!rows[0].verified && rows[0].replay.isEmpty());
         }
         QList<scoreserver::ListRow> rows;
         QVERIFY(store->Top({Program::Quadrelle, 0}, scoreserver::Period::Day,
