@@ -262,6 +262,7 @@ void Engine::PlaceBlock() {
 // ---- Game loop ----
 
 void Engine::TimerHandler() {
+    const frame::RecordedTick recorded(m_recorder);
     if (m_busy) return;
     m_busy = true;
     if (m_state > GameState::RowsErased) {
@@ -340,6 +341,7 @@ void Engine::TimerHandler() {
 }
 
 void Engine::GameOver() {
+    if (m_recorder) m_recorder->Finish();
     m_view.StopClock();
     m_state = GameState::Stopped;
     m_view.ShowMessage(tr("Game Over"));
@@ -381,11 +383,12 @@ void Engine::DropBlock() {
 }
 
 void Engine::HandleKey(frame::KeyCode key) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Key, key);
     if (m_busy) return;
     m_busy = true;
     if (key == frame::kKeyEnter) {
         // The question keeps busy set, so ticks arriving meanwhile are dropped.
-        if (m_state == GameState::Stopped || m_state == GameState::Idle || m_view.AskNewGame()) NewGame();
+        if (m_state == GameState::Stopped || m_state == GameState::Idle || AskNewGame()) NewGame();
     }
     if (m_state == GameState::Falling && !m_paused) {
         switch (frame::PieceMoveOf(key)) {
@@ -426,11 +429,19 @@ void Engine::ResetGame() {
     m_view.ShowMessage(QString());
 }
 
+bool Engine::AskNewGame() {
+    const bool yes = m_answers ? m_answers->NextAnswer() : m_view.AskNewGame();
+    if (m_recorder) m_recorder->Answer(yes);
+    return yes;
+}
+
 void Engine::Start() {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Start);
     if (m_state == GameState::Stopped || m_state == GameState::Idle) NewGame();
 }
 
 void Engine::SetPaused(bool p) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Pause, p ? 1 : 0);
     m_paused = p;
     m_view.ShowPaused(p);
     if (p) {
@@ -452,6 +463,10 @@ void Engine::NewGame() {
     // once the name is entered.
     m_startAfterName = m_view.SettleGameOver();
     if (m_startAfterName) return;
+    // Each game's draws follow from a seed of its own, which its recording carries.
+    m_gameSeed = m_nextGameSeed ? *m_nextGameSeed : m_random.NewGameSeed();
+    m_nextGameSeed.reset();
+    m_random.BeginGame(m_gameSeed);
     ResetGame();
     // A game started while paused would fall with its keys locked and no "Paused" shown: a new game
     // always starts unpaused.
@@ -466,6 +481,7 @@ void Engine::NewGame() {
     m_nextPieceDue = true;
     m_view.FocusPlayArea();
     m_view.StartClock(m_tickInterval);
+    if (m_recorder) m_recorder->Begin(frame::Program::Quadrelle, 0, m_level, m_gameSeed, {});
 }
 
 void Engine::BeginLevel(int16_t level) {

@@ -6,7 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
+#include "frame/gamerecording.h"
 #include "frame/keycodes.h"
 #include "frame/random.h"
 #include "frame/soundsink.h"
@@ -75,6 +77,18 @@ class Engine {
   public:
     Engine(View& view, frame::SoundSink& sound, frame::RandomSource random);
     void SetRandom(frame::RandomSource random) { m_random = std::move(random); }
+    const frame::RandomSource& Random() const { return m_random; }
+
+    // Every game from its start is recorded into `recorder` (null: not recording). A trial copy of the
+    // engine must be given null before it plays, or its moves are recorded too.
+    void SetRecorder(frame::GameRecorder* recorder) { m_recorder = recorder; }
+    frame::GameRecorder* Recorder() const { return m_recorder; }
+    // While a recording plays: the question before a new game is answered from it (null: the view asks).
+    void SetRecordedAnswers(frame::RecordedAnswers* answers) { m_answers = answers; }
+    // The next game begins with this seed instead of a fresh one (a recording played again).
+    void SetNextGameSeed(uint64_t seed) { m_nextGameSeed = seed; }
+    // The seed the running (or last) game began with.
+    uint64_t GameSeed() const { return m_gameSeed; }
 
     // Pieces and moves.
     void NextBlock();
@@ -153,6 +167,7 @@ class Engine {
 
   private:
     void GameOver();
+    bool AskNewGame();
     bool FrameCellInWell(int x, int y) const {
         return x >= 1 && x <= kWellColumns && y >= 0 && y <= kWellRows;
     }
@@ -190,6 +205,10 @@ class Engine {
     int16_t m_startLevel = 1;
     int16_t m_gameStartLevel = 1;
     int16_t m_tickInterval = 0;
+    frame::GameRecorder* m_recorder = nullptr;
+    uint64_t m_gameSeed = 0;
+    frame::RecordedAnswers* m_answers = nullptr;
+    std::optional<uint64_t> m_nextGameSeed;
 };
 
 }  // namespace quadrelle

@@ -6,7 +6,7 @@
 # What building and running the three games needs (./play.sh installs only these).
 ARCADE_GAME_PACKAGES=(
   cmake ninja-build ccache g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev zlib1g-dev
   qt6-qpa-plugins fonts-dejavu-core
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )

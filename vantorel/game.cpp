@@ -9,6 +9,7 @@ Game::Game(GameView& view, frame::SoundSink& sound, frame::RandomSource random)
     : m_view(view), m_sound(sound), m_pit(view, sound, std::move(random)) {}
 
 void Game::TimerHandler() {
+    const frame::RecordedTick recorded(m_recorder);
     switch (m_state) {
         case GameState::Spawn:
             Spawn();
@@ -43,6 +44,7 @@ void Game::Spawn() {
     if (m_pit.MoveFallingBlock()) return;
     // The new piece has no room: the game is over. The clock keeps running; ticks now do nothing.
     m_state = GameState::Stopped;
+    if (m_recorder) m_recorder->Finish();
     ShowMessage(tr("Game Over"));
     m_view.GameOver();
 }
@@ -166,6 +168,10 @@ void Game::ResetGame() {
 }
 
 void Game::NewGame() {
+    // Each game's draws follow from a seed of its own, which its recording carries.
+    m_gameSeed = m_nextGameSeed ? *m_nextGameSeed : m_pit.Random().NewGameSeed();
+    m_nextGameSeed.reset();
+    m_pit.Random().BeginGame(m_gameSeed);
     ResetGame();
     m_state = GameState::Spawn;
     for (int16_t n = 0; n < m_startLevel; ++n)
@@ -178,9 +184,11 @@ void Game::NewGame() {
     m_lastErasedRow = 0;
     m_firstPieceDue = true;
     m_view.FocusPlayArea();
+    if (m_recorder) m_recorder->Begin(frame::Program::Vantorel, 0, m_startLevel, m_gameSeed, {});
 }
 
 void Game::Start() {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Start);
     if (m_state == GameState::Stopped || m_state == GameState::Idle) NewGame();
 }
 
@@ -190,6 +198,7 @@ void Game::SetClockInterval(int16_t intervalMs) {
 }
 
 void Game::SetPaused(bool p) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Pause, p ? 1 : 0);
     m_paused = p;
     if (p)
         m_view.StopClock();
@@ -204,6 +213,7 @@ void Game::ShowMessage(const QString& text) {
 }
 
 void Game::HandleKey(frame::KeyCode key) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Key, key);
     if (key == frame::kKeyEnter) {
         NewGame();
         return;

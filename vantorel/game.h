@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
+#include "frame/gamerecording.h"
 #include "frame/keycodes.h"
 #include "frame/random.h"
 #include "vantorel/pit.h"
@@ -84,6 +86,8 @@ class Game {
     int16_t StartLevel() const { return m_startLevel; }
     int16_t GameStartLevel() const { return m_gameStartLevel; }
     int16_t TickInterval() const { return m_tickInterval; }
+    // The interval the clock runs at now (shorter while erased rows show).
+    int16_t ClockInterval() const { return m_clockInterval; }
 
     // The start level of the next game (menu and settings).
     void SetStartLevel(int16_t level) { m_startLevel = level; }
@@ -94,6 +98,15 @@ class Game {
     void SetScore(int32_t score) { m_score = score; }
     void SetRows(int16_t rows) { m_rows = rows; }
     void SetRowsThisLanding(int16_t rows) { m_rowsThisLanding = rows; }
+
+    // Every game from its start is recorded into `recorder` (null: not recording). A trial copy of the
+    // game must be given null before it plays, or its moves are recorded too.
+    void SetRecorder(frame::GameRecorder* recorder) { m_recorder = recorder; }
+    frame::GameRecorder* Recorder() const { return m_recorder; }
+    // The next game begins with this seed instead of a fresh one (a recording played again).
+    void SetNextGameSeed(uint64_t seed) { m_nextGameSeed = seed; }
+    // The seed the running (or last) game began with.
+    uint64_t GameSeed() const { return m_gameSeed; }
 
   private:
     void Spawn();
@@ -119,6 +132,9 @@ class Game {
     int16_t m_gameStartLevel = 1;
     int16_t m_tickInterval = kFirstInterval;
     int16_t m_clockInterval = kFirstInterval;
+    frame::GameRecorder* m_recorder = nullptr;
+    uint64_t m_gameSeed = 0;
+    std::optional<uint64_t> m_nextGameSeed;
 };
 
 }  // namespace vantorel

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "frame/random.h"
 #include "frame/soundsink.h"
@@ -91,6 +92,9 @@ class Pit {
     void CopyRow(int from, int to);
     void EmptyRow(int y);
     void ClearRowKinds(int y);
+
+    const frame::RandomSource& Random() const { return m_random; }
+    void SetRandom(frame::RandomSource random) { m_random = std::move(random); }
 
     Matrix falling{};
     Matrix next{};

@@ -40,6 +40,7 @@ void ZephlonEngine::SetOptions(const ZephlonOptions& options) {
 // Commands
 
 void ZephlonEngine::HandleKey(frame::KeyCode key) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Key, key);
     if (m_options.control == Control::Mouse) return;
     const GameState state = m_ctx.gameState;
     switch (key) {
@@ -92,6 +93,8 @@ void ZephlonEngine::HandleKey(frame::KeyCode key) {
 }
 
 void ZephlonEngine::MousePress(MouseTarget target, MouseButton button) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::MousePress,
+                                        static_cast<int32_t>(target), static_cast<int32_t>(button));
     if (m_options.control == Control::Keyboard) return;
     // The waiting message goes on a click on its text or on the play area.
     if ((target == MouseTarget::Message || target == MouseTarget::PlayArea) && AcknowledgeMessage()) return;
@@ -103,6 +106,8 @@ void ZephlonEngine::MousePress(MouseTarget target, MouseButton button) {
 }
 
 void ZephlonEngine::MouseDoubleClick(MouseTarget target, MouseButton button) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::MouseDoubleClick,
+                                        static_cast<int32_t>(target), static_cast<int32_t>(button));
     // Only a left double-click turns: its first press has turned once already, a right one has dropped.
     if (m_options.control == Control::Keyboard || button != MouseButton::Left) return;
     if (target == MouseTarget::Message || m_ctx.gameState != GameState::Falling || m_ctx.paused) return;
@@ -111,19 +116,85 @@ void ZephlonEngine::MouseDoubleClick(MouseTarget target, MouseButton button) {
 }
 
 void ZephlonEngine::MouseMove(MouseTarget target, int x) {
-    if (m_options.control == Control::Keyboard || target != MouseTarget::PlayArea) return;
+    // The column under the pointer is recorded, not its pixel: a recording plays the same in any window size.
     const int cellSize = m_view.CellSize();
+    const auto column = static_cast<int16_t>(cellSize > 0 ? x / cellSize + 1 : 0);
+    const frame::RecordedScope recorded(cellSize > 0 ? m_recorder : nullptr, frame::InputKind::MouseMove,
+                                        static_cast<int32_t>(target), column);
+    if (m_options.control == Control::Keyboard || target != MouseTarget::PlayArea) return;
     if (m_ctx.gameState != GameState::Falling || m_ctx.paused || cellSize <= 0) return;
-    MoveToColumn(static_cast<int16_t>(x / cellSize + 1));
+    MoveToColumn(column);
 }
 
 void ZephlonEngine::Start() {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Start);
     const GameState state = m_ctx.gameState;
-    if (state == GameState::Stopped || state == GameState::Idle || m_ctx.demoRunning || m_view.AskNewGame())
+    if (state == GameState::Stopped || state == GameState::Idle || m_ctx.demoRunning || AskNewGame())
         NewGame(0, false);
 }
 
+bool ZephlonEngine::AskNewGame() {
+    const bool yes = m_answers ? m_answers->NextAnswer() : m_view.AskNewGame();
+    if (m_recorder) m_recorder->Answer(yes);
+    return yes;
+}
+
+std::vector<int32_t> ZephlonEngine::RecordingSettings(int16_t askedLevel) const {
+    std::vector<int32_t> settings{static_cast<int32_t>(m_options.control),
+                                  m_options.blockColour,
+                                  m_options.startLevel,
+                                  m_options.startLevelPuzzle,
+                                  m_options.maxLevelPuzzle,
+                                  m_options.firstTime ? 1 : 0,
+                                  m_ctx.replay ? 1 : 0,
+                                  m_ctx.levelStartScore,
+                                  askedLevel};
+    if (m_ctx.replay) {
+        // A game begun as a level replay rebuilds the level last saved: it travels with the recording.
+        settings.push_back(m_ctx.savedLevel);
+        settings.push_back(m_ctx.savedBlinkColumn);
+        for (int r = 1; r <= kRows; ++r)
+            for (int c = 1; c <= kColumns; ++c)
+                settings.push_back(m_ctx.savedBoard(c, r));
+    }
+    return settings;
+}
+
+bool ZephlonEngine::RestoreRecordingSettings(int32_t mode, const std::vector<int32_t>& settings) {
+    constexpr size_t kPlain = 9, kSaved = kPlain + 2 + kRows * kColumns;
+    if (settings.size() != kPlain && settings.size() != kSaved) return false;
+    if (mode != 0 && mode != 1) return false;
+    ZephlonOptions options = m_options;
+    options.gameMode = static_cast<GameMode>(mode);
+    options.control =
+        settings[0] == static_cast<int32_t>(Control::Mouse) ? Control::Mouse : Control::Keyboard;
+    auto level = [](int32_t v) { return static_cast<int16_t>(std::clamp(v, 0, 99)); };
+    options.blockColour = static_cast<int16_t>(std::clamp(settings[1], 1, 5));
+    options.startLevel = level(settings[2]);
+    options.startLevelPuzzle = level(settings[3]);
+    options.maxLevelPuzzle = level(settings[4]);
+    options.firstTime = settings[5] != 0;
+    SetOptions(options);
+    m_ctx.replay = settings[6] != 0;
+    m_ctx.levelStartScore = settings[7];
+    if (settings.size() == kSaved) {
+        m_ctx.savedLevel = level(settings[9]);
+        m_ctx.savedBlinkColumn =
+            static_cast<int16_t>(std::clamp(settings[10], 0, static_cast<int32_t>(kColumns)));
+        size_t i = 11;
+        for (int r = 1; r <= kRows; ++r)
+            for (int c = 1; c <= kColumns; ++c)
+                m_ctx.savedBoard(c, r) = static_cast<int16_t>(settings[i++] & 0x7fff);
+    } else {
+        m_ctx.savedBlinkColumn = 0;
+    }
+    return true;
+}
+
 void ZephlonEngine::SetGameMode(GameMode mode) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Option,
+                                        static_cast<int32_t>(frame::RecordedOption::GameMode),
+                                        static_cast<int32_t>(mode));
     // A game finished in the other mode goes to its own list before the mode changes.
     m_view.SettleGameOver();
     m_options.gameMode = mode;
@@ -133,10 +204,15 @@ void ZephlonEngine::SetGameMode(GameMode mode) {
 }
 
 void ZephlonEngine::SetControl(Control control) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Option,
+                                        static_cast<int32_t>(frame::RecordedOption::Control),
+                                        static_cast<int32_t>(control));
     m_options.control = control;
 }
 
 void ZephlonEngine::SetBlockColour(int16_t colour) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Option,
+                                        static_cast<int32_t>(frame::RecordedOption::BlockColour), colour);
     m_options.blockColour = std::clamp<int16_t>(colour, 1, 5);
 }
 
@@ -199,7 +275,18 @@ void ZephlonEngine::NewGame(int16_t newLevelNumber, bool replayLevel) {
         m_startAfterName = WaitingStart{newLevelNumber, replayLevel};
         return;
     }
+    // A level replay goes on with the game being recorded; any other start is a game of its own, whose
+    // draws follow from a seed of its own.
+    const bool ownGame = !replayLevel || !m_ctx.GameRunning() || m_ctx.demoRunning;
+    std::vector<int32_t> settings;
+    if (ownGame) {
+        const uint64_t seed = m_nextGameSeed ? *m_nextGameSeed : m_random.NewGameSeed();
+        m_nextGameSeed.reset();
+        m_random.BeginGame(seed);
+        m_gameSeed = seed;
+    }
     m_ctx.replay = replayLevel;
+    if (ownGame && m_recorder) settings = RecordingSettings(newLevelNumber);
     ResetGame();
     m_view.SetMenuReplayEnabled(Puzzle());
     m_view.SetMenuStopEnabled(true);
@@ -226,9 +313,13 @@ void ZephlonEngine::NewGame(int16_t newLevelNumber, bool replayLevel) {
         m_ctx.replay = false;  // no garbage to rebuild: later levels must record their own start score again
     m_ctx.newLevel = true;
     m_view.FocusPlayArea();
+    if (ownGame && m_recorder)
+        m_recorder->Begin(frame::Program::Zephlon, static_cast<int32_t>(m_options.gameMode), m_ctx.level,
+                          m_gameSeed, std::move(settings));
 }
 
 void ZephlonEngine::ReplayLevel() {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::ReplayLevel);
     NewGame(m_ctx.level, true);
 }
 
@@ -243,6 +334,9 @@ bool ZephlonEngine::BeginLevel(int16_t newLevelNumber) {
 }
 
 void ZephlonEngine::SetStartLevel(int16_t newStartLevel) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Option,
+                                        static_cast<int32_t>(frame::RecordedOption::StartLevel),
+                                        newStartLevel);
     if (Puzzle())
         m_options.startLevelPuzzle = newStartLevel;
     else
@@ -252,6 +346,7 @@ void ZephlonEngine::SetStartLevel(int16_t newStartLevel) {
 
 // While paused the clock keeps ticking but nothing moves, and the board is hidden.
 void ZephlonEngine::SetPaused(bool p) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Pause, p ? 1 : 0);
     const bool wasPaused = m_ctx.paused;
     m_ctx.paused = p;
     RedrawBoard();
@@ -267,6 +362,8 @@ void ZephlonEngine::SetPaused(bool p) {
 }
 
 void ZephlonEngine::gameOver() {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Stop);
+    if (m_recorder) m_recorder->Finish();
     StopOldTimer();
     m_ctx.gameState = GameState::Stopped;
     ShowMessage(tr("Game Over"), 21);
@@ -355,6 +452,7 @@ int16_t ZephlonEngine::ComputedInterval() const {
 }
 
 void ZephlonEngine::TimerHandler() {
+    const frame::RecordedTick recorded(m_recorder);
     if (m_ctx.paused) return;
     switch (m_ctx.gameState) {
         case GameState::Garbage:
@@ -390,10 +488,12 @@ void ZephlonEngine::TimerHandler() {
 }
 
 void ZephlonEngine::TimerBlinkBlock_Timer() {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::BlinkTimer);
     SetBlinkBlockVisible(!(m_ctx.blinkBlockVisible || m_ctx.blinkSuppress));
 }
 
 void ZephlonEngine::TimerLaserBomb_Timer() {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::BombTimer);
     if (m_ctx.laserBombFlag) {
         m_ctx.laserBombFlag = false;
         SetLaserBombVisible(true);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "frame/gamerecording.h"
 #include "frame/keycodes.h"
 #include "frame/random.h"
 #include "frame/soundsink.h"
@@ -194,6 +195,26 @@ class ZephlonEngine {
     void SetBlinkCell(int16_t column, int16_t row);
     void SetDemoRunning(bool running) { m_ctx.demoRunning = running; }
 
+    // ---- recordings ----
+    // Every game from its start is recorded into `recorder` (null: not recording). A trial copy of the
+    // engine must be given null before it plays, or its moves are recorded too.
+    void SetRecorder(frame::GameRecorder* recorder) { m_recorder = recorder; }
+    frame::GameRecorder* Recorder() const { return m_recorder; }
+    // While a recording plays: the question before a new game is answered from it (null: the view asks).
+    void SetRecordedAnswers(frame::RecordedAnswers* answers) { m_answers = answers; }
+    // The next game begins with this seed instead of a fresh one (a recording played again).
+    void SetNextGameSeed(uint64_t seed) { m_nextGameSeed = seed; }
+    const frame::RandomSource& Random() const { return m_random; }
+    void SetRandom(frame::RandomSource random) { m_random = std::move(random); }
+    // The view's cell size in pixels: a recorded pointer column is played back as a pixel of this view.
+    int ViewCellSize() const { return m_view.CellSize(); }
+    // The seed the running (or last) game began with.
+    uint64_t GameSeed() const { return m_gameSeed; }
+    // What a recording's header carries of the engine before a new game (see recordingplayer.h), and
+    // the engine set back to it; false for settings that do not fit.
+    std::vector<int32_t> RecordingSettings(int16_t askedLevel) const;
+    bool RestoreRecordingSettings(int32_t mode, const std::vector<int32_t>& settings);
+
   private:
     // Steps of the state machine.
     void GarbageStep();      // state 1
@@ -240,6 +261,12 @@ class ZephlonEngine {
         bool replay = false;
     };
     std::optional<WaitingStart> m_startAfterName;
+    bool AskNewGame();
+
+    frame::GameRecorder* m_recorder = nullptr;
+    uint64_t m_gameSeed = 0;
+    frame::RecordedAnswers* m_answers = nullptr;
+    std::optional<uint64_t> m_nextGameSeed;
 };
 
 }  // namespace zephlon
