@@ -5,6 +5,7 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include "recordedgames.h"
 #include "scores/highscoretable.h"
 #include "scoreserver/admin.h"
 #include "serverfixture.h"
@@ -45,11 +46,6 @@ QStringList Rows(const QJsonArray& records) {
                     (o.contains(u"date") ? u'|' + o.value(u"date").toString() : QString());
     }
     return rows;
-}
-
-// A recorded game that ends with record.
-QByteArray Recording(Program program, const web::UploadRecord& record) {
-    return "good " + frame::ProgramName(program).toUtf8() + ' ' + record.Name.toUtf8();
 }
 
 // Links the games build, with the server address filled in by the test.
@@ -138,15 +134,7 @@ class TestScoreServer : public QObject {
     ServerFixture f;
 
   private slots:
-    void init() {
-        QVERIFY(f.Start());
-        f.context->verify = [](const QByteArray& bytes, const scoreserver::ScoreList& list,
-                               const scoreserver::UploadEntry& e) {
-            return scoreserver::Verdict{
-                bytes == "good " + frame::ProgramName(list.program).toUtf8() + ' ' + e.record.Name.toUtf8(),
-                QStringLiteral("not the game")};
-        };
-    }
+    void init() { QVERIFY(f.Start()); }
 
     void uploadsStoreWhatTheGamesSent_data() {
         QTest::addColumn<LinkMaker>("link");
@@ -227,49 +215,58 @@ class TestScoreServer : public QObject {
         QCOMPARE(Rows(f.Records(list)), stored);
     }
 
-    // A record proved by its replay is stored verified, or the record stored before from its link is
-    // marked; a record with no replay stays unverified; verified=1 and --verified-only list only the
-    // proved ones; a replay downloads, the same bytes at the same address.
+    // A recorded game uploaded with its link and its replay is stored verified, or the record stored
+    // before from its link is marked; a hand-made link with a valid checksum and no replay stays
+    // unverified; verified=1 and --verified-only list only the proved ones; a replay downloads, the
+    // same bytes at the same address.
     void replaysProveRecords() {
-        HighScoreTable t(Program::Vantorel);
-        Play(t, 0, QStringLiteral("Forger"), 9000, 1, 5, At(5, 12, 0));
-        Play(t, 0, QStringLiteral("Player"), 7000, 1, 4, At(5, 13, 0));
-        Play(t, 0, QStringLiteral("Late"), 6000, 1, 3, At(5, 14, 0));
-        const auto records = web::UploadRecordsOf(t, 0);
-        const auto link = [&](int k) {
-            return f.TargetOf(web::VantorelUploadLink(f.Address(), QString(), records.at(k), Draw));
+        using recordedgames::Record;
+        const auto player = Record(Program::Vantorel, 11, QStringLiteral("Player"), At(5, 13, 0));
+        const auto late = Record(Program::Vantorel, 12, QStringLiteral("Late"), At(5, 14, 0));
+        QVERIFY(player.recording.finished && late.recording.finished);
+        QVERIFY(player.record.Score > 0 && late.record.Score > 0);
+        HighScoreTable forged(Program::Vantorel);
+        Play(forged, 0, QStringLiteral("Forger"), 5000000, 1, 9, At(5, 12, 0));
+        const auto link = [&](const web::UploadRecord& r) {
+            return f.TargetOf(web::VantorelUploadLink(f.Address(), QString(), r, Draw));
         };
-        const auto replayLink = [&](int k) {
-            return link(k).replace("/UploadScores.asp?", "/UploadReplay.asp?");
+        const auto replayLink = [&](const web::UploadRecord& r) {
+            return link(r).replace("/UploadScores.asp?", "/UploadReplay.asp?");
         };
-        const QByteArray replay7000 = Recording(Program::Vantorel, records.at(1));
-        const QByteArray replay6000 = Recording(Program::Vantorel, records.at(2));
-        // A hand-made link with a valid checksum, and the link of a record whose replay follows it.
-        QCOMPARE(f.Get(link(0)).status, 200);
-        QCOMPARE(f.Get(link(2)).status, 200);
-        auto reply = f.Post(replayLink(1), replay7000);
-        QVERIFY2(reply.status == 200, reply.body.constData());
+        const auto forgery = f.Get(link(web::UploadRecordsOf(forged, 0).first()));
+        QVERIFY2(forgery.status == 200,
+                 qPrintable(forgery.text().mid(forgery.text().indexOf(QStringLiteral("<body>")))));
+        QCOMPARE(f.Get(link(late.record)).status, 200);
+        auto reply = f.Post(replayLink(player.record), player.file);
+        QCOMPARE(reply.status, 200);
         QVERIFY2(
-            reply.text().startsWith(QStringLiteral("verified: record \"Player\" 7000 stored at rank 2 of the "
-                                                   "Vantorel list; replay /arcade/replays/")),
+            reply.text().startsWith(
+                QStringLiteral("verified: record \"Player\" %1 stored at rank ").arg(player.record.Score)),
             qPrintable(reply.text()));
-        reply = f.Post(replayLink(2), replay6000);
-        QVERIFY2(reply.text().contains(QStringLiteral("already stored, at rank 3")),
+        reply = f.Post(replayLink(late.record), late.file);
+        QVERIFY2(reply.text().contains(QStringLiteral(" already stored, at rank ")),
                  qPrintable(reply.text()));
         QCOMPARE(f.Logged(QStringLiteral("replay from 127.0.0.1 to vantorel: verified")).size(), 2);
 
-        const QJsonArray all = f.Records("vantorel/scores.asp");
-        QCOMPARE(Rows(all).size(), 3);
-        QCOMPARE(all[0].toObject().value(u"verified").toBool(), false);
-        QVERIFY(!all[0].toObject().contains(u"replay"));
-        const QString address = all[1].toObject().value(u"replay").toString();
-        QCOMPARE(address, QStringLiteral("/arcade/replays/") + scoreserver::ReplayId(replay7000));
-        QVERIFY(all[2].toObject().value(u"verified").toBool());
-        const QStringList proved{"Player|7000|1|4|2026-03-05T13:00:07", "Late|6000|1|3|2026-03-05T14:00:07"};
-        QCOMPARE(Rows(f.Records("vantorel/scores.asp?verified=1")), proved);
+        const auto byName = [](const QJsonArray& records) {
+            QHash<QString, QJsonObject> named;
+            for (const QJsonValue& v : records)
+                named.insert(v.toObject().value(u"name").toString(), v.toObject());
+            return named;
+        };
+        const auto all = byName(f.Records("vantorel/scores.asp"));
+        QCOMPARE(all.size(), 3);
+        QCOMPARE(all[QStringLiteral("Forger")].value(u"verified").toBool(), false);
+        QVERIFY(!all[QStringLiteral("Forger")].contains(u"replay"));
+        QVERIFY(all[QStringLiteral("Late")].value(u"verified").toBool());
+        const QString address = all[QStringLiteral("Player")].value(u"replay").toString();
+        QCOMPARE(address, QStringLiteral("/arcade/replays/") + scoreserver::ReplayId(player.file));
+        const auto proved = byName(f.Records("vantorel/scores.asp?verified=1"));
+        QCOMPARE(QSet<QString>(proved.keyBegin(), proved.keyEnd()),
+                 (QSet<QString>{QStringLiteral("Player"), QStringLiteral("Late")}));
         const auto download = f.Get(address.toLatin1());
         QCOMPARE(download.status, 200);
-        QCOMPARE(download.body, replay7000);
+        QCOMPARE(download.body, player.file);
         QCOMPARE(f.Get("/arcade/replays/" + QByteArray(32, 'f')).status, 404);
         const QString page = f.Get("/arcade/vantorel/scores.asp").text();
         QVERIFY2(page.contains(QStringLiteral("<a class=\"verified\" href=\"") + address), qPrintable(page));
@@ -285,27 +282,36 @@ class TestScoreServer : public QObject {
         QTest::addColumn<RequestMaker>("request");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("reason");
-        HighScoreTable t(Program::Vantorel);
-        Play(t, 0, QStringLiteral("Player"), 7000, 1, 4, At(5, 13, 0));
-        const web::UploadRecord record = web::UploadRecordsOf(t, 0).first();
-        const QByteArray good = Recording(Program::Vantorel, record);
-        // The target of the record's replay, and a whole request sending body there.
-        const auto target = [record](ServerFixture& f) {
-            return f.TargetOf(web::VantorelUploadLink(f.Address(), QString(), record, Draw))
-                .replace("/UploadScores.asp?", "/UploadReplay.asp?");
+        using frame::RecordingError;
+        const auto game =
+            recordedgames::Record(Program::Vantorel, 11, QStringLiteral("Player"), At(5, 13, 0));
+        const auto other =
+            recordedgames::Record(Program::Vantorel, 12, QStringLiteral("Other"), At(5, 14, 0));
+        // The target of a record's replay, and a whole request sending body there for it.
+        const auto target = [](const web::UploadRecord& record) {
+            return [record](ServerFixture& f) {
+                return f.TargetOf(web::VantorelUploadLink(f.Address(), QString(), record, Draw))
+                    .replace("/UploadScores.asp?", "/UploadReplay.asp?");
+            };
         };
-        const auto post = [target](const QByteArray& body) {
-            return RequestMaker([target, body](ServerFixture& f) {
-                return "POST " + target(f) +
-                       " HTTP/1.1\r\nContent-Length: " + QByteArray::number(body.size()) +
+        const auto post = [target](const web::UploadRecord& record, const QByteArray& body) {
+            return RequestMaker([to = target(record), body](ServerFixture& f) {
+                return "POST " + to(f) + " HTTP/1.1\r\nContent-Length: " + QByteArray::number(body.size()) +
                        "\r\nConnection: close\r\n\r\n" + body;
             });
         };
-        const auto raw = [target](const QByteArray& method, const QByteArray& headers) {
-            return RequestMaker([target, method, headers](ServerFixture& f) {
-                return method + ' ' + target(f) + " HTTP/1.1\r\n" + headers + "Connection: close\r\n\r\n";
+        const auto raw = [to = target(game.record)](const QByteArray& method, const QByteArray& headers) {
+            return RequestMaker([to, method, headers](ServerFixture& f) {
+                return method + ' ' + to(f) + " HTTP/1.1\r\n" + headers + "Connection: close\r\n\r\n";
             });
         };
+        // The game's recording changed, and encoded again.
+        const auto changed = [&](const std::function<void(frame::GameRecording&)>& change) {
+            frame::GameRecording r = game.recording;
+            change(r);
+            return frame::Encode(r);
+        };
+        const auto text = [](RecordingError e) { return frame::RecordingErrorText(e); };
         QTest::newRow("no length") << raw("POST", {}) << 411 << "Content-Length";
         QTest::newRow("chunked") << raw("POST", "Transfer-Encoding: chunked\r\n") << 411 << "Content-Length";
         QTest::newRow("larger than the cap")
@@ -316,20 +322,60 @@ class TestScoreServer : public QObject {
                 "POST /arcade/vantorel/UploadScores.asp HTTP/1.1\r\nContent-Length: 1\r\nConnection: "
                 "close\r\n\r\nx");
         }) << 405 << "Only replays are sent with POST";
-        QTest::newRow("empty") << post({}) << 400 << "the replay is missing";
-        QTest::newRow("record's checksum wrong") << RequestMaker([target, good](ServerFixture& f) {
-            return "POST " + target(f).replace("ChkSum=", "ChkSum=1") +
-                   " HTTP/1.1\r\nContent-Length: " + QByteArray::number(good.size()) +
-                   "\r\nConnection: close\r\n\r\n" + good;
-        }) << 400 << "the checksum does not match the record";
-        QTest::newRow("not the game") << post(good + 'x') << 422 << "not the game";
+        QTest::newRow("empty") << post(game.record, {}) << 400 << "the replay is missing";
+        web::UploadRecord badSum = game.record;
+        badSum.ChkSum += 1;
+        QTest::newRow("record's checksum wrong")
+            << post(badSum, game.file) << 400 << "the checksum does not match the record";
+        QTest::newRow("truncated") << post(game.record, game.file.left(6)) << 422
+                                   << text(RecordingError::Truncated);
+        QByteArray flipped = game.file;
+        for (qsizetype i = flipped.size() / 2; i < flipped.size() / 2 + 8; ++i)
+            flipped[i] = static_cast<char>(flipped[i] ^ 0x5a);
+        QTest::newRow("corrupted") << post(game.record, flipped) << 422 << text(RecordingError::Corrupt);
+        QTest::newRow("not a replay")
+            << post(game.record, QByteArray(200, 'x')) << 422 << text(RecordingError::BadMagic);
+        QTest::newRow("endless") << post(game.record, changed([](auto& r) { r.ticks = 3'000'000; })) << 422
+                                 << text(RecordingError::TooManyTicks);
+        QTest::newRow("other program")
+            << post(game.record, changed([](auto& r) { r.program = Program::Quadrelle; })) << 422
+            << text(RecordingError::OtherProgram);
+        QTest::newRow("other rules version") << post(game.record, changed([](auto& r) { ++r.rulesVersion; }))
+                                             << 422 << text(RecordingError::OtherRulesVersion);
+        QTest::newRow("unknown input")
+            << post(game.record, changed([](auto& r) {
+                        r.inputs.push_back({r.ticks, static_cast<frame::InputKind>(99), 0, 0});
+                    }))
+            << 422 << text(RecordingError::UnknownInputKind);
+        QTest::newRow("ends before its claim") << post(game.record, changed([](auto& r) {
+                                                           r.inputs.resize(r.inputs.size() / 2);
+                                                           r.ticks /= 2;
+                                                       }))
+                                               << 422 << text(RecordingError::NotFinished);
+        // The claim and the uploaded record say 1000 points more than the game made.
+        HighScoreTable inflated(Program::Vantorel);
+        Play(inflated, 0, QStringLiteral("Player"), game.record.Score + 1000, game.record.StartLevel,
+             game.record.EndLevel, At(5, 13, 0));
+        QTest::newRow("claim differs from the game") << post(web::UploadRecordsOf(inflated, 0).first(),
+                                                             changed([](auto& r) { r.claim->score += 1000; }))
+                                                     << 422 << text(RecordingError::ClaimDiffers);
+        QTest::newRow("claim differs from the record")
+            << post(web::UploadRecordsOf(inflated, 0).first(), game.file) << 422
+            << "the replay's record has the score";
+        QTest::newRow("claim of another name")
+            << post(game.record, changed([](auto& r) { r.claim->name = QStringLiteral("Someone"); })) << 422
+            << "the replay's record has the name \"Someone\", the uploaded record \"Player\"";
+        QTest::newRow("claim of another date")
+            << post(game.record,
+                    changed([](auto& r) { r.claim->date = QStringLiteral("2026-03-05T13:00:08"); }))
+            << 422 << "the replay's record has the date 2026-03-05T13:00:08";
     }
     void badReplays() {
         QFETCH(RequestMaker, request);
         QFETCH(int, status);
         QFETCH(QString, reason);
         const auto reply = f.Raw(request(f));
-        QCOMPARE(reply.status, status);
+        QVERIFY2(reply.status == status, qPrintable(reply.text()));
         QVERIFY2(reply.text().contains(reason), qPrintable(reply.text()));
         if (status == 400 || status == 422) {
             QVERIFY(reply.text().endsWith(QStringLiteral("; nothing was stored\n")));
