@@ -13,8 +13,10 @@
 #include "support/quadrellekit.h"
 #include "support/sink.h"
 #include "support/vantorelkit.h"
+#include "support/zephlonkit.h"
 #include "vantorel/game.h"
 #include "web/records.h"
+#include "zephlon/engine.h"
 
 // Games played through a core with a scripted seed and keys, recorded as the games record them: the
 // replay file (ending with the claim of its record) and the record as the local table keeps it and
@@ -26,6 +28,7 @@ struct RecordedGame {
     QByteArray file;                 // the encoded recording
     web::UploadRecord record;
     uint32_t ticks = 0;
+    double playedMs = 0;  // the game's length at its clock's intervals
 };
 
 // The keys given before each main-clock tick, in turn: a piece sinks, shifts and turns, so rows fill
@@ -49,9 +52,42 @@ inline void Claim(RecordedGame& game, frame::Program program, const QString& nam
     game.file = frame::Encode(game.recording);
 }
 
-// A Vantorel or Quadrelle game with seed, played to its end (or maxTicks), named name on date.
+// A Zephlon game of the Original list, played from the start command after the demo.
+inline RecordedGame RecordZephlon(uint64_t seed, const QString& name, const QDateTime& date,
+                                  uint32_t maxTicks) {
+    RecordedGame game;
+    frame::GameRecorder recorder;
+    testsupport::RecordingSink sink;
+    zephlon_test::RecordingView view;
+    view.recordDrawing = false;
+    zephlon::ZephlonEngine engine(view, sink, frame::RandomSource::GameSeeded([seed] { return seed; }));
+    engine.SetGameMode(zephlon::GameMode::Original);
+    engine.InitGame();
+    for (int guard = 0; engine.Context().clockRunning && guard < 1000; ++guard)
+        engine.TimerHandler();
+    engine.SetRecorder(&recorder);
+    view.answerNewGame = true;
+    engine.Start();
+    for (uint32_t t = 0; t < maxTicks && engine.Context().gameState != zephlon::GameState::Stopped; ++t) {
+        engine.HandleKey(ScriptedKey(seed, t));
+        if (engine.Context().laserBombTimerRunning) engine.TimerLaserBomb_Timer();
+        if (engine.Context().clockRunning) {
+            game.playedMs += engine.Context().clockInterval;
+            engine.TimerHandler();
+        }
+    }
+    if (engine.Context().gameState != zephlon::GameState::Stopped) engine.gameOver();
+    game.recording = recorder.Recording();
+    Claim(game, frame::Program::Zephlon, name, date, engine.Context().score, engine.Context().gameStartLevel,
+          engine.Context().level);
+    game.ticks = game.recording.ticks;
+    return game;
+}
+
+// A game of program with seed, played to its end (or maxTicks), named name on date.
 inline RecordedGame Record(frame::Program program, uint64_t seed, const QString& name, const QDateTime& date,
                            uint32_t maxTicks = 200000) {
+    if (program == frame::Program::Zephlon) return RecordZephlon(seed, name, date, maxTicks);
     RecordedGame game;
     frame::GameRecorder recorder;
     testsupport::RecordingSink sink;
@@ -63,6 +99,7 @@ inline RecordedGame Record(frame::Program program, uint64_t seed, const QString&
         engine.HandleKey(frame::kKeyEnter);
         for (uint32_t t = 0; t < maxTicks && !view.gameOverTimer; ++t) {
             engine.HandleKey(ScriptedKey(seed, t));
+            game.playedMs += engine.TickInterval();
             engine.TimerHandler();
         }
         game.recording = recorder.Recording();
@@ -75,6 +112,7 @@ inline RecordedGame Record(frame::Program program, uint64_t seed, const QString&
         engine.HandleKey(frame::kKeyEnter);
         for (uint32_t t = 0; t < maxTicks && view.gameOvers.empty(); ++t) {
             engine.HandleKey(ScriptedKey(seed, t));
+            game.playedMs += engine.ClockInterval();
             engine.TimerHandler();
         }
         game.recording = recorder.Recording();
