@@ -63,7 +63,8 @@ struct UploadEntry {
     Outcome outcome = Outcome::Refused;
     QString reason;  // why a record was refused or skipped
     qint64 rank = 0;
-    bool verified = false;  // stored or marked as proved by a replay
+    bool verified = false;    // stored or marked as proved by a replay
+    bool proofAdded = false;  // this upload stored the record with its proof, or added the proof
 };
 
 struct Upload {

@@ -1240,7 +1240,8 @@ void ScoreServer::storeVerified(const std::shared_ptr<Exchange>& exchange,
                         {403, text, "refused: " + e.reason.toUtf8() + "; nothing was stored\n", headers});
                 return;
             }
-            ++context_.generation;
+            // A replay sent again changes no list: the cached pages stay good.
+            if (e.proofAdded) ++context_.generation;
             context_.metrics.Upload("replay-verified");
             const QString rank = e.rank == kBelowRankDepth ? QStringLiteral("below rank %1").arg(kRankDepth)
                                                            : QStringLiteral("at rank %1").arg(e.rank);

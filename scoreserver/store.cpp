@@ -783,6 +783,7 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
                     db_.rollback();
                     return false;
                 }
+                e.proofAdded = verify_->numRowsAffected() > 0;
                 verify_->finish();
             }
         }
@@ -798,6 +799,7 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
             }
             keepReplay_->finish();
             e.verified = true;
+            e.proofAdded = e.proofAdded || e.outcome == Outcome::Stored;
         }
     }
     if (!db_.commit()) {
@@ -806,7 +808,7 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
         for (UploadEntry& e : upload.entries) {
             if (e.outcome == Outcome::Stored || e.outcome == Outcome::AlreadyThere)
                 e.outcome = Outcome::Pending;
-            e.verified = false;
+            e.verified = e.proofAdded = false;
         }
         return false;
     }

@@ -99,6 +99,9 @@ ReplayPool::ReplayPool(int threads, int capacity) : capacity_(capacity) {
     pool_.setMaxThreadCount(threads > 0 ? threads : std::max(1, QThread::idealThreadCount()));
     // Idle threads stay for a while: a stream of replays does not start a thread for each.
     pool_.setExpiryTimeout(60000);
+    // Pages come first: a replay is played with the CPU time the serving threads leave (SCHED_IDLE
+    // on Linux), so a stream of verifications does not delay the lists.
+    pool_.setThreadPriority(QThread::IdlePriority);
 }
 
 ReplayPool::~ReplayPool() {
