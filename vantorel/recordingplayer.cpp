@@ -8,10 +8,6 @@ namespace vantorel {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("frame::GameRecording", text);
-}
-
 // A view that shows nothing: the core alone re-plays a game.
 class SilentView : public GameView {
   public:
@@ -76,7 +72,8 @@ bool RecordingPlayer::Begin() {
         return false;
     }
     if (!r.settings.empty() || r.mode != 0 || !InRange(r.startLevel, 1, 10)) {
-        m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(settings)"));
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(settings)"));
         return false;
     }
     m_begun = true;
@@ -88,7 +85,8 @@ bool RecordingPlayer::Begin() {
     m_engine.SetNextGameSeed(seed);
     m_engine.NewGame();
     if (m_engine.Level() != r.startLevel || m_engine.State() != GameState::Spawn) {
-        m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(start level)"));
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(start level)"));
         return false;
     }
     return !Done();
@@ -109,20 +107,24 @@ void RecordingPlayer::Apply(const frame::RecordedInput& input) {
             m_engine.SetPaused(a != 0);
             return;
         case InputKind::Answer:
-            m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(an answer without a question)"));
+            m_cursor.Fail(
+                frame::RecordingError::Corrupt,
+                QCoreApplication::translate("frame::GameRecording", "(an answer without a question)"));
             return;
         default:
             // Mouse, Zephlon's timers and options: not inputs of this game.
             m_cursor.Fail(frame::RecordingError::UnknownInputKind);
             return;
     }
-    m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(an input out of its range)"));
+    m_cursor.Fail(frame::RecordingError::Corrupt,
+                  QCoreApplication::translate("frame::GameRecording", "(an input out of its range)"));
 }
 
 void RecordingPlayer::CheckEnded() {
     // The game ends where its recording ends: nothing recorded may come after "Game Over".
     if (Finished() && !m_cursor.AtEnd())
-        m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(inputs after the game's end)"));
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(inputs after the game's end)"));
 }
 
 bool RecordingPlayer::Step() {
@@ -134,6 +136,7 @@ bool RecordingPlayer::Step() {
         if (Done()) return false;
     }
     if (m_cursor.TakeTick()) {
+        m_gameTimeMs += static_cast<uint64_t>(std::max(0, static_cast<int>(m_engine.ClockInterval())));
         m_engine.TimerHandler();
         CheckEnded();
     }
@@ -156,20 +159,26 @@ int RecordingPlayer::ClockInterval() const {
     return m_engine.ClockInterval();
 }
 
-frame::PlayOutcome RecordingPlayer::Outcome() const {
+frame::PlayOutcome CurrentOutcome(const Game& engine) {
     frame::PlayOutcome out;
-    out.finished = Finished();
+    out.finished = engine.State() == GameState::Stopped;
     out.list = 0;
-    out.score = m_engine.Score();
-    out.startLevel = m_engine.GameStartLevel();
-    out.endLevel = m_engine.Level();
+    out.score = engine.Score();
+    out.startLevel = engine.GameStartLevel();
+    out.endLevel = engine.Level();
     out.board.reserve((kRows + 1) * kColumns * 2);
     for (int y = 0; y <= kRows; ++y) {
         for (int x = 1; x <= kColumns; ++x) {
-            out.board.append(static_cast<char>(m_engine.pit().KindAt(x, y)));
-            out.board.append(static_cast<char>(m_engine.pit().ColourAt(x, y)));
+            out.board.append(static_cast<char>(engine.pit().KindAt(x, y)));
+            out.board.append(static_cast<char>(engine.pit().ColourAt(x, y)));
         }
     }
+    return out;
+}
+
+frame::PlayOutcome RecordingPlayer::Outcome() const {
+    frame::PlayOutcome out = CurrentOutcome(m_engine);
+    out.finished = Finished();
     if (m_cursor.Error() != frame::RecordingError::None) {
         out.error = m_cursor.Error();
         out.errorText = m_cursor.ErrorText();
@@ -185,6 +194,7 @@ frame::PlayOutcome RecordingPlayer::Outcome() const {
         }
     }
     out.ticks = m_cursor.TicksDone();
+    out.gameTimeMs = m_gameTimeMs;
     return out;
 }
 
