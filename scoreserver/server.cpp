@@ -73,7 +73,7 @@ const char* StatusText(int status) {
 const QByteArray kHtml = QByteArrayLiteral("text/html; charset=utf-8");
 const QByteArray kJson = QByteArrayLiteral("application/json");
 // The file name's suffix of a downloaded replay, as the games save theirs.
-const QByteArray kReplaySuffix = QByteArrayLiteral("replay");
+const QByteArray kReplaySuffix = QByteArrayLiteral("qbgr");
 
 // Pages carry no script and load nothing from elsewhere.
 const QByteArray kCommonHeaders = QByteArrayLiteral(

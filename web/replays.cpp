@@ -29,7 +29,7 @@ QString ReplayFolder() {
 }
 
 QString ReplayFileName(frame::Program program, int list, const UploadRecord& record) {
-    return QStringLiteral("%1-%2-%3.replay").arg(ProgramKey(program)).arg(list).arg(record.ChkSum);
+    return QStringLiteral("%1-%2-%3.qbgr").arg(ProgramKey(program)).arg(list).arg(record.ChkSum);
 }
 
 QByteArray StoredReplay(const QString& folder, frame::Program program, int list, const UploadRecord& record) {

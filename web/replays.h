@@ -23,7 +23,7 @@ using ReplayOf = std::function<QByteArray(int list, const UploadRecord& record)>
 // $XDG_DATA_HOME/quillbyte-arcade/replays.
 QString ReplayFolder();
 
-// The replay of a record found in folder, under the name <program>-<list>-<checksum>.replay (empty
+// The replay of a record found in folder, under the name <program>-<list>-<checksum>.qbgr (empty
 // when there is none, it is empty or larger than a replay can be).
 QString ReplayFileName(frame::Program program, int list, const UploadRecord& record);
 QByteArray StoredReplay(const QString& folder, frame::Program program, int list, const UploadRecord& record);

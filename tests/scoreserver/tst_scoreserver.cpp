@@ -267,6 +267,8 @@ class TestScoreServer : public QObject {
         const auto download = f.Get(address.toLatin1());
         QCOMPARE(download.status, 200);
         QCOMPARE(download.body, player.file);
+        QCOMPARE(download.header("Content-Disposition"),
+                 "attachment; filename=\"" + scoreserver::ReplayId(player.file).toLatin1() + ".qbgr\"");
         QCOMPARE(f.Get("/arcade/replays/" + QByteArray(32, 'f')).status, 404);
         const QString page = f.Get("/arcade/vantorel/scores.asp").text();
         QVERIFY2(page.contains(QStringLiteral("<a class=\"verified\" href=\"") + address), qPrintable(page));
