@@ -420,6 +420,7 @@ class ConnectionGuard : public QObject {
         const bool post = method_ == "POST";
         bool keepAlive = parts[2] != "HTTP/1.0";
         bool hasLength = false;
+        bool expectContinue = false;
         bodyLeft_ = 0;
         acceptJson_ = false;
         for (qsizetype k = 1; k < lines.size(); ++k) {
@@ -457,6 +458,8 @@ class ConnectionGuard : public QObject {
                 const QByteArray v = HeaderValue(line, 10).toLower();
                 if (v.contains("close")) keepAlive = false;
                 if (v.contains("keep-alive")) keepAlive = true;
+            } else if (HeaderIs(line, "expect")) {
+                expectContinue = HeaderValue(line, 6).toLower() == "100-continue";
             } else if (HeaderIs(line, "x-forwarded-for")) {
                 if (!forwardedFor_.isEmpty()) forwardedFor_ += ',';
                 forwardedFor_ += HeaderValue(line, 15);
@@ -469,6 +472,8 @@ class ConnectionGuard : public QObject {
             Refuse(411, QStringLiteral("Send the replay with a Content-Length."));
             return;
         }
+        // A client that waits for leave to send its body (curl does for larger ones) gets it at once.
+        if (expectContinue && bodyLeft_ > 0) socket_->write("HTTP/1.1 100 Continue\r\n\r\n");
         close_ = !keepAlive;
     }
 

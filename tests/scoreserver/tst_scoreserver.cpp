@@ -276,6 +276,15 @@ class TestScoreServer : public QObject {
 
         f.context->options.verifiedOnly = true;
         QCOMPARE(f.Get("/arcade/vantorel/scores.asp?verified=0").text().count(QStringLiteral("<tr><td")), 2);
+
+        // A name Windows-1252 cannot write arrives as the link sends it ("?"), and still matches its claim.
+        const auto polish = Record(Program::Quadrelle, 13, QString::fromUtf8("Łukasz"), At(5, 15, 0));
+        reply = f.Post(f.TargetOf(web::QuadrelleUploadHiScoreLink(f.Address(), QString(), polish.record, Draw,
+                                                                  QLocale::c()))
+                           .replace("/UploadScores.asp?", "/UploadReplay.asp?"),
+                       polish.file);
+        QVERIFY2(reply.status == 200, qPrintable(reply.text()));
+        QVERIFY(reply.text().startsWith(QStringLiteral("verified: record \"?ukasz\"")));
     }
 
     // A replay that proves nothing is refused with the reason, in the answer and the log; nothing is
