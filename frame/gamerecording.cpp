@@ -445,7 +445,9 @@ void GameRecorder::Enter(InputKind kind, int32_t a, int32_t b) {
 }
 
 void GameRecorder::EnterTick() {
-    if (m_depth++ == 0 && m_active) ++m_recording.ticks;
+    if (m_depth++ != 0 || !m_active) return;
+    m_outerInput = m_recording.inputs.size();
+    ++m_recording.ticks;
 }
 
 void GameRecorder::Answer(bool yes) {

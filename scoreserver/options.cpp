@@ -43,7 +43,24 @@ const Option kOptions[] = {
      "Milliseconds to wait for the database before an upload is answered 503 and a list page comes from "
      "the cache (default 3000)."},
     {"access-log", "SCORESERVER_ACCESS_LOG", "on|off", "A log line for every request (default off)."},
+    {"verified-only", "SCORESERVER_VERIFIED_ONLY", "on|off",
+     "List only records proved by a replay the server played again (default off: every record, the "
+     "verified ones marked)."},
+    {"verify-threads", "SCORESERVER_VERIFY_THREADS", "N",
+     "Threads that play replays again, beside the serving threads (default: one per core)."},
+    {"verify-queue", "SCORESERVER_VERIFY_QUEUE", "N",
+     "Replays waiting for or in verification at most; more are answered 503 (default 64)."},
+    {"max-replay-size", "SCORESERVER_MAX_REPLAY_SIZE", "BYTES", "Largest replay accepted (default 262144)."},
+    {"max-replay-ticks", "SCORESERVER_MAX_REPLAY_TICKS", "N",
+     "Most game ticks one replay may simulate; a longer one is refused (default 2000000)."},
 };
+
+bool ParseSwitch(const QString& text, bool* out) {
+    const QString t = text.trimmed().toLower();
+    if (t != u"on" && t != u"off" && t != u"1" && t != u"0" && t != u"yes" && t != u"no") return false;
+    *out = t == u"on" || t == u"1" || t == u"yes";
+    return true;
+}
 
 bool ParseListen(const QString& text, QHostAddress* address, quint16* port) {
     const qsizetype colon = text.lastIndexOf(u':');
@@ -160,12 +177,18 @@ ParsedOptions ParseOptions(const QStringList& arguments, const QProcessEnvironme
         return fail(kOptions[8], QStringLiteral("expected a number from 1 to 1000000"));
     if (const auto v = value(kOptions[9]); v && !positive(*v, 600000, &options.databaseTimeoutMs))
         return fail(kOptions[9], QStringLiteral("expected milliseconds from 1 to 600000"));
-    if (const auto v = value(kOptions[10])) {
-        const QString t = v->trimmed().toLower();
-        if (t != u"on" && t != u"off" && t != u"1" && t != u"0" && t != u"yes" && t != u"no")
-            return fail(kOptions[10], QStringLiteral("expected on or off"));
-        options.accessLog = t == u"on" || t == u"1" || t == u"yes";
-    }
+    if (const auto v = value(kOptions[10]); v && !ParseSwitch(*v, &options.accessLog))
+        return fail(kOptions[10], QStringLiteral("expected on or off"));
+    if (const auto v = value(kOptions[11]); v && !ParseSwitch(*v, &options.verifiedOnly))
+        return fail(kOptions[11], QStringLiteral("expected on or off"));
+    if (const auto v = value(kOptions[12]); v && !positive(*v, 256, &options.verifyThreads))
+        return fail(kOptions[12], QStringLiteral("expected a number from 1 to 256"));
+    if (const auto v = value(kOptions[13]); v && !positive(*v, 100000, &options.verifyQueue))
+        return fail(kOptions[13], QStringLiteral("expected a number from 1 to 100000"));
+    if (const auto v = value(kOptions[14]); v && !positive(*v, 64 * 1024 * 1024, &options.maxReplayBytes))
+        return fail(kOptions[14], QStringLiteral("expected bytes from 1 to 67108864"));
+    if (const auto v = value(kOptions[15]); v && !positive(*v, 1000000000, &options.maxReplayTicks))
+        return fail(kOptions[15], QStringLiteral("expected a number from 1 to 1000000000"));
     return result;
 }
 

@@ -23,6 +23,11 @@ struct ServerOptions {
     int databaseTimeoutMs = 3000;
     bool accessLog = false;
     int threads = 1;
+    bool verifiedOnly = false;  // list only the records a replay proved
+    int verifyThreads = 0;      // threads that play replays again; 0: one per core
+    int verifyQueue = 64;       // replays waiting or in verification, or 503
+    int maxReplayBytes = 256 * 1024;
+    int maxReplayTicks = 2000000;
 };
 
 struct ParsedOptions {

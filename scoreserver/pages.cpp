@@ -22,7 +22,8 @@ const char kStyle[] =
     "table{border-collapse:collapse}th,td{padding:3px 10px;text-align:left}td{overflow-wrap:anywhere}"
     "th{background:#606060;font-weight:bold}tbody tr:nth-child(even){background:#525252}"
     "td.n,th.n{text-align:right;font-variant-numeric:tabular-nums}"
-    "a{color:#9cf}.stored{color:#9e9}.refused{color:#f99}.skipped{color:#bbb}.none{color:#bbb;font-style:"
+    "a{color:#9cf}a.verified{color:#9e9;white-space:nowrap}.stored{color:#9e9}.refused{color:#f99}.skipped{"
+    "color:#bbb}.none{color:#bbb;font-style:"
     "italic}"
     "p.note{color:#ccc;font-size:13px}"
     // A phone's screen: the levels make room for name, score and date.
@@ -89,6 +90,26 @@ QString QuadrelleQuery(Period period, int count) {
            QStringLiteral("&Scores=") + QString::number(count);
 }
 
+// The page of a list request, with or without the records no replay proved.
+QString RequestPath(const ListRequest& request, const QString& basePath, bool verifiedOnly) {
+    QString path = request.list.program == frame::Program::Quadrelle
+                       ? basePath + QStringLiteral("/quadrelle/scores.asp") +
+                             QuadrelleQuery(request.period, request.count)
+                       : ListPath(request.list, basePath);
+    if (verifiedOnly) path += (path.contains(u'?') ? u'&' : u'?') + QStringLiteral("verified=1");
+    return path;
+}
+
+// The mark of a record a replay proved, linking its replay.
+QString VerifiedCell(const ListRow& row, const QString& basePath) {
+    if (!row.verified) return QStringLiteral("<td></td>");
+    return QStringLiteral("<td><a class=\"verified\" href=\"") +
+           HtmlEscape(ReplayPath(row.replay, basePath)) +
+           QStringLiteral(
+               "\" title=\"Verified: the server played this game's replay again. Download the "
+               "replay.\">\u2713 replay</a></td>");
+}
+
 // Links to the other lists; the one shown is in bold. Quadrelle's periods and counts get a row of their own.
 QString Navigation(const ListRequest* shown, const QString& basePath) {
     QString html = QStringLiteral("<nav>");
@@ -115,14 +136,21 @@ QString Navigation(const ListRequest* shown, const QString& basePath) {
         }
         html += QStringLiteral("</nav>");
     }
+    if (shown && !shown->verifiedForced) {
+        html += QStringLiteral("\n<nav>");
+        item(RequestPath(*shown, basePath, false), QStringLiteral("All records"), !shown->verifiedOnly);
+        item(RequestPath(*shown, basePath, true), QStringLiteral("Verified only"), shown->verifiedOnly);
+        html += QStringLiteral("</nav>");
+    }
     return html;
 }
 
 QString ListHeading(const ListRequest& request) {
+    const QString verified = request.verifiedOnly ? QStringLiteral(", verified") : QString();
     if (request.list.program == frame::Program::Quadrelle)
         return QStringLiteral("Quadrelle: ") + PeriodTitle(request.period) + QStringLiteral(" Top ") +
-               QString::number(request.count);
-    return ListTitle(request.list) + QStringLiteral(": Top ") + QString::number(request.count);
+               QString::number(request.count) + verified;
+    return ListTitle(request.list) + QStringLiteral(": Top ") + QString::number(request.count) + verified;
 }
 
 QString Rank(const UploadEntry& e) {
@@ -133,11 +161,11 @@ QString Rank(const UploadEntry& e) {
 QString Describe(const UploadEntry& e, const QString& listTitle) {
     switch (e.outcome) {
         case Outcome::Stored:
-            return QStringLiteral("<span class=\"stored\">stored %1 of the %2 list</span>")
-                .arg(Rank(e), HtmlEscape(listTitle));
+            return QStringLiteral("<span class=\"stored\">stored %1 of the %2 list%3</span>")
+                .arg(Rank(e), HtmlEscape(listTitle), e.verified ? QStringLiteral(", verified") : QString());
         case Outcome::AlreadyThere:
-            return QStringLiteral("<span class=\"stored\">already stored, %1 of the %2 list</span>")
-                .arg(Rank(e), HtmlEscape(listTitle));
+            return QStringLiteral("<span class=\"stored\">already stored, %1 of the %2 list%3</span>")
+                .arg(Rank(e), HtmlEscape(listTitle), e.verified ? QStringLiteral(", verified") : QString());
         case Outcome::Skipped:
             return QStringLiteral("<span class=\"skipped\">not stored: %1</span>").arg(HtmlEscape(e.reason));
         case Outcome::Pending:
@@ -200,6 +228,10 @@ QString LinkTarget(const QString& address) {
     return {};
 }
 
+QString ReplayPath(const QString& id, const QString& basePath) {
+    return basePath + QStringLiteral("/replays/") + id;
+}
+
 QString ListPath(const ScoreList& list, const QString& basePath) {
     const QString path = basePath + u'/' + ProgramFolder(list.program) + QStringLiteral("/scores.asp");
     switch (list.program) {
@@ -255,29 +287,30 @@ QByteArray UploadPage(const Upload& upload, const QString& basePath) {
 
 QByteArray ListPageHtml(const ListRequest& request, const QList<ListRow>& rows, const QString& basePath) {
     const QString heading = ListHeading(request);
-    QString body =
-        QStringLiteral("<h1>") + HtmlEscape(heading) + QStringLiteral("</h1>\n") +
-        Navigation(&request, basePath) + QStringLiteral("\n<table>") +
-        Head({QStringLiteral("Rank"), QStringLiteral("Name"), QStringLiteral("Score"),
-              QStringLiteral("Start level"), QStringLiteral("End level"), QStringLiteral("Date")}) +
-        QStringLiteral("<tbody>\n");
+    QString body = QStringLiteral("<h1>") + HtmlEscape(heading) + QStringLiteral("</h1>\n") +
+                   Navigation(&request, basePath) + QStringLiteral("\n<table>") +
+                   Head({QStringLiteral("Rank"), QStringLiteral("Name"), QStringLiteral("Score"),
+                         QStringLiteral("Start level"), QStringLiteral("End level"), QStringLiteral("Date"),
+                         QStringLiteral("Verified")}) +
+                   QStringLiteral("<tbody>\n");
     body.reserve(4096 + rows.size() * 220);
     for (const ListRow& row : rows) {
         body += QStringLiteral("<tr>") + Cell(row.rank) + QStringLiteral("<td>") +
                 NameCell(row.name, row.url) + QStringLiteral("</td>") + Cell(row.score) +
                 LevelCell(row.startLevel) + LevelCell(row.endLevel) + QStringLiteral("<td>") +
-                HtmlEscape(ShownDate(row.date, row.uploaded)) + QStringLiteral("</td></tr>\n");
+                HtmlEscape(ShownDate(row.date, row.uploaded)) + QStringLiteral("</td>") +
+                VerifiedCell(row, basePath) + QStringLiteral("</tr>\n");
     }
     if (rows.isEmpty())
         body +=
-            QStringLiteral("<tr><td colspan=\"6\" class=\"none\">No scores in this list yet.</td></tr>\n");
+            QStringLiteral("<tr><td colspan=\"7\" class=\"none\">No scores in this list yet.</td></tr>\n");
     body += QStringLiteral("</tbody></table>\n");
     if (request.period != Period::Alltime)
         body += QStringLiteral("<p class=\"note\">Periods count from the upload time, in UTC.</p>");
     return Page(heading, body).toUtf8();
 }
 
-QByteArray ListPageJson(const ListRequest& request, const QList<ListRow>& rows) {
+QByteArray ListPageJson(const ListRequest& request, const QList<ListRow>& rows, const QString& basePath) {
     static const char* periods[] = {"Day", "Week", "Month", "Alltime"};
     QJsonArray records;
     for (const ListRow& row : rows) {
@@ -288,8 +321,10 @@ QByteArray ListPageJson(const ListRequest& request, const QList<ListRow>& rows) 
                       {QStringLiteral("endLevel"), row.endLevel},
                       {QStringLiteral("uploaded"),
                        QDateTime::fromSecsSinceEpoch(row.uploaded, Qt::UTC).toString(Qt::ISODate)},
-                      {QStringLiteral("url"), LinkTarget(row.url)}};
+                      {QStringLiteral("url"), LinkTarget(row.url)},
+                      {QStringLiteral("verified"), row.verified}};
         if (!row.date.isEmpty()) o.insert(QStringLiteral("date"), row.date);
+        if (row.verified) o.insert(QStringLiteral("replay"), ReplayPath(row.replay, basePath));
         records.append(o);
     }
     const QJsonObject page{
@@ -297,6 +332,7 @@ QByteArray ListPageJson(const ListRequest& request, const QList<ListRow>& rows) 
         {QStringLiteral("title"), ListHeading(request)},
         {QStringLiteral("period"), QLatin1String(periods[static_cast<int>(request.period)])},
         {QStringLiteral("count"), request.count},
+        {QStringLiteral("verifiedOnly"), request.verifiedOnly},
         {QStringLiteral("records"), records}};
     return QJsonDocument(page).toJson(QJsonDocument::Compact);
 }
@@ -314,7 +350,9 @@ QByteArray IndexPage(const QString& basePath) {
                     Navigation(nullptr, basePath) +
                     QStringLiteral(
                         "\n<p class=\"note\">The games upload their players' best results here. Lists "
-                        "are also served as JSON: add format=json to a list's query.</p>"))
+                        "are also served as JSON: add format=json to a list's query. Records marked "
+                        "verified were proved by their game's replay, which the server played again; "
+                        "verified=1 lists only those.</p>"))
         .toUtf8();
 }
 

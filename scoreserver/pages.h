@@ -22,12 +22,14 @@ QString LinkTarget(const QString& address);
 QByteArray UploadPage(const Upload& upload, const QString& basePath);
 // A list page as HTML, or as JSON for programs.
 QByteArray ListPageHtml(const ListRequest& request, const QList<ListRow>& rows, const QString& basePath);
-QByteArray ListPageJson(const ListRequest& request, const QList<ListRow>& rows);
+QByteArray ListPageJson(const ListRequest& request, const QList<ListRow>& rows, const QString& basePath = {});
 // A page that says why a request was not served.
 QByteArray ErrorPage(const QString& title, const QString& reason, const QString& basePath);
 // The server's start page: links to every list.
 QByteArray IndexPage(const QString& basePath);
 
+// Download address of a stored replay under the base path: /replays/<id>.
+QString ReplayPath(const QString& id, const QString& basePath);
 // Path of a list page under the base path, with its query ("?GameMode=puzzle", ...).
 QString ListPath(const ScoreList& list, const QString& basePath);
 

@@ -382,6 +382,12 @@ ListRequest DecodeListRequest(frame::Program program, const Query& query, const 
         return request;
     }
     request.json = format == u"json";
+    const QString verified = query.Value(QStringLiteral("verified"));
+    if (!verified.isEmpty() && verified != u"0" && verified != u"1") {
+        request.error = QStringLiteral("verified must be 0 or 1");
+        return request;
+    }
+    request.verifiedOnly = verified == u"1";
     switch (program) {
         case frame::Program::Zephlon: {
             const QString mode = query.Value(QStringLiteral("GameMode"));

@@ -63,6 +63,8 @@ struct UploadEntry {
     Outcome outcome = Outcome::Refused;
     QString reason;  // why a record was refused or skipped
     qint64 rank = 0;
+    bool verified = false;    // stored or marked as proved by a replay
+    bool proofAdded = false;  // this upload stored the record with its proof, or added the proof
 };
 
 struct Upload {
@@ -95,13 +97,15 @@ struct ListRequest {
     qint64 since = 0;
     int count = 100;
     bool json = false;
+    bool verifiedOnly = false;    // only the records a replay proved (verified=1)
+    bool verifiedForced = false;  // the server lists verified records only
     QString error;
 };
 
 // Reads a list page's query. Zephlon: GameMode=original|puzzle; Quadrelle: Period=Day|Week|Month|Alltime
 // and Scores=10|100 (a missing one means this week's top ten, as the game's dialog opens); Vantorel:
-// the top hundred. format=json asks for JSON. Periods are calendar periods of the upload time in UTC:
-// today, this week from Monday, this month.
+// the top hundred. format=json asks for JSON, verified=1 only the records a replay proved. Periods are
+// calendar periods of the upload time in UTC: today, this week from Monday, this month.
 ListRequest DecodeListRequest(frame::Program program, const Query& query, const QDateTime& now);
 
 // Start of a period containing now (UTC), in seconds since 1970; 0 for all time.

@@ -52,12 +52,16 @@ const char* StatusText(int status) {
             return "Method Not Allowed";
         case 408:
             return "Request Timeout";
+        case 411:
+            return "Length Required";
         case 413:
             return "Payload Too Large";
         case 414:
             return "URI Too Long";
         case 429:
             return "Too Many Requests";
+        case 422:
+            return "Unprocessable Content";
         case 431:
             return "Request Header Fields Too Large";
         case 503:
@@ -70,6 +74,8 @@ const char* StatusText(int status) {
 
 const QByteArray kHtml = QByteArrayLiteral("text/html; charset=utf-8");
 const QByteArray kJson = QByteArrayLiteral("application/json");
+// The file name's suffix of a downloaded replay, as the games save theirs.
+const QByteArray kReplaySuffix = QByteArrayLiteral("qbgr");
 
 // Pages carry no script and load nothing from elsewhere.
 const QByteArray kCommonHeaders = QByteArrayLiteral(
@@ -172,6 +178,13 @@ QByteArray Metrics::Text(int openConnections, int databaseJobs) const {
         out += QByteArray("scoreserver_uploads_total{outcome=\"") + outcome + "\"} " +
                QByteArray::number(uploads_.value(outcome)) + '\n';
     out +=
+        "# HELP scoreserver_replays_total Replays received, by outcome (verified, refused, busy: the "
+        "verification queue was full).\n"
+        "# TYPE scoreserver_replays_total counter\n";
+    for (const char* outcome : {"verified", "refused", "busy"})
+        out += QByteArray("scoreserver_replays_total{outcome=\"") + outcome + "\"} " +
+               QByteArray::number(uploads_.value(QByteArray("replay-") + outcome)) + '\n';
+    out +=
         "# HELP scoreserver_request_duration_seconds Time from a request's head to its answer.\n"
         "# TYPE scoreserver_request_duration_seconds histogram\n";
     quint64 cumulative = 0;
@@ -205,9 +218,15 @@ ServerContext::ServerContext(const ServerOptions& o)
     : options(o),
       limiter(o.uploadLimit),
       nameLimiter(o.nameUploadLimit),
+      replayLimiter(o.uploadLimit),
+      replays(std::make_unique<ReplayPool>(o.verifyThreads, o.verifyQueue)),
       sharedLimits(ParseDatabaseUrl(o.database).kind == DatabaseUrl::Kind::PostgreSQL) {
     limits.maxConnectionsPerClient = o.connectionsPerClient;
     limits.databaseTimeoutMs = o.databaseTimeoutMs;
+    const ReplayLimits replayLimits{o.maxReplayBytes, o.maxReplayTicks};
+    verify = [replayLimits](const QByteArray& bytes, const ScoreList& list, const UploadEntry& entry) {
+        return VerifyReplay(bytes, list, entry, replayLimits);
+    };
     log = [](const QString& line) {
         std::fprintf(stderr, "quillbyte-scoreserver: %s\n", qPrintable(line));
         std::fflush(stderr);
@@ -278,10 +297,11 @@ class ConnectionGuard : public QObject {
     }
     ~ConnectionGuard() override { context_.RemoveConnection(key_); }
 
-    bool HasRequest() const { return complete_ && !refused_; }
+    bool HasRequest() const { return complete_ && !refused_ && bodyLeft_ == 0; }
     const QByteArray& Method() const { return method_; }
     const QByteArray& Target() const { return target_; }
     bool IsHead() const { return method_ == "HEAD"; }
+    bool IsPost() const { return method_ == "POST"; }
     bool WantsClose() const { return close_; }
     const QByteArray& ForwardedFor() const { return forwardedFor_; }
     bool AcceptsJsonOnly() const { return acceptJson_; }
@@ -353,6 +373,14 @@ class ConnectionGuard : public QObject {
             if (i == chunk.size()) return;
             timer_.start(context_.limits.headTimeoutMs);
         }
+        if (complete_ && bodyLeft_ > 0) {
+            // The body of a POST: counted, so nothing after it passes as a request of its own.
+            const qsizetype taken = std::min<qint64>(bodyLeft_, chunk.size());
+            bodyLeft_ -= taken;
+            if (bodyLeft_ == 0) bodyDone();
+            if (taken < chunk.size()) Refuse(400, QStringLiteral("Send one request at a time."));
+            return;
+        }
         if (complete_) {
             // A second request before the first was answered.
             Refuse(400, QStringLiteral("Send one request at a time."));
@@ -376,15 +404,24 @@ class ConnectionGuard : public QObject {
             return;
         }
         if (!complete_) return;
-        // The answer may wait for the database, which has a deadline of its own.
-        timer_.stop();
-        since_.start();
         parseHead();
-        if (!refused_ && i + 1 < chunk.size()) {
+        if (refused_) return;
+        const qsizetype after = chunk.size() - (i + 1);
+        const qsizetype taken = std::min<qint64>(bodyLeft_, after);
+        bodyLeft_ -= taken;
+        if (taken < after) {
             Refuse(400, QStringLiteral("Send one request at a time."));
             return;
         }
-        if (!refused_ && whole) answerHot();
+        // A body still on its way must arrive within the same time as a head.
+        if (bodyLeft_ == 0) bodyDone();
+        if (whole && bodyLeft_ == 0 && !IsPost()) answerHot();
+    }
+
+    void bodyDone() {
+        // The answer may wait for the database, which has a deadline of its own.
+        timer_.stop();
+        since_.start();
     }
 
     // A list page asked for again while it is fresh: answered here, and Qt's server never sees the
@@ -421,24 +458,46 @@ class ConnectionGuard : public QObject {
             Refuse(400, QStringLiteral("The request cannot be read."));
             return;
         }
-        if (parts[0] != "GET" && parts[0] != "HEAD") {
-            Refuse(405, QStringLiteral("Only GET and HEAD requests are served."), "Allow: GET, HEAD\r\n");
+        if (parts[0] != "GET" && parts[0] != "HEAD" && parts[0] != "POST") {
+            Refuse(405, QStringLiteral("Only GET, HEAD and POST requests are served."),
+                   "Allow: GET, HEAD, POST\r\n");
             return;
         }
         method_ = parts[0];
         target_ = parts[1];
+        const bool post = method_ == "POST";
         bool keepAlive = parts[2] != "HTTP/1.0";
+        bool hasLength = false;
+        bool expectContinue = false;
+        bodyLeft_ = 0;
         acceptJson_ = false;
         for (qsizetype k = 1; k < lines.size(); ++k) {
             const QByteArray line = lines[k].trimmed();
             if (line.isEmpty()) continue;
             if (HeaderIs(line, "content-length")) {
-                if (HeaderValue(line, 14) != "0") {
+                const QByteArray value = HeaderValue(line, 14);
+                bool number = !value.isEmpty() && value.size() <= 12;
+                for (char c : value)
+                    number = number && c >= '0' && c <= '9';
+                const qint64 length = number ? value.toLongLong() : -1;
+                if (!post && length != 0) {
                     Refuse(413, QStringLiteral("Requests carry no body here."));
                     return;
                 }
+                if (length < 0 || hasLength) {
+                    Refuse(400, QStringLiteral("The request's length cannot be read."));
+                    return;
+                }
+                if (length > context_.options.maxReplayBytes) {
+                    Refuse(413, QStringLiteral("A replay may be at most %1 bytes; nothing was stored.")
+                                    .arg(context_.options.maxReplayBytes));
+                    return;
+                }
+                hasLength = true;
+                bodyLeft_ = length;
             } else if (HeaderIs(line, "transfer-encoding")) {
-                Refuse(413, QStringLiteral("Requests carry no body here."));
+                Refuse(post ? 411 : 413, post ? QStringLiteral("Send the replay with a Content-Length.")
+                                              : QStringLiteral("Requests carry no body here."));
                 return;
             } else if (HeaderIs(line, "upgrade")) {
                 Refuse(400, QStringLiteral("No protocol upgrade is offered."));
@@ -447,6 +506,8 @@ class ConnectionGuard : public QObject {
                 const QByteArray v = HeaderValue(line, 10).toLower();
                 if (v.contains("close")) keepAlive = false;
                 if (v.contains("keep-alive")) keepAlive = true;
+            } else if (HeaderIs(line, "expect")) {
+                expectContinue = HeaderValue(line, 6).toLower() == "100-continue";
             } else if (HeaderIs(line, "x-forwarded-for")) {
                 if (!forwardedFor_.isEmpty()) forwardedFor_ += ',';
                 forwardedFor_ += HeaderValue(line, 15);
@@ -455,6 +516,12 @@ class ConnectionGuard : public QObject {
                 acceptJson_ = v.contains("application/json") && !v.contains("text/html");
             }
         }
+        if (post && !hasLength) {
+            Refuse(411, QStringLiteral("Send the replay with a Content-Length."));
+            return;
+        }
+        // A client that waits for leave to send its body (curl does for larger ones) gets it at once.
+        if (expectContinue && bodyLeft_ > 0) socket_->write("HTTP/1.1 100 Continue\r\n\r\n");
         close_ = !keepAlive;
     }
 
@@ -473,6 +540,7 @@ class ConnectionGuard : public QObject {
     bool closing_ = false;
     bool close_ = false;
     bool acceptJson_ = false;
+    qint64 bodyLeft_ = 0;  // bytes of a POST's body still to come
 };
 
 namespace {
@@ -547,6 +615,8 @@ struct ScoreServer::Exchange {
     QPointer<QTcpSocket> socket;
     QByteArray target;
     QByteArray routeName = "unknown";
+    QByteArray method;
+    QByteArray body;
     QHostAddress peer;
     QHostAddress client;
     QElapsedTimer since;
@@ -562,7 +632,10 @@ ScoreServer::ScoreServer(ServerContext& context, std::unique_ptr<DatabaseLink> d
       database_(std::move(database)),
       reader_(std::move(reader)) {}
 
-ScoreServer::~ScoreServer() = default;
+ScoreServer::~ScoreServer() {
+    // A replay still in the pool answers to this server: it is waited for, not left to find it gone.
+    context_.replays->WaitForDone();
+}
 
 bool ScoreServer::Listen(const QHostAddress& address, quint16 port, bool reusePort, QString* error) {
     tcp_ = new GuardedTcpServer(context_, this);
@@ -646,6 +719,8 @@ bool ScoreServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
     exchange->client = ClientAddress(exchange->peer, guard->ForwardedFor(), context_.options.trustedProxies);
     exchange->since = guard->Since();
     exchange->head = guard->IsHead();
+    exchange->method = guard->Method();
+    if (exchange->method == "POST") exchange->body = request.body();
     exchange->acceptsJsonOnly = guard->AcceptsJsonOnly();
     route(exchange);
     return true;
@@ -664,8 +739,7 @@ void ScoreServer::respond(Exchange& exchange, const Response& r) {
     context_.metrics.Request(exchange.routeName, r.status, micros);
     if (context_.options.accessLog)
         context_.Log(QStringLiteral("%1 %2 %3 %4 %5 %6 ms")
-                         .arg(exchange.client.toString(),
-                              exchange.head ? QStringLiteral("HEAD") : QStringLiteral("GET"),
+                         .arg(exchange.client.toString(), QString::fromLatin1(exchange.method),
                               Quoted(QString::fromLatin1(exchange.target.left(2000))))
                          .arg(r.status)
                          .arg(r.body.size())
@@ -718,8 +792,38 @@ void ScoreServer::route(const std::shared_ptr<Exchange>& exchange) {
     const QByteArrayView query = mark < 0 ? QByteArrayView() : QByteArrayView(target).sliced(mark + 1);
     const QString path = QUrl::fromPercentEncoding(rawPath.toByteArray());
     const QString& base = context_.options.basePath;
+    const bool post = exchange->method == "POST";
     if (path.startsWith(base, Qt::CaseInsensitive)) {
         const QStringView rest = QStringView(path).sliced(base.size());
+        for (frame::Program program :
+             {frame::Program::Zephlon, frame::Program::Quadrelle, frame::Program::Vantorel}) {
+            if (rest.compare(u'/' + ProgramFolder(program) + QStringLiteral("/UploadReplay.asp"),
+                             Qt::CaseInsensitive) != 0)
+                continue;
+            exchange->routeName = "replay";
+            if (!post) {
+                respond(*exchange, {405, kHtml,
+                                    ErrorPage(QStringLiteral("Method Not Allowed"),
+                                              QStringLiteral("Replays are sent with POST."), base),
+                                    "Allow: POST\r\n"});
+                return;
+            }
+            replayUpload(exchange, program, query);
+            return;
+        }
+        if (post) {
+            respond(*exchange,
+                    {405, kHtml,
+                     ErrorPage(QStringLiteral("Method Not Allowed"),
+                               QStringLiteral("Only replays are sent with POST, to UploadReplay.asp."), base),
+                     "Allow: GET, HEAD\r\n"});
+            return;
+        }
+        if (rest.startsWith(u"/replays/", Qt::CaseInsensitive)) {
+            exchange->routeName = "replay-download";
+            replayDownload(exchange, rest.sliced(9).toString());
+            return;
+        }
         if (rest.isEmpty() || rest == u"/") {
             exchange->routeName = "index";
             respond(*exchange, {200, kHtml, IndexPage(base), {}});
@@ -998,6 +1102,7 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
     const Query parsed = ParseQuery(query);
     ListRequest request = DecodeListRequest(program, parsed, context_.clock());
     if (!parsed.Has(QStringLiteral("format")) && exchange->acceptsJsonOnly) request.json = true;
+    if (context_.options.verifiedOnly) request.verifiedOnly = request.verifiedForced = true;
     const QByteArray type = request.json ? kJson : kHtml;
     const QByteArray headers = "Cache-Control: no-cache\r\nVary: Accept\r\n";
     if (!request.error.isEmpty()) {
@@ -1014,7 +1119,8 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
         return;
     }
     const QString key = ListId(request.list) + u'|' + QString::number(request.since) + u'|' +
-                        QString::number(request.count) + (request.json ? u'j' : u'h');
+                        QString::number(request.count) + (request.json ? u'j' : u'h') +
+                        (request.verifiedOnly ? u'v' : u'a');
     const quint64 generation = context_.generation.load();
     const qint64 nowMs = MonotonicMs();
     // Pages are kept until a record is stored here, and for a second at most, so the uploads of other
@@ -1063,7 +1169,7 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
         exchange,
         [request, rows, error, ok](ScoreStore& store) {
             *ok = store.Top(request.list, request.period, request.since, request.count, rows.get(),
-                            error.get());
+                            error.get(), request.verifiedOnly);
         },
         [this, request, rows, error, ok, key, type, headers, generation, fallback] {
             (reader_ ? readerDown_ : databaseDown_) = !*ok;
@@ -1076,7 +1182,7 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
                     fallback(*e, QStringLiteral("database failure"));
                 return;
             }
-            const QByteArray body = request.json ? ListPageJson(request, *rows)
+            const QByteArray body = request.json ? ListPageJson(request, *rows, context_.options.basePath)
                                                  : ListPageHtml(request, *rows, context_.options.basePath);
             if (cache_.size() > 64) cache_.clear();
             const qint64 madeMs = MonotonicMs();
@@ -1098,6 +1204,207 @@ void ScoreServer::list(const std::shared_ptr<Exchange>& exchange, frame::Program
         for (const auto& e : reading_.take(key))
             fallback(*e, QStringLiteral("the database does not answer"));
     }
+}
+
+void ScoreServer::replayUpload(const std::shared_ptr<Exchange>& exchange, frame::Program program,
+                               QByteArrayView query) {
+    const ServerOptions& o = context_.options;
+    const QDateTime now = context_.clock();
+    const QString from = exchange->client.toString();
+    const QByteArray text = "text/plain; charset=utf-8";
+    const QByteArray headers = "Cache-Control: no-store\r\n";
+    auto upload = std::make_shared<Upload>(DecodeUpload(program, ParseQuery(query), now));
+    const QString listId = ListId(upload->list);
+    // Every refusal says why, in the log and in the answer, and stores nothing.
+    const auto refuse = [this, exchange, from, listId, text, headers](int status, const QString& why) {
+        context_.metrics.Upload("replay-refused");
+        context_.Log(QStringLiteral("replay from %1 to %2: refused: %3").arg(from, listId, why));
+        respond(*exchange, {status, text, "refused: " + why.toUtf8() + "; nothing was stored\n", headers});
+    };
+    const QString key = ClientKey(exchange->client);
+    qint64 retryAfter = 0;
+    if (!InSubnets(exchange->client, o.noLimitFor) &&
+        !context_.replayLimiter.Allow(key, now.toMSecsSinceEpoch(), &retryAfter)) {
+        context_.metrics.Upload("limited");
+        context_.Log(QStringLiteral("replay from %1: limited, retry in %2 s").arg(from).arg(retryAfter));
+        respond(*exchange,
+                {429, text,
+                 QStringLiteral("Too many replays from your address: nothing was stored. Try again "
+                                "in %1 seconds.\n")
+                     .arg(retryAfter)
+                     .toUtf8(),
+                 "Retry-After: " + QByteArray::number(retryAfter) + "\r\n" + headers});
+        return;
+    }
+    if (!upload->error.isEmpty()) {
+        refuse(400, QStringLiteral("the record cannot be read: ") + upload->error);
+        return;
+    }
+    if (upload->entries.size() != 1) {
+        refuse(400, QStringLiteral("a replay comes with the link of its one record (US=1)"));
+        return;
+    }
+    const UploadEntry& entry = upload->entries.first();
+    if (entry.outcome != Outcome::Pending) {
+        refuse(400, QStringLiteral("the record cannot be stored: ") + entry.reason);
+        return;
+    }
+    if (exchange->body.isEmpty()) {
+        refuse(400, QStringLiteral("the replay is missing"));
+        return;
+    }
+    // The verdict comes back to this thread; the bytes and the record go along by value.
+    QPointer<ScoreServer> self(this);
+    const QByteArray bytes = exchange->body;
+    const auto verify = context_.verify;
+    const ScoreList list = upload->list;
+    const UploadEntry claimed = entry;
+    const bool queued =
+        context_.replays->Submit([self, exchange, bytes, verify, list, claimed, upload, refuse] {
+            auto verdict = std::make_shared<Verdict>(verify(bytes, list, claimed));
+            QMetaObject::invokeMethod(
+                self.data(),
+                [self, exchange, verdict, upload, refuse, bytes] {
+                    if (!self || exchange->answered) return;
+                    if (!verdict->verified) {
+                        refuse(422, verdict->reason);
+                        return;
+                    }
+                    self->storeVerified(exchange, upload, ReplayId(bytes));
+                },
+                Qt::QueuedConnection);
+        });
+    if (!queued) {
+        context_.metrics.Upload("replay-busy");
+        context_.Log(QStringLiteral("replay from %1 to %2: not verified: %3 replays are waiting")
+                         .arg(from, listId)
+                         .arg(context_.replays->Busy()));
+        respond(*exchange,
+                {503, text, "The score server is verifying many replays now: please send it again later.\n",
+                 "Retry-After: 10\r\n" + headers});
+    }
+}
+
+void ScoreServer::storeVerified(const std::shared_ptr<Exchange>& exchange,
+                                const std::shared_ptr<Upload>& upload, const QString& id) {
+    const QString from = exchange->client.toString();
+    const QString listId = ListId(upload->list);
+    const QByteArray text = "text/plain; charset=utf-8";
+    const QByteArray headers = "Cache-Control: no-store\r\n";
+    auto replay = std::make_shared<StoredReplay>(StoredReplay{id, exchange->body});
+    auto error = std::make_shared<QString>();
+    auto ok = std::make_shared<bool>(false);
+    const qint64 uploaded = context_.clock().toSecsSinceEpoch();
+    const QString key = ClientKey(exchange->client);
+    const auto notStored = [this, exchange, from, listId](const QString& why) {
+        context_.metrics.Upload("unavailable");
+        context_.Log(QStringLiteral("replay from %1 to %2: verified, not stored: %3").arg(from, listId, why));
+        respond(*exchange, unavailable(QStringLiteral("The score server cannot store records right now: %1. "
+                                                      "Please upload again later.")
+                                           .arg(why)));
+    };
+    const bool asked = ask(
+        exchange,
+        [upload, replay, error, ok, uploaded, key](ScoreStore& store) {
+            *ok = store.Save(*upload, uploaded, key, error.get(), replay.get());
+        },
+        [this, exchange, upload, error, ok, notStored, from, listId, text, headers, id] {
+            databaseDown_ = !*ok;
+            if (exchange->answered) return;
+            if (!*ok) {
+                context_.metrics.DatabaseError();
+                notStored(QStringLiteral("database failure: ") + *error);
+                return;
+            }
+            const UploadEntry& e = upload->entries.first();
+            const QString record =
+                QStringLiteral("record %1 %2").arg(Quoted(e.record.Name)).arg(e.record.Score);
+            if (e.outcome == Outcome::Refused) {
+                context_.metrics.Upload("replay-refused");
+                context_.Log(QStringLiteral("replay from %1 to %2: %3 refused: %4")
+                                 .arg(from, listId, record, e.reason));
+                respond(*exchange,
+                        {403, text, "refused: " + e.reason.toUtf8() + "; nothing was stored\n", headers});
+                return;
+            }
+            // A replay sent again changes no list: the cached pages stay good.
+            if (e.proofAdded) ++context_.generation;
+            context_.metrics.Upload("replay-verified");
+            const QString rank = e.rank == kBelowRankDepth ? QStringLiteral("below rank %1").arg(kRankDepth)
+                                                           : QStringLiteral("at rank %1").arg(e.rank);
+            const QString what = (e.outcome == Outcome::Stored ? QStringLiteral("stored ")
+                                                               : QStringLiteral("already stored, ")) +
+                                 rank;
+            context_.Log(
+                QStringLiteral("replay from %1 to %2: verified, %3 %4").arg(from, listId, record, what));
+            respond(*exchange, {200, text,
+                                QStringLiteral("verified: %1 %2 of the %3 list; replay %4\n")
+                                    .arg(record, what, ListTitle(upload->list),
+                                         ReplayPath(id, context_.options.basePath))
+                                    .toUtf8(),
+                                headers});
+        },
+        [this, notStored] {
+            notStored(QStringLiteral("the database did not answer within %1 ms")
+                          .arg(context_.limits.databaseTimeoutMs));
+        });
+    if (!asked) notStored(QStringLiteral("the database is not answering"));
+}
+
+void ScoreServer::replayDownload(const std::shared_ptr<Exchange>& exchange, const QString& id) {
+    const QString& base = context_.options.basePath;
+    const auto missing = [this, exchange, base, id] {
+        respond(*exchange, {404,
+                            kHtml,
+                            ErrorPage(QStringLiteral("Not Found"),
+                                      QStringLiteral("No replay is stored as %1.").arg(id.left(64)), base),
+                            {}});
+    };
+    if (!IsReplayId(id)) {
+        missing();
+        return;
+    }
+    auto data = std::make_shared<QByteArray>();
+    auto found = std::make_shared<bool>(false);
+    auto error = std::make_shared<QString>();
+    auto ok = std::make_shared<bool>(false);
+    const bool asked = ask(
+        exchange,
+        [id, data, found, error, ok](ScoreStore& store) {
+            *ok = store.Replay(id, data.get(), found.get(), error.get());
+        },
+        [this, exchange, data, found, error, ok, missing, id] {
+            readerDown_ = reader_ ? !*ok : readerDown_;
+            if (!reader_) databaseDown_ = !*ok;
+            if (!*ok) {
+                context_.metrics.DatabaseError();
+                context_.Log(QStringLiteral("reading the replay %1: database failure: %2").arg(id, *error));
+                respond(*exchange,
+                        unavailable(QStringLiteral(
+                            "The score server cannot read its replays right now. Please try again later.")));
+                return;
+            }
+            if (!*found) {
+                missing();
+                return;
+            }
+            // An id names the bytes it was made from: the answer never changes.
+            respond(*exchange,
+                    {200, "application/octet-stream", *data,
+                     "Cache-Control: public, max-age=31536000, immutable\r\nContent-Disposition: attachment; "
+                     "filename=\"" +
+                         id.toLatin1() + "." + kReplaySuffix + "\"\r\n"});
+        },
+        [this, exchange] {
+            respond(*exchange,
+                    unavailable(QStringLiteral(
+                        "The score server cannot read its replays right now. Please try again later.")));
+        },
+        JobKind::Read);
+    if (!asked)
+        respond(*exchange,
+                unavailable(QStringLiteral(
+                    "The score server cannot read its replays right now. Please try again later.")));
 }
 
 }  // namespace scoreserver

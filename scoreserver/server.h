@@ -15,6 +15,7 @@
 #include "scoreserver/guard.h"
 #include "scoreserver/options.h"
 #include "scoreserver/store.h"
+#include "scoreserver/verifier.h"
 
 namespace scoreserver {
 
@@ -65,6 +66,12 @@ struct ServerContext {
     std::function<void(const QString&)> log;
     RateLimiter limiter{60};
     RateLimiter nameLimiter{10};
+    // Replays count apart from the upload links that come with them.
+    RateLimiter replayLimiter{60};
+    // Plays replays again, off the serving threads; shared by them.
+    std::unique_ptr<ReplayPool> replays;
+    // What a replay proves (run in the pool): the games' cores by default.
+    std::function<Verdict(const QByteArray&, const ScoreList&, const UploadEntry&)> verify;
     // Upload limits kept in the database (PostgreSQL), so all servers on it count together.
     bool sharedLimits = false;
     Metrics metrics;
@@ -139,6 +146,12 @@ class ScoreServer : public QAbstractHttpServer {
     void upload(const std::shared_ptr<Exchange>& exchange, frame::Program program, QByteArrayView query);
     void list(const std::shared_ptr<Exchange>& exchange, frame::Program program, QByteArrayView query);
     void health(const std::shared_ptr<Exchange>& exchange);
+    // A replay sent with the query of its record's single upload link, played again and stored.
+    void replayUpload(const std::shared_ptr<Exchange>& exchange, frame::Program program,
+                      QByteArrayView query);
+    void storeVerified(const std::shared_ptr<Exchange>& exchange, const std::shared_ptr<Upload>& upload,
+                       const QString& id);
+    void replayDownload(const std::shared_ptr<Exchange>& exchange, const QString& id);
     void respond(Exchange& exchange, const Response& response);
     // Hands job to the database; answer runs with its result, or late() when the database takes too
     // long (then the answer is dropped). False when the database is known to be stuck or has too much

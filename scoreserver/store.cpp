@@ -114,6 +114,30 @@ const QList<QList<Step>>& Migrations() {
                             "updated BIGINT NOT NULL)"),
              {}},
         },
+        // 3 -> 4: records proved by a replay the server played again (verified), with the replay's id;
+        // the replays themselves, under an id made from their bytes, so a download address never
+        // changes and a replay sent twice is kept once; the lists of verified records only, read from
+        // partial indexes like the others. Records stored before stay unverified.
+        {
+            {QStringLiteral("ALTER TABLE records ADD COLUMN verified INTEGER NOT NULL DEFAULT 0"), {}},
+            {QStringLiteral("ALTER TABLE records ADD COLUMN replay TEXT NOT NULL DEFAULT ''"), {}},
+            {QStringLiteral("CREATE TABLE replays (id TEXT PRIMARY KEY, data BLOB NOT NULL, "
+                            "created BIGINT NOT NULL)"),
+             QStringLiteral("CREATE TABLE replays (id TEXT PRIMARY KEY, data BYTEA NOT NULL, "
+                            "created BIGINT NOT NULL)")},
+            {QStringLiteral("CREATE INDEX records_verified_all ON records (list, score DESC, id) "
+                            "WHERE hidden = 0 AND verified = 1"),
+             {}},
+            {QStringLiteral("CREATE INDEX records_verified_day ON records (list, day, score DESC, id) "
+                            "WHERE hidden = 0 AND verified = 1"),
+             {}},
+            {QStringLiteral("CREATE INDEX records_verified_week ON records (list, week, score DESC, id) "
+                            "WHERE hidden = 0 AND verified = 1"),
+             {}},
+            {QStringLiteral("CREATE INDEX records_verified_month ON records (list, month, score DESC, id) "
+                            "WHERE hidden = 0 AND verified = 1"),
+             {}},
+        },
     };
     return steps;
 }
@@ -196,10 +220,13 @@ void ScoreStore::dropStatements() {
     insert_.reset();
     existing_.reset();
     rank_.reset();
-    top_.reset();
-    topDay_.reset();
-    topWeek_.reset();
-    topMonth_.reset();
+    for (auto& byPeriod : top_) {
+        for (auto& statement : byPeriod)
+            statement.reset();
+    }
+    verify_.reset();
+    keepReplay_.reset();
+    replay_.reset();
     ban_.reset();
     take_.reset();
     bucket_.reset();
@@ -340,14 +367,18 @@ bool ScoreStore::prepare(QString* error) {
         *error = QStringLiteral("cannot prepare a statement: %1").arg(SqlError(query->lastError()));
         return false;
     };
-    const QString columns = QStringLiteral("name, score, start_level, end_level, record_date, uploaded, url");
-    // Each list is read from its partial index in order: "hidden = 0" must be written as it is there.
-    const auto top = [&](const char* period) {
+    const QString columns =
+        QStringLiteral("name, score, start_level, end_level, record_date, uploaded, url, verified, replay");
+    // Each list is read from its partial index in order: "hidden = 0" (and "verified = 1") must be
+    // written as they are there.
+    const auto top = [&](const char* period, bool verified = false) {
         return QStringLiteral(
-                   "SELECT %1 FROM records WHERE list = ? AND hidden = 0%2 "
+                   "SELECT %1 FROM records WHERE list = ? AND hidden = 0%3%2 "
                    "ORDER BY score DESC, id LIMIT ?")
-            .arg(columns, period ? QStringLiteral(" AND %1 = ?").arg(QLatin1String(period)) : QString());
+            .arg(columns, period ? QStringLiteral(" AND %1 = ?").arg(QLatin1String(period)) : QString(),
+                 verified ? QStringLiteral(" AND verified = 1") : QString());
     };
+    static const char* const kPeriods[4] = {"day", "week", "month", nullptr};
     const QString rankSql = QStringLiteral(
                                 "SELECT COUNT(*) FROM (SELECT 1 FROM records WHERE list = ? AND hidden = 0 "
                                 "AND score >= ? AND (score > ? OR id < ?) LIMIT %1) AS better")
@@ -370,19 +401,32 @@ bool ScoreStore::prepare(QString* error) {
             "CASE WHEN excluded.updated > l.updated THEN excluded.updated ELSE l.updated END "
             "WHERE %1 >= 0.999999 RETURNING tokens")
             .arg(capped);
-    listStatements_ = {top(nullptr), top("day"), top("week"), top("month"), rankSql};
+    listStatements_.clear();
+    for (bool verified : {false, true}) {
+        for (int period = 0; period < 4; ++period) {
+            listStatements_ << top(kPeriods[period], verified);
+            if (!make(top_[verified][period], listStatements_.back())) return false;
+        }
+    }
+    listStatements_ << rankSql;
     return make(insert_, QStringLiteral(
                              "INSERT INTO records (list, name, score, start_level, end_level, "
-                             "record_date, chksum, url, version, uploaded, client, dedup, day, week, month) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                             "record_date, chksum, url, version, uploaded, client, dedup, day, week, month, "
+                             "verified, replay) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
                              "ON CONFLICT (list, name, score, start_level, end_level, record_date, dedup) "
                              "DO NOTHING RETURNING id")) &&
+           // A record proved twice keeps its first replay.
+           make(verify_, QStringLiteral("UPDATE records SET verified = 1, replay = ? WHERE id = ? AND "
+                                        "verified = 0")) &&
+           make(keepReplay_, QStringLiteral("INSERT INTO replays (id, data, created) VALUES (?, ?, ?) "
+                                            "ON CONFLICT (id) DO NOTHING")) &&
+           make(replay_, QStringLiteral("SELECT data FROM replays WHERE id = ?")) &&
            make(existing_,
                 QStringLiteral("SELECT id FROM records WHERE list = ? AND name = ? AND score = ? AND "
                                "start_level = ? AND end_level = ? AND record_date = ? AND dedup = ?")) &&
            // Counting the better records costs one index step each: counted to kRankDepth only.
-           make(rank_, rankSql) && make(top_, top(nullptr)) && make(topDay_, top("day")) &&
-           make(topWeek_, top("week")) && make(topMonth_, top("month")) &&
+           make(rank_, rankSql) &&
            make(ban_, QStringLiteral("SELECT 1 FROM bans WHERE kind = ? AND value = ?")) &&
            make(take_, takeSql) &&
            make(bucket_, QStringLiteral("SELECT tokens, updated FROM limits WHERE key = ?")) &&
@@ -401,20 +445,41 @@ qint64 ScoreStore::rankOf(const QString& list, qint32 score, qint64 id, bool* ok
     return rank;
 }
 
-bool ScoreStore::Save(Upload& upload, qint64 uploaded, const QString& client, QString* error) {
+bool ScoreStore::Save(Upload& upload, qint64 uploaded, const QString& client, QString* error,
+                      const StoredReplay* replay) {
     const QList<UploadEntry> before = upload.entries;
-    if (saveOnce(upload, uploaded, client, error)) return true;
+    if (saveOnce(upload, uploaded, client, error, replay)) return true;
     upload.entries = before;
     if (!reconnect()) return false;
-    if (saveOnce(upload, uploaded, client, error)) return true;
+    if (saveOnce(upload, uploaded, client, error, replay)) return true;
     upload.entries = before;
     return false;
 }
 
 bool ScoreStore::Top(const ScoreList& list, Period period, qint64 since, int count, QList<ListRow>* rows,
-                     QString* error) {
-    return topOnce(list, period, since, count, rows, error) ||
-           (reconnect() && topOnce(list, period, since, count, rows, error));
+                     QString* error, bool verifiedOnly) {
+    return topOnce(list, period, since, count, rows, error, verifiedOnly) ||
+           (reconnect() && topOnce(list, period, since, count, rows, error, verifiedOnly));
+}
+
+bool ScoreStore::Replay(const QString& id, QByteArray* data, bool* found, QString* error) {
+    return replayOnce(id, data, found, error) || (reconnect() && replayOnce(id, data, found, error));
+}
+
+bool ScoreStore::replayOnce(const QString& id, QByteArray* data, bool* found, QString* error) {
+    if (!replay_) {
+        *error = QStringLiteral("no connection to the database: ") + SqlError(db_.lastError());
+        return false;
+    }
+    replay_->addBindValue(Text(id));
+    if (!replay_->exec()) {
+        *error = SqlError(replay_->lastError());
+        return false;
+    }
+    *found = replay_->next();
+    if (*found) *data = replay_->value(0).toByteArray();
+    replay_->finish();
+    return true;
 }
 
 bool ScoreStore::Ping(QString* error) {
@@ -712,7 +777,8 @@ bool ScoreStore::reconnect() {
     return true;
 }
 
-bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client, QString* error) {
+bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client, QString* error,
+                          const StoredReplay* replay) {
     if (!insert_) {
         *error = QStringLiteral("no connection to the database: ") + SqlError(db_.lastError());
         return false;
@@ -760,6 +826,8 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
         insert_->addBindValue(DayOf(uploaded));
         insert_->addBindValue(WeekOf(uploaded));
         insert_->addBindValue(MonthOf(uploaded));
+        insert_->addBindValue(replay ? 1 : 0);
+        insert_->addBindValue(Text(replay ? replay->id : QString()));
         if (!insert_->exec()) {
             *error = SqlError(insert_->lastError());
             rollbackWrite();
@@ -786,14 +854,39 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
             ids.back() = existing_->value(0).toLongLong();
             existing_->finish();
             e.outcome = Outcome::AlreadyThere;
+            if (replay) {
+                verify_->addBindValue(replay->id);
+                verify_->addBindValue(ids.back());
+                if (!verify_->exec()) {
+                    *error = SqlError(verify_->lastError());
+                    rollbackWrite();
+                    return false;
+                }
+                e.proofAdded = verify_->numRowsAffected() > 0;
+                verify_->finish();
+            }
         }
         insert_->finish();
+        if (replay) {
+            keepReplay_->addBindValue(replay->id);
+            keepReplay_->addBindValue(replay->data);
+            keepReplay_->addBindValue(uploaded);
+            if (!keepReplay_->exec()) {
+                *error = SqlError(keepReplay_->lastError());
+                rollbackWrite();
+                return false;
+            }
+            keepReplay_->finish();
+            e.verified = true;
+            e.proofAdded = e.proofAdded || e.outcome == Outcome::Stored;
+        }
     }
     if (!commitWrite(error)) {
         rollbackWrite();
         for (UploadEntry& e : upload.entries) {
             if (e.outcome == Outcome::Stored || e.outcome == Outcome::AlreadyThere)
                 e.outcome = Outcome::Pending;
+            e.verified = e.proofAdded = false;
         }
         return false;
     }
@@ -807,15 +900,13 @@ bool ScoreStore::saveOnce(Upload& upload, qint64 uploaded, const QString& client
 }
 
 bool ScoreStore::topOnce(const ScoreList& list, Period period, qint64 since, int count, QList<ListRow>* rows,
-                         QString* error) {
-    if (!top_) {
+                         QString* error, bool verifiedOnly) {
+    std::unique_ptr<QSqlQuery>& statement = top_[verifiedOnly][static_cast<int>(period)];
+    if (!statement) {
         *error = QStringLiteral("no connection to the database: ") + SqlError(db_.lastError());
         return false;
     }
-    QSqlQuery& q = period == Period::Day     ? *topDay_
-                   : period == Period::Week  ? *topWeek_
-                   : period == Period::Month ? *topMonth_
-                                             : *top_;
+    QSqlQuery& q = *statement;
     q.addBindValue(ListId(list));
     if (period == Period::Day) q.addBindValue(DayOf(since));
     if (period == Period::Week) q.addBindValue(WeekOf(since));
@@ -836,6 +927,8 @@ bool ScoreStore::topOnce(const ScoreList& list, Period period, qint64 since, int
         row.date = q.value(4).toString();
         row.uploaded = q.value(5).toLongLong();
         row.url = q.value(6).toString();
+        row.verified = q.value(7).toInt() != 0;
+        row.replay = q.value(8).toString();
         rows->append(row);
     }
     q.finish();

@@ -40,6 +40,14 @@ struct ListRow {
     QString date;     // the record's date (yyyy-MM-ddTHH:mm:ss), empty when the program sends none
     qint64 uploaded;  // seconds since 1970, UTC
     QString url;
+    bool verified = false;  // its replay was played again and ended with this record
+    QString replay;         // the stored replay's id, empty when there is none
+};
+
+// A replay that proved a record: its stable id (from its bytes) and the file as the game wrote it.
+struct StoredReplay {
+    QString id;
+    QByteArray data;
 };
 
 // A stored record as the keeper of the server sees it (admin list).
@@ -82,13 +90,19 @@ class ScoreStore {
     // date, so its records also match on the player's address (or, without one, the client's), and
     // two players who reach the same score are both kept. False with error set when the database
     // failed: nothing stored.
-    bool Save(Upload& upload, qint64 uploaded, const QString& client, QString* error);
+    // With replay, the upload's one record was proved by it: the record is stored, or the one stored
+    // before is marked, as verified with the replay, in the same transaction.
+    bool Save(Upload& upload, qint64 uploaded, const QString& client, QString* error,
+              const StoredReplay* replay = nullptr);
 
     // The best count records of a list in the calendar period (UTC) that starts at since, best first;
-    // ties go to the earlier upload. Removed records are left out. Both calls open a PostgreSQL
-    // connection again that the server dropped (a restart).
+    // ties go to the earlier upload. Removed records are left out, and with verifiedOnly those no
+    // replay proved. Both calls open a PostgreSQL connection again that the server dropped (a restart).
     bool Top(const ScoreList& list, Period period, qint64 since, int count, QList<ListRow>* rows,
-             QString* error);
+             QString* error, bool verifiedOnly = false);
+
+    // The replay stored under id; found false when there is none.
+    bool Replay(const QString& id, QByteArray* data, bool* found, QString* error);
 
     // The database's plans for the list and rank statements, one text per statement, so a test can
     // see that every list is read in index order without a sort.
@@ -132,9 +146,11 @@ class ScoreStore {
     bool migrate(QString* error);
     bool prepare(QString* error);
     bool reconnect();
-    bool saveOnce(Upload& upload, qint64 uploaded, const QString& client, QString* error);
+    bool saveOnce(Upload& upload, qint64 uploaded, const QString& client, QString* error,
+                  const StoredReplay* replay);
     bool topOnce(const ScoreList& list, Period period, qint64 since, int count, QList<ListRow>* rows,
-                 QString* error);
+                 QString* error, bool verifiedOnly);
+    bool replayOnce(const QString& id, QByteArray* data, bool* found, QString* error);
     qint64 rankOf(const QString& list, qint32 score, qint64 id, bool* ok);
     bool takeOnce(const QString& key, int perMinute, qint64 nowMs, bool* allowed, qint64* retryAfter,
                   QString* error);
@@ -154,8 +170,10 @@ class ScoreStore {
     bool batch_ = false;
     // SQLite's one writer: held for a whole batch, or for one upload outside a batch.
     std::optional<QMutexLocker<QMutex>> writerTurn_;
-    std::unique_ptr<QSqlQuery> insert_, existing_, rank_, top_, topDay_, topWeek_, topMonth_, ban_, take_,
-        bucket_, sweep_;
+    std::unique_ptr<QSqlQuery> insert_, existing_, rank_, ban_, take_, bucket_, sweep_, verify_, keepReplay_,
+        replay_;
+    // The list statements by [verified only][period].
+    std::unique_ptr<QSqlQuery> top_[2][4];
 };
 
 }  // namespace scoreserver

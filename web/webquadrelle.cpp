@@ -137,8 +137,10 @@ bool QuadrelleWeb::InputURL(bool bPlural, const QString& waitingName) {
 void QuadrelleWeb::UploadHiScore(int p) {
     const QList<UploadRecord> list = records();
     if (p < 1 || p > list.size() || !loadBrowser() || !serverUsable()) return;
-    Dialog()->LoadInBackground(
-        QuadrelleUploadHiScoreLink(options_.WebServer, options_.URL, list.at(p - 1), random_));
+    const QString link =
+        QuadrelleUploadHiScoreLink(options_.WebServer, options_.URL, list.at(p - 1), random_);
+    Dialog()->LoadInBackground(link);
+    if (FindReplay) replays_->Send(link, FindReplay(0, list.at(p - 1)));
 }
 
 void QuadrelleWeb::UploadHiScores() {
@@ -146,6 +148,13 @@ void QuadrelleWeb::UploadHiScores() {
     const QList<UploadRecord> list = records();
     if (list.isEmpty() || !loadBrowser() || !serverUsable()) return;
     Dialog()->LoadInBackground(QuadrelleUploadHiScoresLink(options_.WebServer, options_.URL, list, random_));
+    // Each record's replay goes with the link of that record alone, the form the server checks it in.
+    for (const UploadRecord& record : list) {
+        const QByteArray replay = FindReplay ? FindReplay(0, record) : QByteArray();
+        if (!replay.isEmpty())
+            replays_->Send(QuadrelleUploadHiScoreLink(options_.WebServer, options_.URL, record, NoDraw),
+                           replay);
+    }
 }
 
 void QuadrelleWeb::UploadBestScore() {

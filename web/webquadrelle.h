@@ -7,9 +7,11 @@
 #include <QPointer>
 #include <functional>
 
+#include <memory>
 #include "frame/options.h"
 #include "web/formwebhighscorequadrelle.h"
 #include "web/links.h"
+#include "web/replays.h"
 
 class QWidget;
 
@@ -38,6 +40,11 @@ class QuadrelleWeb {
     // Shows a message with an OK button; tests replace it.
     std::function<void(const QString&)> Inform;
     QPixmap Picture;
+    // The replay of an uploaded record, sent beside the upload so the server can verify it; by default
+    // the one kept in ReplayFolder(). Empty: the record goes without one.
+    ReplayOf FindReplay;
+    // Sends the replays in the background.
+    ReplaySender& Replays() { return *replays_; }
 
     // True when a browser engine can show pages inside the program: found at start (without loading
     // it), and not failed to load since.
@@ -76,6 +83,7 @@ class QuadrelleWeb {
     bool present_;
     QPointer<quadrelle::FormWebHighscore> dialog_;
     QPointer<QObject> closeWatch_;
+    std::unique_ptr<ReplaySender> replays_;
 };
 
 }  // namespace web

@@ -7,7 +7,13 @@
 namespace web {
 
 VantorelWeb::VantorelWeb(QWidget* mainWindow, frame::Options& options, RandomSource random)
-    : main_(mainWindow), options_(options), random_(std::move(random)) {}
+    : main_(mainWindow), options_(options), random_(std::move(random)), replays_(new ReplaySender) {
+    FindReplay = [](int list, const UploadRecord& record) {
+        return StoredReplay(ReplayFolder(), frame::Program::Vantorel, list, record);
+    };
+}
+
+VantorelWeb::~VantorelWeb() = default;
 
 bool VantorelWeb::serverUsable() const {
     if (UsableScoreServer(options_.WebServer)) return true;
@@ -22,7 +28,9 @@ void VantorelWeb::UploadBestScore() {
     const UploadRecord& best = list.first();
     if (!serverUsable()) return;
     if (!InputURL(main_, frame::Program::Vantorel, false, best.Name, options_.URL)) return;
-    StartDoc(main_, VantorelUploadLink(options_.WebServer, options_.URL, best, random_), true);
+    const QString link = VantorelUploadLink(options_.WebServer, options_.URL, best, random_);
+    StartDoc(main_, link, true);
+    if (FindReplay) replays_->Send(link, FindReplay(0, best));
 }
 
 void VantorelWeb::globalhighscores() {

@@ -8,7 +8,13 @@
 namespace web {
 
 ZephlonWeb::ZephlonWeb(QWidget* mainWindow, frame::Options& options, RandomSource random)
-    : main_(mainWindow), options_(options), random_(std::move(random)) {}
+    : main_(mainWindow), options_(options), random_(std::move(random)), replays_(new ReplaySender) {
+    FindReplay = [](int list, const UploadRecord& record) {
+        return StoredReplay(ReplayFolder(), frame::Program::Zephlon, list, record);
+    };
+}
+
+ZephlonWeb::~ZephlonWeb() = default;
 
 // The mode chosen now: the window's, which the options only catch up with when they are saved.
 int ZephlonWeb::currentList() const {
@@ -29,10 +35,10 @@ bool ZephlonWeb::InputURL(bool bPlural, const QString& waitingName) {
 void ZephlonWeb::UploadHiScore(int p) {
     const QList<UploadRecord> list = Records ? Records(currentList()) : QList<UploadRecord>();
     if (p < 1 || p > list.size() || !serverUsable()) return;
-    StartDoc(main_,
-             ZephlonUploadHiScoreLink(options_.WebServer, options_.URL, currentList() == 1, list.at(p - 1),
-                                      random_),
-             true);
+    const QString link = ZephlonUploadHiScoreLink(options_.WebServer, options_.URL, currentList() == 1,
+                                                  list.at(p - 1), random_);
+    StartDoc(main_, link, true);
+    if (FindReplay) replays_->Send(link, FindReplay(currentList(), list.at(p - 1)));
 }
 
 void ZephlonWeb::UploadHiScores(int list) {
@@ -42,6 +48,14 @@ void ZephlonWeb::UploadHiScores(int list) {
         main_,
         ZephlonUploadHiScoresLink(options_.WebServer, options_.URL, currentList() == 1, records, random_),
         true);
+    // Each record's replay goes with the link of that record alone, the form the server checks it in.
+    for (qsizetype k = 0; FindReplay && k < std::min<qsizetype>(3, records.size()); ++k) {
+        const QByteArray replay = FindReplay(list, records.at(k));
+        if (!replay.isEmpty())
+            replays_->Send(ZephlonUploadHiScoreLink(options_.WebServer, options_.URL, currentList() == 1,
+                                                    records.at(k), NoDraw),
+                           replay);
+    }
 }
 
 void ZephlonWeb::UploadTop3() {

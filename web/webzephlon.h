@@ -6,8 +6,10 @@
 #include <QPointer>
 #include <functional>
 
+#include <memory>
 #include "frame/options.h"
 #include "web/links.h"
+#include "web/replays.h"
 
 class QWidget;
 
@@ -22,6 +24,7 @@ class ZephlonWeb {
   public:
     // options is the main window's (WebServer, URL as PlayerURL, GameMode); it must outlive this.
     ZephlonWeb(QWidget* mainWindow, frame::Options& options, RandomSource random);
+    ~ZephlonWeb();
 
     // The records of a list (0 Original, 1 Puzzle), position 1 first. Set by the main window.
     std::function<QList<UploadRecord>(int list)> Records;
@@ -30,6 +33,11 @@ class ZephlonWeb {
     std::function<int()> CurrentList;
     // The main window's background picture, for the score-server dialog.
     QPixmap Picture;
+    // The replay of an uploaded record, sent beside the upload so the server can verify it; by default
+    // the one kept in ReplayFolder(). Empty: the record goes without one.
+    ReplayOf FindReplay;
+    // Sends the replays in the background.
+    ReplaySender& Replays() { return *replays_; }
 
     bool InputURL(bool bPlural, const QString& waitingName = QString());
     // Position p of the current list alone; p < 1 or beyond the list does nothing.
@@ -53,6 +61,7 @@ class ZephlonWeb {
     frame::Options& options_;
     RandomSource random_;
     QPointer<zephlon::FormWebHighscore> server_;
+    std::unique_ptr<ReplaySender> replays_;
 };
 
 }  // namespace web

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any query an upload or a list page can receive: the score server reads it without crashing, stores
 // only records whose checksum holds, within every bound, and its pages carry no markup from the input.
+// The same bytes as a replay: the verifier refuses them with a reason, within its caps, or proves a
+// record only when they are a whole game that ends with it.
 #include <QByteArray>
 #include <QDateTime>
 #include <QTimeZone>
@@ -9,6 +11,7 @@
 
 #include "scoreserver/pages.h"
 #include "scoreserver/requests.h"
+#include "scoreserver/verifier.h"
 
 namespace {
 
@@ -55,10 +58,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require(request.count == 10 || request.count == 100);
         QList<scoreserver::ListRow> rows;
         for (const scoreserver::UploadEntry& e : upload.entries)
-            rows << scoreserver::ListRow{1, e.record.Name, e.record.Score, 1, 1, QString(), 0, upload.url};
+            rows << scoreserver::ListRow{1,
+                                         e.record.Name,
+                                         e.record.Score,
+                                         1,
+                                         1,
+                                         QString(),
+                                         0,
+                                         upload.url,
+                                         true,
+                                         scoreserver::ReplayId(input)};
         const QString list =
             QString::fromUtf8(scoreserver::ListPageHtml(request, rows, QStringLiteral("/arcade")));
         require(!list.contains(QStringLiteral("<script"), Qt::CaseInsensitive));
+        // Tight caps: a mutated replay that would play long is refused for its ticks, quickly.
+        scoreserver::UploadEntry claimed;
+        claimed.record.Name = QStringLiteral("Fuzz");
+        claimed.record.Score = 100;
+        claimed.hasDate = program != frame::Program::Zephlon;
+        const scoreserver::Verdict verdict =
+            scoreserver::VerifyReplay(input, upload.list, claimed, scoreserver::ReplayLimits{16384, 20000});
+        require(verdict.verified != !verdict.reason.isEmpty());
         const QString target = scoreserver::LinkTarget(upload.url);
         require(target.isEmpty() || target.startsWith(QStringLiteral("http://")) ||
                 target.startsWith(QStringLiteral("https://")) ||

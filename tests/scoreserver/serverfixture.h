@@ -74,6 +74,7 @@ struct ServerFixture {
             QSqlQuery clear(store.Database());
             cleared = clear.exec(QStringLiteral("DELETE FROM records")) &&
                       clear.exec(QStringLiteral("DELETE FROM bans")) &&
+                      clear.exec(QStringLiteral("DELETE FROM replays")) &&
                       clear.exec(QStringLiteral("DELETE FROM limits"));
         });
         if (!cleared) return false;
@@ -119,6 +120,13 @@ struct ServerFixture {
     Reply Get(const QByteArray& target, const QByteArray& headers = {}) {
         return Raw("GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + headers +
                    "Connection: close\r\n\r\n");
+    }
+
+    // A replay sent as the games send it: POST with its record's upload query.
+    Reply Post(const QByteArray& target, const QByteArray& body) {
+        return Raw(
+            "POST " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: application/octet-stream\r\n" +
+            "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
     }
 
     // The records of a list as the JSON list page gives them.

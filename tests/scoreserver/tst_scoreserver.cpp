@@ -6,6 +6,7 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include "recordedgames.h"
 #include "scores/highscoretable.h"
 #include "scoreserver/admin.h"
 #include "scoreserver/database.h"
@@ -51,6 +52,8 @@ QStringList Rows(const QJsonArray& records) {
 
 // Links the games build, with the server address filled in by the test.
 using LinkMaker = std::function<QString(const QString& server)>;
+// A whole request, made once the server's port is known.
+using RequestMaker = std::function<QByteArray(ServerFixture&)>;
 
 // A TCP relay to PostgreSQL's local socket that can stop forwarding, as a stalled network link does:
 // both ends stay connected and nothing arrives. It runs in a thread of its own, since the test's thread
@@ -212,6 +215,224 @@ class TestScoreServer : public QObject {
         QCOMPARE(reply.status, 200);
         QVERIFY2(reply.text().contains(page), qPrintable(reply.text()));
         QCOMPARE(Rows(f.Records(list)), stored);
+    }
+
+    // A recorded game uploaded with its link and its replay is stored verified, or the record stored
+    // before from its link is marked; a hand-made link with a valid checksum and no replay stays
+    // unverified; verified=1 and --verified-only list only the proved ones; a replay downloads, the
+    // same bytes at the same address.
+    void replaysProveRecords() {
+        using recordedgames::Record;
+        const auto player = Record(Program::Vantorel, 11, QStringLiteral("Player"), At(5, 13, 0));
+        const auto late = Record(Program::Vantorel, 12, QStringLiteral("Late"), At(5, 14, 0));
+        QVERIFY(player.recording.finished && late.recording.finished);
+        QVERIFY(player.record.Score > 0 && late.record.Score > 0);
+        HighScoreTable forged(Program::Vantorel);
+        Play(forged, 0, QStringLiteral("Forger"), 5000000, 1, 9, At(5, 12, 0));
+        const auto link = [&](const web::UploadRecord& r) {
+            return f.TargetOf(web::VantorelUploadLink(f.Address(), QString(), r, Draw));
+        };
+        const auto replayLink = [&](const web::UploadRecord& r) {
+            return link(r).replace("/UploadScores.asp?", "/UploadReplay.asp?");
+        };
+        const auto forgery = f.Get(link(web::UploadRecordsOf(forged, 0).first()));
+        QVERIFY2(forgery.status == 200,
+                 qPrintable(forgery.text().mid(forgery.text().indexOf(QStringLiteral("<body>")))));
+        QCOMPARE(f.Get(link(late.record)).status, 200);
+        auto reply = f.Post(replayLink(player.record), player.file);
+        QCOMPARE(reply.status, 200);
+        QVERIFY2(
+            reply.text().startsWith(
+                QStringLiteral("verified: record \"Player\" %1 stored at rank ").arg(player.record.Score)),
+            qPrintable(reply.text()));
+        reply = f.Post(replayLink(late.record), late.file);
+        QVERIFY2(reply.text().contains(QStringLiteral(" already stored, at rank ")),
+                 qPrintable(reply.text()));
+        QCOMPARE(f.Logged(QStringLiteral("replay from 127.0.0.1 to vantorel: verified")).size(), 2);
+
+        const auto byName = [](const QJsonArray& records) {
+            QHash<QString, QJsonObject> named;
+            for (const QJsonValue& v : records)
+                named.insert(v.toObject().value(u"name").toString(), v.toObject());
+            return named;
+        };
+        const auto all = byName(f.Records("vantorel/scores.asp"));
+        QCOMPARE(all.size(), 3);
+        QCOMPARE(all[QStringLiteral("Forger")].value(u"verified").toBool(), false);
+        QVERIFY(!all[QStringLiteral("Forger")].contains(u"replay"));
+        QVERIFY(all[QStringLiteral("Late")].value(u"verified").toBool());
+        const QString address = all[QStringLiteral("Player")].value(u"replay").toString();
+        QCOMPARE(address, QStringLiteral("/arcade/replays/") + scoreserver::ReplayId(player.file));
+        const auto proved = byName(f.Records("vantorel/scores.asp?verified=1"));
+        QCOMPARE(QSet<QString>(proved.keyBegin(), proved.keyEnd()),
+                 (QSet<QString>{QStringLiteral("Player"), QStringLiteral("Late")}));
+        const auto download = f.Get(address.toLatin1());
+        QCOMPARE(download.status, 200);
+        QCOMPARE(download.body, player.file);
+        QCOMPARE(download.header("Content-Disposition"),
+                 "attachment; filename=\"" + scoreserver::ReplayId(player.file).toLatin1() + ".qbgr\"");
+        QCOMPARE(f.Get("/arcade/replays/" + QByteArray(32, 'f')).status, 404);
+        const QString page = f.Get("/arcade/vantorel/scores.asp").text();
+        QVERIFY2(page.contains(QStringLiteral("<a class=\"verified\" href=\"") + address), qPrintable(page));
+        QCOMPARE(page.count(QStringLiteral("class=\"verified\"")), 2);
+
+        f.context->options.verifiedOnly = true;
+        QCOMPARE(f.Get("/arcade/vantorel/scores.asp?verified=0").text().count(QStringLiteral("<tr><td")), 2);
+
+        // A name Windows-1252 cannot write arrives as the link sends it ("?"), and still matches its claim.
+        const auto polish = Record(Program::Quadrelle, 13, QString::fromUtf8("Łukasz"), At(5, 15, 0));
+        reply = f.Post(f.TargetOf(web::QuadrelleUploadHiScoreLink(f.Address(), QString(), polish.record, Draw,
+                                                                  QLocale::c()))
+                           .replace("/UploadScores.asp?", "/UploadReplay.asp?"),
+                       polish.file);
+        QVERIFY2(reply.status == 200, qPrintable(reply.text()));
+        QVERIFY(reply.text().startsWith(QStringLiteral("verified: record \"?ukasz\"")));
+    }
+
+    // A replay that proves nothing is refused with the reason, in the answer and the log; nothing is
+    // stored, and the server goes on serving.
+    void badReplays_data() {
+        QTest::addColumn<RequestMaker>("request");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("reason");
+        using frame::RecordingError;
+        const auto game =
+            recordedgames::Record(Program::Vantorel, 11, QStringLiteral("Player"), At(5, 13, 0));
+        const auto other =
+            recordedgames::Record(Program::Vantorel, 12, QStringLiteral("Other"), At(5, 14, 0));
+        // The target of a record's replay, and a whole request sending body there for it.
+        const auto target = [](const web::UploadRecord& record) {
+            return [record](ServerFixture& f) {
+                return f.TargetOf(web::VantorelUploadLink(f.Address(), QString(), record, Draw))
+                    .replace("/UploadScores.asp?", "/UploadReplay.asp?");
+            };
+        };
+        const auto post = [target](const web::UploadRecord& record, const QByteArray& body) {
+            return RequestMaker([to = target(record), body](ServerFixture& f) {
+                return "POST " + to(f) + " HTTP/1.1\r\nContent-Length: " + QByteArray::number(body.size()) +
+                       "\r\nConnection: close\r\n\r\n" + body;
+            });
+        };
+        const auto raw = [to = target(game.record)](const QByteArray& method, const QByteArray& headers) {
+            return RequestMaker([to, method, headers](ServerFixture& f) {
+                return method + ' ' + to(f) + " HTTP/1.1\r\n" + headers + "Connection: close\r\n\r\n";
+            });
+        };
+        // The game's recording changed, and encoded again.
+        const auto changed = [&](const std::function<void(frame::GameRecording&)>& change) {
+            frame::GameRecording r = game.recording;
+            change(r);
+            return frame::Encode(r);
+        };
+        const auto text = [](RecordingError e) { return frame::RecordingErrorText(e); };
+        QTest::newRow("no length") << raw("POST", {}) << 411 << "Content-Length";
+        QTest::newRow("chunked") << raw("POST", "Transfer-Encoding: chunked\r\n") << 411 << "Content-Length";
+        QTest::newRow("larger than the cap")
+            << raw("POST", "Content-Length: 262145\r\n") << 413 << "at most 262144 bytes";
+        QTest::newRow("fetched with GET") << raw("GET", {}) << 405 << "sent with POST";
+        QTest::newRow("posted elsewhere") << RequestMaker([](ServerFixture&) {
+            return QByteArray(
+                "POST /arcade/vantorel/UploadScores.asp HTTP/1.1\r\nContent-Length: 1\r\nConnection: "
+                "close\r\n\r\nx");
+        }) << 405 << "Only replays are sent with POST";
+        QTest::newRow("empty") << post(game.record, {}) << 400 << "the replay is missing";
+        web::UploadRecord badSum = game.record;
+        badSum.ChkSum += 1;
+        QTest::newRow("record's checksum wrong")
+            << post(badSum, game.file) << 400 << "the checksum does not match the record";
+        QTest::newRow("truncated") << post(game.record, game.file.left(6)) << 422
+                                   << text(RecordingError::Truncated);
+        QByteArray flipped = game.file;
+        for (qsizetype i = flipped.size() / 2; i < flipped.size() / 2 + 8; ++i)
+            flipped[i] = static_cast<char>(flipped[i] ^ 0x5a);
+        QTest::newRow("corrupted") << post(game.record, flipped) << 422 << text(RecordingError::Corrupt);
+        QTest::newRow("not a replay")
+            << post(game.record, QByteArray(200, 'x')) << 422 << text(RecordingError::BadMagic);
+        QTest::newRow("endless") << post(game.record, changed([](auto& r) { r.ticks = 3'000'000; })) << 422
+                                 << text(RecordingError::TooManyTicks);
+        QTest::newRow("other program")
+            << post(game.record, changed([](auto& r) { r.program = Program::Quadrelle; })) << 422
+            << text(RecordingError::OtherProgram);
+        QTest::newRow("other rules version") << post(game.record, changed([](auto& r) { ++r.rulesVersion; }))
+                                             << 422 << text(RecordingError::OtherRulesVersion);
+        QTest::newRow("unknown input")
+            << post(game.record, changed([](auto& r) {
+                        r.inputs.push_back({r.ticks, static_cast<frame::InputKind>(99), 0, 0});
+                    }))
+            << 422 << text(RecordingError::UnknownInputKind);
+        QTest::newRow("ends before its claim") << post(game.record, changed([](auto& r) {
+                                                           r.inputs.resize(r.inputs.size() / 2);
+                                                           r.ticks /= 2;
+                                                       }))
+                                               << 422 << text(RecordingError::NotFinished);
+        // The claim and the uploaded record say 1000 points more than the game made.
+        HighScoreTable inflated(Program::Vantorel);
+        Play(inflated, 0, QStringLiteral("Player"), game.record.Score + 1000, game.record.StartLevel,
+             game.record.EndLevel, At(5, 13, 0));
+        QTest::newRow("claim differs from the game") << post(web::UploadRecordsOf(inflated, 0).first(),
+                                                             changed([](auto& r) { r.claim->score += 1000; }))
+                                                     << 422 << text(RecordingError::ClaimDiffers);
+        QTest::newRow("claim differs from the record")
+            << post(web::UploadRecordsOf(inflated, 0).first(), game.file) << 422
+            << "the replay's record has the score";
+        QTest::newRow("claim of another name")
+            << post(game.record, changed([](auto& r) { r.claim->name = QStringLiteral("Someone"); })) << 422
+            << "the replay's record has the name \"Someone\", the uploaded record \"Player\"";
+        QTest::newRow("claim of another date")
+            << post(game.record,
+                    changed([](auto& r) { r.claim->date = QStringLiteral("2026-03-05T13:00:08"); }))
+            << 422 << "the replay's record has the date 2026-03-05T13:00:08";
+    }
+    void badReplays() {
+        QFETCH(RequestMaker, request);
+        QFETCH(int, status);
+        QFETCH(QString, reason);
+        const auto reply = f.Raw(request(f));
+        QVERIFY2(reply.status == status, qPrintable(reply.text()));
+        QVERIFY2(reply.text().contains(reason), qPrintable(reply.text()));
+        if (status == 400 || status == 422) {
+            QVERIFY(reply.text().endsWith(QStringLiteral("; nothing was stored\n")));
+            const QStringList logged =
+                f.Logged(QStringLiteral("replay from 127.0.0.1 to vantorel: refused: "));
+            QCOMPARE(logged.size(), 1);
+            QVERIFY2(logged[0].contains(reason), qPrintable(logged[0]));
+        }
+        QCOMPARE(f.Records("vantorel/scores.asp").size(), 0);
+        QCOMPARE(f.Get("/arcade/health").status, 200);
+    }
+
+    // Replays beyond the queue are answered 503 at once, while the pool is busy; the server serves
+    // its lists meanwhile.
+    void replayQueueFull() {
+        QVERIFY(f.Start([](scoreserver::ServerOptions& o, scoreserver::Limits&) {
+            o.verifyThreads = 1;
+            o.verifyQueue = 1;
+        }));
+        QSemaphore entered, release;
+        f.context->verify = [&](const QByteArray&, const scoreserver::ScoreList&,
+                                const scoreserver::UploadEntry&) {
+            entered.release();
+            release.acquire();
+            return scoreserver::Verdict{false, QStringLiteral("held")};
+        };
+        HighScoreTable t(Program::Vantorel);
+        Play(t, 0, QStringLiteral("Player"), 7000, 1, 4, At(5, 13, 0));
+        const QByteArray target =
+            f.TargetOf(
+                 web::VantorelUploadLink(f.Address(), QString(), web::UploadRecordsOf(t, 0).first(), Draw))
+                .replace("/UploadScores.asp?", "/UploadReplay.asp?");
+        QTcpSocket first;
+        first.connectToHost(QHostAddress::LocalHost, f.server->Port());
+        QVERIFY(first.waitForConnected(5000));
+        first.write("POST " + target + " HTTP/1.1\r\nContent-Length: 1\r\n\r\nx");
+        QTRY_COMPARE(entered.available(), 1);
+        const auto busy = f.Post(target, "y");
+        QCOMPARE(busy.status, 503);
+        QCOMPARE(busy.header("Retry-After"), QByteArray("10"));
+        QCOMPARE(f.Get("/arcade/vantorel/scores.asp").status, 200);
+        release.release();
+        QTRY_VERIFY(first.bytesAvailable() > 0 || first.waitForReadyRead(100));
+        QVERIFY(first.readAll().contains("refused: held"));
     }
 
     // Whatever is wrong with a record, the page says what, and nothing is stored.
@@ -752,8 +973,9 @@ class TestScoreServer : public QObject {
                               "upload from 127.0.0.1 to vantorel: record 1 \"Fox\" 100 duplicate, at rank 1"))
                      .size(),
                  1);
-        QCOMPARE(f.Logged(QStringLiteral("refused a request from 127.0.0.1: 405 Only GET and HEAD")).size(),
-                 1);
+        QCOMPARE(
+            f.Logged(QStringLiteral("refused a request from 127.0.0.1: 405 Only GET, HEAD and POST")).size(),
+            1);
         // The access log: client, method, target, status, size, time.
         QCOMPARE(f.log
                      .filter(QRegularExpression(
@@ -891,7 +1113,7 @@ class TestScoreServer : public QObject {
         f.server->Database().RunAndWait(
             [&](scoreserver::ScoreStore& store) { ok = store.Explain(&plans, &error); });
         QVERIFY2(ok, qPrintable(error));
-        QCOMPARE(plans.size(), 5);
+        QCOMPARE(plans.size(), 9);
         for (const QString& plan : plans) {
             QVERIFY2(!plan.contains(QStringLiteral("TEMP B-TREE")) && !plan.contains(QStringLiteral("Sort")),
                      qPrintable(plan));
@@ -938,6 +1160,7 @@ class TestScoreServer : public QObject {
                                &rows, &error));
             QCOMPARE(rows.size(), 1);
             QCOMPARE(rows[0].name, QStringLiteral("Old"));
+            QVERIFY(!rows[0].verified && rows[0].replay.isEmpty());
         }
         QList<scoreserver::ListRow> rows;
         QVERIFY(store->Top({Program::Quadrelle, 0}, scoreserver::Period::Day,
@@ -960,7 +1183,7 @@ class TestScoreServer : public QObject {
                     .toDateTime(QString::fromLatin1(listHead.header("Date")),
                                 QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'"))
                     .isValid());
-        QCOMPARE(f.Raw("PUT /arcade/ HTTP/1.1\r\n\r\n").header("Allow"), QByteArray("GET, HEAD"));
+        QCOMPARE(f.Raw("PUT /arcade/ HTTP/1.1\r\n\r\n").header("Allow"), QByteArray("GET, HEAD, POST"));
     }
 
     void options_data() {

@@ -6,9 +6,11 @@
 #include <QTimeZone>
 #include <QtTest>
 
+#include "recordedgames.h"
 #include "scores/highscoretable.h"
 #include "web/links.h"
 #include "web/records.h"
+#include "web/replays.h"
 #include "web/startdoc.h"
 
 #if defined(ARCADE_HAVE_WEBENGINE)
@@ -128,11 +130,28 @@ class TestScoreServerEndToEnd : public QObject {
         const auto pageText = [view] { return PlainText(view->page()); };
         QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("stored at rank")), 60000);
 
-        // A moment later the player opens the global list: this week's top ten shows the record.
+        // A game recorded through the core goes up with its replay, as the game sends it beside the link.
+        const auto game =
+            recordedgames::Record(frame::Program::Quadrelle, 11, QString::fromUtf8("Replayer é"),
+                                  QDateTime::currentDateTime().addSecs(-60));
+        web::ReplaySender sender;
+        QSignalSpy answered(&sender, &web::ReplaySender::Answered);
+        sender.Send(web::QuadrelleUploadHiScoreLink(webServer, QString(), game.record, Draw), game.file);
+        QVERIFY(answered.wait(30000));
+        QVERIFY2(answered[0][0].toInt() == 200, qPrintable(answered[0][1].toString()));
+
+        // A moment later the player opens the global list: this week's top ten shows the records, the
+        // replayed one marked as verified.
         dialog.ShowList();
         QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("This week's Top 10")), 60000);
         const QString shown = pageText();
         QVERIFY2(shown.contains(QString::fromUtf8("Quadrelle Fan é\t8800\t2\t5")), qPrintable(shown));
+        const QRegularExpression verifiedRow(
+            QString::fromUtf8("Replayer é\t%1\t[^\n]*\t\u2713 replay").arg(game.record.Score));
+        QVERIFY2(verifiedRow.match(shown).hasMatch(), qPrintable(shown));
+        QVERIFY(!QRegularExpression(QString::fromUtf8("Quadrelle Fan é\t8800\t2\t5\t[^\n]*\u2713"))
+                     .match(shown)
+                     .hasMatch());
 #else
         QSKIP("built without Qt WebEngine");
 #endif

@@ -10,6 +10,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <functional>
 
 #include "frame/options.h"
@@ -19,6 +22,7 @@
 #include "web/formurl.h"
 #include "web/formwebhighscore.h"
 #include "web/formwebhighscorequadrelle.h"
+#include "web/replays.h"
 #include "web/startdoc.h"
 #include "web/webquadrelle.h"
 #include "web/webvantorel.h"
@@ -70,6 +74,37 @@ QList<UploadRecord> sampleList() {
     }
     return list;
 }
+
+// A score server on a loopback port that keeps each request it gets (head and body) and answers 404,
+// as a server that knows no replays does.
+struct RequestCatcher {
+    QTcpServer server;
+    QList<QByteArray> requests;
+    RequestCatcher() {
+        server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            auto* received = new QByteArray;
+            QObject::connect(socket, &QTcpSocket::readyRead, [this, socket, received] {
+                *received += socket->readAll();
+                const qsizetype end = received->indexOf("\r\n\r\n");
+                if (end < 0) return;
+                const QRegularExpression lengthRe(QStringLiteral("(?i)content-length: *(\\d+)"));
+                const auto m = lengthRe.match(QString::fromLatin1(received->left(end)));
+                if (received->size() < end + 4 + (m.hasMatch() ? m.captured(1).toInt() : 0)) return;
+                requests << *received;
+                received->clear();
+                socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+                socket->disconnectFromHost();
+            });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, [socket, received] {
+                delete received;
+                socket->deleteLater();
+            });
+        });
+    }
+    QString Address() const { return QStringLiteral("127.0.0.1:%1/arcade").arg(server.serverPort()); }
+};
 
 }  // namespace
 
@@ -403,6 +438,47 @@ class TestWebDialogs : public QObject {
         QCOMPARE(opened.size(), 1);
         web.UploadHiScore(2);
         QVERIFY(opened.value(1).contains(QStringLiteral("&US=1&N1=P2&S1=90&")));
+    }
+
+    // Each uploaded record that has a replay in the replay folder sends it in the background, with
+    // the query of that record's own upload link; the links opened stay as they were, and an old
+    // server's 404 changes nothing.
+    void replaysSentWithUploads() {
+        RequestCatcher catcher;
+        QTemporaryDir folder;
+        const QList<UploadRecord> list = sampleList();
+        for (int p : {1, 3}) {
+            QFile file(folder.filePath(web::ReplayFileName(frame::Program::Zephlon, 0, list.at(p - 1))));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("replay of " + QByteArray::number(p));
+        }
+        QWidget main;
+        frame::Options options = frame::DefaultOptions(frame::Program::Zephlon);
+        options.GameMode = 0;
+        options.WebServer = catcher.Address();
+        web::ZephlonWeb web(&main, options, fixedDraw);
+        web.Records = [](int list) { return list == 0 ? sampleList() : QList<UploadRecord>(); };
+        web.FindReplay = [&](int l, const UploadRecord& r) {
+            return web::StoredReplay(folder.path(), frame::Program::Zephlon, l, r);
+        };
+        QSignalSpy answered(&web.Replays(), &web::ReplaySender::Answered);
+        answerModal([](QDialog* d) { qobject_cast<web::FormURL2*>(d)->Command1->click(); });
+        web.UploadTop3();
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(opened[0].contains(QStringLiteral("/zephlon/UploadScores.asp?")));
+        QTRY_COMPARE(answered.size(), 2);
+        QCOMPARE(answered[0][0].toInt(), 404);
+        QCOMPARE(catcher.requests.size(), 2);
+        QStringList sent;
+        for (const QByteArray& r : catcher.requests) {
+            QVERIFY2(r.startsWith("POST /arcade/zephlon/UploadReplay.asp?URL="), r.constData());
+            QVERIFY(r.contains("&GM=original&US=1&N1="));
+            sent << QString::fromLatin1(r.mid(r.indexOf("&N1="), r.indexOf("&SL1=") - r.indexOf("&N1=")) +
+                                        '|' + r.mid(r.indexOf("\r\n\r\n") + 4));
+        }
+        sent.sort();
+        QCOMPARE(sent, QStringList({QStringLiteral("&N1=P3&S1=80|replay of 3"),
+                                    QStringLiteral("&N1=Red%20Fox&S1=100|replay of 1")}));
     }
 
     // The score-server dialog keeps the typed address when closed with OK or the close control.

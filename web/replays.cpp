@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "web/replays.h"
+
+#include <QDir>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QStandardPaths>
+
+#include "web/startdoc.h"
+
+namespace web {
+
+namespace {
+
+// Far beyond any game's replay; a larger file is not one of ours.
+constexpr qint64 kMaxReplayBytes = 4 * 1024 * 1024;
+
+QString ProgramKey(frame::Program program) {
+    return frame::ProgramName(program).toLower();
+}
+
+}  // namespace
+
+QString ReplayFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/quillbyte-arcade/replays");
+}
+
+QString ReplayFileName(frame::Program program, int list, const UploadRecord& record) {
+    return QStringLiteral("%1-%2-%3.qbgr").arg(ProgramKey(program)).arg(list).arg(record.ChkSum);
+}
+
+QByteArray StoredReplay(const QString& folder, frame::Program program, int list, const UploadRecord& record) {
+    QFile file(QDir(folder).filePath(ReplayFileName(program, list, record)));
+    if (file.size() > kMaxReplayBytes || !file.open(QIODevice::ReadOnly)) return {};
+    return file.read(kMaxReplayBytes);
+}
+
+QString ReplayUploadLink(const QString& singleUploadLink) {
+    QString link = singleUploadLink;
+    const QString from = QStringLiteral("/UploadScores.asp?");
+    const qsizetype at = link.indexOf(from);
+    if (at < 0) return {};
+    return link.replace(at, from.size(), QStringLiteral("/UploadReplay.asp?"));
+}
+
+ReplaySender::ReplaySender(QObject* parent) : QObject(parent), network_(new QNetworkAccessManager(this)) {}
+
+void ReplaySender::Send(const QString& singleUploadLink, const QByteArray& replay) {
+    const QUrl url = LaunchableUrl(ReplayUploadLink(singleUploadLink));
+    if (replay.isEmpty() || !url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https")) return;
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/octet-stream"));
+    request.setTransferTimeout(30000);
+    QNetworkReply* reply = network_->post(request, replay);
+    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+        reply->deleteLater();
+        emit Answered(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                      QString::fromUtf8(reply->readAll()));
+    });
+}
+
+}  // namespace web
