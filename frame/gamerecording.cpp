@@ -450,6 +450,18 @@ void GameRecorder::EnterTick() {
     ++m_recording.ticks;
 }
 
+GameRecorder::Question GameRecorder::OpenQuestion() {
+    const Question question{m_depth, m_outerInput};
+    m_depth = 0;
+    return question;
+}
+
+void GameRecorder::CloseQuestion(const Question& question, bool yes) {
+    m_depth = question.depth;
+    m_outerInput = question.outerInput;
+    Answer(yes);
+}
+
 void GameRecorder::Answer(bool yes) {
     if (m_active) m_recording.inputs.push_back({m_recording.ticks, InputKind::Answer, yes ? 1 : 0, 0});
 }

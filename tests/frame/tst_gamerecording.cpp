@@ -71,6 +71,20 @@ void Claim(Played& p) {
     p.recording.claim = claim;
 }
 
+// A window's question: its event loop runs on while it asks, so the clock ticks and the pointer moves
+// before the answer comes.
+class AskingView : public zephlon_test::RecordingView {
+  public:
+    bool AskNewGame() override {
+        for (int i = 0; i < 3 && engine; ++i) {
+            engine->TimerHandler();
+            engine->MouseMove(zephlon::MouseTarget::PlayArea, 3 * cellSize);
+        }
+        return answerNewGame;
+    }
+    zephlon::ZephlonEngine* engine = nullptr;
+};
+
 Played PlayZephlon(uint64_t seed) {
     zephlon_test::RecordingView view;
     view.recordDrawing = false;
@@ -410,14 +424,16 @@ class TestGameRecording : public QObject {
     }
 
     // A watcher's player drives an engine on its own view one tick at a time: a mouse game recorded in
-    // one window size plays to the same end in another, with the recorded answers and seed, and the
-    // engine gets its own recorder and random source back afterwards.
+    // one window size plays to the same end in another, with the recorded answers (and what the clock and
+    // the pointer did while the question was open) and seed, and the engine gets its own recorder and
+    // random source back afterwards.
     void stepwisePlayerOnAnotherView() {
-        zephlon_test::RecordingView view;
+        AskingView view;
         view.recordDrawing = false;
         testsupport::SilentSink sink;
         zephlon::ZephlonEngine engine(view, sink,
                                       frame::RandomSource::GameSeeded([] { return uint64_t{77}; }));
+        view.engine = &engine;
         frame::GameRecorder recorder;
         engine.SetRecorder(&recorder);
         zephlon::ZephlonOptions options;
