@@ -177,7 +177,6 @@ void WatchSession::Step() {
         ShowStatus();
         return;
     }
-    ShowStatus();
     Schedule();
 }
 

@@ -203,6 +203,46 @@ class Replays : public QObject {
         QCOMPARE(ContentOf(settingsFile), settingsBefore);
     }
 
+    // A game in play stands still while a replay is watched over it, and goes on as it was after Esc.
+    void watchingFreezesTheGameInPlay_data() { playedGameKeepsItsReplay_data(); }
+    void watchingFreezesTheGameInPlay() {
+        QFETCH(Program, program);
+        auto opened = ProgramWindow::Open(program, Seeded());
+        const int position = PlayAndName(*opened);
+        QVERIFY(position > 0);
+        const QString path = opened->Scores().Replays().PathOf(
+            opened->List(), opened->Scores().Table().Record(opened->List(), position));
+        opened->StartAction()->trigger();
+        for (int step = 0; step < 30; ++step)
+            opened->ClumsyStep();
+        QVERIFY(opened->GameRunning());
+        QVERIFY(opened->Session().ClockRunning());
+        const QString score = opened->ScoreLabel()->text();
+        QVERIFY(opened->StartAction()->isEnabled());
+
+        opened->WatchFile(path);
+        frame::WatchSession& watching = opened->Watching();
+        QVERIFY(watching.Active());
+        QVERIFY(!opened->Session().ClockRunning());
+        QVERIFY(!opened->StartAction()->isEnabled());  // the Game menu waits for the player's game
+        QVERIFY(opened->ExitAction()->isEnabled());
+        for (int step = 0; step < 50; ++step)
+            watching.Step();
+        QVERIFY(!opened->Session().ClockRunning());
+
+        opened->PressKey(Qt::Key_Escape);
+        QVERIFY(!watching.Active());
+        QVERIFY(opened->GameRunning());
+        QVERIFY(opened->Session().ClockRunning());
+        QVERIFY(opened->StartAction()->isEnabled());
+        QCOMPARE(opened->ScoreLabel()->text(), score);
+        // The player's own game goes on.
+        for (int step = 0; step < 20 && opened->ScoreLabel()->text() == score && opened->GameRunning();
+             ++step)
+            opened->ClumsyStep();
+        QVERIFY(opened->ScoreLabel()->text().toInt() > score.toInt() || !opened->GameRunning());
+    }
+
     // A replay file the game cannot play is named in a message box with the reason, and nothing plays.
     void unplayableReplayIsTold_data() {
         QTest::addColumn<Program>("program");
