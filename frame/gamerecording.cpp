@@ -176,9 +176,10 @@ std::optional<QByteArray> Inflate(QByteArrayView compressed, qsizetype size, Rec
         }
     }
     const bool whole = rc == Z_STREAM_END && zs.total_out == static_cast<uLong>(size) && zs.avail_in == 0;
+    const bool cut = rc == Z_BUF_ERROR && zs.avail_in == 0 && zs.avail_out > 0;
     inflateEnd(&zs);
     if (!whole) {
-        error = RecordingError::Corrupt;
+        error = cut ? RecordingError::Truncated : RecordingError::Corrupt;
         return std::nullopt;
     }
     return out;
@@ -392,10 +393,16 @@ DecodeResult Decode(QByteArrayView data, const RecordingLimits& limits, std::opt
 
 GameRecorder::GameRecorder(std::size_t reserveInputs) : m_reserve(reserveInputs) {
     m_recording.inputs.reserve(m_reserve);
+    m_previous.inputs.reserve(m_reserve);
 }
 
 void GameRecorder::Begin(Program program, int32_t mode, int32_t startLevel, uint64_t seed,
                          std::vector<int32_t> settings) {
+    // The game left running ends before the input that began this one (which belongs to no game).
+    if (m_active && m_depth > 0) m_recording.inputs.resize(std::min(m_outerInput, m_recording.inputs.size()));
+    // A swap keeps both reserved buffers: no allocation while games follow one another.
+    std::swap(m_recording, m_previous);
+    ++m_games;
     m_recording.program = program;
     m_recording.rulesVersion = RulesVersion(program);
     m_recording.mode = mode;
@@ -425,7 +432,9 @@ void GameRecorder::Clear() {
 }
 
 void GameRecorder::Enter(InputKind kind, int32_t a, int32_t b) {
-    if (m_depth++ == 0 && m_active) m_recording.inputs.push_back({m_recording.ticks, kind, a, b});
+    if (m_depth++ != 0 || !m_active) return;
+    m_outerInput = m_recording.inputs.size();
+    m_recording.inputs.push_back({m_recording.ticks, kind, a, b});
 }
 
 void GameRecorder::EnterTick() {

@@ -132,7 +132,7 @@ DecodeResult Decode(QByteArrayView data, const RecordingLimits& limits = {},
 // a counter and an input one append; nothing is written anywhere while the game runs.
 class GameRecorder {
   public:
-    explicit GameRecorder(std::size_t reserveInputs = 1 << 16);
+    explicit GameRecorder(std::size_t reserveInputs = 1 << 15);
 
     // A game begins: what was recorded before is dropped.
     void Begin(Program program, int32_t mode, int32_t startLevel, uint64_t seed,
@@ -149,6 +149,12 @@ class GameRecorder {
     const GameRecording& Recording() const { return m_recording; }
     // The record the finished game's entry carries.
     void SetClaim(const RecordingClaim& claim) { m_recording.claim = claim; }
+    // Games begun so far.
+    uint64_t Games() const { return m_games; }
+    // The game before the last begun. One left running by the start of a new game ends with the last
+    // input before the one that started the new game, unfinished: re-played, it stands where the player
+    // left it.
+    const GameRecording& Previous() const { return m_previous; }
 
     // An engine's public input operation enters with its input and leaves when done: only the outermost
     // is recorded, so an operation that calls another (a key that pauses) is one input.
@@ -161,7 +167,10 @@ class GameRecorder {
 
   private:
     GameRecording m_recording;
+    GameRecording m_previous;
     std::size_t m_reserve;
+    std::size_t m_outerInput = 0;  // where the outermost input being handled was appended
+    uint64_t m_games = 0;
     int m_depth = 0;
     bool m_active = false;
     bool m_hasGame = false;
@@ -216,7 +225,8 @@ struct PlayOutcome {
     int32_t endLevel = 0;
     int32_t rows = -1;  // -1 where the program's record has none
     uint32_t ticks = 0;
-    QByteArray board;  // the final board, cell by cell: equal boards, equal bytes
+    uint64_t gameTimeMs = 0;  // the main clock's intervals over the ticks played: the game's length in play
+    QByteArray board;         // the final board, cell by cell: equal boards, equal bytes
     RecordingError error = RecordingError::None;
     QString errorText;  // empty when the recording played to its recorded end (and matched its claim)
     bool ok() const { return error == RecordingError::None; }

@@ -140,6 +140,7 @@ bool RecordingPlayer::Step() {
         if (Done()) return false;
     }
     if (m_cursor.TakeTick()) {
+        m_gameTimeMs += static_cast<uint64_t>(std::max(0, static_cast<int>(m_engine.TickInterval())));
         m_engine.TimerHandler();
         CheckEnded();
     }
@@ -162,17 +163,23 @@ int RecordingPlayer::ClockInterval() const {
     return m_engine.TickInterval();
 }
 
-frame::PlayOutcome RecordingPlayer::Outcome() const {
+frame::PlayOutcome CurrentOutcome(const Engine& engine) {
     frame::PlayOutcome out;
-    out.finished = Finished();
+    out.finished = engine.State() == GameState::Stopped;
     out.list = 0;
-    out.score = m_engine.Score();
-    out.startLevel = m_engine.GameStartLevel();
-    out.endLevel = m_engine.Level();
+    out.score = engine.Score();
+    out.startLevel = engine.GameStartLevel();
+    out.endLevel = engine.Level();
     out.board.reserve((kWellRows + 1) * kWellColumns);
     for (int y = 0; y <= kWellRows; ++y)
         for (int x = 1; x <= kWellColumns; ++x)
-            out.board.append(static_cast<char>(m_engine.Board(x, y) ? m_engine.Colour(x, y) : 0));
+            out.board.append(static_cast<char>(engine.Board(x, y) ? engine.Colour(x, y) : 0));
+    return out;
+}
+
+frame::PlayOutcome RecordingPlayer::Outcome() const {
+    frame::PlayOutcome out = CurrentOutcome(m_engine);
+    out.finished = Finished();
     if (m_cursor.Error() != frame::RecordingError::None) {
         out.error = m_cursor.Error();
         out.errorText = m_cursor.ErrorText();
@@ -188,6 +195,7 @@ frame::PlayOutcome RecordingPlayer::Outcome() const {
         }
     }
     out.ticks = m_cursor.TicksDone();
+    out.gameTimeMs = m_gameTimeMs;
     return out;
 }
 

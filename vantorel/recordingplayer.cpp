@@ -134,6 +134,7 @@ bool RecordingPlayer::Step() {
         if (Done()) return false;
     }
     if (m_cursor.TakeTick()) {
+        m_gameTimeMs += static_cast<uint64_t>(std::max(0, static_cast<int>(m_engine.ClockInterval())));
         m_engine.TimerHandler();
         CheckEnded();
     }
@@ -156,20 +157,26 @@ int RecordingPlayer::ClockInterval() const {
     return m_engine.ClockInterval();
 }
 
-frame::PlayOutcome RecordingPlayer::Outcome() const {
+frame::PlayOutcome CurrentOutcome(const Game& engine) {
     frame::PlayOutcome out;
-    out.finished = Finished();
+    out.finished = engine.State() == GameState::Stopped;
     out.list = 0;
-    out.score = m_engine.Score();
-    out.startLevel = m_engine.GameStartLevel();
-    out.endLevel = m_engine.Level();
+    out.score = engine.Score();
+    out.startLevel = engine.GameStartLevel();
+    out.endLevel = engine.Level();
     out.board.reserve((kRows + 1) * kColumns * 2);
     for (int y = 0; y <= kRows; ++y) {
         for (int x = 1; x <= kColumns; ++x) {
-            out.board.append(static_cast<char>(m_engine.pit().KindAt(x, y)));
-            out.board.append(static_cast<char>(m_engine.pit().ColourAt(x, y)));
+            out.board.append(static_cast<char>(engine.pit().KindAt(x, y)));
+            out.board.append(static_cast<char>(engine.pit().ColourAt(x, y)));
         }
     }
+    return out;
+}
+
+frame::PlayOutcome RecordingPlayer::Outcome() const {
+    frame::PlayOutcome out = CurrentOutcome(m_engine);
+    out.finished = Finished();
     if (m_cursor.Error() != frame::RecordingError::None) {
         out.error = m_cursor.Error();
         out.errorText = m_cursor.ErrorText();
@@ -185,6 +192,7 @@ frame::PlayOutcome RecordingPlayer::Outcome() const {
         }
     }
     out.ticks = m_cursor.TicksDone();
+    out.gameTimeMs = m_gameTimeMs;
     return out;
 }
 

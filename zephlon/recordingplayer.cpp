@@ -199,6 +199,8 @@ bool RecordingPlayer::Step() {
         if (Done()) return false;
     }
     if (m_cursor.TakeTick()) {
+        m_gameTimeMs +=
+            static_cast<uint64_t>(std::max(0, static_cast<int>(m_engine.Context().clockInterval)));
         m_engine.TimerHandler();
         CheckEnded();
     }
@@ -221,15 +223,14 @@ int RecordingPlayer::ClockInterval() const {
     return m_engine.Context().clockInterval;
 }
 
-frame::PlayOutcome RecordingPlayer::Outcome() const {
+frame::PlayOutcome CurrentOutcome(const ZephlonEngine& engine) {
     frame::PlayOutcome out;
-    const GameContext& c = m_engine.Context();
-    out.finished = Finished();
-    out.list = static_cast<int32_t>(m_engine.Options().gameMode);
+    const GameContext& c = engine.Context();
+    out.finished = engine.Context().gameState == GameState::Stopped;
+    out.list = static_cast<int32_t>(engine.Options().gameMode);
     out.score = c.score;
     out.startLevel = c.gameStartLevel;
     out.endLevel = c.level;
-    out.ticks = m_cursor.TicksDone();
     out.board.reserve(kRows * kColumns * 2);
     for (int r = 1; r <= kRows; ++r) {
         for (int col = 1; col <= kColumns; ++col) {
@@ -238,6 +239,14 @@ frame::PlayOutcome RecordingPlayer::Outcome() const {
             out.board.append(static_cast<char>((v >> 8) & 0xff));
         }
     }
+    return out;
+}
+
+frame::PlayOutcome RecordingPlayer::Outcome() const {
+    frame::PlayOutcome out = CurrentOutcome(m_engine);
+    out.finished = Finished();
+    out.ticks = m_cursor.TicksDone();
+    out.gameTimeMs = m_gameTimeMs;
     if (m_cursor.Error() != frame::RecordingError::None) {
         out.error = m_cursor.Error();
         out.errorText = m_cursor.ErrorText();

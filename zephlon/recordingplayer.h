@@ -57,8 +57,13 @@ class RecordingPlayer {
     frame::RecordingCursor m_cursor;
     frame::RandomSource m_ownRandom;
     frame::GameRecorder* m_ownRecorder;
+    uint64_t m_gameTimeMs = 0;
     bool m_begun = false;
 };
+
+// Where the engine's game stands, as a re-played game's outcome tells it (no error, no ticks): the
+// outcome a recording of the game must re-play to.
+frame::PlayOutcome CurrentOutcome(const ZephlonEngine& engine);
 
 // Re-plays a recording through the core alone (a silent view) and returns how it ended: a verifier's
 // answer. A recording of another program, or one whose game ends otherwise than recorded or claimed,

@@ -8,9 +8,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
+
+#include "frame/gamerecording.h"
+#include "frame/random.h"
 
 namespace soak {
 
@@ -30,6 +35,84 @@ class Rng {
 
   private:
     std::mt19937_64 m_engine;
+};
+
+// `--verify-recordings` was given: the bots play seeded games, record them and re-play each.
+inline bool& VerifyRecordings() {
+    static bool verify = false;
+    return verify;
+}
+// `--write-recordings <folder>`: each re-played recording is also written there, as
+// <bot>-<seed>-<n>.qbgr (tools/replaybench measures the verification of the longest).
+inline std::string& RecordingsFolder() {
+    static std::string folder;
+    return folder;
+}
+inline std::string& BotName() {
+    static std::string name;
+    return name;
+}
+inline uint64_t& CurrentSeed() {
+    static uint64_t seed = 0;
+    return seed;
+}
+
+// The games' random source seeded as a player's is, with game seeds drawn from the bot's seed instead
+// of the clock, so that each recorded game re-plays from the seed it carries. While the bot's generator
+// is frozen (a planner's trial on a copy of the engine) the draws are 0.5 and the game's sequence stands.
+inline frame::RandomSource SeededGames(uint64_t seed, const Rng& rng) {
+    auto counter = std::make_shared<uint64_t>(seed << 20);
+    const frame::RandomSource games =
+        frame::RandomSource::GameSeeded([counter] { return frame::MixSeed((*counter)++); });
+    frame::RandomSource::Hooks hooks;
+    hooks.draw = [games, &rng] { return rng.frozen ? 0.5 : games.Next(); };
+    hooks.reseed = [games, &rng] {
+        if (!rng.frozen) games.Reseed();
+    };
+    hooks.newGameSeed = [games] { return games.NewGameSeed(); };
+    hooks.beginGame = [games](uint64_t gameSeed) { games.BeginGame(gameSeed); };
+    return frame::RandomSource(std::move(hooks));
+}
+
+// Re-plays every game a bot records through the core alone (`play`, the core's PlayRecording) and
+// checks that it ends where the bot's game did: the same board, score, levels and end. A game is
+// checked when it ends, when a new game leaves it unfinished, and at the end of the bot's run.
+class RecordingCheck {
+  public:
+    using Play = std::function<frame::PlayOutcome(const frame::GameRecording&)>;
+    explicit RecordingCheck(Play play) : m_play(std::move(play)) {}
+
+    frame::GameRecorder recorder;
+    int64_t checked = 0;
+
+    // Around each step: `live` gives where the bot's game stands.
+    template <class Live>
+    void BeforeStep(Live live) {
+        m_gamesBefore = recorder.Games();
+        m_liveBefore.reset();
+        if (recorder.Active()) m_liveBefore = live();
+    }
+    template <class Live>
+    void AfterStep(Live live) {
+        if (recorder.Games() != m_gamesBefore && m_liveBefore && !recorder.Previous().finished)
+            Check(recorder.Previous(), *m_liveBefore, "a game left by a new one");
+        if (recorder.HasGame() && !recorder.Active() && m_checkedGame != recorder.Games()) {
+            m_checkedGame = recorder.Games();
+            Check(recorder.Recording(), live(), "a finished game");
+        }
+    }
+    template <class Live>
+    void AtEnd(Live live) {
+        if (recorder.Active()) Check(recorder.Recording(), live(), "a game still running");
+    }
+
+  private:
+    void Check(const frame::GameRecording& recording, const frame::PlayOutcome& live, const char* what);
+
+    Play m_play;
+    uint64_t m_gamesBefore = 0;
+    uint64_t m_checkedGame = 0;
+    std::optional<frame::PlayOutcome> m_liveBefore;
 };
 
 // Where a planner means to put the falling piece: the quarter turns still to key in and the target
@@ -97,6 +180,7 @@ struct Stats {
     int64_t puzzleLevelsCompleted = 0;
     int64_t replays = 0;
     int64_t pauses = 0;
+    int64_t recordingsChecked = 0;
 };
 
 #define SOAK_CHECK(condition, message)                                                         \
@@ -108,21 +192,64 @@ struct Stats {
         }                                                                                      \
     } while (false)
 
+inline void RecordingCheck::Check(const frame::GameRecording& recording, const frame::PlayOutcome& live,
+                                  const char* what) {
+    // Through the file form, as a recording travels.
+    const QByteArray file = frame::Encode(recording);
+    const frame::DecodeResult decoded = frame::Decode(file);
+    SOAK_CHECK(decoded.ok(), what << ": its recording does not decode: " << decoded.errorText.toStdString());
+    SOAK_CHECK(*decoded.recording == recording, what << ": its recording changed in the file form");
+    const frame::PlayOutcome played = m_play(*decoded.recording);
+    SOAK_CHECK(played.ok(), what << " re-played with an error: " << played.errorText.toStdString());
+    SOAK_CHECK(played.finished == live.finished && played.score == live.score && played.list == live.list &&
+                   played.startLevel == live.startLevel && played.endLevel == live.endLevel &&
+                   played.board == live.board && played.ticks == recording.ticks,
+               what << " re-played to another end: score " << played.score << " for " << live.score
+                    << ", levels " << played.startLevel << "-" << played.endLevel << " for "
+                    << live.startLevel << "-" << live.endLevel << ", finished " << played.finished << " for "
+                    << live.finished << ", board " << (played.board == live.board ? "same" : "differs")
+                    << ", " << recording.inputs.size() << " inputs, " << recording.ticks << " ticks");
+    ++checked;
+    if (!RecordingsFolder().empty()) {
+        const std::string path = RecordingsFolder() + "/" + BotName() + "-" + std::to_string(CurrentSeed()) +
+                                 "-" + std::to_string(checked) + ".qbgr";
+        std::FILE* out = std::fopen(path.c_str(), "wb");
+        SOAK_CHECK(out && std::fwrite(file.constData(), 1, static_cast<size_t>(file.size()), out) ==
+                              static_cast<size_t>(file.size()),
+                   "cannot write " << path);
+        std::fclose(out);
+    }
+}
+
 // `<exe> [games] [first seed]`: plays `games` games with seeds first, first + 1, ...; returns the exit code.
 inline int Run(int argc, char** argv, const char* name, int defaultGames,
                const std::function<void(uint64_t seed, Stats& stats)>& playGame) {
     int games = defaultGames;
     uint64_t firstSeed = 1;
+    std::string replay = argv[0];
+    if (argc > 1 && std::string(argv[1]) == "--verify-recordings") {
+        VerifyRecordings() = true;
+        replay += " --verify-recordings";
+        --argc;
+        ++argv;
+        if (argc > 2 && std::string(argv[1]) == "--write-recordings") {
+            RecordingsFolder() = argv[2];
+            argc -= 2;
+            argv += 2;
+        }
+    }
+    BotName() = name;
     if (argc > 1) games = std::atoi(argv[1]);
     if (argc > 2) firstSeed = std::strtoull(argv[2], nullptr, 10);
     Stats stats;
     for (int g = 0; g < games; ++g) {
         const uint64_t seed = firstSeed + static_cast<uint64_t>(g);
+        CurrentSeed() = seed;
         try {
             playGame(seed, stats);
         } catch (const Failure& f) {
             std::fprintf(stderr, "%s: game with seed %llu failed: %s\nreplay it with: %s 1 %llu\n", name,
-                         static_cast<unsigned long long>(seed), f.what.c_str(), argv[0],
+                         static_cast<unsigned long long>(seed), f.what.c_str(), replay.c_str(),
                          static_cast<unsigned long long>(seed));
             return 1;
         }
@@ -139,6 +266,9 @@ inline int Run(int argc, char** argv, const char* name, int defaultGames,
         static_cast<long long>(stats.levelsUp), static_cast<long long>(stats.rows),
         static_cast<long long>(stats.puzzleLevelsCompleted), static_cast<long long>(stats.replays),
         static_cast<long long>(stats.pauses));
+    if (VerifyRecordings())
+        std::printf("%s: %lld recorded games re-played to the same end\n", name,
+                    static_cast<long long>(stats.recordingsChecked));
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "quadrelle/engine.h"
+#include "quadrelle/recordingplayer.h"
 #include "soak.h"
 #include "support/quadrellekit.h"
 #include "support/sink.h"
@@ -43,8 +44,14 @@ enum class Action { Tick, Input, NewGame };
 
 class Bot {
   public:
-    explicit Bot(uint64_t seed) : m_rng(seed), m_engine(m_view, m_sink, [this] { return m_rng.Next(); }) {
+    explicit Bot(uint64_t seed)
+        : m_rng(seed),
+          m_engine(m_view, m_sink,
+                   soak::VerifyRecordings() ? soak::SeededGames(seed, m_rng)
+                                            : frame::RandomSource([this] { return m_rng.Next(); })),
+          m_check([](const frame::GameRecording& r) { return PlayRecording(r); }) {
         m_view.bestLocal = 0;
+        if (soak::VerifyRecordings()) m_engine.SetRecorder(&m_check.recorder);
     }
 
     void Play(soak::Stats& stats) {
@@ -62,6 +69,8 @@ class Bot {
         stats.levelsUp += m_levelsUp;
         if (e.State() == GameState::Stopped)
             SOAK_CHECK(m_view.gameOverTimer && !m_view.timerRunning, "game over left the clock on");
+        m_check.AtEnd([this] { return CurrentOutcome(m_engine); });
+        stats.recordingsChecked += m_check.checked;
     }
 
   private:
@@ -117,7 +126,10 @@ class Bot {
     void Step(Action action, F&& f) {
         const Snapshot before = Take(m_engine, m_view);
         const Position pos = m_engine.FallingPosition();
+        const bool verify = soak::VerifyRecordings();
+        if (verify) m_check.BeforeStep([this] { return CurrentOutcome(m_engine); });
         f();
+        if (verify) m_check.AfterStep([this] { return CurrentOutcome(m_engine); });
         const Position now = m_engine.FallingPosition();
         if (m_engine.State() == GameState::Falling && (before.state != GameState::Falling || now.y < pos.y))
             ++m_serial;
@@ -201,6 +213,7 @@ class Bot {
         const auto savedView = m_view;
         m_rng.frozen = true;
         Engine trial = m_engine;
+        trial.SetRecorder(nullptr);
         for (int i = 0; i < turns; ++i)
             trial.RotateBlock();
         for (int guard = 0; guard < 12 && trial.FallingPosition().x != column; ++guard) {
@@ -245,6 +258,7 @@ class Bot {
     RecordingView m_view;
     SilentSink m_sink;
     Engine m_engine;
+    soak::RecordingCheck m_check;
     int m_serial = 0;
     soak::Plan m_plan;
     int m_barsAtLanding = 0;

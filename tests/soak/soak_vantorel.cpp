@@ -10,6 +10,7 @@
 #include "support/sink.h"
 #include "support/vantorelkit.h"
 #include "vantorel/game.h"
+#include "vantorel/recordingplayer.h"
 
 namespace {
 
@@ -58,8 +59,14 @@ enum class Action { Tick, Input, NewGame };
 
 class Bot {
   public:
-    explicit Bot(uint64_t seed) : m_rng(seed), m_game(m_view, m_sink, [this] { return m_rng.Next(); }) {
+    explicit Bot(uint64_t seed)
+        : m_rng(seed),
+          m_game(m_view, m_sink,
+                 soak::VerifyRecordings() ? soak::SeededGames(seed, m_rng)
+                                          : frame::RandomSource([this] { return m_rng.Next(); })),
+          m_check([](const frame::GameRecording& r) { return PlayRecording(r); }) {
         m_view.game = &m_game;
+        if (soak::VerifyRecordings()) m_game.SetRecorder(&m_check.recorder);
     }
 
     void Play(soak::Stats& stats) {
@@ -82,6 +89,8 @@ class Bot {
                            over.startLevel == g.GameStartLevel(),
                        "game over reported " << over.score << " for " << g.Score());
         }
+        m_check.AtEnd([this] { return CurrentOutcome(m_game); });
+        stats.recordingsChecked += m_check.checked;
     }
 
   private:
@@ -125,7 +134,10 @@ class Bot {
     void Step(Action action, F&& f) {
         const Snapshot before = Take(m_game, m_view);
         const Position pos = m_game.pit().fallingPosition;
+        const bool verify = soak::VerifyRecordings();
+        if (verify) m_check.BeforeStep([this] { return CurrentOutcome(m_game); });
         f();
+        if (verify) m_check.AfterStep([this] { return CurrentOutcome(m_game); });
         if (m_game.State() == GameState::Falling &&
             (before.state != GameState::Falling || m_game.pit().fallingPosition.y < pos.y))
             ++m_serial;
@@ -222,6 +234,7 @@ class Bot {
         const auto savedView = m_view;
         m_rng.frozen = true;
         Game trial = m_game;
+        trial.SetRecorder(nullptr);
         Pit& pit = trial.pit();
         for (int i = 0; i < turns; ++i)
             pit.RotateBlock();
@@ -271,6 +284,7 @@ class Bot {
     FakeView m_view;
     SilentSink m_sink;
     Game m_game;
+    soak::RecordingCheck m_check;
     int m_serial = 0;
     soak::Plan m_plan;
     int m_erasedAtLanding = 0;

@@ -9,6 +9,7 @@
 #include "soak.h"
 #include "support/zephlonkit.h"
 #include "zephlon/engine.h"
+#include "zephlon/recordingplayer.h"
 
 namespace {
 
@@ -65,8 +66,13 @@ Snapshot Take(const ZephlonEngine& e) {
 class Bot {
   public:
     explicit Bot(uint64_t seed)
-        : m_rng(seed), m_engine(m_view, m_sink, frame::RandomSource([this] { return m_rng.Next(); })) {
+        : m_rng(seed),
+          m_engine(m_view, m_sink,
+                   soak::VerifyRecordings() ? soak::SeededGames(seed, m_rng)
+                                            : frame::RandomSource([this] { return m_rng.Next(); })),
+          m_check([](const frame::GameRecording& r) { return PlayRecording(r); }) {
         m_view.recordDrawing = false;
+        if (soak::VerifyRecordings()) m_engine.SetRecorder(&m_check.recorder);
     }
 
     void Play(soak::Stats& stats) {
@@ -104,6 +110,8 @@ class Bot {
         stats.levelsUp += m_levelsUp;
         stats.rows += m_destroyed;
         stats.puzzleLevelsCompleted += m_completed;
+        m_check.AtEnd([this] { return CurrentOutcome(m_engine); });
+        stats.recordingsChecked += m_check.checked;
     }
 
   private:
@@ -197,7 +205,10 @@ class Bot {
         const bool replaySaved =
             action == Action::Replay && m_engine.Context().savedLevel == m_engine.Context().level &&
             m_engine.Context().savedBlinkColumn != 0 && m_engine.Options().gameMode == GameMode::Puzzle;
+        const bool verify = soak::VerifyRecordings();
+        if (verify) m_check.BeforeStep([this] { return CurrentOutcome(m_engine); });
         f();
+        if (verify) m_check.AfterStep([this] { return CurrentOutcome(m_engine); });
         if (m_engine.Context().gameState == GameState::Falling &&
             (before.gameState != GameState::Falling || m_engine.Context().row < before.row))
             ++m_serial;
@@ -373,6 +384,7 @@ class Bot {
         const auto savedView = m_view;
         m_rng.frozen = true;
         ZephlonEngine trial = m_engine;
+        trial.SetRecorder(nullptr);
         for (int i = 0; i < turns; ++i)
             trial.RotateBlock();
         trial.MoveToColumn(static_cast<int16_t>(column));
@@ -446,6 +458,7 @@ class Bot {
     RecordingView m_view;
     SilentSink m_sink;
     ZephlonEngine m_engine;
+    soak::RecordingCheck m_check;
     Plan m_plan;
     int m_serial = 0;  // counts the blocks that have started to fall
     bool m_expectBoard = false;
