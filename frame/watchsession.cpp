@@ -121,6 +121,8 @@ void WatchSession::Begin(Host host, const QString& player) {
         m_status = new QLabel(&m_window);
         m_status->setObjectName(QStringLiteral("LabelWatching"));
         m_status->setTextFormat(Qt::PlainText);
+        // Narrow windows (and longer languages) get a second line rather than a cut-off text.
+        m_status->setWordWrap(true);
         m_window.statusBar()->addWidget(m_status, 1);
     }
     m_window.statusBar()->show();
