@@ -16,10 +16,6 @@ constexpr char kMagic[4] = {'Q', 'B', 'G', 'R'};
 constexpr qsizetype kMaxClaimText = 256;
 constexpr uint64_t kMaxSettings = 64;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("frame::GameRecording", text);
-}
-
 // ---- writing ----
 
 void PutVarint(QByteArray& out, uint64_t v) {
@@ -205,40 +201,45 @@ QString RecordingErrorText(RecordingError error, const QString& detail) {
         case RecordingError::None:
             return {};
         case RecordingError::Truncated:
-            text = Tr("The replay is truncated.");
+            text = QCoreApplication::translate("frame::GameRecording", "The replay is truncated.");
             break;
         case RecordingError::BadMagic:
-            text = Tr("This is not a replay file.");
+            text = QCoreApplication::translate("frame::GameRecording", "This is not a replay file.");
             break;
         case RecordingError::UnknownVersion:
-            text = Tr("The replay was made by a newer version of the game.");
+            text = QCoreApplication::translate("frame::GameRecording",
+                                               "The replay was made by a newer version of the game.");
             break;
         case RecordingError::OtherProgram:
-            text = Tr("The replay is of another game.");
+            text = QCoreApplication::translate("frame::GameRecording", "The replay is of another game.");
             break;
         case RecordingError::OtherRulesVersion:
-            text = Tr("The replay was made under other rules of the game.");
+            text = QCoreApplication::translate("frame::GameRecording",
+                                               "The replay was made under other rules of the game.");
             break;
         case RecordingError::UnknownInputKind:
-            text = Tr("The replay holds an input the game does not know.");
+            text = QCoreApplication::translate("frame::GameRecording",
+                                               "The replay holds an input the game does not know.");
             break;
         case RecordingError::TooLarge:
-            text = Tr("The replay is too large.");
+            text = QCoreApplication::translate("frame::GameRecording", "The replay is too large.");
             break;
         case RecordingError::TooManyTicks:
-            text = Tr("The replay is too long.");
+            text = QCoreApplication::translate("frame::GameRecording", "The replay is too long.");
             break;
         case RecordingError::TooManyInputs:
-            text = Tr("The replay holds too many inputs.");
+            text = QCoreApplication::translate("frame::GameRecording", "The replay holds too many inputs.");
             break;
         case RecordingError::Corrupt:
-            text = Tr("The replay is damaged.");
+            text = QCoreApplication::translate("frame::GameRecording", "The replay is damaged.");
             break;
         case RecordingError::NotFinished:
-            text = Tr("The replayed game does not end as recorded.");
+            text = QCoreApplication::translate("frame::GameRecording",
+                                               "The replayed game does not end as recorded.");
             break;
         case RecordingError::ClaimDiffers:
-            text = Tr("The replayed game ends with another record than the one claimed.");
+            text = QCoreApplication::translate(
+                "frame::GameRecording", "The replayed game ends with another record than the one claimed.");
             break;
     }
     if (!detail.isEmpty()) text += QLatin1Char(' ') + detail;
@@ -302,7 +303,9 @@ QByteArray Encode(const GameRecording& recording) {
 DecodeResult Decode(QByteArrayView data, const RecordingLimits& limits, std::optional<Program> expected) {
     if (data.size() > limits.maxEncodedBytes)
         return Refused(RecordingError::TooLarge,
-                       Tr("(%1 bytes, at most %2)").arg(data.size()).arg(limits.maxEncodedBytes));
+                       QCoreApplication::translate("frame::GameRecording", "(%1 bytes, at most %2)")
+                           .arg(data.size())
+                           .arg(limits.maxEncodedBytes));
     if (data.size() < qsizetype(sizeof kMagic))
         return Refused(data.isEmpty() ||
                                std::memcmp(data.data(), kMagic, static_cast<size_t>(data.size())) != 0
@@ -346,7 +349,9 @@ DecodeResult Decode(QByteArrayView data, const RecordingLimits& limits, std::opt
     if (in.Failed() || finished > 1) return Refused(RecordingError::Corrupt);
     if (rec.ticks > limits.maxTicks)
         return Refused(RecordingError::TooManyTicks,
-                       Tr("(%1 ticks, at most %2)").arg(rec.ticks).arg(limits.maxTicks));
+                       QCoreApplication::translate("frame::GameRecording", "(%1 ticks, at most %2)")
+                           .arg(rec.ticks)
+                           .arg(limits.maxTicks));
     if (count > limits.maxInputs) return Refused(RecordingError::TooManyInputs);
     // Every input takes two bytes at least: a count beyond the body is a lie, refused before it is reserved.
     if (count > static_cast<uint64_t>(in.Left()) / 2) return Refused(RecordingError::Corrupt);
@@ -359,7 +364,9 @@ DecodeResult Decode(QByteArrayView data, const RecordingLimits& limits, std::opt
         const uint8_t kind = in.Byte();
         if (in.Failed()) return Refused(RecordingError::Corrupt);
         const std::optional<Payload> payload = kind == 0 ? std::nullopt : PayloadOf(kind);
-        if (!payload) return Refused(RecordingError::UnknownInputKind, Tr("(kind %1)").arg(kind));
+        if (!payload)
+            return Refused(RecordingError::UnknownInputKind,
+                           QCoreApplication::translate("frame::GameRecording", "(kind %1)").arg(kind));
         if (tick > rec.ticks) return Refused(RecordingError::Corrupt);
         input.tick = static_cast<uint32_t>(tick);
         input.kind = static_cast<InputKind>(kind);
@@ -449,8 +456,12 @@ void GameRecorder::Answer(bool yes) {
 
 QString CompareClaim(const PlayOutcome& outcome, const RecordingClaim& claim) {
     auto differs = [](const char* what, int32_t played, int32_t claimed) {
-        return RecordingErrorText(RecordingError::ClaimDiffers,
-                                  Tr("(%1: %2 played, %3 claimed)").arg(Tr(what)).arg(played).arg(claimed));
+        return RecordingErrorText(
+            RecordingError::ClaimDiffers,
+            QCoreApplication::translate("frame::GameRecording", "(%1: %2 played, %3 claimed)")
+                .arg(QCoreApplication::translate("frame::GameRecording", what))
+                .arg(played)
+                .arg(claimed));
     };
     if (!outcome.finished) return RecordingErrorText(RecordingError::NotFinished);
     if (outcome.list != claim.list)
@@ -505,7 +516,8 @@ bool RecordingCursor::NextAnswer() {
             return input.a != 0;
         }
     }
-    Fail(RecordingError::Corrupt, Tr("(an answer is missing)"));
+    Fail(RecordingError::Corrupt,
+         QCoreApplication::translate("frame::GameRecording", "(an answer is missing)"));
     return false;
 }
 

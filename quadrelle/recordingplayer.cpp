@@ -8,10 +8,6 @@ namespace quadrelle {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("frame::GameRecording", text);
-}
-
 // A view that shows nothing and answers as a player who only plays: the core alone re-plays a game.
 class SilentView : public View {
   public:
@@ -81,7 +77,8 @@ bool RecordingPlayer::Begin() {
         return false;
     }
     if (!r.settings.empty() || r.mode != 0 || !InRange(r.startLevel, 1, 10)) {
-        m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(settings)"));
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(settings)"));
         return false;
     }
     m_begun = true;
@@ -94,7 +91,8 @@ bool RecordingPlayer::Begin() {
     m_engine.SetNextGameSeed(seed);
     m_engine.NewGame();
     if (m_engine.Level() != r.startLevel || m_engine.State() != GameState::Spawn) {
-        m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(start level)"));
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(start level)"));
         return false;
     }
     return !Done();
@@ -115,20 +113,24 @@ void RecordingPlayer::Apply(const frame::RecordedInput& input) {
             m_engine.SetPaused(a != 0);
             return;
         case InputKind::Answer:
-            m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(an answer without a question)"));
+            m_cursor.Fail(
+                frame::RecordingError::Corrupt,
+                QCoreApplication::translate("frame::GameRecording", "(an answer without a question)"));
             return;
         default:
             // Mouse, Zephlon's timers and options: not inputs of this game.
             m_cursor.Fail(frame::RecordingError::UnknownInputKind);
             return;
     }
-    m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(an input out of its range)"));
+    m_cursor.Fail(frame::RecordingError::Corrupt,
+                  QCoreApplication::translate("frame::GameRecording", "(an input out of its range)"));
 }
 
 void RecordingPlayer::CheckEnded() {
     // The game ends where its recording ends: nothing recorded may come after "Game Over".
     if (Finished() && !m_cursor.AtEnd())
-        m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(inputs after the game's end)"));
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(inputs after the game's end)"));
 }
 
 bool RecordingPlayer::Step() {

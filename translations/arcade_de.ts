@@ -580,6 +580,117 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     </message>
 </context>
 <context>
+    <name>frame::GameRecording</name>
+    <message>
+        <source>The replay is truncated.</source>
+        <translation>Die Wiederholung ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>This is not a replay file.</source>
+        <translation>Dies ist keine Wiederholungsdatei.</translation>
+    </message>
+    <message>
+        <source>The replay was made by a newer version of the game.</source>
+        <translation>Die Wiederholung stammt von einer neueren Version des Spiels.</translation>
+    </message>
+    <message>
+        <source>The replay is of another game.</source>
+        <translation>Die Wiederholung gehört zu einem anderen Spiel.</translation>
+    </message>
+    <message>
+        <source>The replay was made under other rules of the game.</source>
+        <translation>Die Wiederholung entstand unter anderen Spielregeln.</translation>
+    </message>
+    <message>
+        <source>The replay holds an input the game does not know.</source>
+        <translation>Die Wiederholung enthält eine Eingabe, die das Spiel nicht kennt.</translation>
+    </message>
+    <message>
+        <source>The replay is too large.</source>
+        <translation>Die Wiederholung ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The replay is too long.</source>
+        <translation>Die Wiederholung ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The replay holds too many inputs.</source>
+        <translation>Die Wiederholung enthält zu viele Eingaben.</translation>
+    </message>
+    <message>
+        <source>The replay is damaged.</source>
+        <translation>Die Wiederholung ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The replayed game does not end as recorded.</source>
+        <translation>Das wiederholte Spiel endet nicht wie aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The replayed game ends with another record than the one claimed.</source>
+        <translation>Das wiederholte Spiel endet mit einem anderen Eintrag als dem angegebenen.</translation>
+    </message>
+    <message>
+        <source>(%1 bytes, at most %2)</source>
+        <translation>(%1 Bytes, höchstens %2)</translation>
+    </message>
+    <message>
+        <source>(%1 ticks, at most %2)</source>
+        <translation>(%1 Takte, höchstens %2)</translation>
+    </message>
+    <message>
+        <source>(kind %1)</source>
+        <translation>(Art %1)</translation>
+    </message>
+    <message>
+        <source>(%1: %2 played, %3 claimed)</source>
+        <translation>(%1: %2 gespielt, %3 angegeben)</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>start level</source>
+        <translation>Startlevel</translation>
+    </message>
+    <message>
+        <source>end level</source>
+        <translation>Endlevel</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>Reihen</translation>
+    </message>
+    <message>
+        <source>(an answer is missing)</source>
+        <translation>(eine Antwort fehlt)</translation>
+    </message>
+    <message>
+        <source>(settings)</source>
+        <translation>(Einstellungen)</translation>
+    </message>
+    <message>
+        <source>(start level)</source>
+        <translation>(Startlevel)</translation>
+    </message>
+    <message>
+        <source>(an answer without a question)</source>
+        <translation>(eine Antwort ohne Frage)</translation>
+    </message>
+    <message>
+        <source>(an input out of its range)</source>
+        <translation>(eine Eingabe außerhalb ihres Bereichs)</translation>
+    </message>
+    <message>
+        <source>(inputs after the game&apos;s end)</source>
+        <translation>(Eingaben nach dem Spielende)</translation>
+    </message>
+</context>
+<context>
     <name>frame::GameSession</name>
     <message>
         <source>The options and new high scores of this game are not saved.</source>

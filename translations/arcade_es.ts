@@ -581,6 +581,117 @@ tuberías horizontales.</translation>
     </message>
 </context>
 <context>
+    <name>frame::GameRecording</name>
+    <message>
+        <source>The replay is truncated.</source>
+        <translation>La repetición está incompleta.</translation>
+    </message>
+    <message>
+        <source>This is not a replay file.</source>
+        <translation>Esto no es un archivo de repetición.</translation>
+    </message>
+    <message>
+        <source>The replay was made by a newer version of the game.</source>
+        <translation>La repetición fue creada por una versión más reciente del juego.</translation>
+    </message>
+    <message>
+        <source>The replay is of another game.</source>
+        <translation>La repetición es de otro juego.</translation>
+    </message>
+    <message>
+        <source>The replay was made under other rules of the game.</source>
+        <translation>La repetición se creó con otras reglas del juego.</translation>
+    </message>
+    <message>
+        <source>The replay holds an input the game does not know.</source>
+        <translation>La repetición contiene una entrada que el juego no conoce.</translation>
+    </message>
+    <message>
+        <source>The replay is too large.</source>
+        <translation>La repetición es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>The replay is too long.</source>
+        <translation>La repetición es demasiado larga.</translation>
+    </message>
+    <message>
+        <source>The replay holds too many inputs.</source>
+        <translation>La repetición contiene demasiadas entradas.</translation>
+    </message>
+    <message>
+        <source>The replay is damaged.</source>
+        <translation>La repetición está dañada.</translation>
+    </message>
+    <message>
+        <source>The replayed game does not end as recorded.</source>
+        <translation>La partida repetida no termina como se grabó.</translation>
+    </message>
+    <message>
+        <source>The replayed game ends with another record than the one claimed.</source>
+        <translation>La partida repetida termina con otro récord que el declarado.</translation>
+    </message>
+    <message>
+        <source>(%1 bytes, at most %2)</source>
+        <translation>(%1 bytes, como máximo %2)</translation>
+    </message>
+    <message>
+        <source>(%1 ticks, at most %2)</source>
+        <translation>(%1 pulsos, como máximo %2)</translation>
+    </message>
+    <message>
+        <source>(kind %1)</source>
+        <translation>(tipo %1)</translation>
+    </message>
+    <message>
+        <source>(%1: %2 played, %3 claimed)</source>
+        <translation>(%1: %2 jugado, %3 declarado)</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>lista</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>puntuación</translation>
+    </message>
+    <message>
+        <source>start level</source>
+        <translation>nivel inicial</translation>
+    </message>
+    <message>
+        <source>end level</source>
+        <translation>nivel final</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>filas</translation>
+    </message>
+    <message>
+        <source>(an answer is missing)</source>
+        <translation>(falta una respuesta)</translation>
+    </message>
+    <message>
+        <source>(settings)</source>
+        <translation>(ajustes)</translation>
+    </message>
+    <message>
+        <source>(start level)</source>
+        <translation>(nivel inicial)</translation>
+    </message>
+    <message>
+        <source>(an answer without a question)</source>
+        <translation>(una respuesta sin pregunta)</translation>
+    </message>
+    <message>
+        <source>(an input out of its range)</source>
+        <translation>(una entrada fuera de su rango)</translation>
+    </message>
+    <message>
+        <source>(inputs after the game&apos;s end)</source>
+        <translation>(entradas después del final de la partida)</translation>
+    </message>
+</context>
+<context>
     <name>frame::GameSession</name>
     <message>
         <source>The options and new high scores of this game are not saved.</source>

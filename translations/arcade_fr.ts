@@ -580,6 +580,117 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     </message>
 </context>
 <context>
+    <name>frame::GameRecording</name>
+    <message>
+        <source>The replay is truncated.</source>
+        <translation>Le replay est tronqué.</translation>
+    </message>
+    <message>
+        <source>This is not a replay file.</source>
+        <translation>Ce n&apos;est pas un fichier de replay.</translation>
+    </message>
+    <message>
+        <source>The replay was made by a newer version of the game.</source>
+        <translation>Le replay a été créé par une version plus récente du jeu.</translation>
+    </message>
+    <message>
+        <source>The replay is of another game.</source>
+        <translation>Le replay est celui d&apos;un autre jeu.</translation>
+    </message>
+    <message>
+        <source>The replay was made under other rules of the game.</source>
+        <translation>Le replay a été créé selon d&apos;autres règles du jeu.</translation>
+    </message>
+    <message>
+        <source>The replay holds an input the game does not know.</source>
+        <translation>Le replay contient une action que le jeu ne connaît pas.</translation>
+    </message>
+    <message>
+        <source>The replay is too large.</source>
+        <translation>Le replay est trop volumineux.</translation>
+    </message>
+    <message>
+        <source>The replay is too long.</source>
+        <translation>Le replay est trop long.</translation>
+    </message>
+    <message>
+        <source>The replay holds too many inputs.</source>
+        <translation>Le replay contient trop d&apos;actions.</translation>
+    </message>
+    <message>
+        <source>The replay is damaged.</source>
+        <translation>Le replay est endommagé.</translation>
+    </message>
+    <message>
+        <source>The replayed game does not end as recorded.</source>
+        <translation>La partie rejouée ne se termine pas comme enregistré.</translation>
+    </message>
+    <message>
+        <source>The replayed game ends with another record than the one claimed.</source>
+        <translation>La partie rejouée se termine par un autre résultat que celui annoncé.</translation>
+    </message>
+    <message>
+        <source>(%1 bytes, at most %2)</source>
+        <translation>(%1 octets, au plus %2)</translation>
+    </message>
+    <message>
+        <source>(%1 ticks, at most %2)</source>
+        <translation>(%1 tops, au plus %2)</translation>
+    </message>
+    <message>
+        <source>(kind %1)</source>
+        <translation>(type %1)</translation>
+    </message>
+    <message>
+        <source>(%1: %2 played, %3 claimed)</source>
+        <translation>(%1 : %2 joué, %3 annoncé)</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>liste</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>score</translation>
+    </message>
+    <message>
+        <source>start level</source>
+        <translation>niveau de départ</translation>
+    </message>
+    <message>
+        <source>end level</source>
+        <translation>niveau final</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>lignes</translation>
+    </message>
+    <message>
+        <source>(an answer is missing)</source>
+        <translation>(une réponse manque)</translation>
+    </message>
+    <message>
+        <source>(settings)</source>
+        <translation>(réglages)</translation>
+    </message>
+    <message>
+        <source>(start level)</source>
+        <translation>(niveau de départ)</translation>
+    </message>
+    <message>
+        <source>(an answer without a question)</source>
+        <translation>(une réponse sans question)</translation>
+    </message>
+    <message>
+        <source>(an input out of its range)</source>
+        <translation>(une action hors de sa plage)</translation>
+    </message>
+    <message>
+        <source>(inputs after the game&apos;s end)</source>
+        <translation>(des actions après la fin de la partie)</translation>
+    </message>
+</context>
+<context>
     <name>frame::GameSession</name>
     <message>
         <source>The options and new high scores of this game are not saved.</source>

@@ -8,10 +8,6 @@ namespace zephlon {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("frame::GameRecording", text);
-}
-
 // A view that shows nothing and answers as a player who only plays: the core alone re-plays a game.
 class SilentView : public ZephlonView {
   public:
@@ -100,13 +96,15 @@ bool RecordingPlayer::Begin() {
                        InRange(s[8], 0, 999) && InRange(r.startLevel, 1, 999) &&
                        m_engine.RestoreRecordingSettings(r.mode, s);
     if (!valid) {
-        m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(settings)"));
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(settings)"));
         return false;
     }
     m_engine.SetNextGameSeed(seed);
     m_engine.NewGame(static_cast<int16_t>(s[8]), s[6] != 0);
     if (m_engine.Context().level != r.startLevel || !m_engine.Context().GameRunning()) {
-        m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(start level)"));
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(start level)"));
         return false;
     }
     CheckEnded();
@@ -175,19 +173,23 @@ void RecordingPlayer::Apply(const frame::RecordedInput& input) {
             }
             break;
         case InputKind::Answer:
-            m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(an answer without a question)"));
+            m_cursor.Fail(
+                frame::RecordingError::Corrupt,
+                QCoreApplication::translate("frame::GameRecording", "(an answer without a question)"));
             return;
     }
     if (static_cast<uint8_t>(input.kind) == 0 || static_cast<uint8_t>(input.kind) > frame::kLastInputKind)
         m_cursor.Fail(frame::RecordingError::UnknownInputKind);
     else
-        m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(an input out of its range)"));
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(an input out of its range)"));
 }
 
 void RecordingPlayer::CheckEnded() {
     // The game ends where its recording ends: nothing recorded may come after "Game Over".
     if (Finished() && !m_cursor.AtEnd())
-        m_cursor.Fail(frame::RecordingError::Corrupt, Tr("(inputs after the game's end)"));
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(inputs after the game's end)"));
 }
 
 bool RecordingPlayer::Step() {
