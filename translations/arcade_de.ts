@@ -578,9 +578,6 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
         <source>rows</source>
         <translation>Reihen</translation>
     </message>
-</context>
-<context>
-    <name>frame::GameRecording</name>
     <message>
         <source>The replay is truncated.</source>
         <translation>Die Wiederholung ist unvollständig.</translation>
@@ -646,26 +643,6 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
         <translation>(%1: %2 gespielt, %3 angegeben)</translation>
     </message>
     <message>
-        <source>list</source>
-        <translation>Liste</translation>
-    </message>
-    <message>
-        <source>score</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>start level</source>
-        <translation>Startlevel</translation>
-    </message>
-    <message>
-        <source>end level</source>
-        <translation>Endlevel</translation>
-    </message>
-    <message>
-        <source>rows</source>
-        <translation>Reihen</translation>
-    </message>
-    <message>
         <source>(an answer is missing)</source>
         <translation>(eine Antwort fehlt)</translation>
     </message>
@@ -727,22 +704,22 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
         <source>The replay %1 cannot be watched:
 %2</source>
         <extracomment>%1 is the replay file, %2 the reason it cannot be played.</extracomment>
-        <translation>Die Aufzeichnung %1 kann nicht abgespielt werden:
+        <translation>Die Wiederholung %1 kann nicht abgespielt werden:
 %2</translation>
     </message>
     <message>
         <source>Watching a replay</source>
-        <translation>Sie sehen eine Aufzeichnung</translation>
+        <translation>Sie sehen eine Wiederholung</translation>
     </message>
     <message>
         <source>Watching the replay of %1</source>
         <extracomment>%1 is the name of the player whose recorded game is shown.</extracomment>
-        <translation>Sie sehen die Aufzeichnung von %1</translation>
+        <translation>Sie sehen die Wiederholung von %1</translation>
     </message>
     <message>
         <source>The replay stopped: %1</source>
         <extracomment>%1 says why a recorded game could not be played to its end.</extracomment>
-        <translation>Die Aufzeichnung brach ab: %1</translation>
+        <translation>Die Wiederholung brach ab: %1</translation>
     </message>
     <message>
         <source>Esc: back to the game</source>
@@ -751,7 +728,7 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     <message>
         <source>Replay ended with %1 points</source>
         <extracomment>%1 is the final score of the watched game.</extracomment>
-        <translation>Aufzeichnung zu Ende: %1 Punkte</translation>
+        <translation>Wiederholung zu Ende: %1 Punkte</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -1023,7 +1000,7 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     </message>
     <message>
         <source>This record has no replay to watch.</source>
-        <translation>Dieser Eintrag hat keine Aufzeichnung zum Ansehen.</translation>
+        <translation>Dieser Eintrag hat keine Wiederholung zum Ansehen.</translation>
     </message>
 </context>
 <context>

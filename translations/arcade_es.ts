@@ -579,9 +579,6 @@ tuberías horizontales.</translation>
         <source>rows</source>
         <translation>líneas</translation>
     </message>
-</context>
-<context>
-    <name>frame::GameRecording</name>
     <message>
         <source>The replay is truncated.</source>
         <translation>La repetición está incompleta.</translation>
@@ -647,26 +644,6 @@ tuberías horizontales.</translation>
         <translation>(%1: %2 jugado, %3 declarado)</translation>
     </message>
     <message>
-        <source>list</source>
-        <translation>lista</translation>
-    </message>
-    <message>
-        <source>score</source>
-        <translation>puntuación</translation>
-    </message>
-    <message>
-        <source>start level</source>
-        <translation>nivel inicial</translation>
-    </message>
-    <message>
-        <source>end level</source>
-        <translation>nivel final</translation>
-    </message>
-    <message>
-        <source>rows</source>
-        <translation>filas</translation>
-    </message>
-    <message>
         <source>(an answer is missing)</source>
         <translation>(falta una respuesta)</translation>
     </message>
@@ -728,22 +705,22 @@ tuberías horizontales.</translation>
         <source>The replay %1 cannot be watched:
 %2</source>
         <extracomment>%1 is the replay file, %2 the reason it cannot be played.</extracomment>
-        <translation>No se puede ver la grabación %1:
+        <translation>No se puede ver la repetición %1:
 %2</translation>
     </message>
     <message>
         <source>Watching a replay</source>
-        <translation>Viendo una grabación</translation>
+        <translation>Viendo una repetición</translation>
     </message>
     <message>
         <source>Watching the replay of %1</source>
         <extracomment>%1 is the name of the player whose recorded game is shown.</extracomment>
-        <translation>Viendo la grabación de %1</translation>
+        <translation>Viendo la repetición de %1</translation>
     </message>
     <message>
         <source>The replay stopped: %1</source>
         <extracomment>%1 says why a recorded game could not be played to its end.</extracomment>
-        <translation>La grabación se detuvo: %1</translation>
+        <translation>La repetición se detuvo: %1</translation>
     </message>
     <message>
         <source>Esc: back to the game</source>
@@ -752,7 +729,7 @@ tuberías horizontales.</translation>
     <message>
         <source>Replay ended with %1 points</source>
         <extracomment>%1 is the final score of the watched game.</extracomment>
-        <translation>La grabación terminó con %1 puntos</translation>
+        <translation>La repetición terminó con %1 puntos</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -1024,7 +1001,7 @@ tuberías horizontales.</translation>
     </message>
     <message>
         <source>This record has no replay to watch.</source>
-        <translation>Este récord no tiene grabación para ver.</translation>
+        <translation>Este récord no tiene repetición para ver.</translation>
     </message>
 </context>
 <context>

@@ -578,9 +578,6 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
         <source>rows</source>
         <translation>lignes</translation>
     </message>
-</context>
-<context>
-    <name>frame::GameRecording</name>
     <message>
         <source>The replay is truncated.</source>
         <translation>Le replay est tronqué.</translation>
@@ -646,26 +643,6 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
         <translation>(%1 : %2 joué, %3 annoncé)</translation>
     </message>
     <message>
-        <source>list</source>
-        <translation>liste</translation>
-    </message>
-    <message>
-        <source>score</source>
-        <translation>score</translation>
-    </message>
-    <message>
-        <source>start level</source>
-        <translation>niveau de départ</translation>
-    </message>
-    <message>
-        <source>end level</source>
-        <translation>niveau final</translation>
-    </message>
-    <message>
-        <source>rows</source>
-        <translation>lignes</translation>
-    </message>
-    <message>
         <source>(an answer is missing)</source>
         <translation>(une réponse manque)</translation>
     </message>
@@ -727,22 +704,22 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
         <source>The replay %1 cannot be watched:
 %2</source>
         <extracomment>%1 is the replay file, %2 the reason it cannot be played.</extracomment>
-        <translation>L’enregistrement %1 ne peut pas être regardé :
+        <translation>Le replay %1 ne peut pas être regardé :
 %2</translation>
     </message>
     <message>
         <source>Watching a replay</source>
-        <translation>Lecture d’un enregistrement</translation>
+        <translation>Lecture d’un replay</translation>
     </message>
     <message>
         <source>Watching the replay of %1</source>
         <extracomment>%1 is the name of the player whose recorded game is shown.</extracomment>
-        <translation>Lecture de l’enregistrement de %1</translation>
+        <translation>Lecture du replay de %1</translation>
     </message>
     <message>
         <source>The replay stopped: %1</source>
         <extracomment>%1 says why a recorded game could not be played to its end.</extracomment>
-        <translation>L’enregistrement s’est arrêté : %1</translation>
+        <translation>Le replay s’est arrêté : %1</translation>
     </message>
     <message>
         <source>Esc: back to the game</source>
@@ -751,7 +728,7 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     <message>
         <source>Replay ended with %1 points</source>
         <extracomment>%1 is the final score of the watched game.</extracomment>
-        <translation>Fin de l’enregistrement : %1 points</translation>
+        <translation>Fin du replay : %1 points</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -1023,7 +1000,7 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     </message>
     <message>
         <source>This record has no replay to watch.</source>
-        <translation>Ce record n’a pas d’enregistrement à regarder.</translation>
+        <translation>Ce record n’a pas de replay à regarder.</translation>
     </message>
 </context>
 <context>
