@@ -112,8 +112,11 @@ void WatchSession::Begin(Host host, const QString& player) {
     m_frozenWidgets.clear();
     for (const QPointer<QWidget>& w : m_widgets) {
         if (!w) continue;
-        FrozenWidget f{w, w->isHidden(), QString(), w->font()};
-        if (auto* label = qobject_cast<QLabel*>(w.data())) f.text = label->text();
+        FrozenWidget f{w, w->isHidden(), QString(), QPixmap(), w->font()};
+        if (auto* label = qobject_cast<QLabel*>(w.data())) {
+            f.text = label->text();
+            f.pixmap = label->pixmap();
+        }
         m_frozenWidgets.push_back(f);
     }
 
@@ -137,7 +140,13 @@ void WatchSession::End(bool resume) {
     for (const FrozenWidget& f : m_frozenWidgets) {
         if (!f.widget) continue;
         f.widget->setFont(f.font);
-        if (auto* label = qobject_cast<QLabel*>(f.widget.data())) label->setText(f.text);
+        // A label shows either its text or its picture.
+        if (auto* label = qobject_cast<QLabel*>(f.widget.data())) {
+            if (f.pixmap.isNull())
+                label->setText(f.text);
+            else
+                label->setPixmap(f.pixmap);
+        }
         f.widget->setHidden(f.hidden);
     }
     if (m_host.restore) m_host.restore();

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QList>
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -128,6 +129,7 @@ class WatchSession : public QObject {
         QPointer<QWidget> widget;
         bool hidden = false;
         QString text;
+        QPixmap pixmap;
         QFont font;
     };
     std::vector<FrozenWidget> m_frozenWidgets;
