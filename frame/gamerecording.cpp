@@ -445,7 +445,21 @@ void GameRecorder::Enter(InputKind kind, int32_t a, int32_t b) {
 }
 
 void GameRecorder::EnterTick() {
-    if (m_depth++ == 0 && m_active) ++m_recording.ticks;
+    if (m_depth++ != 0 || !m_active) return;
+    m_outerInput = m_recording.inputs.size();
+    ++m_recording.ticks;
+}
+
+GameRecorder::Question GameRecorder::OpenQuestion() {
+    const Question question{m_depth, m_outerInput};
+    m_depth = 0;
+    return question;
+}
+
+void GameRecorder::CloseQuestion(const Question& question, bool yes) {
+    m_depth = question.depth;
+    m_outerInput = question.outerInput;
+    Answer(yes);
 }
 
 void GameRecorder::Answer(bool yes) {

@@ -164,6 +164,14 @@ class GameRecorder {
     void Leave() { --m_depth; }
     // An answer the view gave inside the operation being recorded.
     void Answer(bool yes);
+    // While the view asks its question, its event loop runs on: the clock's ticks and the player's inputs
+    // meanwhile are recorded as the player's own, and the answer after them.
+    struct Question {
+        int depth = 0;
+        std::size_t outerInput = 0;
+    };
+    Question OpenQuestion();
+    void CloseQuestion(const Question& question, bool yes);
 
   private:
     GameRecording m_recording;

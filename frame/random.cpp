@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/random.h"
 
+#include <atomic>
 #include <chrono>
 #include <random>
 
@@ -24,7 +25,7 @@ uint64_t MixSeed(uint64_t x) {
 RandomSource::RandomSource()
     : RandomSource(GameSeeded([] {
           // Two games begun within one clock tick still get different seeds.
-          static uint64_t counter = 0;
+          static std::atomic<uint64_t> counter{0};
           return MixSeed(ClockSeed() ^ MixSeed(++counter));
       })) {}
 

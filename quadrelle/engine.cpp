@@ -430,8 +430,11 @@ void Engine::ResetGame() {
 }
 
 bool Engine::AskNewGame() {
-    const bool yes = m_answers ? m_answers->NextAnswer() : m_view.AskNewGame();
-    if (m_recorder) m_recorder->Answer(yes);
+    if (m_answers) return m_answers->NextAnswer();
+    if (!m_recorder) return m_view.AskNewGame();
+    const frame::GameRecorder::Question question = m_recorder->OpenQuestion();
+    const bool yes = m_view.AskNewGame();
+    m_recorder->CloseQuestion(question, yes);
     return yes;
 }
 

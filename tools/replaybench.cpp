@@ -102,7 +102,10 @@ int main(int argc, char** argv) {
     std::printf("%-10s %9s %8s %7s %6s %11s %12s %10s %9s %14s\n", "program", "game time", "ticks", "inputs",
                 "bytes", "verify ms", "ms / 10 min", "per second", "decode ms", "verify/decode");
     bool withinBudget = true;
-    for (const auto& [program, c] : longest) {
+    for (const auto& entry : longest) {
+        // Named copies: clang 14 cannot capture a structured binding in a lambda.
+        const int program = entry.first;
+        const Candidate& c = entry.second;
         int runs = 0;
         const double verify = Measure(
             [&] {

@@ -88,7 +88,7 @@ bool RecordingPlayer::Begin() {
     m_begun = true;
     // The recording plays on its own: nothing of it is recorded again, and its seed drives the draws.
     m_engine.SetRecorder(nullptr);
-    m_engine.SetRecordedAnswers(&m_cursor);
+    m_engine.SetRecordedAnswers(this);
     const uint64_t seed = r.seed;
     m_engine.SetRandom(frame::RandomSource::GameSeeded([seed] { return seed; }));
     const std::vector<int32_t>& s = r.settings;
@@ -183,6 +183,39 @@ void RecordingPlayer::Apply(const frame::RecordedInput& input) {
     else
         m_cursor.Fail(frame::RecordingError::Corrupt,
                       QCoreApplication::translate("frame::GameRecording", "(an input out of its range)"));
+}
+
+bool RecordingPlayer::NextAnswer() {
+    // A question inside a question's wait is a recording's own; more is a hostile one's.
+    if (m_questions >= 4) {
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(an answer is missing)"));
+        return false;
+    }
+    ++m_questions;
+    bool yes = false;
+    while (!Done()) {
+        if (const frame::RecordedInput* input = m_cursor.NextInputNow()) {
+            if (input->kind == frame::InputKind::Answer) {
+                yes = input->a != 0;
+                break;
+            }
+            Apply(*input);
+            CheckEnded();
+        } else if (Finished() && m_cursor.AtEnd()) {
+            // The game ended while the view asked: its recording ends here, unanswered.
+            break;
+        } else if (m_cursor.TakeTick()) {
+            m_gameTimeMs += static_cast<uint64_t>(std::max(0, ClockInterval()));
+            m_engine.TimerHandler();
+            CheckEnded();
+        } else {
+            m_cursor.Fail(frame::RecordingError::Corrupt,
+                          QCoreApplication::translate("frame::GameRecording", "(an answer is missing)"));
+        }
+    }
+    --m_questions;
+    return yes;
 }
 
 void RecordingPlayer::CheckEnded() {

@@ -2,7 +2,9 @@
 // Game recordings: a game of each program recorded, written, read back and re-played through its core to
 // the same end; damaged, hostile and lying recordings refused with their reason.
 #include <zlib.h>
+
 #include <QtTest>
+#include <algorithm>
 
 #include "frame/gamerecording.h"
 #include "quadrelle/recordingplayer.h"
@@ -68,6 +70,20 @@ void Claim(Played& p) {
     claim.date = QStringLiteral("2026-12-11T15:00:00");
     p.recording.claim = claim;
 }
+
+// A window's question: its event loop runs on while it asks, so the clock ticks and the pointer moves
+// before the answer comes.
+class AskingView : public zephlon_test::RecordingView {
+  public:
+    bool AskNewGame() override {
+        for (int i = 0; i < 3 && engine; ++i) {
+            engine->TimerHandler();
+            engine->MouseMove(zephlon::MouseTarget::PlayArea, 3 * cellSize);
+        }
+        return answerNewGame;
+    }
+    zephlon::ZephlonEngine* engine = nullptr;
+};
 
 Played PlayZephlon(uint64_t seed) {
     zephlon_test::RecordingView view;
@@ -405,6 +421,136 @@ class TestGameRecording : public QObject {
             qPrintable(
                 QStringLiteral("error %1: %2").arg(static_cast<int>(outcome.error)).arg(outcome.errorText)));
         QCOMPARE(outcome.errorText.isEmpty(), error == RecordingError::None);
+    }
+
+    // A watcher's player drives an engine on its own view one tick at a time: a mouse game recorded in
+    // one window size plays to the same end in another, with the recorded answers (and what the clock and
+    // the pointer did while the question was open) and seed, and the engine gets its own recorder and
+    // random source back afterwards.
+    void stepwisePlayerOnAnotherView() {
+        AskingView view;
+        view.recordDrawing = false;
+        testsupport::SilentSink sink;
+        zephlon::ZephlonEngine engine(view, sink,
+                                      frame::RandomSource::GameSeeded([] { return uint64_t{77}; }));
+        view.engine = &engine;
+        frame::GameRecorder recorder;
+        engine.SetRecorder(&recorder);
+        zephlon::ZephlonOptions options;
+        options.gameMode = zephlon::GameMode::Original;
+        options.control = zephlon::Control::Mouse;
+        engine.SetOptions(options);
+        engine.Start();
+        Choices c{77};
+        int answers = 0;
+        for (int i = 0; i < 6000 && engine.Context().gameState != zephlon::GameState::Stopped; ++i) {
+            const int r = c.Below(100);
+            if (r < 60) {
+                engine.TimerHandler();
+            } else if (r < 80) {
+                engine.MouseMove(zephlon::MouseTarget::PlayArea, c.Below(7 * view.cellSize));
+            } else if (r < 98) {
+                engine.MousePress(zephlon::MouseTarget::PlayArea,
+                                  c.Below(3) ? zephlon::MouseButton::Left : zephlon::MouseButton::Other);
+            } else {
+                // Start during a game asks; No plays on.
+                view.answerNewGame = false;
+                engine.Start();
+                ++answers;
+            }
+        }
+        if (engine.Context().gameState != zephlon::GameState::Stopped) engine.gameOver();
+        const GameRecording recording = recorder.Recording();
+        const frame::PlayOutcome live = zephlon::CurrentOutcome(engine);
+        QVERIFY(answers > 0);
+        QVERIFY(std::count_if(recording.inputs.begin(), recording.inputs.end(),
+                              [](const frame::RecordedInput& i) { return i.kind == InputKind::Answer; }) ==
+                answers);
+
+        zephlon_test::RecordingView other;
+        other.recordDrawing = false;
+        other.cellSize = 17;
+        other.answerNewGame = true;  // the recorded No must win over the view
+        int draws = 0;
+        zephlon::ZephlonEngine watched(other, sink,
+                                       frame::RandomSource([&draws] { return (draws++ % 5) / 5.0; }));
+        frame::GameRecorder ownRecorder;
+        watched.SetRecorder(&ownRecorder);
+        {
+            zephlon::RecordingPlayer player(watched, recording);
+            QVERIFY(player.Begin());
+            QCOMPARE(player.Tick(), 0u);
+            uint32_t steps = 0;
+            while (!player.Done()) {
+                QCOMPARE(
+                    player.NextInputs().empty(),
+                    std::none_of(recording.inputs.begin(), recording.inputs.end(),
+                                 [&](const frame::RecordedInput& i) { return i.tick == player.Tick(); }));
+                if (!player.Finished()) QVERIFY(player.ClockInterval() > 0);
+                player.Step();
+                QVERIFY(++steps <= recording.ticks + 1);
+            }
+            QVERIFY(player.Finished());
+            QCOMPARE(player.Tick(), recording.ticks);
+            const frame::PlayOutcome watchedEnd = player.Outcome();
+            QVERIFY2(watchedEnd.ok(), qPrintable(watchedEnd.errorText));
+            QCOMPARE(watchedEnd.score, live.score);
+            QCOMPARE(watchedEnd.endLevel, live.endLevel);
+            QCOMPARE(watchedEnd.board, live.board);
+            QVERIFY(watchedEnd.gameTimeMs > 0);
+            QCOMPARE(watched.Recorder(), nullptr);
+        }
+        // Nothing of the watched game was recorded, and the engine has its own things back.
+        QCOMPARE(watched.Recorder(), &ownRecorder);
+        QVERIFY(!ownRecorder.HasGame());
+        QCOMPARE(draws, 0);
+        watched.Random().Next();
+        QCOMPARE(draws, 1);
+    }
+
+    // A puzzle level replayed after its game ended rebuilds the level saved by that game: the new game's
+    // recording carries it, and re-plays to the same end.
+    void levelReplayCarriesTheSavedLevel() {
+        zephlon_test::RecordingView view;
+        view.recordDrawing = false;
+        testsupport::SilentSink sink;
+        zephlon::ZephlonEngine engine(view, sink,
+                                      frame::RandomSource::GameSeeded([] { return uint64_t{5}; }));
+        frame::GameRecorder recorder;
+        engine.SetRecorder(&recorder);
+        zephlon::ZephlonOptions options;
+        options.gameMode = zephlon::GameMode::Puzzle;
+        options.startLevelPuzzle = 4;
+        options.maxLevelPuzzle = 4;
+        engine.SetOptions(options);
+        engine.HandleKey(frame::kKeyEnter);
+        for (int i = 0; i < 500 && engine.Context().gameState != zephlon::GameState::WaitStart; ++i)
+            engine.TimerHandler();
+        QCOMPARE(engine.Context().gameState, zephlon::GameState::WaitStart);
+        const zephlon::Grid garbage = engine.Context().board;
+        engine.HandleKey(frame::kKeyQ);
+        QVERIFY(recorder.Recording().finished);
+
+        engine.ReplayLevel();
+        QCOMPARE(recorder.Games(), uint64_t{2});
+        QCOMPARE(recorder.Recording().settings.size(), size_t{9 + 2 + zephlon::kRows * zephlon::kColumns});
+        Choices c{5};
+        for (int i = 0; i < 4000 && engine.Context().gameState != zephlon::GameState::Stopped; ++i) {
+            if (engine.Context().gameState == zephlon::GameState::WaitStart) {
+                QCOMPARE(engine.Context().board, garbage);
+                engine.HandleKey(frame::kKeyEnter);
+            } else if (c.Below(4)) {
+                engine.TimerHandler();
+            } else {
+                engine.HandleKey(kKeys[c.Below(5)]);
+            }
+        }
+        if (engine.Context().gameState != zephlon::GameState::Stopped) engine.HandleKey(frame::kKeyQ);
+        const frame::PlayOutcome live = zephlon::CurrentOutcome(engine);
+        const frame::PlayOutcome played = zephlon::PlayRecording(recorder.Recording());
+        QVERIFY2(played.ok(), qPrintable(played.errorText));
+        QCOMPARE(played.score, live.score);
+        QCOMPARE(played.board, live.board);
     }
 
     // A scripted source (tests, bots) draws as before: a new game takes no seed from it and does not
