@@ -241,6 +241,14 @@ class Replays : public QObject {
              ++step)
             opened->ClumsyStep();
         QVERIFY(opened->ScoreLabel()->text().toInt() > score.toInt() || !opened->GameRunning());
+
+        // Closing the window while watching ends the watching and saves the player's game as usual.
+        opened->WatchFile(path);
+        QVERIFY(watching.Active());
+        QVERIFY(opened->Window().close());
+        QVERIFY(!watching.Active());
+        QVERIFY(opened->Session().Closed());
+        QVERIFY(!watching.Clock()->isActive());
     }
 
     // A replay file the game cannot play is named in a message box with the reason, and nothing plays.
