@@ -94,10 +94,16 @@ class Replays : public QObject {
     // dialog; it goes when better games push the record out.
     void playedGameKeepsItsReplay_data() {
         QTest::addColumn<Program>("program");
-        testsupport::AddProgramRows();
+        QTest::addColumn<bool>("cleared");  // the list is cleared rather than better games pushing it out
+        for (Program p : {Program::Zephlon, Program::Quadrelle, Program::Vantorel})
+            QTest::newRow(qPrintable(frame::ProgramName(p))) << p << false;
+        // Vantorel has no command that clears its list.
+        QTest::newRow("Zephlon cleared") << Program::Zephlon << true;
+        QTest::newRow("Quadrelle cleared") << Program::Quadrelle << true;
     }
     void playedGameKeepsItsReplay() {
         QFETCH(Program, program);
+        QFETCH(bool, cleared);
         auto opened = ProgramWindow::Open(program, Seeded());
         const int position = PlayAndName(*opened);
         QVERIFY(position > 0);
@@ -123,10 +129,15 @@ class Replays : public QObject {
         QVERIFY(!dialog.CommandWatch->isEnabled());
         dialog.hide();
 
-        // Ten better games push the record out of the list, and its replay goes with it.
-        for (int i = 0; i < scores::kListSize; ++i) {
-            opened->Scores().OfferFinishedGame(100000 + i, 1, 1, false);
-            opened->Scores().CommitOnClose();
+        // Ten better games push the record out of the list (or the list is cleared), and its replay goes with
+        // it.
+        if (cleared) {
+            opened->Scores().ClearAllScores();
+        } else {
+            for (int i = 0; i < scores::kListSize; ++i) {
+                opened->Scores().OfferFinishedGame(100000 + i, 1, 1, false);
+                opened->Scores().CommitOnClose();
+            }
         }
         QVERIFY(!QFileInfo::exists(path));
         QCOMPARE(FilesIn(Folder()), QStringList{});
@@ -134,7 +145,10 @@ class Replays : public QObject {
 
     // Watching a replay from the dialog plays the recorded game in the window to its final score, takes the
     // player's keys away from the game, and leaves the settings, the table and the replays as they were.
-    void watchedReplayStoresNothing_data() { playedGameKeepsItsReplay_data(); }
+    void watchedReplayStoresNothing_data() {
+        QTest::addColumn<Program>("program");
+        testsupport::AddProgramRows();
+    }
     void watchedReplayStoresNothing() {
         QFETCH(Program, program);
         auto opened = ProgramWindow::Open(program, Seeded());
@@ -204,7 +218,7 @@ class Replays : public QObject {
     }
 
     // A game in play stands still while a replay is watched over it, and goes on as it was after Esc.
-    void watchingFreezesTheGameInPlay_data() { playedGameKeepsItsReplay_data(); }
+    void watchingFreezesTheGameInPlay_data() { watchedReplayStoresNothing_data(); }
     void watchingFreezesTheGameInPlay() {
         QFETCH(Program, program);
         auto opened = ProgramWindow::Open(program, Seeded());
