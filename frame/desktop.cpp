@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <QTranslator>
+#include <cstdio>
 
 #include "frame/options.h"
 #include "frame/translations.h"
@@ -67,7 +68,10 @@ std::optional<int> HandleCommandLine(Program program, const QStringList& argumen
                 << "  -h, --help     "
                 << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Show this help and exit.")) << "\n"
                 << "  -v, --version  "
-                << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Show the version and exit.")) << "\n\n"
+                << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Show the version and exit.")) << "\n"
+                << "  --replay FILE  "
+                << translated(QT_TRANSLATE_NOOP("frame::CommandLine", "Watch the recorded game in FILE."))
+                << "\n\n"
                 << translated(
                        QT_TRANSLATE_NOOP("frame::CommandLine",
                                          "Qt's own options, such as -platform or -style, are accepted too."))
@@ -78,6 +82,16 @@ std::optional<int> HandleCommandLine(Program program, const QStringList& argumen
                 << "\n";
             return 0;
         }
+        if (a == QLatin1String("--replay") && i + 1 == arguments.size()) {
+            QTranslator catalogue;
+            LoadCatalogue(catalogue, DesktopLanguages());
+            const char* text = QT_TRANSLATE_NOOP("frame::CommandLine", "%1: --replay needs a file to play.");
+            const QString found = catalogue.translate(kContext, text);
+            std::fprintf(
+                stderr, "%s\n",
+                qPrintable((found.isEmpty() ? QString::fromUtf8(text) : found).arg(CommandName(program))));
+            return 2;
+        }
         if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
             out << ProgramName(program) << " " << ARCADE_VERSION << "\n"
                 << "License GPL-3.0-or-later: GNU GPL version 3 or later "
@@ -86,6 +100,16 @@ std::optional<int> HandleCommandLine(Program program, const QStringList& argumen
         }
     }
     return std::nullopt;
+}
+
+QString ReplayArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--")) break;
+        if (a == QLatin1String("--replay") && i + 1 < arguments.size()) return arguments[i + 1];
+        if (a.startsWith(QLatin1String("--replay="))) return a.mid(9);
+    }
+    return QString();
 }
 
 QStringList ArgumentsOf(int argc, char** argv) {

@@ -23,8 +23,12 @@ void IdentifyApplication(Program program);
 
 // Answers --help and --version. It runs before the application exists, so it works without a display;
 // other arguments are left to Qt. Returns the exit code when the program should end instead of opening its
-// window.
+// window: also 2, with the reason on standard error, for --replay without a file.
 std::optional<int> HandleCommandLine(Program program, const QStringList& arguments, QTextStream& out);
+
+// The file of "--replay FILE" (or "--replay=FILE"): the recorded game the window plays once it is open.
+// Empty when there is none.
+QString ReplayArgument(const QStringList& arguments);
 
 // The command line as text, before an application object exists to give it.
 QStringList ArgumentsOf(int argc, char** argv);

@@ -100,6 +100,7 @@ FormPlunko::FormPlunko(QWidget* parent, std::unique_ptr<frame::CueBackend> sound
     hooks.nameEntered = [this] { m_engine->NameEntered(); };
 
     InitGame();
+    SetUpWatching();
 }
 
 FormPlunko::~FormPlunko() {
@@ -259,7 +260,7 @@ bool FormPlunko::SettleGameOver() {
 
 bool FormPlunko::OfferFinishedScore(bool askName) {
     return m_highScores->OfferFinishedGame(m_engine->Score(), m_engine->GameStartLevel(), m_engine->Level(),
-                                           askName);
+                                           askName, frame::FinishedRecording(m_recorder));
 }
 
 // ---- Pause and messages ----
@@ -313,12 +314,14 @@ void FormPlunko::Form_Resize() {
     LabelMessage->setGeometry(0, 88, std::max(1, l.wellWidth), LabelMessage->height());
 
     quadrelle::ShadeMargins(*Background, l, scaleWidth);
-    m_engine->RedrawBoard();
-    const GameState state = m_engine->State();
+    // The well shown: the player's game, or the recorded game being watched.
+    Engine& engine = Shown();
+    engine.RedrawBoard();
+    const GameState state = engine.State();
     if (state != GameState::Stopped && state != GameState::Idle) {
-        m_engine->PaintNextBlock();
+        engine.PaintNextBlock();
         // Only a piece still falling is shown again: in the other states it is already part of the board.
-        if (state == GameState::Falling) m_engine->ShowFallingBlock();
+        if (state == GameState::Falling) engine.ShowFallingBlock();
     }
 }
 
@@ -343,7 +346,8 @@ void FormPlunko::ShowScore(int32_t score) {
 }
 void FormPlunko::ShowHiScore(int32_t best) {
     // A best score that rises during a game is the player's new record.
-    if (frame::SetValue(LabelHiScore, QString::number(best)) < best && Game().State() != GameState::Stopped)
+    if (frame::SetValue(LabelHiScore, QString::number(best)) < best &&
+        Shown().State() != GameState::Stopped && !Watching())
         frame::Announce(PictureBg, tr("New high score: %1").arg(best));
 }
 void FormPlunko::ShowLevel(int16_t level) {
@@ -363,6 +367,8 @@ void FormPlunko::FocusPlayArea() {
 // ---- Keys and questions ----
 
 void FormPlunko::keyPressEvent(QKeyEvent* event) {
+    // While a recording plays, the keys steer the watching; none reaches the game.
+    if (m_watch->HandleKey(event)) return;
     const frame::KeyCode code = frame::KeyCodeOf(event->key());
     if (code == frame::kKeyNone) {
         QMainWindow::keyPressEvent(event);
@@ -374,6 +380,7 @@ void FormPlunko::keyPressEvent(QKeyEvent* event) {
 
 void FormPlunko::Form_KeyDown(frame::KeyCode keyCode, int16_t shift) {
     (void)shift;  // the game does not use the shift state
+    if (Watching()) return;
     m_engine->HandleKey(keyCode);
 }
 
@@ -479,6 +486,7 @@ void FormPlunko::help_Click() {
 // ---- Shut-down ----
 
 void FormPlunko::HideDialogs() {
+    m_watch->End(false);
     if (m_highScores->IsShowing()) m_highScores->Dialog().hide();
 }
 

@@ -9,11 +9,14 @@
 #include <memory>
 
 #include "frame/drawsurface.h"
+#include "frame/gamerecording.h"
 #include "frame/gamesession.h"
 #include "frame/options.h"
 #include "frame/settingsstore.h"
 #include "frame/soundcues.h"
+#include "frame/watchsession.h"
 #include "quadrelle/engine.h"
+#include "quadrelle/recordingplayer.h"
 #include "quadrelle/renderer.h"
 
 class QAction;
@@ -57,6 +60,20 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     void SetRandomSource(frame::RandomSource random);
 
     Engine& Game() { return *m_engine; }
+    // The engine whose game the window shows: the player's, or the recorded game being watched.
+    Engine& Shown() { return m_watchEngine ? *m_watchEngine : *m_engine; }
+
+    // ---- Recorded games ----
+    // Every game the player plays is recorded here, in memory, from its first tick.
+    frame::GameRecorder& Recorder() { return m_recorder; }
+    // Plays a replay file in the window ("&Watch", --replay); a file that cannot be played is told.
+    void WatchFile(const QString& path);
+    // Plays a recording in the window at its recorded pace, the player's game frozen meanwhile. A recording
+    // that cannot be played (other rules, over the caps) is told, naming `source`.
+    bool Watch(frame::GameRecording recording, const QString& source);
+    bool Watching() const { return m_watch && m_watch->Active(); }
+    frame::WatchSession& WatchControl() { return *m_watch; }
+    const RecordingPlayer* WatchedPlayer() const { return m_watchPlayer.get(); }
     scores::HighScores& HighScores() { return *m_highScores; }
     frame::SoundCues& Sound() { return *m_sound; }
     frame::GameSession& Session() { return *m_session; }
@@ -150,6 +167,11 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     void BuildMenus();
     void UncheckLevelMenu();
     bool Ask(const QString& question);
+    // The window's controls as a recording being watched draws on them (in formplunkowatch.cpp).
+    class WatchView;
+    void SetUpWatching();
+    // Watching ended: the player's game is shown again.
+    void WatchEnded();
 
     // View of the game.
     void DrawCell(int16_t x, int16_t y, int32_t colour) override;
@@ -185,6 +207,12 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     std::unique_ptr<scores::HighScores> m_highScores;
     std::unique_ptr<web::QuadrelleWeb> m_web;
     frame::GameSession* m_session = nullptr;
+
+    frame::GameRecorder m_recorder;
+    frame::WatchSession* m_watch = nullptr;
+    std::unique_ptr<View> m_watchView;
+    std::unique_ptr<Engine> m_watchEngine;
+    std::unique_ptr<RecordingPlayer> m_watchPlayer;
 };
 
 }  // namespace quadrelle

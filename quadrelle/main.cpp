@@ -13,9 +13,8 @@ namespace {
 
 int run(int argc, char** argv) {
     QTextStream out(stdout);
-    if (const auto code =
-            frame::HandleCommandLine(frame::Program::Quadrelle, frame::ArgumentsOf(argc, argv), out))
-        return *code;
+    const QStringList arguments = frame::ArgumentsOf(argc, argv);
+    if (const auto code = frame::HandleCommandLine(frame::Program::Quadrelle, arguments, out)) return *code;
     // The embedded browser refuses to start its sandbox for the root user; without this the global lists
     // would stay blank when the game is run as root.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
@@ -29,6 +28,7 @@ int run(int argc, char** argv) {
     window.show();
     // The clock only ticks for the active window: make sure it is, however the desktop places it.
     window.activateWindow();
+    if (const QString replay = frame::ReplayArgument(arguments); !replay.isEmpty()) window.WatchFile(replay);
     return QApplication::exec();
 }
 

@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <algorithm>
+#include <vector>
 
 namespace scores {
 
@@ -25,6 +27,7 @@ constexpr int kButtonWidth = 110;
 
 const QColor kDialogBack(72, 72, 72);
 const QColor kCellBack(96, 96, 96);
+const QColor kChosenBack(128, 128, 128);
 const QColor kLightText(232, 232, 232);
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, Qt::Alignment align, bool dark, bool bold) {
@@ -48,13 +51,14 @@ FormTopTen::FormTopTen(const ScorePolicy& policy, QWidget* parent) : QDialog(par
     setWindowTitle(tr(policy.caption.toUtf8().constData()));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     const bool dark = policy.darkColours;
+    m_dark = dark;
     if (dark) frame::SetDarkBackground(this, kDialogBack, kLightText);
 
     const int xName = kMargin;
     const int xScore = xName + kNameWidth + kColumnGap;
     const int xStart = xScore + kNumberWidth + kColumnGap;
     const int xEnd = xStart + kNumberWidth + kColumnGap;
-    const int width = xEnd + kNumberWidth + kMargin;
+    int width = xEnd + kNumberWidth + kMargin;
     int y = kMargin;
 
     if (policy.hasGameModeLabel) {
@@ -97,22 +101,48 @@ FormTopTen::FormTopTen(const ScorePolicy& policy, QWidget* parent) : QDialog(par
     TextInput->setFrame(false);
     TextInput->hide();
 
+    // A click on a row chooses it for "&Watch"; a double-click watches it at once.
+    for (size_t i = 0; i < kListSize; ++i) {
+        for (QLabel* cell : {LabelName[i], LabelScore[i], LabelStartLevel[i], LabelEndLevel[i]})
+            cell->installEventFilter(this);
+    }
+
+    std::vector<QPushButton*> buttons;
     if (policy.hasButtons) {
-        y += 8;
-        const int gap = (width - 2 * kMargin - 3 * kButtonWidth) / 2;
         Command1 = new QPushButton(tr("OK"), this);
         Command2 = new QPushButton(tr("Clear List"), this);
         Command3 = new QPushButton(tr("Upload"), this);
-        int x = kMargin;
-        for (QPushButton* b : {Command1, Command2, Command3}) {
-            // Enter belongs to the name entry, never to a button.
-            b->setAutoDefault(false);
-            b->setDefault(false);
-            b->setGeometry(x, y, kButtonWidth, kButtonHeight);
-            x += kButtonWidth + gap;
-        }
-        y += kButtonHeight;
+        buttons = {Command1, Command2, Command3};
     }
+    //: Plays the chosen record's recorded game in the main window.
+    CommandWatch = new QPushButton(tr("&Watch"), this);
+    CommandWatch->setObjectName(QStringLiteral("CommandWatch"));
+    CommandWatch->setEnabled(false);
+    connect(CommandWatch, &QPushButton::clicked, this, [this] {
+        if (CanWatch(m_chosen)) emit watchRequested(m_chosen);
+    });
+    buttons.push_back(CommandWatch);
+
+    // The buttons share one width, the widest caption's (translations are longer), spread over the row.
+    int buttonWidth = kButtonWidth * 3 / 4;
+    for (QPushButton* b : buttons)
+        buttonWidth = std::max(buttonWidth, b->sizeHint().width());
+    const int count = static_cast<int>(buttons.size());
+    const int rowWidth = count * buttonWidth + (count - 1) * kColumnGap * 2;
+    const int dialogWidth = std::max(width, rowWidth + 2 * kMargin);
+    const int gap = count > 1 ? (dialogWidth - 2 * kMargin - count * buttonWidth) / (count - 1) : 0;
+    y += 8;
+    // A single button stands at the right, under the numbers.
+    int x = count > 1 ? kMargin : dialogWidth - kMargin - buttonWidth;
+    for (QPushButton* b : buttons) {
+        // Enter belongs to the name entry, never to a button.
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        b->setGeometry(x, y, buttonWidth, kButtonHeight);
+        x += buttonWidth + gap;
+    }
+    y += kButtonHeight;
+    width = dialogWidth;
     setFixedSize(width, y + kMargin);
 }
 
@@ -141,6 +171,60 @@ void FormTopTen::ShowName(int position, const QString& name) {
     cell->setToolTip(shown == name ? QString() : name);
 }
 
+void FormTopTen::SetWatchable(const std::array<bool, kListSize>& watchable) {
+    m_watchable = watchable;
+    int chosen = CanWatch(m_chosen) ? m_chosen : 0;
+    for (int p = 1; chosen == 0 && p <= kListSize; ++p) {
+        if (m_watchable[static_cast<size_t>(p - 1)]) chosen = p;
+    }
+    ChoosePosition(chosen);
+}
+
+void FormTopTen::ChoosePosition(int position) {
+    m_chosen = position >= 1 && position <= kListSize ? position : 0;
+    ShowChoice();
+}
+
+bool FormTopTen::CanWatch(int position) const {
+    return position >= 1 && position <= kListSize && m_watchable[static_cast<size_t>(position - 1)] &&
+           !NameFieldOpen();
+}
+
+void FormTopTen::ShowChoice() {
+    for (size_t i = 0; i < kListSize; ++i) {
+        const bool chosen = static_cast<int>(i) + 1 == m_chosen;
+        for (QLabel* cell : {LabelName[i], LabelScore[i], LabelStartLevel[i], LabelEndLevel[i]}) {
+            if (m_dark) {
+                frame::SetDarkBackground(cell, chosen ? kChosenBack : kCellBack, kLightText);
+            } else {
+                cell->setAutoFillBackground(chosen);
+                cell->setBackgroundRole(chosen ? QPalette::Highlight : QPalette::Window);
+                cell->setForegroundRole(chosen ? QPalette::HighlightedText : QPalette::WindowText);
+            }
+        }
+    }
+    CommandWatch->setEnabled(CanWatch(m_chosen));
+}
+
+int FormTopTen::RowOf(const QObject* label) const {
+    for (size_t i = 0; i < kListSize; ++i) {
+        if (label == LabelName[i] || label == LabelScore[i] || label == LabelStartLevel[i] ||
+            label == LabelEndLevel[i])
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+bool FormTopTen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        if (const int row = RowOf(watched); row > 0) {
+            ChoosePosition(row);
+            if (event->type() == QEvent::MouseButtonDblClick && CanWatch(row)) emit watchRequested(row);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void FormTopTen::OpenNameField(int position) {
     if (position < 1 || position > kListSize) return;
     const QRect cell = LabelName[static_cast<size_t>(position - 1)]->geometry();
@@ -150,11 +234,14 @@ void FormTopTen::OpenNameField(int position) {
     TextInput->show();
     TextInput->raise();
     FocusNameField();
+    // No replay is watched while a name is being typed.
+    ShowChoice();
 }
 
 void FormTopTen::CloseNameField() {
     TextInput->hide();
     TextInput->clear();
+    ShowChoice();
 }
 
 bool FormTopTen::NameFieldOpen() const {
@@ -173,6 +260,13 @@ void FormTopTen::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         emit enterPressed();
+        return;
+    }
+    // Up and Down choose a row, unless a name is being typed.
+    if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && !NameFieldOpen()) {
+        const int step = event->key() == Qt::Key_Up ? -1 : 1;
+        ChoosePosition(std::clamp(m_chosen + step, 1, static_cast<int>(kListSize)));
+        event->accept();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -33,6 +33,16 @@ class FormTopTen : public QDialog {
     // main window's client area.
     void PlaceOver(const QWidget* mainWindow);
 
+    // Which rows' records have a replay to watch. The chosen row stays chosen while it has one; otherwise
+    // the best row with one is chosen.
+    void SetWatchable(const std::array<bool, kListSize>& watchable);
+    // The chosen row (1..10), 0 when none is.
+    int ChosenPosition() const { return m_chosen; }
+    // Chooses a row (a click on it, or Up and Down); 0 chooses none.
+    void ChoosePosition(int position);
+    // A row's replay can be watched now: it has one and no name is being typed.
+    bool CanWatch(int position) const;
+
     QLabel* LabelGameMode = nullptr;  // Zephlon only
     QLabel* LabeNameHead = nullptr;
     QLabel* LabelScoreHead = nullptr;
@@ -43,9 +53,10 @@ class FormTopTen : public QDialog {
     std::array<QLabel*, kListSize> LabelStartLevel{};
     std::array<QLabel*, kListSize> LabelEndLevel{};
     QLineEdit* TextInput = nullptr;
-    QPushButton* Command1 = nullptr;  // "OK" (Zephlon only)
-    QPushButton* Command2 = nullptr;  // "Clear List" (Zephlon only)
-    QPushButton* Command3 = nullptr;  // "Upload" (Zephlon only)
+    QPushButton* Command1 = nullptr;      // "OK" (Zephlon only)
+    QPushButton* Command2 = nullptr;      // "Clear List" (Zephlon only)
+    QPushButton* Command3 = nullptr;      // "Upload" (Zephlon only)
+    QPushButton* CommandWatch = nullptr;  // "&Watch": plays the chosen record's replay (every program)
 
     static QString GameModeText(int list);
 
@@ -54,14 +65,24 @@ class FormTopTen : public QDialog {
     void enterPressed();
     // Closed by the window's close control or Escape.
     void dismissed();
+    // "&Watch" or a double-click on a row whose record has a replay.
+    void watchRequested(int position);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
 
   private:
     void FocusNameField();
+    // The row (1..10) a label belongs to, 0 for none.
+    int RowOf(const QObject* label) const;
+    void ShowChoice();
+
+    std::array<bool, kListSize> m_watchable{};
+    int m_chosen = 0;
+    bool m_dark = false;
 };
 
 }  // namespace scores

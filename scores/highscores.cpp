@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scores/highscores.h"
 
+#include <QFile>
 #include <QMessageBox>
+#include <cstdio>
 
 namespace scores {
 
 HighScores::HighScores(frame::Program program, QWidget* mainWindow)
-    : m_table(program), m_mainWindow(mainWindow), m_dialog(new FormTopTen(m_table.Policy(), mainWindow)) {
+    : m_table(program),
+      m_mainWindow(mainWindow),
+      m_dialog(new FormTopTen(m_table.Policy(), mainWindow)),
+      m_replays(program) {
     if (m_table.Policy().modal) m_dialog->setWindowModality(Qt::ApplicationModal);
     FormTopTen* dialog = m_dialog.data();
     QObject::connect(dialog, &FormTopTen::enterPressed, dialog, [this] { Form_Enter(); });
     QObject::connect(dialog, &FormTopTen::dismissed, dialog, [this] { Form_Dismissed(); });
+    QObject::connect(dialog, &FormTopTen::watchRequested, dialog, [this](int position) { Watch(position); });
     if (dialog->Command1) {
         QObject::connect(dialog->Command1, &QPushButton::clicked, dialog, [this] { Command1_Click(); });
         QObject::connect(dialog->Command2, &QPushButton::clicked, dialog, [this] { Command2_Click(); });
@@ -33,7 +39,8 @@ void HighScores::Load(const frame::SettingsStore& store) {
 
 void HighScores::Save(frame::SettingsStore& store) {
     CommitOnClose();
-    m_table.Save(store);
+    // Records another copy saved may push some of ours out of the lists.
+    ChangeTable([&] { m_table.Save(store); });
     // Records another copy saved meanwhile may have joined the lists.
     RefreshBestScore();
 }
@@ -41,6 +48,7 @@ void HighScores::Save(frame::SettingsStore& store) {
 void HighScores::SetCurrentPosition(int16_t position) {
     // Only clearing makes sense from outside: a position is created by SaveScore alone.
     if (position == 0) {
+        m_pendingRecording.reset();
         m_table.ForgetPending();
         m_dialog->CloseNameField();
     }
@@ -48,7 +56,9 @@ void HighScores::SetCurrentPosition(int16_t position) {
 
 int16_t HighScores::SaveScore(int32_t score, int16_t startLevel, int16_t endLevel) {
     const QDateTime now = hooks.now ? hooks.now() : QDateTime::currentDateTime();
-    return m_table.SaveScore(CurrentList(), score, startLevel, endLevel, now);
+    int16_t position = 0;
+    ChangeTable([&] { position = m_table.SaveScore(CurrentList(), score, startLevel, endLevel, now); });
+    return position;
 }
 
 int16_t HighScores::OfferScore(int32_t score, int16_t startLevel, int16_t endLevel) {
@@ -58,16 +68,25 @@ int16_t HighScores::OfferScore(int32_t score, int16_t startLevel, int16_t endLev
     return position;
 }
 
-bool HighScores::OfferFinishedGame(int32_t score, int16_t startLevel, int16_t endLevel, bool askName) {
+bool HighScores::OfferFinishedGame(int32_t score, int16_t startLevel, int16_t endLevel, bool askName,
+                                   std::optional<frame::GameRecording> recording) {
     if (score <= 0) {
         RefreshBestScore();
         return false;
     }
+    // Only an entry the score makes keeps the recording; an entry already waiting keeps its own.
+    const bool waiting = CurrentPosition() > 0;
+    const auto keep = [&](int16_t position) {
+        if (!waiting && position > 0) m_pendingRecording = std::move(recording);
+    };
     if (!askName) {
-        SaveScore(score, startLevel, endLevel);
+        keep(SaveScore(score, startLevel, endLevel));
         return false;
     }
-    OfferScore(score, startLevel, endLevel);
+    const int16_t position = SaveScore(score, startLevel, endLevel);
+    keep(position);
+    RefreshBestScore();
+    if (CurrentPosition() > 0) InputName();
     return CurrentPosition() > 0;
 }
 
@@ -78,6 +97,7 @@ void HighScores::ShowTopTen(int mode) {
     const bool wasVisible = m_dialog->isVisible();
     if (!wasVisible) m_dialog->PlaceOver(m_mainWindow);
     m_dialog->ShowList(m_table, list);
+    ShowWatchable();
     if (!wasVisible) {
         m_dialog->show();
         m_dialog->activateWindow();
@@ -96,11 +116,14 @@ void HighScores::SaveName(bool ask) {
 }
 
 void HighScores::CommitOnClose() {
-    commitName(UploadOffer::None);
+    commitName(UploadOffer::None, true);
 }
 
-void HighScores::commitName(UploadOffer offer) {
-    if (CurrentPosition() < 1) return;
+void HighScores::commitName(UploadOffer offer, bool closing) {
+    if (CurrentPosition() < 1) {
+        m_pendingRecording.reset();
+        return;
+    }
     // An entry made without the name field (a close or a new game within the second after "Game Over")
     // gets the empty-name rule, never text left in the hidden field.
     QString name = m_dialog->NameFieldOpen() ? m_dialog->TextInput->text() : QString();
@@ -109,6 +132,8 @@ void HighScores::commitName(UploadOffer offer) {
     const int16_t position = m_table.CommitName(name);
     m_dialog->ShowName(position, m_table.Record(list, position).Name);
     m_dialog->CloseNameField();
+    // The replay is on disk before an upload is offered, which sends it along.
+    SaveReplay(list, position, closing);
     // The entry is complete before any upload question, so nothing can leave it half-named.
     if (offer == UploadOffer::Asked) {
         if (hooks.uploadEntry) hooks.uploadEntry(position);
@@ -125,7 +150,7 @@ void HighScores::playerCommit(UploadOffer offer) {
 }
 
 void HighScores::ClearAllScores() {
-    m_table.ClearAllScores(CurrentList());
+    ChangeTable([&] { m_table.ClearAllScores(CurrentList()); });
     if (m_table.Policy().clearRefreshesBestScore) RefreshBestScore();
 }
 
@@ -173,6 +198,61 @@ void HighScores::Form_Dismissed() {
 
 bool HighScores::IsShowing() const {
     return m_dialog->isVisible();
+}
+
+void HighScores::Watch(int position) {
+    if (position < 1 || position > kListSize) return;
+    const QString path = m_replays.PathOf(m_shownList, m_table.Record(m_shownList, position));
+    // The replay plays in the main window, which the dialog would cover (and, in Zephlon, block).
+    if (m_dialog->isVisible()) m_dialog->accept();
+    if (hooks.watch) hooks.watch(path);
+}
+
+void HighScores::ChangeTable(const std::function<void()>& change) {
+    const QStringList before = m_replays.PathsOf(m_table);
+    change();
+    const QStringList after = m_replays.PathsOf(m_table);
+    for (const QString& path : before) {
+        if (!after.contains(path)) QFile::remove(path);
+    }
+    if (m_dialog->isVisible()) ShowWatchable();
+}
+
+void HighScores::SaveReplay(int list, int16_t position, bool closing) {
+    std::optional<frame::GameRecording> recording = std::move(m_pendingRecording);
+    m_pendingRecording.reset();
+    if (!recording || position < 1) return;
+    const HighScoreRecord& r = m_table.Record(list, position);
+    frame::RecordingClaim claim;
+    claim.list = list;
+    claim.name = r.Name;
+    claim.score = r.Score;
+    claim.startLevel = r.StartLevel;
+    claim.endLevel = r.EndLevel;
+    claim.date = HighScoreTable::DateText(r.Date);
+    recording->claim = claim;
+    const QString error = m_replays.Write(list, r, frame::Encode(*recording));
+    if (!error.isEmpty()) {
+        // The record itself is kept; only its replay is missing.
+        const QString message = error + QStringLiteral("\n\n") + tr("This record has no replay to watch.");
+        if (closing)
+            std::fprintf(stderr, "%s: %s\n", qPrintable(frame::ProgramName(m_table.Policy().program)),
+                         qPrintable(error));
+        else if (hooks.tellPlayer)
+            hooks.tellPlayer(message);
+        else
+            QMessageBox::warning(m_mainWindow, frame::ProgramName(m_table.Policy().program), message);
+    }
+    if (m_dialog->isVisible()) ShowWatchable();
+}
+
+void HighScores::ShowWatchable() {
+    std::array<bool, kListSize> watchable{};
+    for (int p = 1; p <= kListSize; ++p) {
+        const HighScoreRecord& r = m_table.Record(m_shownList, p);
+        watchable[static_cast<size_t>(p - 1)] = r.ChkSum != 0 && m_replays.Exists(m_shownList, r);
+    }
+    m_dialog->SetWatchable(watchable);
 }
 
 bool HighScores::Ask(const QString& question) {

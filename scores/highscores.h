@@ -6,11 +6,14 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <optional>
 
+#include "frame/gamerecording.h"
 #include "frame/program.h"
 #include "frame/settingsstore.h"
 #include "scores/formtopten.h"
 #include "scores/highscoretable.h"
+#include "scores/replayfiles.h"
 
 namespace scores {
 
@@ -35,6 +38,10 @@ struct HighScoreHooks {
     // The player has named the waiting entry in the dialog (not a commit on the way out or before a new
     // game).
     std::function<void()> nameEntered;
+    // Plays a record's replay file in the main window ("&Watch" or a double-click on its row).
+    std::function<void(const QString& path)> watch;
+    // A replay file could not be written: tells the player why. Empty: a message box over the main window.
+    std::function<void(const QString& message)> tellPlayer;
 };
 
 // The local high scores of one program: the table, the top-ten dialog and the name entry.
@@ -74,8 +81,10 @@ class HighScores {
     int16_t OfferScore(int32_t score, int16_t startLevel, int16_t endLevel);
     // A finished game's score, offered by the window's session: with `askName` as OfferScore (a score of 0
     // only refreshes LabelHiScore), without it entered quietly while the window closes. Returns true when a
-    // name entry opened.
-    bool OfferFinishedGame(int32_t score, int16_t startLevel, int16_t endLevel, bool askName);
+    // name entry opened. The game's recording, when there is one, stays with an entry it made until the
+    // name is committed, and is then written as the record's replay.
+    bool OfferFinishedGame(int32_t score, int16_t startLevel, int16_t endLevel, bool askName,
+                           std::optional<frame::GameRecording> recording = std::nullopt);
 
     // Fills the dialog with a list (Zephlon: -1 current mode, 0 Original, 1 Puzzle) and shows it,
     // or only refreshes it when already open.
@@ -100,21 +109,37 @@ class HighScores {
 
     bool IsShowing() const;
 
+    // The replay files of this program's records.
+    const ReplayFiles& Replays() const { return m_replays; }
+    // "&Watch" on a row (1..10) of the list shown: the dialog closes and the record's replay plays.
+    void Watch(int position);
+
   private:
     // What follows a committed name: nothing, Quadrelle's automatic offer (when wanted), or the offer
     // the player asked for with "Upload".
     enum class UploadOffer { None, Automatic, Asked };
-    void commitName(UploadOffer offer);
+    // `closing`: the window closes, so nothing may be asked or shown (a failed replay write goes to standard
+    // error).
+    void commitName(UploadOffer offer, bool closing = false);
     // A commit the player made in the dialog: a new game that waited for the name may start.
     void playerCommit(UploadOffer offer);
     bool Ask(const QString& question);
     void RefreshBestScore();
+    // Runs a change of the table, then removes the replay files of the records it pushed out.
+    void ChangeTable(const std::function<void()>& change);
+    // Marks the rows of the shown list whose records have a replay.
+    void ShowWatchable();
+    // Writes the waiting entry's recording as the replay of the record it became.
+    void SaveReplay(int list, int16_t position, bool closing);
 
     HighScoreTable m_table;
     QPointer<QWidget> m_mainWindow;
     // Owned here; a QPointer because it is also a child of the main window.
     QPointer<FormTopTen> m_dialog;
     int m_shownList = 0;
+    ReplayFiles m_replays;
+    // The recording of the entry waiting for its name.
+    std::optional<frame::GameRecording> m_pendingRecording;
 };
 
 }  // namespace scores

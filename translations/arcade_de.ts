@@ -547,9 +547,37 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
         <extracomment>%1 is the command&apos;s name, as in &quot;man zephlon&quot;.</extracomment>
         <translation>Siehe auch: man %1</translation>
     </message>
+    <message>
+        <source>Watch the recorded game in FILE.</source>
+        <translation>Die aufgezeichnete Partie in FILE ansehen.</translation>
+    </message>
+    <message>
+        <source>%1: --replay needs a file to play.</source>
+        <translation>%1: --replay braucht eine Datei zum Abspielen.</translation>
+    </message>
 </context>
 <context>
     <name>frame::GameRecording</name>
+    <message>
+        <source>list</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>start level</source>
+        <translation>Startlevel</translation>
+    </message>
+    <message>
+        <source>end level</source>
+        <translation>Endlevel</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>Reihen</translation>
+    </message>
     <message>
         <source>The replay is truncated.</source>
         <translation>Die Wiederholung ist unvollständig.</translation>
@@ -615,26 +643,6 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
         <translation>(%1: %2 gespielt, %3 angegeben)</translation>
     </message>
     <message>
-        <source>list</source>
-        <translation>Liste</translation>
-    </message>
-    <message>
-        <source>score</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>start level</source>
-        <translation>Startlevel</translation>
-    </message>
-    <message>
-        <source>end level</source>
-        <translation>Endlevel</translation>
-    </message>
-    <message>
-        <source>rows</source>
-        <translation>Reihen</translation>
-    </message>
-    <message>
         <source>(an answer is missing)</source>
         <translation>(eine Antwort fehlt)</translation>
     </message>
@@ -688,6 +696,52 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     <message>
         <source>the file would grow beyond the 4 MB the game reads, so it is left as it is</source>
         <translation>die Datei würde über die 4 MB wachsen, die das Spiel liest; sie bleibt daher unverändert</translation>
+    </message>
+</context>
+<context>
+    <name>frame::WatchSession</name>
+    <message>
+        <source>The replay %1 cannot be watched:
+%2</source>
+        <extracomment>%1 is the replay file, %2 the reason it cannot be played.</extracomment>
+        <translation>Die Wiederholung %1 kann nicht abgespielt werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Watching a replay</source>
+        <translation>Sie sehen eine Wiederholung</translation>
+    </message>
+    <message>
+        <source>Watching the replay of %1</source>
+        <extracomment>%1 is the name of the player whose recorded game is shown.</extracomment>
+        <translation>Sie sehen die Wiederholung von %1</translation>
+    </message>
+    <message>
+        <source>The replay stopped: %1</source>
+        <extracomment>%1 says why a recorded game could not be played to its end.</extracomment>
+        <translation>Die Wiederholung brach ab: %1</translation>
+    </message>
+    <message>
+        <source>Esc: back to the game</source>
+        <translation>Esc: zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>Replay ended with %1 points</source>
+        <extracomment>%1 is the final score of the watched game.</extracomment>
+        <translation>Wiederholung zu Ende: %1 Punkte</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Speed %1x</source>
+        <extracomment>The pace of the watched game, 1x, 2x or 4x the recorded one.</extracomment>
+        <translation>Tempo %1x</translation>
+    </message>
+    <message>
+        <source>P: pause, 1/2/4: speed, Esc: stop</source>
+        <translation>P: Pause, 1/2/4: Tempo, Esc: Ende</translation>
     </message>
 </context>
 <context>
@@ -928,6 +982,11 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
         <source>Vantorel - Top10</source>
         <translation>Vantorel – Top 10</translation>
     </message>
+    <message>
+        <source>&amp;Watch</source>
+        <extracomment>Plays the chosen record&apos;s recorded game in the main window.</extracomment>
+        <translation>&amp;Ansehen</translation>
+    </message>
 </context>
 <context>
     <name>scores::HighScores</name>
@@ -938,6 +997,21 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     <message>
         <source>Are you sure you want to clear the high score list?</source>
         <translation>Möchtest du die Bestenliste wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>This record has no replay to watch.</source>
+        <translation>Dieser Eintrag hat keine Wiederholung zum Ansehen.</translation>
+    </message>
+</context>
+<context>
+    <name>scores::ReplayFiles</name>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

@@ -548,9 +548,37 @@ tuberías horizontales.</translation>
         <extracomment>%1 is the command&apos;s name, as in &quot;man zephlon&quot;.</extracomment>
         <translation>Véase también: man %1</translation>
     </message>
+    <message>
+        <source>Watch the recorded game in FILE.</source>
+        <translation>Ver la partida grabada en FILE.</translation>
+    </message>
+    <message>
+        <source>%1: --replay needs a file to play.</source>
+        <translation>%1: --replay necesita un archivo que reproducir.</translation>
+    </message>
 </context>
 <context>
     <name>frame::GameRecording</name>
+    <message>
+        <source>list</source>
+        <translation>lista</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>puntos</translation>
+    </message>
+    <message>
+        <source>start level</source>
+        <translation>nivel inicial</translation>
+    </message>
+    <message>
+        <source>end level</source>
+        <translation>nivel final</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>líneas</translation>
+    </message>
     <message>
         <source>The replay is truncated.</source>
         <translation>La repetición está incompleta.</translation>
@@ -616,26 +644,6 @@ tuberías horizontales.</translation>
         <translation>(%1: %2 jugado, %3 declarado)</translation>
     </message>
     <message>
-        <source>list</source>
-        <translation>lista</translation>
-    </message>
-    <message>
-        <source>score</source>
-        <translation>puntuación</translation>
-    </message>
-    <message>
-        <source>start level</source>
-        <translation>nivel inicial</translation>
-    </message>
-    <message>
-        <source>end level</source>
-        <translation>nivel final</translation>
-    </message>
-    <message>
-        <source>rows</source>
-        <translation>filas</translation>
-    </message>
-    <message>
         <source>(an answer is missing)</source>
         <translation>(falta una respuesta)</translation>
     </message>
@@ -689,6 +697,52 @@ tuberías horizontales.</translation>
     <message>
         <source>the file would grow beyond the 4 MB the game reads, so it is left as it is</source>
         <translation>el archivo superaría los 4 MB que lee el juego, así que se deja como está</translation>
+    </message>
+</context>
+<context>
+    <name>frame::WatchSession</name>
+    <message>
+        <source>The replay %1 cannot be watched:
+%2</source>
+        <extracomment>%1 is the replay file, %2 the reason it cannot be played.</extracomment>
+        <translation>No se puede ver la repetición %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Watching a replay</source>
+        <translation>Viendo una repetición</translation>
+    </message>
+    <message>
+        <source>Watching the replay of %1</source>
+        <extracomment>%1 is the name of the player whose recorded game is shown.</extracomment>
+        <translation>Viendo la repetición de %1</translation>
+    </message>
+    <message>
+        <source>The replay stopped: %1</source>
+        <extracomment>%1 says why a recorded game could not be played to its end.</extracomment>
+        <translation>La repetición se detuvo: %1</translation>
+    </message>
+    <message>
+        <source>Esc: back to the game</source>
+        <translation>Esc: volver al juego</translation>
+    </message>
+    <message>
+        <source>Replay ended with %1 points</source>
+        <extracomment>%1 is the final score of the watched game.</extracomment>
+        <translation>La repetición terminó con %1 puntos</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Speed %1x</source>
+        <extracomment>The pace of the watched game, 1x, 2x or 4x the recorded one.</extracomment>
+        <translation>Velocidad %1x</translation>
+    </message>
+    <message>
+        <source>P: pause, 1/2/4: speed, Esc: stop</source>
+        <translation>P: pausa, 1/2/4: velocidad, Esc: parar</translation>
     </message>
 </context>
 <context>
@@ -929,6 +983,11 @@ tuberías horizontales.</translation>
         <source>Vantorel - Top10</source>
         <translation>Vantorel – Top 10</translation>
     </message>
+    <message>
+        <source>&amp;Watch</source>
+        <extracomment>Plays the chosen record&apos;s recorded game in the main window.</extracomment>
+        <translation>&amp;Ver</translation>
+    </message>
 </context>
 <context>
     <name>scores::HighScores</name>
@@ -939,6 +998,21 @@ tuberías horizontales.</translation>
     <message>
         <source>Are you sure you want to clear the high score list?</source>
         <translation>¿Seguro que quieres borrar la lista de récords?</translation>
+    </message>
+    <message>
+        <source>This record has no replay to watch.</source>
+        <translation>Este récord no tiene repetición para ver.</translation>
+    </message>
+</context>
+<context>
+    <name>scores::ReplayFiles</name>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>

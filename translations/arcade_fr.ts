@@ -547,9 +547,37 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
         <extracomment>%1 is the command&apos;s name, as in &quot;man zephlon&quot;.</extracomment>
         <translation>Voir aussi : man %1</translation>
     </message>
+    <message>
+        <source>Watch the recorded game in FILE.</source>
+        <translation>Regarder la partie enregistrée dans FILE.</translation>
+    </message>
+    <message>
+        <source>%1: --replay needs a file to play.</source>
+        <translation>%1 : --replay a besoin d’un fichier à lire.</translation>
+    </message>
 </context>
 <context>
     <name>frame::GameRecording</name>
+    <message>
+        <source>list</source>
+        <translation>liste</translation>
+    </message>
+    <message>
+        <source>score</source>
+        <translation>score</translation>
+    </message>
+    <message>
+        <source>start level</source>
+        <translation>niveau de départ</translation>
+    </message>
+    <message>
+        <source>end level</source>
+        <translation>niveau final</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>lignes</translation>
+    </message>
     <message>
         <source>The replay is truncated.</source>
         <translation>Le replay est tronqué.</translation>
@@ -615,26 +643,6 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
         <translation>(%1 : %2 joué, %3 annoncé)</translation>
     </message>
     <message>
-        <source>list</source>
-        <translation>liste</translation>
-    </message>
-    <message>
-        <source>score</source>
-        <translation>score</translation>
-    </message>
-    <message>
-        <source>start level</source>
-        <translation>niveau de départ</translation>
-    </message>
-    <message>
-        <source>end level</source>
-        <translation>niveau final</translation>
-    </message>
-    <message>
-        <source>rows</source>
-        <translation>lignes</translation>
-    </message>
-    <message>
         <source>(an answer is missing)</source>
         <translation>(une réponse manque)</translation>
     </message>
@@ -688,6 +696,52 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     <message>
         <source>the file would grow beyond the 4 MB the game reads, so it is left as it is</source>
         <translation>le fichier dépasserait les 4 Mo que le jeu lit ; il est donc laissé tel quel</translation>
+    </message>
+</context>
+<context>
+    <name>frame::WatchSession</name>
+    <message>
+        <source>The replay %1 cannot be watched:
+%2</source>
+        <extracomment>%1 is the replay file, %2 the reason it cannot be played.</extracomment>
+        <translation>Le replay %1 ne peut pas être regardé :
+%2</translation>
+    </message>
+    <message>
+        <source>Watching a replay</source>
+        <translation>Lecture d’un replay</translation>
+    </message>
+    <message>
+        <source>Watching the replay of %1</source>
+        <extracomment>%1 is the name of the player whose recorded game is shown.</extracomment>
+        <translation>Lecture du replay de %1</translation>
+    </message>
+    <message>
+        <source>The replay stopped: %1</source>
+        <extracomment>%1 says why a recorded game could not be played to its end.</extracomment>
+        <translation>Le replay s’est arrêté : %1</translation>
+    </message>
+    <message>
+        <source>Esc: back to the game</source>
+        <translation>Échap : retour au jeu</translation>
+    </message>
+    <message>
+        <source>Replay ended with %1 points</source>
+        <extracomment>%1 is the final score of the watched game.</extracomment>
+        <translation>Fin du replay : %1 points</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Speed %1x</source>
+        <extracomment>The pace of the watched game, 1x, 2x or 4x the recorded one.</extracomment>
+        <translation>Vitesse %1x</translation>
+    </message>
+    <message>
+        <source>P: pause, 1/2/4: speed, Esc: stop</source>
+        <translation>P : pause, 1/2/4 : vitesse, Échap : arrêt</translation>
     </message>
 </context>
 <context>
@@ -928,6 +982,11 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
         <source>Vantorel - Top10</source>
         <translation>Vantorel – Top 10</translation>
     </message>
+    <message>
+        <source>&amp;Watch</source>
+        <extracomment>Plays the chosen record&apos;s recorded game in the main window.</extracomment>
+        <translation>&amp;Regarder</translation>
+    </message>
 </context>
 <context>
     <name>scores::HighScores</name>
@@ -938,6 +997,21 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     <message>
         <source>Are you sure you want to clear the high score list?</source>
         <translation>Veux-tu vraiment effacer la liste des meilleurs scores ?</translation>
+    </message>
+    <message>
+        <source>This record has no replay to watch.</source>
+        <translation>Ce record n’a pas de replay à regarder.</translation>
+    </message>
+</context>
+<context>
+    <name>scores::ReplayFiles</name>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
     </message>
 </context>
 <context>

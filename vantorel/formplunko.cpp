@@ -86,6 +86,7 @@ void FormPlunko::Form_Load() {
     m_web->SaveName = [this] { m_scores->SaveName(); };
     m_scores->Dialog().setWindowIcon(windowIcon());
     InitGame();
+    SetUpWatching();
 }
 
 QLabel* FormPlunko::MakeLabel(QWidget* parent, const QString& text, int top, int height, int pixelSize,
@@ -271,14 +272,16 @@ void FormPlunko::Form_Resize() {
     LabelMessage->setGeometry(0, (m_layout.pitHeight - messageHeight) / 3, std::max(m_layout.pitWidth, 1),
                               messageHeight);
     vantorel::DrawWindowBackground(*m_frame, m_layout);
-    m_game.pit().RedrawBoard();
-    if (m_game.State() != GameState::Stopped && m_game.State() != GameState::Idle) {
+    // The pit shown: the player's game, or the recorded game being watched.
+    Game& game = Shown();
+    game.pit().RedrawBoard();
+    if (game.State() != GameState::Stopped && game.State() != GameState::Idle) {
         PaintNextBlock();
         // Only a piece still falling is drawn again (a landed one is in the grids already), and a
         // repaint makes no sound.
-        if (m_game.State() == GameState::Falling) {
+        if (game.State() == GameState::Falling) {
             m_cueGate.muted = true;
-            m_game.pit().MoveFallingBlock();
+            game.pit().MoveFallingBlock();
             m_cueGate.muted = false;
         }
     }
@@ -293,6 +296,8 @@ void FormPlunko::Tick() {
 }
 
 void FormPlunko::keyPressEvent(QKeyEvent* event) {
+    // While a recording plays, the keys steer the watching; none reaches the game.
+    if (m_watch->HandleKey(event)) return;
     const frame::KeyCode code = frame::KeyCodeOf(event->key());
     if (code == frame::kKeyNone) {
         QMainWindow::keyPressEvent(event);
@@ -303,6 +308,7 @@ void FormPlunko::keyPressEvent(QKeyEvent* event) {
 }
 
 void FormPlunko::Form_KeyDown(frame::KeyCode key) {
+    if (Watching()) return;
     m_game.HandleKey(key);
 }
 
@@ -351,6 +357,7 @@ void FormPlunko::Exit_Click() {
 }
 
 void FormPlunko::HideDialogs() {
+    m_watch->End(false);
     m_scores->Dialog().hide();
 }
 
@@ -368,7 +375,7 @@ void FormPlunko::ShowNumber(QLabel* label, int64_t value) {
         frame::Announce(PictureBg, tr("Rows erased: %1").arg(value - before));
     else if (label == LabelLevel && before > 0 && value > before)
         frame::Announce(PictureBg, tr("Level %1").arg(value));
-    else if (label == LabelHiScore && value > before && game().State() != GameState::Stopped)
+    else if (label == LabelHiScore && value > before && Shown().State() != GameState::Stopped && !Watching())
         frame::Announce(PictureBg, tr("New high score: %1").arg(value));
     // Long numbers shrink to stay inside the narrow status bar.
     QFont font = label->font();
@@ -388,7 +395,7 @@ void FormPlunko::EraseRow(int16_t y) {
 }
 
 void FormPlunko::PaintNextBlock() {
-    const Pit& pit = m_game.pit();
+    const Pit& pit = Shown().pit();
     vantorel::PaintNextBlock(*PictureStatusBar, pit.next, pit.nextColour, pit.nextEntryPosition.y,
                              m_layout.cellSize, LabelNextHead->geometry().bottom() + 1,
                              LabelScoreHead->geometry().top());
@@ -445,7 +452,8 @@ void FormPlunko::GameOver() {
 }
 
 bool FormPlunko::OfferFinishedScore(bool askName) {
-    return m_scores->OfferFinishedGame(m_game.Score(), m_game.GameStartLevel(), m_game.Level(), askName);
+    return m_scores->OfferFinishedGame(m_game.Score(), m_game.GameStartLevel(), m_game.Level(), askName,
+                                       frame::FinishedRecording(m_recorder));
 }
 
 void FormPlunko::CommitNameOnClose() {

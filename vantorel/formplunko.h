@@ -9,10 +9,13 @@
 #include <optional>
 
 #include "frame/drawsurface.h"
+#include "frame/gamerecording.h"
 #include "frame/gamesession.h"
 #include "frame/options.h"
 #include "frame/soundcues.h"
+#include "frame/watchsession.h"
 #include "vantorel/game.h"
+#include "vantorel/recordingplayer.h"
 #include "vantorel/renderer.h"
 
 class QAction;
@@ -45,6 +48,20 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     ~FormPlunko() override;
 
     Game& game() { return m_game; }
+    // The game the window shows: the player's, or the recorded game being watched.
+    Game& Shown() { return m_watchGame ? *m_watchGame : m_game; }
+
+    // ---- Recorded games ----
+    // Every game the player plays is recorded here, in memory, from its first tick.
+    frame::GameRecorder& Recorder() { return m_recorder; }
+    // Plays a replay file in the window ("&Watch", --replay); a file that cannot be played is told.
+    void WatchFile(const QString& path);
+    // Plays a recording in the window at its recorded pace, the player's game frozen meanwhile. A recording
+    // that cannot be played (other rules, over the caps) is told, naming `source`.
+    bool Watch(frame::GameRecording recording, const QString& source);
+    bool Watching() const { return m_watch && m_watch->Active(); }
+    frame::WatchSession& WatchControl() { return *m_watch; }
+    const RecordingPlayer* WatchedPlayer() const { return m_watchPlayer.get(); }
     scores::HighScores& highScores() { return *m_scores; }
     frame::SoundCues& soundCues() { return m_cues; }
     frame::GameSession& Session() { return *m_session; }
@@ -140,6 +157,11 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     QLabel* MakeLabel(QWidget* parent, const QString& text, int top, int height, int pixelSize, bool heading,
                       Qt::Alignment alignment);
     void ShowNumber(QLabel* label, int64_t value);
+    // The window's controls as a recording being watched draws on them (in formplunkowatch.cpp).
+    class WatchView;
+    void SetUpWatching();
+    // Watching ended: the player's game is shown again.
+    void WatchEnded();
 
     // GameView
     void DrawCell(int16_t x, int16_t y, int32_t colour) override;
@@ -174,6 +196,12 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     frame::DrawSurface* m_frame = nullptr;  // the window's own drawing surface behind pit and status bar
     Layout m_layout;
     frame::GameSession* m_session = nullptr;
+
+    frame::GameRecorder m_recorder;
+    frame::WatchSession* m_watch = nullptr;
+    std::unique_ptr<GameView> m_watchView;
+    std::unique_ptr<Game> m_watchGame;
+    std::unique_ptr<RecordingPlayer> m_watchPlayer;
 };
 
 }  // namespace vantorel

@@ -12,15 +12,15 @@ namespace {
 
 int run(int argc, char** argv) {
     QTextStream out(stdout);
-    if (const auto code =
-            frame::HandleCommandLine(frame::Program::Vantorel, frame::ArgumentsOf(argc, argv), out))
-        return *code;
+    const QStringList arguments = frame::ArgumentsOf(argc, argv);
+    if (const auto code = frame::HandleCommandLine(frame::Program::Vantorel, arguments, out)) return *code;
     QApplication app(argc, argv);
     frame::IdentifyApplication(frame::Program::Vantorel);
     frame::InstallTranslations(app);
     QApplication::setWindowIcon(dialogs::ProgramIcon(frame::Program::Vantorel));
     vantorel::FormPlunko window;
     window.show();
+    if (const QString replay = frame::ReplayArgument(arguments); !replay.isEmpty()) window.WatchFile(replay);
     return QApplication::exec();
 }
 

@@ -39,6 +39,7 @@ FormZephlon::FormZephlon(QWidget* parent, std::optional<frame::RandomSource> ran
     hooks.uploadEntry = [this](int16_t position) { m_web->OfferUpload(position); };
     hooks.nameEntered = [this] { m_engine->NameEntered(); };
     Form_Load();
+    SetUpWatching();
 }
 
 FormZephlon::~FormZephlon() {
@@ -119,7 +120,8 @@ void FormZephlon::TimerGameOver_Timer() {
 // A score above 0 is offered to the mode's list; an entry opens the name entry.
 bool FormZephlon::OfferFinishedScore(bool askName) {
     const zephlon::GameContext& c = m_engine->Context();
-    return m_highScores->OfferFinishedGame(c.score, c.gameStartLevel, c.level, askName);
+    return m_highScores->OfferFinishedGame(c.score, c.gameStartLevel, c.level, askName,
+                                           frame::FinishedRecording(m_recorder));
 }
 
 void FormZephlon::CommitPendingName() {
@@ -136,6 +138,7 @@ int32_t FormZephlon::BestStoredScore(int32_t mode) {
 }
 
 void FormZephlon::HideDialogs() {
+    m_watch->End(false);
     if (m_highScores->IsShowing()) m_highScores->Dialog().hide();
 }
 

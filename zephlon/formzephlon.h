@@ -8,14 +8,17 @@
 #include <memory>
 #include <optional>
 
+#include "frame/gamerecording.h"
 #include "frame/gamesession.h"
 #include "frame/keycodes.h"
 #include "frame/options.h"
 #include "frame/random.h"
 #include "frame/soundcues.h"
+#include "frame/watchsession.h"
 #include "scores/highscores.h"
 #include "web/webzephlon.h"
 #include "zephlon/engine.h"
+#include "zephlon/recordingplayer.h"
 #include "zephlon/renderer.h"
 
 class QAction;
@@ -40,12 +43,26 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     ~FormZephlon() override;
 
     zephlon::ZephlonEngine& Engine() { return *m_engine; }
+    // The engine whose game the window shows: the player's, or the recorded game being watched.
+    zephlon::ZephlonEngine& Shown() { return m_watchEngine ? *m_watchEngine : *m_engine; }
     frame::SoundCues& Sound() { return *m_sound; }
     frame::GameSession& Session() { return *m_session; }
     frame::SettingsStore& Settings() { return m_session->Store(); }
     // The options as the close would write them now.
     frame::Options Options() const;
     scores::HighScores& Scores() { return *m_highScores; }
+
+    // ---- Recorded games ----
+    // Every game the player plays is recorded here, in memory, from its first tick.
+    frame::GameRecorder& Recorder() { return m_recorder; }
+    // Plays a replay file in the window ("&Watch", --replay); a file that cannot be played is told.
+    void WatchFile(const QString& path);
+    // Plays a recording in the window at its recorded pace, the player's game frozen meanwhile. A recording
+    // that cannot be played (other rules, over the caps) is told, naming `source`.
+    bool Watch(frame::GameRecording recording, const QString& source);
+    bool Watching() const { return m_watch && m_watch->Active(); }
+    frame::WatchSession& WatchControl() { return *m_watch; }
+    const zephlon::RecordingPlayer* WatchedPlayer() const { return m_watchPlayer.get(); }
 
     // Answers a Yes/No question; the default shows a message box. Tests put their answer here.
     using Asker = std::function<bool(const QString& question)>;
@@ -198,6 +215,11 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     void DrawShading(QPainter& painter);
     void PaintBlinkBlock();
     frame::DrawSurface* SurfaceFor(zephlon::DrawTarget target);
+    // The window's controls as a recording being watched draws on them (formzephlonwatch.cpp).
+    class WatchView;
+    void SetUpWatching();
+    // Watching ended: the player's game is shown again.
+    void WatchEnded();
 
     frame::RandomSource m_random;
     std::unique_ptr<frame::SoundCues> m_sound;
@@ -211,4 +233,13 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     bool m_showingLogo = false;
     std::unique_ptr<scores::HighScores> m_highScores;
     std::unique_ptr<web::ZephlonWeb> m_web;
+
+    frame::GameRecorder m_recorder;
+    frame::WatchSession* m_watch = nullptr;
+    std::unique_ptr<zephlon::ZephlonView> m_watchView;
+    std::unique_ptr<zephlon::ZephlonEngine> m_watchEngine;
+    std::unique_ptr<zephlon::RecordingPlayer> m_watchPlayer;
+    // The message panel's look before watching.
+    bool m_watchShowingLogo = false;
+    int m_watchMessageFontSize = 21;
 };

@@ -275,7 +275,9 @@ void FormZephlon::Form_Resize() {
     m_central->update();
 
     LayoutMessage();
-    m_engine->RedrawBoard();
+    // The board shown: the player's game, or the recorded game being watched.
+    zephlon::ZephlonEngine& engine = Shown();
+    engine.RedrawBoard();
 
     const int s = m_cellSize;
     for (frame::DrawSurface* sprite : {PictureBlock, PictureLaserBomb, PictureBlinkBlock}) {
@@ -283,17 +285,17 @@ void FormZephlon::Form_Resize() {
         sprite->SetSurfaceSize(s, s);
     }
     PictureLaserBomb->move(0, 0);
-    const zephlon::GameContext& c = m_engine->Context();
-    const int colour = m_engine->Options().blockColour;
-    if (m_engine->Options().gameMode == zephlon::GameMode::Puzzle && c.blinkColumn > 0) {
+    const zephlon::GameContext& c = engine.Context();
+    const int colour = engine.Options().blockColour;
+    if (engine.Options().gameMode == zephlon::GameMode::Puzzle && c.blinkColumn > 0) {
         PictureBlinkBlock->move((c.blinkColumn - 1) * s, (c.blinkRow - 1) * s);
         zephlon::DrawCell(*PictureBlinkBlock, 0, 0, s, c.board(c.blinkColumn, c.blinkRow), colour, 16, 1, 0,
                           0);
     }
     zephlon::DrawCell(*PictureLaserBomb, 0, 0, s, zephlon::kPresent | zephlon::kBomb, colour, 16, 1, 0, 0);
     if (c.GameRunning()) {
-        m_engine->PaintNextBlock();
-        if (c.gameState == zephlon::GameState::Falling && !c.paused) m_engine->MoveFallingBlock(true);
+        engine.PaintNextBlock();
+        if (c.gameState == zephlon::GameState::Falling && !c.paused) engine.MoveFallingBlock(true);
     }
 }
 

@@ -16,6 +16,8 @@ zephlon::MouseButton ButtonOf(const QMouseEvent* event) {
 }  // namespace
 
 void FormZephlon::keyPressEvent(QKeyEvent* event) {
+    // While a recording plays, the keys steer the watching; none reaches the game.
+    if (m_watch->HandleKey(event)) return;
     const frame::KeyCode code = frame::KeyCodeOf(event->key());
     if (code == frame::kKeyNone) {
         QMainWindow::keyPressEvent(event);
@@ -30,6 +32,7 @@ void FormZephlon::keyPressEvent(QKeyEvent* event) {
 }
 
 void FormZephlon::Form_KeyDown(frame::KeyCode keyCode) {
+    if (Watching()) return;
     m_engine->HandleKey(keyCode);
 }
 
@@ -45,13 +48,15 @@ void FormZephlon::ConnectMouse() {
     };
     for (const auto& entry : targets) {
         const MouseTarget target = entry.second;
-        connect(entry.first, &frame::DrawSurface::mousePressed, this,
-                [this, target](QMouseEvent* e) { m_engine->MousePress(target, ButtonOf(e)); });
-        connect(entry.first, &frame::DrawSurface::mouseDoubleClicked, this,
-                [this, target](QMouseEvent* e) { m_engine->MouseDoubleClick(target, ButtonOf(e)); });
+        connect(entry.first, &frame::DrawSurface::mousePressed, this, [this, target](QMouseEvent* e) {
+            if (!Watching()) m_engine->MousePress(target, ButtonOf(e));
+        });
+        connect(entry.first, &frame::DrawSurface::mouseDoubleClicked, this, [this, target](QMouseEvent* e) {
+            if (!Watching()) m_engine->MouseDoubleClick(target, ButtonOf(e));
+        });
     }
     connect(PictureBg, &frame::DrawSurface::mouseMoved, this, [this](QMouseEvent* e) {
-        m_engine->MouseMove(MouseTarget::PlayArea, e->position().toPoint().x());
+        if (!Watching()) m_engine->MouseMove(MouseTarget::PlayArea, e->position().toPoint().x());
     });
 }
 
@@ -62,7 +67,7 @@ bool FormZephlon::eventFilter(QObject* watched, QEvent* event) {
                event->type() == QEvent::MouseButtonPress) {
         // A click on the message's text goes on after a level message; the logo and the panel's border take
         // none.
-        if (watched == LabelMessage)
+        if (watched == LabelMessage && !Watching())
             m_engine->MousePress(zephlon::MouseTarget::Message, ButtonOf(static_cast<QMouseEvent*>(event)));
         return true;
     } else if (watched == LabelBW && event->type() == QEvent::MouseButtonPress) {

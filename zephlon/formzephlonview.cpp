@@ -80,11 +80,11 @@ void FormZephlon::PlaceBlinkBlock(int column, int row) {
 // The blinking block as the board holds it now (lasers may have burnt its pipes), with a bright frame.
 void FormZephlon::PaintBlinkBlock() {
     const int s = m_cellSize;
-    const zephlon::GameContext& c = m_engine->Context();
+    const zephlon::GameContext& c = Shown().Context();
     const int column = c.blinkColumn;
     const int row = c.blinkRow;
     const int16_t value = zephlon::Grid::IsPlayCell(column, row) ? c.board(column, row) : int16_t{0};
-    zephlon::DrawCell(*PictureBlinkBlock, 0, 0, s, value, m_engine->Options().blockColour, 16, 1, 0, 0);
+    zephlon::DrawCell(*PictureBlinkBlock, 0, 0, s, value, Shown().Options().blockColour, 16, 1, 0, 0);
     PictureBlinkBlock->SetForeColor(QColor(255, 255, 255));
     PictureBlinkBlock->SetFillStyle(frame::FillStyle::Transparent);
     PictureBlinkBlock->Box(0, 0, s - 1, s - 1);
@@ -92,7 +92,7 @@ void FormZephlon::PaintBlinkBlock() {
 }
 
 void FormZephlon::SetBlinkBlockVisible(bool visible) {
-    visible = visible && !m_engine->Context().paused;  // a paused board stays hidden
+    visible = visible && !Shown().Context().paused;  // a paused board stays hidden
     if (visible) PaintBlinkBlock();
     PictureBlinkBlock->setVisible(visible);
     if (visible) PictureMessage->raise();
@@ -132,7 +132,8 @@ void FormZephlon::SetLabel(StatusLabel label, const QString& text) {
             break;
         case StatusLabel::HiScore:
             // A best score that rises during a game is the player's new record.
-            if (frame::SetValue(LabelHiScore, text) < text.toInt() && m_engine->Context().GameRunning())
+            if (frame::SetValue(LabelHiScore, text) < text.toInt() && Shown().Context().GameRunning() &&
+                !Watching())
                 frame::Announce(PictureBg, tr("New high score: %1").arg(text));
             break;
         case StatusLabel::Level:

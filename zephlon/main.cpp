@@ -15,18 +15,19 @@ namespace {
 // The start routine: the splash shows first and opens the main window when it ends.
 int run(int argc, char** argv) {
     QTextStream out(stdout);
-    if (const auto code =
-            frame::HandleCommandLine(frame::Program::Zephlon, frame::ArgumentsOf(argc, argv), out))
-        return *code;
+    const QStringList arguments = frame::ArgumentsOf(argc, argv);
+    if (const auto code = frame::HandleCommandLine(frame::Program::Zephlon, arguments, out)) return *code;
+    const QString replay = frame::ReplayArgument(arguments);
     QApplication app(argc, argv);
     frame::IdentifyApplication(frame::Program::Zephlon);
     frame::InstallTranslations(app);
     QApplication::setWindowIcon(dialogs::ProgramIcon(frame::Program::Zephlon));
     std::unique_ptr<FormZephlon> window;
-    dialogs::FormSplash splash([&window] {
+    dialogs::FormSplash splash([&window, &replay] {
         window = std::make_unique<FormZephlon>();
         window->show();
         window->activateWindow();  // the game clock runs only while the main window is active
+        if (!replay.isEmpty()) window->WatchFile(replay);
     });
     splash.ShowCentred();
     return QApplication::exec();

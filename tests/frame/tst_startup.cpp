@@ -44,6 +44,9 @@ class TestStartup : public QObject {
             << QStringList{"zephlon", "-platform", "offscreen", "--help"} << 0 << "Usage: zephlon [options]";
         QTest::newRow("Qt option") << QStringList{"zephlon", "-style", "fusion"} << -1 << "";
         QTest::newRow("after --") << QStringList{"zephlon", "--", "--version"} << -1 << "";
+        // A recorded game to watch opens the window; without its file the command is refused.
+        QTest::newRow("replay") << QStringList{"zephlon", "--replay", "game.replay"} << -1 << "";
+        QTest::newRow("replay without a file") << QStringList{"zephlon", "--replay"} << 2 << "";
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
@@ -54,6 +57,8 @@ class TestStartup : public QObject {
         const std::optional<int> result = frame::HandleCommandLine(frame::Program::Zephlon, arguments, out);
         out.flush();
         QCOMPARE(result.value_or(-1), code);
+        if (code == -1 && arguments.contains(QStringLiteral("--replay")))
+            QCOMPARE(frame::ReplayArgument(arguments), QStringLiteral("game.replay"));
         if (output.isEmpty())
             QVERIFY2(text.isEmpty(), qPrintable(text));
         else

@@ -4,13 +4,16 @@
 // The three programs' main windows behind one interface, so that a table of cases runs the same steps on
 // each of them. A window opens with a fixed random source, no sound, no questions and a fixed clock.
 #include <QAction>
+#include <QLabel>
 #include <QMainWindow>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 #include "frame/gamesession.h"
 #include "frame/program.h"
 #include "frame/soundcues.h"
+#include "frame/watchsession.h"
 #include "quadrelle/formplunko.h"
 #include "scores/highscores.h"
 #include "vantorel/formplunko.h"
@@ -40,6 +43,14 @@ class ProgramWindow {
     virtual int List() const { return 0; }
     // A game is under way (started and not over).
     virtual bool GameRunning() = 0;
+    // One step of a clumsy player: the piece sinks a row (a point each), a message waiting for Enter is
+    // answered, and the clock ticks once.
+    virtual void ClumsyStep() = 0;
+    // The score the status bar shows.
+    virtual QLabel* ScoreLabel() = 0;
+    // Watching recorded games in the window.
+    virtual void WatchFile(const QString& path) = 0;
+    virtual frame::WatchSession& Watching() = 0;
 
     // Shows the window and makes it the active one, as a started program is.
     bool Activate() {
@@ -51,13 +62,17 @@ class ProgramWindow {
     // The best record of the list the games enter.
     const scores::HighScoreRecord& Best() { return Scores().Table().Record(List(), 1); }
 
-    static std::unique_ptr<ProgramWindow> Open(frame::Program program);
+    // `random`: the games' random source instead of the window's fixed draw (a seeded one plays random
+    // games that can be recorded and re-played).
+    static std::unique_ptr<ProgramWindow> Open(frame::Program program,
+                                               std::optional<frame::RandomSource> random = std::nullopt);
 };
 
 class ZephlonWindow : public ProgramWindow {
   public:
-    ZephlonWindow()
-        : w(nullptr, frame::RandomSource([] { return 0.25; }), std::make_unique<frame::SilentCueBackend>()) {
+    explicit ZephlonWindow(std::optional<frame::RandomSource> random = std::nullopt)
+        : w(nullptr, random ? *random : frame::RandomSource([] { return 0.25; }),
+            std::make_unique<frame::SilentCueBackend>()) {
         w.SetAsker([](const QString& question) {
             qFatal("unexpected question: %s", qPrintable(question));
             return false;
@@ -74,6 +89,17 @@ class ZephlonWindow : public ProgramWindow {
         w.Engine().gameOver();
     }
     bool GameRunning() override { return w.Engine().Context().GameRunning(); }
+    void ClumsyStep() override {
+        const zephlon::GameState state = w.Engine().Context().gameState;
+        if (state == zephlon::GameState::WaitStart || state == zephlon::GameState::LevelDone)
+            PressKey(Qt::Key_Return);
+        else
+            PressKey(Qt::Key_Down);
+        w.Timer1_Timer();
+    }
+    QLabel* ScoreLabel() override { return w.LabelScore; }
+    void WatchFile(const QString& path) override { w.WatchFile(path); }
+    frame::WatchSession& Watching() override { return w.WatchControl(); }
     QAction* StartAction() override { return w.StartOriginal; }
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
@@ -84,12 +110,13 @@ class ZephlonWindow : public ProgramWindow {
 
 class QuadrelleWindow : public ProgramWindow {
   public:
-    QuadrelleWindow() : w(nullptr, std::make_unique<frame::SilentCueBackend>()) {
+    explicit QuadrelleWindow(std::optional<frame::RandomSource> random = std::nullopt)
+        : w(nullptr, std::make_unique<frame::SilentCueBackend>()) {
         w.SetAsker([](const QString&, const QString& question) {
             qFatal("unexpected question: %s", qPrintable(question));
             return false;
         });
-        w.SetRandomSource([] { return 0.0; });
+        w.SetRandomSource(random ? *random : frame::RandomSource([] { return 0.0; }));
         w.HighScores().hooks.now = [] { return kFixedNow; };
         // No upload offer after a name is committed: its prompt would wait for an answer.
         if (w.AutoUpload->isChecked()) w.AutoUpload->trigger();
@@ -109,6 +136,13 @@ class QuadrelleWindow : public ProgramWindow {
         return w.Game().State() != quadrelle::GameState::Stopped &&
                w.Game().State() != quadrelle::GameState::Idle;
     }
+    void ClumsyStep() override {
+        PressKey(Qt::Key_Down);
+        w.Timer1_Timer();
+    }
+    QLabel* ScoreLabel() override { return w.LabelScore; }
+    void WatchFile(const QString& path) override { w.WatchFile(path); }
+    frame::WatchSession& Watching() override { return w.WatchControl(); }
     QAction* StartAction() override { return w.Start; }
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
@@ -119,7 +153,7 @@ class QuadrelleWindow : public ProgramWindow {
 
 class VantorelWindow : public ProgramWindow {
   public:
-    VantorelWindow() : w(Hooks()) {}
+    explicit VantorelWindow(std::optional<frame::RandomSource> random = std::nullopt) : w(Hooks(random)) {}
     QMainWindow& Window() override { return w; }
     frame::GameSession& Session() override { return w.Session(); }
     scores::HighScores& Scores() override { return w.highScores(); }
@@ -137,14 +171,21 @@ class VantorelWindow : public ProgramWindow {
         return w.game().State() != vantorel::GameState::Stopped &&
                w.game().State() != vantorel::GameState::Idle;
     }
+    void ClumsyStep() override {
+        PressKey(Qt::Key_Down);
+        w.Timer1_Timer();
+    }
+    QLabel* ScoreLabel() override { return w.LabelScore; }
+    void WatchFile(const QString& path) override { w.WatchFile(path); }
+    frame::WatchSession& Watching() override { return w.WatchControl(); }
     QAction* StartAction() override { return w.Start; }
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
     frame::SoundCues& Cues() override { return w.soundCues(); }
 
-    static vantorel::FormPlunkoHooks Hooks() {
+    static vantorel::FormPlunkoHooks Hooks(std::optional<frame::RandomSource> random = std::nullopt) {
         vantorel::FormPlunkoHooks hooks;
-        hooks.random = [] { return 0.3; };
+        hooks.random = random ? *random : frame::RandomSource([] { return 0.3; });
         hooks.cueBackend = std::make_unique<frame::SilentCueBackend>();
         hooks.now = [] { return kFixedNow; };
         return hooks;
@@ -153,14 +194,15 @@ class VantorelWindow : public ProgramWindow {
     vantorel::FormPlunko w;
 };
 
-inline std::unique_ptr<ProgramWindow> ProgramWindow::Open(frame::Program program) {
+inline std::unique_ptr<ProgramWindow> ProgramWindow::Open(frame::Program program,
+                                                          std::optional<frame::RandomSource> random) {
     switch (program) {
         case frame::Program::Zephlon:
-            return std::make_unique<ZephlonWindow>();
+            return std::make_unique<ZephlonWindow>(random);
         case frame::Program::Quadrelle:
-            return std::make_unique<QuadrelleWindow>();
+            return std::make_unique<QuadrelleWindow>(random);
         case frame::Program::Vantorel:
-            return std::make_unique<VantorelWindow>();
+            return std::make_unique<VantorelWindow>(random);
     }
     return nullptr;
 }
