@@ -36,7 +36,7 @@ QString ReplayFiles::PathOf(int list, const HighScoreRecord& record) const {
                                  .arg(record.EndLevel)
                                  .arg(HighScoreTable::DateText(record.Date));
     const QByteArray hash = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha256).toHex();
-    return Folder() + QStringLiteral("/%1-%2-%3.replay")
+    return Folder() + QStringLiteral("/%1-%2-%3.qbgr")
                           .arg(frame::ProgramName(m_program).toLower(), ListName(m_program, list),
                                QString::fromLatin1(hash.left(20)));
 }

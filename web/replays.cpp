@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/replays.h"
 
-#include <QDir>
 #include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QStandardPaths>
 
+#include "scores/replayfiles.h"
 #include "web/startdoc.h"
 
 namespace web {
@@ -17,23 +16,12 @@ namespace {
 // Far beyond any game's replay; a larger file is not one of ours.
 constexpr qint64 kMaxReplayBytes = 4 * 1024 * 1024;
 
-QString ProgramKey(frame::Program program) {
-    return frame::ProgramName(program).toLower();
-}
-
 }  // namespace
 
-QString ReplayFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/quillbyte-arcade/replays");
-}
-
-QString ReplayFileName(frame::Program program, int list, const UploadRecord& record) {
-    return QStringLiteral("%1-%2-%3.qbgr").arg(ProgramKey(program)).arg(list).arg(record.ChkSum);
-}
-
-QByteArray StoredReplay(const QString& folder, frame::Program program, int list, const UploadRecord& record) {
-    QFile file(QDir(folder).filePath(ReplayFileName(program, list, record)));
+QByteArray StoredReplay(frame::Program program, int list, const UploadRecord& record) {
+    const scores::HighScoreRecord kept{record.Name,     record.Score, record.StartLevel,
+                                       record.EndLevel, record.Date,  record.ChkSum};
+    QFile file(scores::ReplayFiles(program).PathOf(list, kept));
     if (file.size() > kMaxReplayBytes || !file.open(QIODevice::ReadOnly)) return {};
     return file.read(kMaxReplayBytes);
 }

@@ -19,14 +19,9 @@ namespace web {
 // The replay file of an uploaded record (its bytes), or empty when the record has none.
 using ReplayOf = std::function<QByteArray(int list, const UploadRecord& record)>;
 
-// Where the games keep the replays of their local top-ten records:
-// $XDG_DATA_HOME/quillbyte-arcade/replays.
-QString ReplayFolder();
-
-// The replay of a record found in folder, under the name <program>-<list>-<checksum>.qbgr (empty
-// when there is none, it is empty or larger than a replay can be).
-QString ReplayFileName(frame::Program program, int list, const UploadRecord& record);
-QByteArray StoredReplay(const QString& folder, frame::Program program, int list, const UploadRecord& record);
+// The replay the game keeps for a local top-ten record (scores::ReplayFiles), empty when there is none
+// or it is larger than a replay can be.
+QByteArray StoredReplay(frame::Program program, int list, const UploadRecord& record);
 
 // Where a record's replay goes: the query of its single-record upload link, under UploadReplay.asp
 // instead of UploadScores.asp, so the server reads the record exactly as from the link.

@@ -8,6 +8,7 @@
 
 #include "frame/program.h"
 #include "web/formurl.h"
+#include "web/replays.h"
 #include "web/startdoc.h"
 
 namespace web {
@@ -39,6 +40,9 @@ QuadrelleWeb::QuadrelleWeb(QWidget* mainWindow, frame::Options& options, RandomS
       factory_(std::move(factory)),
       present_(static_cast<bool>(factory_)) {
     if (main_) closeWatch_ = new CloseWatch(main_);
+    FindReplay = [](int list, const UploadRecord& record) {
+        return StoredReplay(frame::Program::Quadrelle, list, record);
+    };
 }
 
 QuadrelleWeb::~QuadrelleWeb() {

@@ -9,7 +9,7 @@ namespace web {
 VantorelWeb::VantorelWeb(QWidget* mainWindow, frame::Options& options, RandomSource random)
     : main_(mainWindow), options_(options), random_(std::move(random)), replays_(new ReplaySender) {
     FindReplay = [](int list, const UploadRecord& record) {
-        return StoredReplay(ReplayFolder(), frame::Program::Vantorel, list, record);
+        return StoredReplay(frame::Program::Vantorel, list, record);
     };
 }
 

@@ -10,7 +10,7 @@ namespace web {
 ZephlonWeb::ZephlonWeb(QWidget* mainWindow, frame::Options& options, RandomSource random)
     : main_(mainWindow), options_(options), random_(std::move(random)), replays_(new ReplaySender) {
     FindReplay = [](int list, const UploadRecord& record) {
-        return StoredReplay(ReplayFolder(), frame::Program::Zephlon, list, record);
+        return StoredReplay(frame::Program::Zephlon, list, record);
     };
 }
 

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "frame/options.h"
+#include "scores/replayfiles.h"
 #include "support/testmain.h"
 #include "tests/web/fakeopener.h"
 #include "web/formbrerror.h"
@@ -445,12 +446,14 @@ class TestWebDialogs : public QObject {
     // server's 404 changes nothing.
     void replaysSentWithUploads() {
         RequestCatcher catcher;
-        QTemporaryDir folder;
         const QList<UploadRecord> list = sampleList();
+        // Where the game keeps a record's replay (the test's own data folder).
+        const scores::ReplayFiles files(frame::Program::Zephlon);
         for (int p : {1, 3}) {
-            QFile file(folder.filePath(web::ReplayFileName(frame::Program::Zephlon, 0, list.at(p - 1))));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("replay of " + QByteArray::number(p));
+            const UploadRecord& r = list.at(p - 1);
+            QCOMPARE(files.Write(0, {r.Name, r.Score, r.StartLevel, r.EndLevel, r.Date, r.ChkSum},
+                                 "replay of " + QByteArray::number(p)),
+                     QString());
         }
         QWidget main;
         frame::Options options = frame::DefaultOptions(frame::Program::Zephlon);
@@ -458,9 +461,6 @@ class TestWebDialogs : public QObject {
         options.WebServer = catcher.Address();
         web::ZephlonWeb web(&main, options, fixedDraw);
         web.Records = [](int list) { return list == 0 ? sampleList() : QList<UploadRecord>(); };
-        web.FindReplay = [&](int l, const UploadRecord& r) {
-            return web::StoredReplay(folder.path(), frame::Program::Zephlon, l, r);
-        };
         QSignalSpy answered(&web.Replays(), &web::ReplaySender::Answered);
         answerModal([](QDialog* d) { qobject_cast<web::FormURL2*>(d)->Command1->click(); });
         web.UploadTop3();
