@@ -70,6 +70,8 @@ FormPlunko::FormPlunko(QWidget* parent, std::unique_ptr<frame::CueBackend> sound
     setWindowTitle(QStringLiteral("Quadrelle"));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_session = new frame::GameSession(*this, *this, frame::Program::Quadrelle);
+    // The renderer's aid is one per program: this window draws as it says from the first cell on.
+    quadrelle::SetColourAid(m_colourAid);
     m_sound = std::make_unique<frame::SoundCues>(frame::Program::Quadrelle, std::move(sound));
     frame::RandomSource random;
     m_engine = std::make_unique<Engine>(static_cast<View&>(*this), *m_sound, random);
@@ -284,6 +286,12 @@ bool FormPlunko::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Background && event->type() == QEvent::Resize) Form_Resize();
     if (watched == LabelBW && event->type() == QEvent::MouseButtonRelease) LabelBW_Click();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void FormPlunko::SetColourAid(bool on) {
+    m_colourAid = on;
+    quadrelle::SetColourAid(on);
+    Form_Resize();
 }
 
 void FormPlunko::Form_Resize() {

@@ -60,6 +60,9 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     scores::HighScores& HighScores() { return *m_highScores; }
     frame::SoundCues& Sound() { return *m_sound; }
     frame::GameSession& Session() { return *m_session; }
+    // The colour-blind aid: marks on every colour, redrawn at once. Off unless the player turns it on.
+    void SetColourAid(bool on);
+    bool ColourAid() const { return m_colourAid; }
     const frame::Options& Options() const { return m_options; }
     int16_t CellSize() const { return m_layout.cellSize; }
     const Layout& CurrentLayout() const { return m_layout; }
@@ -185,6 +188,7 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     std::unique_ptr<scores::HighScores> m_highScores;
     std::unique_ptr<web::QuadrelleWeb> m_web;
     frame::GameSession* m_session = nullptr;
+    bool m_colourAid = false;
 };
 
 }  // namespace quadrelle

@@ -66,7 +66,15 @@ FormPlunko::FormPlunko(FormPlunkoHooks hooks, QWidget* parent)
     setWindowTitle(QStringLiteral("Vantorel"));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_session = new frame::GameSession(*this, *this, kProgram);
+    // The renderer's aid is one per program: this window draws as it says from the first cell on.
+    vantorel::SetColourAid(m_colourAid);
     Form_Load();
+}
+
+void FormPlunko::SetColourAid(bool on) {
+    m_colourAid = on;
+    vantorel::SetColourAid(on);
+    Form_Resize();
 }
 
 FormPlunko::~FormPlunko() {

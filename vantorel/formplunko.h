@@ -55,6 +55,9 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     void SetWebServer(const QString& server) { m_options.WebServer = server; }
     // Writes the paused flag alone: the clock, the menu and the message stay as they are.
     void setPaused(bool paused) { m_game.SetPausedFlag(paused); }
+    // The colour-blind aid: marks on every colour, redrawn at once. Off unless the player turns it on.
+    void SetColourAid(bool on);
+    bool ColourAid() const { return m_colourAid; }
 
     // Controls, named as designed.
     frame::DrawSurface* PictureBg = nullptr;
@@ -174,6 +177,7 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     frame::DrawSurface* m_frame = nullptr;  // the window's own drawing surface behind pit and status bar
     Layout m_layout;
     frame::GameSession* m_session = nullptr;
+    bool m_colourAid = false;
 };
 
 }  // namespace vantorel

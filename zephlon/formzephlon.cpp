@@ -17,6 +17,8 @@ FormZephlon::FormZephlon(QWidget* parent, std::optional<frame::RandomSource> ran
                          std::unique_ptr<frame::CueBackend> sound)
     : QMainWindow(parent), m_random(random ? *random : frame::RandomSource()) {
     m_session = new frame::GameSession(*this, *this, frame::Program::Zephlon);
+    // The renderer's aid is one per program: this window draws as it says from the first cell on.
+    zephlon::SetColourAid(m_colourAid);
     m_sound = std::make_unique<frame::SoundCues>(frame::Program::Zephlon, std::move(sound));
     m_engine = std::make_unique<zephlon::ZephlonEngine>(*this, *m_sound, m_random);
     m_asker = [this](const QString& question) {

@@ -43,6 +43,9 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     frame::SoundCues& Sound() { return *m_sound; }
     frame::GameSession& Session() { return *m_session; }
     frame::SettingsStore& Settings() { return m_session->Store(); }
+    // The colour-blind aid: marks on every colour, redrawn at once. Off unless the player turns it on.
+    void SetColourAid(bool on);
+    bool ColourAid() const { return m_colourAid; }
     // The options as the close would write them now.
     frame::Options Options() const;
     scores::HighScores& Scores() { return *m_highScores; }
@@ -202,6 +205,7 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     frame::RandomSource m_random;
     std::unique_ptr<frame::SoundCues> m_sound;
     frame::GameSession* m_session = nullptr;
+    bool m_colourAid = false;
     std::unique_ptr<zephlon::ZephlonEngine> m_engine;
     frame::Options m_options;
     Asker m_asker;

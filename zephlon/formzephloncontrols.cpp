@@ -255,6 +255,12 @@ void FormZephlon::DescribeForAssistiveTechnology() {
     frame::MakeAccessibleValue(LabelHiScore, tr("High score"));
 }
 
+void FormZephlon::SetColourAid(bool on) {
+    m_colourAid = on;
+    zephlon::SetColourAid(on);
+    Form_Resize();
+}
+
 void FormZephlon::Form_Resize() {
     if (isMinimized() || !m_central) return;
     const int innerWidth = m_central->width();
