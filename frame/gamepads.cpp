@@ -223,7 +223,7 @@ void Gamepads::Close(int instanceId) {
     if (it == m_controllers.end()) return;
     m_sdl->ControllerClose((*it)->handle);
     m_controllers.erase(it);
-    // A direction held on the controller that went never comes back up.
+    // SDL releases what a controller held when it goes; should a release not come, nothing repeats on.
     m_repeat->stop();
     m_repeatCode = -1;
 }

@@ -5,6 +5,8 @@
 // happens at all.
 #include <SDL.h>
 
+#include <signal.h>
+
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -221,6 +223,27 @@ class TestGamepads : public QObject {
         second.Unplug();
         QTRY_COMPARE(pads.Attached(), 0);
         QCOMPARE(attached.last()[0].toInt(), 0);
+    }
+
+    // SDL leaves SIGINT and SIGTERM to the program, which closes and saves on them: where the program
+    // has not set them yet (SDL takes only signals left at their default), they stay at the default.
+    void signalsStayTheProgramsOwn() {
+        struct sigaction saved[2]{}, now{};
+        struct sigaction byDefault {};
+        byDefault.sa_handler = SIG_DFL;
+        sigaction(SIGINT, &byDefault, &saved[0]);
+        sigaction(SIGTERM, &byDefault, &saved[1]);
+        bool intLeft = false, termLeft = false;
+        {
+            Gamepads pads;
+            QVERIFY(pads.Available());
+            intLeft = sigaction(SIGINT, nullptr, &now) == 0 && now.sa_handler == SIG_DFL;
+            termLeft = sigaction(SIGTERM, nullptr, &now) == 0 && now.sa_handler == SIG_DFL;
+        }
+        sigaction(SIGINT, &saved[0], nullptr);
+        sigaction(SIGTERM, &saved[1], nullptr);
+        QVERIFY(intLeft);
+        QVERIFY(termLeft);
     }
 
     // Without SDL's library the pads are not there, and nothing runs: no timer, no signal.
