@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "frame/bindings.h"
 #include "frame/drawsurface.h"
 #include "frame/gamesession.h"
 #include "frame/options.h"
@@ -25,12 +26,15 @@ class HighScores;
 namespace web {
 class QuadrelleWeb;
 }  // namespace web
+namespace frame {
+class WindowControls;
+}  // namespace frame
 
 namespace quadrelle {
 
 // Quadrelle's main window: well, status bar, menus, keys, clock, options and high scores around the
 // game engine.
-class FormPlunko : public QMainWindow, private View, private frame::SessionHost {
+class FormPlunko : public QMainWindow, public frame::CommandTarget, private View, private frame::SessionHost {
     Q_OBJECT
     Q_PROPERTY(bool Explorer4Present READ Explorer4Present)
     Q_PROPERTY(QString CurrentVersion READ CurrentVersion)
@@ -61,6 +65,10 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     frame::SoundCues& Sound() { return *m_sound; }
     frame::GameSession& Session() { return *m_session; }
     const frame::Options& Options() const { return m_options; }
+    // The keys, pad buttons, colour aid and volume, and their window.
+    frame::WindowControls& Controls() { return *m_controls; }
+    // Runs a command as its key does (keys and pad buttons come here through the bindings).
+    bool RunCommand(frame::Command command, bool repeat) override;
     int16_t CellSize() const { return m_layout.cellSize; }
     const Layout& CurrentLayout() const { return m_layout; }
 
@@ -150,6 +158,7 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     void BuildMenus();
     void UncheckLevelMenu();
     bool Ask(const QString& question);
+    void PauseOnFocusLoss();
 
     // View of the game.
     void DrawCell(int16_t x, int16_t y, int32_t colour) override;
@@ -185,6 +194,7 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     std::unique_ptr<scores::HighScores> m_highScores;
     std::unique_ptr<web::QuadrelleWeb> m_web;
     frame::GameSession* m_session = nullptr;
+    frame::WindowControls* m_controls = nullptr;
 };
 
 }  // namespace quadrelle

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "frame/bindings.h"
 #include "frame/drawsurface.h"
 #include "frame/gamesession.h"
 #include "frame/options.h"
@@ -26,6 +27,9 @@ class HighScores;
 namespace web {
 class VantorelWeb;
 }  // namespace web
+namespace frame {
+class WindowControls;
+}  // namespace frame
 
 namespace vantorel {
 
@@ -34,10 +38,15 @@ struct FormPlunkoHooks {
     std::optional<frame::RandomSource> random;      // empty: a generator seeded from the clock
     std::unique_ptr<frame::CueBackend> cueBackend;  // empty: QtMultimedia
     std::function<QDateTime()> now;                 // empty: the system clock
+    // Answers a Yes/No question (the Modern set's Enter during a game); empty: a message box.
+    std::function<bool(const QString& question)> ask;
 };
 
 // Vantorel's main window: the pit, the status bar with the preview, the menus and the game clock.
-class FormPlunko : public QMainWindow, private GameView, private frame::SessionHost {
+class FormPlunko : public QMainWindow,
+                   public frame::CommandTarget,
+                   private GameView,
+                   private frame::SessionHost {
     Q_OBJECT
   public:
     explicit FormPlunko(QWidget* parent = nullptr);
@@ -53,6 +62,10 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     // The score server used by the web entries; kept until the close writes it.
     QString WebServer() const { return m_options.WebServer; }
     void SetWebServer(const QString& server) { m_options.WebServer = server; }
+    // The keys, pad buttons, colour aid and volume, and their window.
+    frame::WindowControls& Controls() { return *m_controls; }
+    // Runs a command as its key does (keys and pad buttons come here through the bindings).
+    bool RunCommand(frame::Command command, bool repeat) override;
     // Writes the paused flag alone: the clock, the menu and the message stay as they are.
     void setPaused(bool paused) { m_game.SetPausedFlag(paused); }
 
@@ -140,6 +153,9 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     QLabel* MakeLabel(QWidget* parent, const QString& text, int top, int height, int pixelSize, bool heading,
                       Qt::Alignment alignment);
     void ShowNumber(QLabel* label, int64_t value);
+    // The rules and the look the controls ask for: the Modern set's pause and question.
+    void ApplyControls();
+    void PauseOnFocusLoss();
 
     // GameView
     void DrawCell(int16_t x, int16_t y, int32_t colour) override;
@@ -156,6 +172,7 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     void FocusPlayArea() override;
     void CommitPendingName() override;
     void GameOver() override;
+    bool AskNewGame() override;
 
     // Life cycle, run by the session.
     void Tick() override;
@@ -174,6 +191,7 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     frame::DrawSurface* m_frame = nullptr;  // the window's own drawing surface behind pit and status bar
     Layout m_layout;
     frame::GameSession* m_session = nullptr;
+    frame::WindowControls* m_controls = nullptr;
 };
 
 }  // namespace vantorel

@@ -16,6 +16,7 @@
 #include "frame/accessibility.h"
 #include "frame/drawsurface.h"
 #include "frame/translations.h"
+#include "frame/windowcontrols.h"
 #include "zephlon/formzephlon.h"
 
 using zephlon::StatusFont;
@@ -103,6 +104,7 @@ void FormZephlon::BuildMenus() {
     connect(MenuSound, &QAction::triggered, this, &FormZephlon::MenuSound_Click);
     ScoreServer = action(options, tr("S&core Server..."), QStringLiteral("ScoreServer"));
     connect(ScoreServer, &QAction::triggered, this, &FormZephlon::ScoreServer_Click);
+    m_controls->AddMenuEntry(options);
 
     QMenu* scores = menuBar()->addMenu(tr("&Highscores"));
     scores->setObjectName(QStringLiteral("highscores"));
