@@ -11,10 +11,6 @@ namespace frame {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("frame::Bindings", text);
-}
-
 constexpr int kModifierMask = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
 bool IsModifierKey(int key) {
@@ -172,68 +168,59 @@ QString Input::DisplayText() const {
     }
     if (kind != Kind::Pad) return QString();
     switch (code) {
-        case kPadA:
-            return tr("Pad A");
-        case kPadB:
-            return tr("Pad B");
-        case kPadX:
-            return tr("Pad X");
-        case kPadY:
-            return tr("Pad Y");
-        case kPadBack:
-            return tr("Pad Back");
-        case kPadGuide:
-            return tr("Pad Guide");
-        case kPadStart:
-            return tr("Pad Start");
-        case kPadLeftStick:
-            return tr("Pad left stick press");
-        case kPadRightStick:
-            return tr("Pad right stick press");
-        case kPadLeftShoulder:
-            return tr("Pad left shoulder");
-        case kPadRightShoulder:
-            return tr("Pad right shoulder");
         case kPadDpadUp:
-            return tr("Pad up");
+            return QCoreApplication::translate("frame::Bindings", "Pad up");
         case kPadDpadDown:
-            return tr("Pad down");
+            return QCoreApplication::translate("frame::Bindings", "Pad down");
         case kPadDpadLeft:
-            return tr("Pad left");
+            return QCoreApplication::translate("frame::Bindings", "Pad left");
         case kPadDpadRight:
-            return tr("Pad right");
-        case kPadMisc1:
-            return tr("Pad extra button");
-        case kPadPaddle1:
-        case kPadPaddle2:
-        case kPadPaddle3:
-        case kPadPaddle4:
-            return tr("Pad paddle %1").arg(code - kPadPaddle1 + 1);
-        case kPadTouchpad:
-            return tr("Pad touchpad");
+            return QCoreApplication::translate("frame::Bindings", "Pad right");
         case kPadLeftStickLeft:
-            return tr("Left stick left");
+            return QCoreApplication::translate("frame::Bindings", "Left stick left");
         case kPadLeftStickRight:
-            return tr("Left stick right");
+            return QCoreApplication::translate("frame::Bindings", "Left stick right");
         case kPadLeftStickUp:
-            return tr("Left stick up");
+            return QCoreApplication::translate("frame::Bindings", "Left stick up");
         case kPadLeftStickDown:
-            return tr("Left stick down");
+            return QCoreApplication::translate("frame::Bindings", "Left stick down");
         case kPadRightStickLeft:
-            return tr("Right stick left");
+            return QCoreApplication::translate("frame::Bindings", "Right stick left");
         case kPadRightStickRight:
-            return tr("Right stick right");
+            return QCoreApplication::translate("frame::Bindings", "Right stick right");
         case kPadRightStickUp:
-            return tr("Right stick up");
+            return QCoreApplication::translate("frame::Bindings", "Right stick up");
         case kPadRightStickDown:
-            return tr("Right stick down");
-        case kPadLeftTrigger:
-            return tr("Pad left trigger");
-        case kPadRightTrigger:
-            return tr("Pad right trigger");
+            return QCoreApplication::translate("frame::Bindings", "Right stick down");
         default:
-            return QString();
+            break;
     }
+    // The other buttons by the labels pads print on them.
+    static const std::map<int, const char*> kLabels = {
+        {kPadA, "A"},
+        {kPadB, "B"},
+        {kPadX, "X"},
+        {kPadY, "Y"},
+        {kPadBack, "Back"},
+        {kPadGuide, "Guide"},
+        {kPadStart, "Start"},
+        {kPadLeftStick, "L3"},
+        {kPadRightStick, "R3"},
+        {kPadLeftShoulder, "LB"},
+        {kPadRightShoulder, "RB"},
+        {kPadMisc1, "Misc"},
+        {kPadPaddle1, "P1"},
+        {kPadPaddle2, "P2"},
+        {kPadPaddle3, "P3"},
+        {kPadPaddle4, "P4"},
+        {kPadTouchpad, "Touchpad"},
+        {kPadLeftTrigger, "LT"},
+        {kPadRightTrigger, "RT"},
+    };
+    const auto label = kLabels.find(code);
+    if (label == kLabels.end()) return QString();
+    //: A pad button by the label printed on it: "Pad A", "Pad LB".
+    return QCoreApplication::translate("frame::Bindings", "Pad %1").arg(QLatin1String(label->second));
 }
 
 // ---- Bindings ----
@@ -337,19 +324,26 @@ QList<Input> Bindings::PadInputsOf(Command command) const {
 }
 
 QString Bindings::Refusal(Command command, const Input& input) const {
-    if (!Has(command)) return tr("This game has no such command.");
-    if (!input.IsValid()) return tr("This key cannot be used.");
+    if (!Has(command))
+        return QCoreApplication::translate("frame::Bindings", "This game has no such command.");
+    if (!input.IsValid()) return QCoreApplication::translate("frame::Bindings", "This key cannot be used.");
     if (input.IsKey()) {
         // Escape closes windows and cancels; Alt and its combinations open the menus; Tab moves the focus.
-        if (input.code == Qt::Key_Escape) return tr("Escape cannot be used: it closes windows.");
+        if (input.code == Qt::Key_Escape)
+            return QCoreApplication::translate("frame::Bindings",
+                                               "Escape cannot be used: it closes windows.");
         if (input.code == Qt::Key_Alt || input.code == Qt::Key_AltGr || (input.modifiers & Qt::AltModifier))
-            return tr("%1 cannot be used: Alt opens the menus.").arg(input.DisplayText());
+            return QCoreApplication::translate("frame::Bindings", "%1 cannot be used: Alt opens the menus.")
+                .arg(input.DisplayText());
         if (input.code == Qt::Key_Tab || input.code == Qt::Key_Backtab)
-            return tr("%1 cannot be used: it moves between controls.").arg(input.DisplayText());
+            return QCoreApplication::translate("frame::Bindings",
+                                               "%1 cannot be used: it moves between controls.")
+                .arg(input.DisplayText());
     }
     const Command other = CommandOf(input);
     if (other != Command::None && other != command)
-        return tr("%1 is already used for \"%2\".").arg(input.DisplayText(), CommandName(m_program, other));
+        return QCoreApplication::translate("frame::Bindings", "%1 is already used for \"%2\".")
+            .arg(input.DisplayText(), CommandName(m_program, other));
     return QString();
 }
 
@@ -416,29 +410,33 @@ KeyCode Bindings::EngineKeyOf(Program program, Command command) {
 QString Bindings::CommandName(Program program, Command command) {
     switch (command) {
         case Command::Left:
-            return tr("Move left");
+            return QCoreApplication::translate("frame::Bindings", "Move left");
         case Command::Right:
-            return tr("Move right");
+            return QCoreApplication::translate("frame::Bindings", "Move right");
         case Command::Turn:
-            return program == Program::Zephlon ? tr("Turn the pipes") : tr("Turn");
+            return program == Program::Zephlon
+                       ? QCoreApplication::translate("frame::Bindings", "Turn the pipes")
+                       : QCoreApplication::translate("frame::Bindings", "Turn");
         case Command::Down:
-            return tr("Sink one row");
+            return QCoreApplication::translate("frame::Bindings", "Sink one row");
         case Command::Drop:
-            return tr("Drop");
+            return QCoreApplication::translate("frame::Bindings", "Drop");
         case Command::Start:
-            return program == Program::Zephlon ? tr("Start, go on, resume") : tr("New game");
+            return program == Program::Zephlon
+                       ? QCoreApplication::translate("frame::Bindings", "Start, go on, resume")
+                       : QCoreApplication::translate("frame::Bindings", "New game");
         case Command::Pause:
-            return tr("Pause or resume");
+            return QCoreApplication::translate("frame::Bindings", "Pause or resume");
         case Command::Replay:
-            return tr("Replay the level");
+            return QCoreApplication::translate("frame::Bindings", "Replay the level");
         case Command::Quit:
-            return tr("End the game");
+            return QCoreApplication::translate("frame::Bindings", "End the game");
         case Command::Restart:
-            return tr("Start again at the current level");
+            return QCoreApplication::translate("frame::Bindings", "Start again at the current level");
         case Command::Help:
-            return tr("Help");
+            return QCoreApplication::translate("frame::Bindings", "Help");
         case Command::FullScreen:
-            return tr("Full screen");
+            return QCoreApplication::translate("frame::Bindings", "Full screen");
         case Command::None:
             break;
     }
@@ -491,12 +489,8 @@ ControlSettings ReadControlSettings(const SettingsStore& store, Program program)
     Bindings& bindings = settings.bindings;
     bindings.Apply(set);
     const Bindings defaults = bindings;
-    // The stored lists replace the set's, command by command. A list that cannot be read whole keeps
-    // the set's inputs; so does one that takes an input another stored list holds (the first keeps it).
-    Bindings read(program);
-    read.m_set = set;
-    read.m_inputs.clear();
-    QList<Command> stored;
+    // The stored lists, each read whole or not at all.
+    std::map<Command, QList<Input>> stored;
     for (Command command : Bindings::Commands(program)) {
         static const QString kAbsent = QStringLiteral("\x01");
         const QString text = store.ReadSetting(kControlsSection, Bindings::CommandKey(command), kAbsent);
@@ -511,21 +505,29 @@ ControlSettings ReadControlSettings(const SettingsStore& store, Program program)
             }
             inputs.append(*input);
         }
-        if (!whole) continue;
+        if (whole) stored[command] = inputs;
+    }
+    // The commands not stored keep the set's inputs; a stored list joins them only when it takes none of
+    // the inputs already bound, and otherwise the command keeps the set's inputs that are still free.
+    Bindings read(program);
+    read.m_set = set;
+    read.m_inputs.clear();
+    for (Command command : Bindings::Commands(program))
+        if (!stored.count(command))
+            for (const Input& input : defaults.InputsOf(command))
+                read.Add(command, input);
+    for (const auto& [command, inputs] : stored) {
         Bindings trial = read;
         bool fits = true;
         for (const Input& input : inputs)
             if (!trial.Add(command, input).isEmpty()) fits = false;
-        if (!fits) continue;
-        read = trial;
-        read.m_inputs[command];  // an empty stored list unbinds the command
-        stored.append(command);
-    }
-    // Commands not stored keep the set's inputs where no stored list took them.
-    for (Command command : Bindings::Commands(program)) {
-        if (stored.contains(command)) continue;
-        for (const Input& input : defaults.InputsOf(command))
-            read.Add(command, input);
+        if (fits) {
+            read = trial;
+            read.m_inputs[command];  // an empty stored list unbinds the command
+        } else {
+            for (const Input& input : defaults.InputsOf(command))
+                read.Add(command, input);
+        }
     }
     bindings = read;
     settings.ColourAid = store.ReadFlag(kControlsSection, kColourAidKey, false);

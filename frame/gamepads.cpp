@@ -5,12 +5,16 @@
 
 #include <QGuiApplication>
 #include <QLibrary>
+#include <QMainWindow>
 #include <QStyleHints>
 #include <QTimer>
 #include <algorithm>
 #include <array>
 #include <utility>
 #include <vector>
+
+#include "frame/controlsdialog.h"
+#include "frame/windowcontrols.h"
 
 namespace frame {
 
@@ -255,6 +259,19 @@ void Gamepads::RepeatTimer_Timer() {
     if (m_repeatCode < 0) return;
     m_repeat->start(m_repeatInterval);
     Press(m_repeatCode, true);
+}
+
+void ConnectGamepads(Gamepads& pads, WindowControls& controls, QMainWindow& window, CommandTarget& target) {
+    QObject::connect(&pads, &Gamepads::padPressed, &window,
+                     [&controls, &window, &target](int code, bool repeat) {
+                         if (ControlsDialog* dialog = controls.Dialog(); dialog && dialog->Capturing()) {
+                             if (!repeat) dialog->CapturePadInput(code);
+                             return;
+                         }
+                         if (!window.isActiveWindow()) return;
+                         const Command command = controls.bindings().CommandOf(Input::Pad(code));
+                         if (command != Command::None) target.RunCommand(command, repeat);
+                     });
 }
 
 }  // namespace frame

@@ -9,9 +9,12 @@
 
 #include "frame/bindings.h"
 
+class QMainWindow;
 class QTimer;
 
 namespace frame {
+
+class WindowControls;
 
 // Game controllers through SDL's game-controller API. SDL is loaded when the object is made, not linked:
 // without its library (or when it cannot start) the object does nothing, and the program plays with the
@@ -90,5 +93,10 @@ class Gamepads : public QObject {
     int m_repeatDelay = 500;
     int m_repeatInterval = 33;
 };
+
+// Hands the pads' presses to a window as its keys: while the window is the active one (an open dialog gets
+// the pad no more than the keys), the command the window's bindings give runs through `target`; while its
+// controls window waits for a new key or button, a press goes there instead.
+void ConnectGamepads(Gamepads& pads, WindowControls& controls, QMainWindow& window, CommandTarget& target);
 
 }  // namespace frame

@@ -8,7 +8,9 @@
 #include <functional>
 #include <memory>
 
+#include "frame/bindings.h"
 #include "frame/drawsurface.h"
+#include "frame/gamepads.h"
 #include "frame/gamesession.h"
 #include "frame/options.h"
 #include "frame/settingsstore.h"
@@ -25,12 +27,15 @@ class HighScores;
 namespace web {
 class QuadrelleWeb;
 }  // namespace web
+namespace frame {
+class WindowControls;
+}  // namespace frame
 
 namespace quadrelle {
 
 // Quadrelle's main window: well, status bar, menus, keys, clock, options and high scores around the
 // game engine.
-class FormPlunko : public QMainWindow, private View, private frame::SessionHost {
+class FormPlunko : public QMainWindow, public frame::CommandTarget, private View, private frame::SessionHost {
     Q_OBJECT
     Q_PROPERTY(bool Explorer4Present READ Explorer4Present)
     Q_PROPERTY(QString CurrentVersion READ CurrentVersion)
@@ -63,7 +68,13 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     // The colour-blind aid: marks on every colour, redrawn at once. Off unless the player turns it on.
     void SetColourAid(bool on);
     bool ColourAid() const { return m_colourAid; }
+    // Takes the pads' presses as keys (frame::ConnectGamepads).
+    void SetGamepads(frame::Gamepads& pads);
     const frame::Options& Options() const { return m_options; }
+    // The keys, pad buttons, colour aid and volume, and their window.
+    frame::WindowControls& Controls() { return *m_controls; }
+    // Runs a command as its key does (keys and pad buttons come here through the bindings).
+    bool RunCommand(frame::Command command, bool repeat) override;
     int16_t CellSize() const { return m_layout.cellSize; }
     const Layout& CurrentLayout() const { return m_layout; }
 
@@ -153,6 +164,7 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     void BuildMenus();
     void UncheckLevelMenu();
     bool Ask(const QString& question);
+    void PauseOnFocusLoss();
 
     // View of the game.
     void DrawCell(int16_t x, int16_t y, int32_t colour) override;
@@ -189,6 +201,7 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     std::unique_ptr<web::QuadrelleWeb> m_web;
     frame::GameSession* m_session = nullptr;
     bool m_colourAid = false;
+    frame::WindowControls* m_controls = nullptr;
 };
 
 }  // namespace quadrelle

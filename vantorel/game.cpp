@@ -205,11 +205,12 @@ void Game::ShowMessage(const QString& text) {
 
 void Game::HandleKey(frame::KeyCode key) {
     if (key == frame::kKeyEnter) {
-        NewGame();
+        const bool running = m_state != GameState::Stopped && m_state != GameState::Idle;
+        if (!running || !m_rules.askNewGame || m_view.AskNewGame()) NewGame();
         return;
     }
-    // The paused flag is not tested: pausing stops only the clock.
-    if (m_state != GameState::Falling) return;
+    // By design the paused flag is not tested: pausing stops only the clock.
+    if (m_state != GameState::Falling || (m_rules.freezingPause && m_paused)) return;
     switch (frame::PieceMoveOf(key)) {
         case frame::PieceMove::Turn:
             m_pit.RotateBlock();

@@ -40,6 +40,16 @@ class GameView : public PitView {
     virtual void CommitPendingName() = 0;
     // A game ended: offer the score to the local table, show the best score, ask for a name.
     virtual void GameOver() = 0;
+    // Asks "Are you sure you want to start a new game"; true on Yes. Only under GameRules::askNewGame.
+    virtual bool AskNewGame() = 0;
+};
+
+// Rules beyond the design, each off unless the player's controls ask for it.
+struct GameRules {
+    // A pause stops the piece too: no move, turn, sink or drop (and so no points) while paused.
+    bool freezingPause = false;
+    // Enter during a running game asks before abandoning it, as Quadrelle does.
+    bool askNewGame = false;
 };
 
 // The game: state machine driven by the clock, keys, rows, levels and score.
@@ -85,6 +95,9 @@ class Game {
     int16_t GameStartLevel() const { return m_gameStartLevel; }
     int16_t TickInterval() const { return m_tickInterval; }
 
+    const GameRules& Rules() const { return m_rules; }
+    void SetRules(const GameRules& rules) { m_rules = rules; }
+
     // The start level of the next game (menu and settings).
     void SetStartLevel(int16_t level) { m_startLevel = level; }
     // The paused flag alone: the clock, the menu and the message stay as they are.
@@ -104,6 +117,7 @@ class Game {
 
     GameView& m_view;
     frame::SoundSink& m_sound;
+    GameRules m_rules;
     Pit m_pit;
 
     GameState m_state = GameState::Idle;

@@ -10,6 +10,7 @@
 #include "dialogs/formabout.h"
 #include "dialogs/zephlonhelp.h"
 #include "frame/drawsurface.h"
+#include "frame/windowcontrols.h"
 #include "web/records.h"
 #include "web/startdoc.h"
 
@@ -40,6 +41,16 @@ FormZephlon::FormZephlon(QWidget* parent, std::optional<frame::RandomSource> ran
     hooks.uploadTop3 = [this] { m_web->UploadTop3(); };
     hooks.uploadEntry = [this](int16_t position) { m_web->OfferUpload(position); };
     hooks.nameEntered = [this] { m_engine->NameEntered(); };
+    m_controls = new frame::WindowControls(*this, *this, *m_sound, frame::Program::Zephlon);
+    connect(m_controls, &frame::WindowControls::changed, this, [this] {
+        if (m_controls->Settings().ColourAid != m_colourAid) SetColourAid(m_controls->Settings().ColourAid);
+    });
+    // A running game pauses (its board hidden, as the design's pause does) while another program has the
+    // focus.
+    m_controls->pauseOnFocusLoss = [this] {
+        const zephlon::GameContext& c = m_engine->Context();
+        if (c.GameRunning() && !c.paused) m_engine->SetPaused(true);
+    };
     Form_Load();
 }
 
@@ -73,6 +84,10 @@ void FormZephlon::InitGame() {
     m_engine->SetOptions(options);
     // The high-score records follow the options; the best score of the mode's list goes to LabelHiScore.
     m_highScores->Load(m_session->Store());
+    m_controls->Load(m_session->Store());
+    // The stored aid: the first resize draws with it.
+    m_colourAid = m_controls->Settings().ColourAid;
+    zephlon::SetColourAid(m_colourAid);
 
     const zephlon::ZephlonOptions& o = m_engine->Options();
     UpdateLevelMenu();
@@ -144,6 +159,7 @@ void FormZephlon::HideDialogs() {
 void FormZephlon::WriteSettings(frame::SettingsStore& store) {
     m_options = Options();
     frame::WriteOptions(store, frame::Program::Zephlon, m_options);
+    m_controls->Save(store);
     // The high-score records go between the options and the window size.
     m_highScores->Save(store);
 }

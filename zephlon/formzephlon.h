@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+#include "frame/bindings.h"
+#include "frame/gamepads.h"
 #include "frame/gamesession.h"
 #include "frame/keycodes.h"
 #include "frame/options.h"
@@ -25,12 +27,16 @@ class QTimer;
 
 namespace frame {
 class DrawSurface;
-}
+class WindowControls;
+}  // namespace frame
 
 // The Zephlon main window: menus, play area, status bar, message panel and sprites. It builds the controls
 // (formzephloncontrols.cpp), shows what the engine draws (formzephlonview.cpp), hands keys and mouse to the
 // engine (formzephloninput.cpp), and runs its life cycle through the shared game session.
-class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private frame::SessionHost {
+class FormZephlon : public QMainWindow,
+                    public zephlon::ZephlonView,
+                    public frame::CommandTarget,
+                    private frame::SessionHost {
     Q_OBJECT
   public:
     // Without a random source the game draws from a generator seeded from the clock; without a sound backend
@@ -46,9 +52,15 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     // The colour-blind aid: marks on every colour, redrawn at once. Off unless the player turns it on.
     void SetColourAid(bool on);
     bool ColourAid() const { return m_colourAid; }
+    // Takes the pads' presses as keys (frame::ConnectGamepads).
+    void SetGamepads(frame::Gamepads& pads);
     // The options as the close would write them now.
     frame::Options Options() const;
     scores::HighScores& Scores() { return *m_highScores; }
+    // The keys, pad buttons, colour aid and volume, and their window.
+    frame::WindowControls& Controls() { return *m_controls; }
+    // Runs a command as its key does (keys and pad buttons come here through the bindings).
+    bool RunCommand(frame::Command command, bool repeat) override;
 
     // Answers a Yes/No question; the default shows a message box. Tests put their answer here.
     using Asker = std::function<bool(const QString& question)>;
@@ -215,4 +227,5 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     bool m_showingLogo = false;
     std::unique_ptr<scores::HighScores> m_highScores;
     std::unique_ptr<web::ZephlonWeb> m_web;
+    frame::WindowControls* m_controls = nullptr;
 };

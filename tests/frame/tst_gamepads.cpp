@@ -2,20 +2,27 @@
 // Game controllers through SDL, with SDL's virtual controller plugged in and out: buttons, the d-pad and
 // the sticks become pad inputs and their commands, a stick counts only past its dead zone, a held
 // direction repeats, the controls window can capture the next input, and without SDL's library nothing
-// happens at all.
+// happens at all. Through the three real windows: a pad plugged in during a game moves and drops the
+// piece, is pulled out again, and the game goes on with the keys.
 #include <SDL.h>
 
 #include <signal.h>
 
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
+#include "frame/controlsdialog.h"
 #include "frame/gamepads.h"
+#include "support/programwindows.h"
+#include "support/tempsettings.h"
 #include "support/testmain.h"
 
 using frame::Command;
 using frame::Gamepads;
+using frame::Program;
+using testsupport::ProgramWindow;
 
 Q_DECLARE_METATYPE(frame::Command)
 
@@ -64,6 +71,80 @@ struct Action {
     int value = 0;
 };
 
+// Where the falling piece stands, and whether one still falls.
+struct Piece {
+    int x = 0;
+    int y = 0;
+    bool falling = false;
+};
+
+Piece PieceOf(Program program, ProgramWindow& window) {
+    switch (program) {
+        case Program::Zephlon: {
+            const auto& c = static_cast<testsupport::ZephlonWindow&>(window).w.Engine().Context();
+            return {c.column, c.row, c.gameState == zephlon::GameState::Falling};
+        }
+        case Program::Quadrelle: {
+            const auto& e = static_cast<testsupport::QuadrelleWindow&>(window).w.Game();
+            return {e.FallingPosition().x, e.FallingPosition().y, e.State() == quadrelle::GameState::Falling};
+        }
+        case Program::Vantorel: {
+            auto& g = static_cast<testsupport::VantorelWindow&>(window).w.game();
+            return {g.pit().fallingPosition.x, g.pit().fallingPosition.y,
+                    g.State() == vantorel::GameState::Falling};
+        }
+    }
+    return {};
+}
+
+// A game under way with a piece falling in the middle of the pit, room on every side.
+void PutFallingPiece(Program program, ProgramWindow& window) {
+    if (program == Program::Zephlon)
+        static_cast<testsupport::ZephlonWindow&>(window).w.Engine().SetState(zephlon::GameState::Stopped);
+    window.StartAction()->trigger();
+    switch (program) {
+        case Program::Zephlon: {
+            zephlon::ZephlonEngine& e = static_cast<testsupport::ZephlonWindow&>(window).w.Engine();
+            e.ShowMessage(QString(), 21);
+            e.SetState(zephlon::GameState::Falling);
+            e.SetFallingBlock(zephlon::kPresent | zephlon::kPipe2, 4, 3);
+            break;
+        }
+        case Program::Quadrelle: {
+            quadrelle::Engine& e = static_cast<testsupport::QuadrelleWindow&>(window).w.Game();
+            e.SetState(quadrelle::GameState::Falling);
+            e.SetFallingPiece(2, {4, 6});
+            break;
+        }
+        case Program::Vantorel: {
+            vantorel::Game& g = static_cast<testsupport::VantorelWindow&>(window).w.game();
+            vantorel::Pit& pit = g.pit();
+            pit.NextBlock();
+            pit.falling = pit.next;
+            pit.fallingColour = pit.nextColour;
+            pit.fallingPosition = {4, 6};
+            pit.previousPosition = {0, 0};
+            pit.MoveFallingBlock();
+            g.SetState(vantorel::GameState::Falling);
+            break;
+        }
+    }
+}
+
+void SetGamepads(Program program, ProgramWindow& window, Gamepads& pads) {
+    switch (program) {
+        case Program::Zephlon:
+            static_cast<testsupport::ZephlonWindow&>(window).w.SetGamepads(pads);
+            break;
+        case Program::Quadrelle:
+            static_cast<testsupport::QuadrelleWindow&>(window).w.SetGamepads(pads);
+            break;
+        case Program::Vantorel:
+            static_cast<testsupport::VantorelWindow&>(window).w.SetGamepads(pads);
+            break;
+    }
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Action)
@@ -71,6 +152,7 @@ Q_DECLARE_METATYPE(Action)
 class TestGamepads : public QObject {
     Q_OBJECT
     frame::Bindings m_bindings{frame::Program::Quadrelle};
+    testsupport::TempSettings m_settings;
 
   private slots:
     void initTestCase() {
@@ -244,6 +326,71 @@ class TestGamepads : public QObject {
         sigaction(SIGTERM, &saved[1], nullptr);
         QVERIFY(intLeft);
         QVERIFY(termLeft);
+    }
+
+    // A pad plugged in during a game: the d-pad moves the piece and B drops it, through the window's own
+    // bindings, as its keys would. Pulled out again, the game goes on with the keys.
+    void windowPlaysWithPad_data() {
+        QTest::addColumn<Program>("program");
+        testsupport::AddProgramRows();
+    }
+    void windowPlaysWithPad() {
+        QFETCH(Program, program);
+        Gamepads pads;
+        auto window = ProgramWindow::Open(program);
+        SetGamepads(program, *window, pads);
+        QVERIFY(window->Activate());
+        PutFallingPiece(program, *window);
+        window->Session().StopClock();  // the piece moves only as the pad tells it while the test waits
+        const Piece start = PieceOf(program, *window);
+        QVERIFY(start.falling);
+
+        auto pad = std::make_unique<VirtualPad>();
+        QTRY_COMPARE(pads.Attached(), 1);
+        pad->Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
+        QTRY_COMPARE(PieceOf(program, *window).x, start.x - 1);
+        pad->Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, false);
+        pads.Poll();
+        QCOMPARE(PieceOf(program, *window).y, start.y);
+        pad->Button(SDL_CONTROLLER_BUTTON_B, true);
+        QTRY_VERIFY(!PieceOf(program, *window).falling || PieceOf(program, *window).y > start.y + 1);
+        pad->Button(SDL_CONTROLLER_BUTTON_B, false);
+        pad.reset();
+        QTRY_COMPARE(pads.Attached(), 0);
+
+        PutFallingPiece(program, *window);
+        const Piece again = PieceOf(program, *window);
+        window->PressKey(Qt::Key_Right);
+        QCOMPARE(PieceOf(program, *window).x, again.x + 1);
+    }
+
+    // The pad reaches the game only while its window is the active one, and the controls window, waiting
+    // for a new button, takes the press instead.
+    void controlsWindowCapturesThePad() {
+        Gamepads pads;
+        auto window = ProgramWindow::Open(Program::Vantorel);
+        SetGamepads(Program::Vantorel, *window, pads);
+        QVERIFY(window->Activate());
+        PutFallingPiece(Program::Vantorel, *window);
+        const Piece start = PieceOf(Program::Vantorel, *window);
+        VirtualPad pad;
+        QTRY_COMPARE(pads.Attached(), 1);
+
+        window->Controls().ShowDialog();
+        frame::ControlsDialog* dialog = window->Controls().Dialog();
+        QVERIFY(dialog);
+        QTRY_VERIFY(!window->Window().isActiveWindow());
+        pad.Click(pads, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+        QCOMPARE(PieceOf(Program::Vantorel, *window).x, start.x);  // the game behind the dialog stays
+
+        dialog->TableBindings->setCurrentCell(dialog->RowOf(Command::Drop), 2);
+        dialog->CommandChange->click();
+        pad.Click(pads, SDL_CONTROLLER_BUTTON_X);
+        QVERIFY(!dialog->Capturing());
+        dialog->accept();
+        QCOMPARE(window->Controls().bindings().PadInputsOf(Command::Drop),
+                 QList<frame::Input>{frame::Input::Pad(frame::kPadX)});
+        QCOMPARE(PieceOf(Program::Vantorel, *window).x, start.x);
     }
 
     // Without SDL's library the pads are not there, and nothing runs: no timer, no signal.

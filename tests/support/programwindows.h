@@ -11,6 +11,7 @@
 #include "frame/gamesession.h"
 #include "frame/program.h"
 #include "frame/soundcues.h"
+#include "frame/windowcontrols.h"
 #include "quadrelle/formplunko.h"
 #include "scores/highscores.h"
 #include "vantorel/formplunko.h"
@@ -40,6 +41,8 @@ class ProgramWindow {
     virtual int List() const { return 0; }
     // A game is under way (started and not over).
     virtual bool GameRunning() = 0;
+    // The keys, pad buttons, colour aid and volume.
+    virtual frame::WindowControls& Controls() = 0;
 
     // Shows the window and makes it the active one, as a started program is.
     bool Activate() {
@@ -78,6 +81,7 @@ class ZephlonWindow : public ProgramWindow {
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
     frame::SoundCues& Cues() override { return w.Sound(); }
+    frame::WindowControls& Controls() override { return w.Controls(); }
 
     FormZephlon w;
 };
@@ -113,6 +117,7 @@ class QuadrelleWindow : public ProgramWindow {
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
     frame::SoundCues& Cues() override { return w.Sound(); }
+    frame::WindowControls& Controls() override { return w.Controls(); }
 
     quadrelle::FormPlunko w;
 };
@@ -141,6 +146,7 @@ class VantorelWindow : public ProgramWindow {
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
     frame::SoundCues& Cues() override { return w.soundCues(); }
+    frame::WindowControls& Controls() override { return w.Controls(); }
 
     static vantorel::FormPlunkoHooks Hooks() {
         vantorel::FormPlunkoHooks hooks;
