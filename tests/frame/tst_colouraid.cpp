@@ -3,11 +3,13 @@
 // pixels of their marks, not only in hue, also seen in grey through a deuteranopia simulation; Vantorel's
 // mixes carry both of their parents' marks; the marks are drawn crisp at the screen's density; and each
 // window redraws when the aid is switched, and back to the designed picture when it is switched off.
+#include <QCheckBox>
 #include <QtTest>
 #include <cmath>
 #include <map>
 
 #include "frame/canvas.h"
+#include "frame/controlsdialog.h"
 #include "frame/drawsurface.h"
 #include "quadrelle/renderer.h"
 #include "support/programwindows.h"
@@ -150,6 +152,18 @@ void SetWindowAid(testsupport::ProgramWindow& pw, Program program, bool on) {
     }
 }
 
+bool WindowAid(testsupport::ProgramWindow& pw, Program program) {
+    switch (program) {
+        case Program::Zephlon:
+            return static_cast<testsupport::ZephlonWindow&>(pw).w.ColourAid();
+        case Program::Quadrelle:
+            return static_cast<testsupport::QuadrelleWindow&>(pw).w.ColourAid();
+        case Program::Vantorel:
+            return static_cast<testsupport::VantorelWindow&>(pw).w.ColourAid();
+    }
+    return false;
+}
+
 }  // namespace
 
 class TestColourAid : public QObject {
@@ -157,6 +171,7 @@ class TestColourAid : public QObject {
     testsupport::TempSettings m_settings;
 
   private slots:
+    void init() { m_settings.Reset(); }
     void cleanup() {
         zephlon::SetColourAid(false);
         quadrelle::SetColourAid(false);
@@ -281,6 +296,37 @@ class TestColourAid : public QObject {
         QVERIFY(Surfaces(pw->Window()) != designed);
         SetWindowAid(*pw, program, false);
         QCOMPARE(Surfaces(pw->Window()), designed);
+    }
+
+    // The aid is kept with the controls: stored on, the window opens with it; the controls window's check
+    // box turns it off again, and the window redraws.
+    void followsTheControls_data() {
+        QTest::addColumn<Program>("program");
+        testsupport::AddProgramRows();
+    }
+    void followsTheControls() {
+        QFETCH(Program, program);
+        {
+            QFile file(m_settings.FileOf(program));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[Controls]\nColourAid=Yes\n");
+        }
+        auto pw = testsupport::ProgramWindow::Open(program);
+        QVERIFY(pw->Activate());
+        QVERIFY(WindowAid(*pw, program));
+        pw->StartAction()->trigger();
+        if (program != Program::Zephlon)
+            for (int tick = 0; tick < 3; ++tick)
+                pw->Session().ClockTick();
+        pw->Controls().ShowDialog();
+        frame::ControlsDialog* dialog = pw->Controls().Dialog();
+        QVERIFY(dialog);
+        QVERIFY(dialog->CheckColourAid->isChecked());
+        const QList<QImage> withAid = Surfaces(pw->Window());
+        dialog->CheckColourAid->setChecked(false);
+        dialog->accept();
+        QVERIFY(!WindowAid(*pw, program));
+        QVERIFY(Surfaces(pw->Window()) != withAid);
     }
 };
 
