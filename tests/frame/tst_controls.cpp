@@ -217,8 +217,8 @@ bool DidCommand(Command command, const Snapshot& before, const Snapshot& after, 
     return false;
 }
 
-// Presses `key` on the window and checks that it does `command` (None: nothing at all).
-void CheckKey(Program program, ProgramWindow& window, Command command, int key, int modifiers = 0) {
+// Runs `press` and checks that it does `command` (None: nothing at all).
+void CheckPress(Program program, ProgramWindow& window, Command command, const std::function<void()>& press) {
     // Start is tried before any game; everything else on a falling piece.
     if (command != Command::Start) PutFallingPiece(program, window);
     int helpPages = 0;
@@ -227,11 +227,22 @@ void CheckKey(Program program, ProgramWindow& window, Command command, int key, 
         return 0;
     });
     const Snapshot before = Snap(program, window);
-    QTest::keyClick(&window.Window(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    press();
     const Snapshot after = Snap(program, window);
     dialogs::SetModalRunner({});
     QString note;
     QVERIFY2(DidCommand(command, before, after, window.Window(), helpPages, note), qPrintable(note));
+}
+
+// Presses `key` on the window.
+void CheckKey(Program program, ProgramWindow& window, Command command, int key, int modifiers = 0) {
+    CheckPress(program, window, command,
+               [&] { QTest::keyClick(&window.Window(), Qt::Key(key), Qt::KeyboardModifiers(modifiers)); });
+}
+
+// Presses a pad button, as the pad layer hands it over.
+void CheckPad(Program program, ProgramWindow& window, Command command, int code) {
+    CheckPress(program, window, command, [&] { window.Controls().PadPress(code); });
 }
 
 QTableWidget* Table(frame::ControlsDialog* dialog) {
@@ -407,10 +418,10 @@ class TestControls : public QObject {
         frame::ControlsDialog* dialog = OpenControls(*window);
         QVERIFY(dialog);
         dialog->CommandModern->click();
-        QVERIFY(!dialog->CapturePadInput(frame::kPadX));  // not waiting for one
+        QVERIFY(!window->Controls().PadPress(frame::kPadX));  // not waiting for one: ignored
         Table(dialog)->setCurrentCell(dialog->RowOf(Command::Drop), 2);
         dialog->CommandChange->click();
-        QVERIFY(dialog->CapturePadInput(frame::kPadX));
+        QVERIFY(window->Controls().PadPress(frame::kPadX));
         dialog->accept();
         const frame::Bindings& bindings = window->Controls().bindings();
         QCOMPARE(bindings.Set(), ControlSet::Modern);
@@ -418,6 +429,10 @@ class TestControls : public QObject {
         QCOMPARE(bindings.PadInputsOf(Command::Drop), QList<frame::Input>{frame::Input::Pad(frame::kPadX)});
         QCOMPARE(bindings.CommandOf(frame::Input::Pad(frame::kPadB)), Command::None);
         CheckKey(program, *window, Command::Drop, Qt::Key_Space);
+        CheckPad(program, *window, Command::Drop, frame::kPadX);
+        CheckPad(program, *window, Command::None, frame::kPadB);
+        CheckPad(program, *window, Command::Left, frame::kPadLeftStickLeft);
+        CheckPad(program, *window, Command::Pause, frame::kPadY);
     }
 
     // Under the Modern set a running game pauses when another program takes the focus: "Paused" shows and
