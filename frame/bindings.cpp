@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kModifierMask = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
-bool IsModifierKey(int key) {
+bool IsModifierKeyCode(int key) {
     return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta ||
            key == Qt::Key_AltGr || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
 }
@@ -94,8 +94,12 @@ Input Input::Key(int qtKey, int qtModifiers) {
     input.kind = Kind::Key;
     input.code = qtKey;
     // A modifier pressed alone is the key itself, whatever flags came with it.
-    input.modifiers = IsModifierKey(qtKey) ? 0 : (qtModifiers & kModifierMask);
+    input.modifiers = IsModifierKeyCode(qtKey) ? 0 : (qtModifiers & kModifierMask);
     return input;
+}
+
+bool Input::IsModifierKey(int qtKey) {
+    return IsModifierKeyCode(qtKey);
 }
 
 Input Input::Pad(int padCode) {

@@ -407,6 +407,43 @@ class TestControls : public QObject {
         CheckKey(program, *window, Command::Drop, Qt::Key_Insert);
     }
 
+    // A modifier held with a key makes a combination; pressed and let go alone, it is the key itself.
+    void captureModifiers_data() {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<bool>("alone");
+        QTest::addColumn<QString>("keys");  // the command's keys afterwards, as stored
+        QTest::addColumn<QString>("status");
+        QTest::newRow("Ctrl+J") << Command::Left << false << "Ctrl+J"
+                                << "now answers to";
+        QTest::newRow("Ctrl alone") << Command::Drop << true << "Control"
+                                    << "now answers to";
+        QTest::newRow("Ctrl alone, taken") << Command::Left << true << "Left"
+                                           << "is already used for \"Drop\"";
+    }
+    void captureModifiers() {
+        QFETCH(Command, command);
+        QFETCH(bool, alone);
+        QFETCH(QString, keys);
+        QFETCH(QString, status);
+        auto window = ProgramWindow::Open(Program::Quadrelle);
+        frame::ControlsDialog* dialog = OpenControls(*window);
+        QVERIFY(dialog);
+        Table(dialog)->setCurrentCell(dialog->RowOf(command), 1);
+        dialog->CommandChange->click();
+        if (alone) {
+            QTest::keyPress(Table(dialog), Qt::Key_Control);
+            QVERIFY(dialog->Capturing());  // it may still begin a combination
+            QTest::keyRelease(Table(dialog), Qt::Key_Control);
+        } else {
+            QTest::keyClick(Table(dialog), Qt::Key_J, Qt::ControlModifier);
+        }
+        QVERIFY2(dialog->StatusText().contains(status), qPrintable(dialog->StatusText()));
+        QStringList texts;
+        for (const frame::Input& input : dialog->Result().bindings.KeysOf(command))
+            texts << input.ToText();
+        QCOMPARE(texts.join(u','), keys);
+    }
+
     // The set buttons and a pad button taken while waiting for one.
     void setsAndPadCapture_data() {
         QTest::addColumn<Program>("program");
