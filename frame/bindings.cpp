@@ -348,6 +348,29 @@ QString Bindings::Refusal(Command command, const Input& input) const {
     if (other != Command::None && other != command)
         return QCoreApplication::translate("frame::Bindings", "%1 is already used for \"%2\".")
             .arg(input.DisplayText(), CommandName(m_program, other));
+    if (input.IsKey()) {
+        // A combination begins with its modifier pressed alone: a modifier bound alone would act first.
+        static const std::pair<int, int> kModifierKeys[] = {{Qt::ShiftModifier, Qt::Key_Shift},
+                                                            {Qt::ControlModifier, Qt::Key_Control},
+                                                            {Qt::MetaModifier, Qt::Key_Meta}};
+        for (const auto& [flag, key] : kModifierKeys) {
+            const Input alone = Input::Key(key);
+            Command bound = Command::None;
+            if (input.modifiers & flag) bound = CommandOf(alone);
+            if (bound != Command::None)
+                return QCoreApplication::translate("frame::Bindings",
+                                                   "%1 cannot be used: %2 alone is already used for \"%3\".")
+                    .arg(input.DisplayText(), alone.DisplayText(), CommandName(m_program, bound));
+            if (input == alone)
+                for (const auto& [bound2, inputs] : m_inputs)
+                    for (const Input& held : inputs)
+                        if (held.IsKey() && (held.modifiers & flag))
+                            return QCoreApplication::translate(
+                                       "frame::Bindings",
+                                       "%1 cannot be used alone: %2 is already used for \"%3\".")
+                                .arg(input.DisplayText(), held.DisplayText(), CommandName(m_program, bound2));
+        }
+    }
     return QString();
 }
 

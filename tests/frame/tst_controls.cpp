@@ -410,19 +410,23 @@ class TestControls : public QObject {
     // A modifier held with a key makes a combination; pressed and let go alone, it is the key itself.
     void captureModifiers_data() {
         QTest::addColumn<Command>("command");
-        QTest::addColumn<bool>("alone");
+        QTest::addColumn<int>("modifier");  // held with J; 0: Ctrl pressed and let go alone
         QTest::addColumn<QString>("keys");  // the command's keys afterwards, as stored
         QTest::addColumn<QString>("status");
-        QTest::newRow("Ctrl+J") << Command::Left << false << "Ctrl+J"
-                                << "now answers to";
-        QTest::newRow("Ctrl alone") << Command::Drop << true << "Control"
+        QTest::newRow("Shift+J") << Command::Left << int(Qt::ShiftModifier) << "Shift+J"
+                                 << "now answers to";
+        // Ctrl drops in the classic set: pressed first, it would drop before the J arrives.
+        QTest::newRow("Ctrl+J while Ctrl drops")
+            << Command::Left << int(Qt::ControlModifier) << "Left"
+            << "Ctrl+J cannot be used: Control alone is already used for \"Drop\"";
+        QTest::newRow("Ctrl alone") << Command::Drop << 0 << "Control"
                                     << "now answers to";
-        QTest::newRow("Ctrl alone, taken") << Command::Left << true << "Left"
+        QTest::newRow("Ctrl alone, taken") << Command::Left << 0 << "Left"
                                            << "is already used for \"Drop\"";
     }
     void captureModifiers() {
         QFETCH(Command, command);
-        QFETCH(bool, alone);
+        QFETCH(int, modifier);
         QFETCH(QString, keys);
         QFETCH(QString, status);
         auto window = ProgramWindow::Open(Program::Quadrelle);
@@ -430,12 +434,12 @@ class TestControls : public QObject {
         QVERIFY(dialog);
         Table(dialog)->setCurrentCell(dialog->RowOf(command), 1);
         dialog->CommandChange->click();
-        if (alone) {
+        if (modifier == 0) {
             QTest::keyPress(Table(dialog), Qt::Key_Control);
             QVERIFY(dialog->Capturing());  // it may still begin a combination
             QTest::keyRelease(Table(dialog), Qt::Key_Control);
         } else {
-            QTest::keyClick(Table(dialog), Qt::Key_J, Qt::ControlModifier);
+            QTest::keyClick(Table(dialog), Qt::Key_J, Qt::KeyboardModifiers(modifier));
         }
         QVERIFY2(dialog->StatusText().contains(status), qPrintable(dialog->StatusText()));
         QStringList texts;
@@ -691,7 +695,8 @@ class TestControls : public QObject {
         QTest::newRow("swapped") << "Down"
                                  << "Left" << QList<int>{Qt::Key_Down} << QList<int>{Qt::Key_Left};
         QTest::newRow("empty unbinds") << "" << QString() << QList<int>{} << classicDown;
-        QTest::newRow("modifiers") << "Ctrl+Shift+J" << QString() << QList<int>{Qt::Key_J} << classicDown;
+        QTest::newRow("modifiers") << "Shift+Meta+J" << QString() << QList<int>{Qt::Key_J} << classicDown;
+        QTest::newRow("Ctrl+J while Ctrl drops") << "Ctrl+J" << QString() << classicLeft << classicDown;
     }
     void storedControls() {
         QFETCH(QString, left);
