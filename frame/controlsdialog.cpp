@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "frame/accessibility.h"
+
 namespace frame {
 
 namespace {
@@ -143,6 +145,8 @@ QString ControlsDialog::StatusText() const {
 
 void ControlsDialog::SetStatus(const QString& text) {
     LabelStatus->setText(text);
+    // A screen reader tells the prompt and the refusals as they come.
+    if (!text.isEmpty()) Announce(LabelStatus, text);
 }
 
 Command ControlsDialog::Selected() const {
