@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kModifierMask = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
-bool IsModifierKey(int key) {
+bool IsModifierKeyCode(int key) {
     return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta ||
            key == Qt::Key_AltGr || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
 }
@@ -94,8 +94,12 @@ Input Input::Key(int qtKey, int qtModifiers) {
     input.kind = Kind::Key;
     input.code = qtKey;
     // A modifier pressed alone is the key itself, whatever flags came with it.
-    input.modifiers = IsModifierKey(qtKey) ? 0 : (qtModifiers & kModifierMask);
+    input.modifiers = IsModifierKeyCode(qtKey) ? 0 : (qtModifiers & kModifierMask);
     return input;
+}
+
+bool Input::IsModifierKey(int qtKey) {
+    return IsModifierKeyCode(qtKey);
 }
 
 Input Input::Pad(int padCode) {
@@ -344,6 +348,29 @@ QString Bindings::Refusal(Command command, const Input& input) const {
     if (other != Command::None && other != command)
         return QCoreApplication::translate("frame::Bindings", "%1 is already used for \"%2\".")
             .arg(input.DisplayText(), CommandName(m_program, other));
+    if (input.IsKey()) {
+        // A combination begins with its modifier pressed alone: a modifier bound alone would act first.
+        static const std::pair<int, int> kModifierKeys[] = {{Qt::ShiftModifier, Qt::Key_Shift},
+                                                            {Qt::ControlModifier, Qt::Key_Control},
+                                                            {Qt::MetaModifier, Qt::Key_Meta}};
+        for (const auto& [flag, key] : kModifierKeys) {
+            const Input alone = Input::Key(key);
+            Command bound = Command::None;
+            if (input.modifiers & flag) bound = CommandOf(alone);
+            if (bound != Command::None)
+                return QCoreApplication::translate("frame::Bindings",
+                                                   "%1 cannot be used: %2 alone is already used for \"%3\".")
+                    .arg(input.DisplayText(), alone.DisplayText(), CommandName(m_program, bound));
+            if (input == alone)
+                for (const auto& [bound2, inputs] : m_inputs)
+                    for (const Input& held : inputs)
+                        if (held.IsKey() && (held.modifiers & flag))
+                            return QCoreApplication::translate(
+                                       "frame::Bindings",
+                                       "%1 cannot be used alone: %2 is already used for \"%3\".")
+                                .arg(input.DisplayText(), held.DisplayText(), CommandName(m_program, bound2));
+        }
+    }
     return QString();
 }
 

@@ -82,8 +82,10 @@ struct Input {
     bool IsNone() const { return kind == Kind::None; }
     bool IsKey() const { return kind == Kind::Key; }
     bool IsPad() const { return kind == Kind::Pad; }
-    // A known pad code, or a key that is not a modifier alone with Shift, Ctrl, Alt or Meta.
+    // A known pad code, or a key (a modifier key alone carries no modifiers).
     bool IsValid() const;
+    // Shift, Ctrl, Alt, Meta and their kin.
+    static bool IsModifierKey(int qtKey);
 
     // Stable, language-free text for the settings file: "Left", "Ctrl+Space", "Pad:A", "Pad:LeftStickUp".
     QString ToText() const;

@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "frame/accessibility.h"
+
 namespace frame {
 
 namespace {
@@ -143,6 +145,8 @@ QString ControlsDialog::StatusText() const {
 
 void ControlsDialog::SetStatus(const QString& text) {
     LabelStatus->setText(text);
+    // A screen reader tells the prompt and the refusals as they come.
+    if (!text.isEmpty()) Announce(LabelStatus, text);
 }
 
 Command ControlsDialog::Selected() const {
@@ -179,6 +183,14 @@ void ControlsDialog::StartAdd() {
     StartCapture(Capture::Add);
 }
 
+void ControlsDialog::keyReleaseEvent(QKeyEvent* event) {
+    if (m_capture != Capture::None) {
+        TakeKey(event);
+        return;
+    }
+    QDialog::keyReleaseEvent(event);
+}
+
 void ControlsDialog::StartCapture(Capture capture) {
     const Command command = Selected();
     if (command == Command::None) {
@@ -186,6 +198,7 @@ void ControlsDialog::StartCapture(Capture capture) {
         return;
     }
     m_capture = capture;
+    m_pendingModifier = 0;
     SetStatus(tr("Press the new key or pad button for \"%1\" (Escape cancels).")
                   .arg(Bindings::CommandName(m_settings.bindings.program(), command)));
     TableBindings->setFocus();
@@ -220,13 +233,29 @@ bool ControlsDialog::Take(const Input& input) {
 }
 
 bool ControlsDialog::TakeKey(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    const int key = event->key();
+    if (event->type() == QEvent::KeyRelease) {
+        // A modifier pressed and let go with no other key between is the key itself (Ctrl drops).
+        if (key == m_pendingModifier && !event->isAutoRepeat()) {
+            m_pendingModifier = 0;
+            Take(Input::Key(key));
+        }
+        return true;
+    }
+    if (key == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         m_capture = Capture::None;
+        m_pendingModifier = 0;
         SetStatus(tr("Nothing changed."));
         return true;
     }
-    if (event->key() == 0 || event->key() == Qt::Key_unknown) return true;
-    Take(Input::Key(event->key(), static_cast<int>(event->modifiers())));
+    if (key == 0 || key == Qt::Key_unknown || event->isAutoRepeat()) return true;
+    // A modifier may begin a combination (Ctrl+J): it counts alone only when released first.
+    if (Input::IsModifierKey(key)) {
+        m_pendingModifier = key;
+        return true;
+    }
+    m_pendingModifier = 0;
+    Take(Input::Key(key, static_cast<int>(event->modifiers())));
     return true;
 }
 
@@ -242,8 +271,8 @@ bool ControlsDialog::eventFilter(QObject* watched, QEvent* event) {
             event->accept();
             return true;
         }
-        if (event->type() == QEvent::KeyPress) return TakeKey(static_cast<QKeyEvent*>(event));
-        if (event->type() == QEvent::KeyRelease) return true;
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+            return TakeKey(static_cast<QKeyEvent*>(event));
     }
     return QDialog::eventFilter(watched, event);
 }

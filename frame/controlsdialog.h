@@ -56,6 +56,7 @@ class ControlsDialog : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
     enum class Capture { None, Replace, Add };
@@ -70,6 +71,7 @@ class ControlsDialog : public QDialog {
 
     ControlSettings m_settings;
     Capture m_capture = Capture::None;
+    int m_pendingModifier = 0;  // a modifier key pressed while waiting, not yet part of a combination
 };
 
 }  // namespace frame

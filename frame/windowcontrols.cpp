@@ -67,6 +67,12 @@ bool WindowControls::KeyPress(QKeyEvent* event) {
     return true;
 }
 
+bool WindowControls::PadPress(int code, bool repeat) {
+    if (m_dialog && m_dialog->isVisible()) return m_dialog->CapturePadInput(code);
+    const Command command = m_settings.bindings.CommandOf(Input::Pad(code));
+    return command != Command::None && m_target.RunCommand(command, repeat);
+}
+
 void WindowControls::ToggleFullScreen() {
     m_window.setWindowState(m_window.windowState() ^ Qt::WindowFullScreen);
 }

@@ -44,6 +44,11 @@ class WindowControls : public QObject {
     // then hands it on as before).
     bool KeyPress(QKeyEvent* event);
 
+    // A pad button or direction pressed (a PadCode): while the controls window is open it goes there (taken
+    // when the window waits for one, otherwise ignored); else its command runs as a key's would. False when
+    // nothing took it.
+    bool PadPress(int code, bool repeat = false);
+
     // Full screen on or off.
     void ToggleFullScreen();
 

@@ -642,6 +642,14 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
         <source>Full screen</source>
         <translation>Vollbild</translation>
     </message>
+    <message>
+        <source>%1 cannot be used: %2 alone is already used for &quot;%3&quot;.</source>
+        <translation>%1 ist nicht verwendbar: %2 allein ist schon mit „%3“ belegt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used alone: %2 is already used for &quot;%3&quot;.</source>
+        <translation>%1 ist allein nicht verwendbar: %2 ist schon mit „%3“ belegt.</translation>
+    </message>
 </context>
 <context>
     <name>frame::CommandLine</name>

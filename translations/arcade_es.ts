@@ -643,6 +643,14 @@ tuberías horizontales.</translation>
         <source>Full screen</source>
         <translation>Pantalla completa</translation>
     </message>
+    <message>
+        <source>%1 cannot be used: %2 alone is already used for &quot;%3&quot;.</source>
+        <translation>%1 no se puede usar: %2 sola ya se usa para «%3».</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used alone: %2 is already used for &quot;%3&quot;.</source>
+        <translation>%1 no se puede usar sola: %2 ya se usa para «%3».</translation>
+    </message>
 </context>
 <context>
     <name>frame::CommandLine</name>

@@ -642,6 +642,14 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
         <source>Full screen</source>
         <translation>Plein écran</translation>
     </message>
+    <message>
+        <source>%1 cannot be used: %2 alone is already used for &quot;%3&quot;.</source>
+        <translation>%1 ne peut pas servir : %2 seule sert déjà à « %3 ».</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used alone: %2 is already used for &quot;%3&quot;.</source>
+        <translation>%1 ne peut pas servir seule : %2 sert déjà à « %3 ».</translation>
+    </message>
 </context>
 <context>
     <name>frame::CommandLine</name>

@@ -217,8 +217,8 @@ bool DidCommand(Command command, const Snapshot& before, const Snapshot& after, 
     return false;
 }
 
-// Presses `key` on the window and checks that it does `command` (None: nothing at all).
-void CheckKey(Program program, ProgramWindow& window, Command command, int key, int modifiers = 0) {
+// Runs `press` and checks that it does `command` (None: nothing at all).
+void CheckPress(Program program, ProgramWindow& window, Command command, const std::function<void()>& press) {
     // Start is tried before any game; everything else on a falling piece.
     if (command != Command::Start) PutFallingPiece(program, window);
     int helpPages = 0;
@@ -227,11 +227,22 @@ void CheckKey(Program program, ProgramWindow& window, Command command, int key, 
         return 0;
     });
     const Snapshot before = Snap(program, window);
-    QTest::keyClick(&window.Window(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    press();
     const Snapshot after = Snap(program, window);
     dialogs::SetModalRunner({});
     QString note;
     QVERIFY2(DidCommand(command, before, after, window.Window(), helpPages, note), qPrintable(note));
+}
+
+// Presses `key` on the window.
+void CheckKey(Program program, ProgramWindow& window, Command command, int key, int modifiers = 0) {
+    CheckPress(program, window, command,
+               [&] { QTest::keyClick(&window.Window(), Qt::Key(key), Qt::KeyboardModifiers(modifiers)); });
+}
+
+// Presses a pad button, as the pad layer hands it over.
+void CheckPad(Program program, ProgramWindow& window, Command command, int code) {
+    CheckPress(program, window, command, [&] { window.Controls().PadPress(code); });
 }
 
 QTableWidget* Table(frame::ControlsDialog* dialog) {
@@ -396,6 +407,47 @@ class TestControls : public QObject {
         CheckKey(program, *window, Command::Drop, Qt::Key_Insert);
     }
 
+    // A modifier held with a key makes a combination; pressed and let go alone, it is the key itself.
+    void captureModifiers_data() {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<int>("modifier");  // held with J; 0: Ctrl pressed and let go alone
+        QTest::addColumn<QString>("keys");  // the command's keys afterwards, as stored
+        QTest::addColumn<QString>("status");
+        QTest::newRow("Shift+J") << Command::Left << int(Qt::ShiftModifier) << "Shift+J"
+                                 << "now answers to";
+        // Ctrl drops in the classic set: pressed first, it would drop before the J arrives.
+        QTest::newRow("Ctrl+J while Ctrl drops")
+            << Command::Left << int(Qt::ControlModifier) << "Left"
+            << "Ctrl+J cannot be used: Control alone is already used for \"Drop\"";
+        QTest::newRow("Ctrl alone") << Command::Drop << 0 << "Control"
+                                    << "now answers to";
+        QTest::newRow("Ctrl alone, taken") << Command::Left << 0 << "Left"
+                                           << "is already used for \"Drop\"";
+    }
+    void captureModifiers() {
+        QFETCH(Command, command);
+        QFETCH(int, modifier);
+        QFETCH(QString, keys);
+        QFETCH(QString, status);
+        auto window = ProgramWindow::Open(Program::Quadrelle);
+        frame::ControlsDialog* dialog = OpenControls(*window);
+        QVERIFY(dialog);
+        Table(dialog)->setCurrentCell(dialog->RowOf(command), 1);
+        dialog->CommandChange->click();
+        if (modifier == 0) {
+            QTest::keyPress(Table(dialog), Qt::Key_Control);
+            QVERIFY(dialog->Capturing());  // it may still begin a combination
+            QTest::keyRelease(Table(dialog), Qt::Key_Control);
+        } else {
+            QTest::keyClick(Table(dialog), Qt::Key_J, Qt::KeyboardModifiers(modifier));
+        }
+        QVERIFY2(dialog->StatusText().contains(status), qPrintable(dialog->StatusText()));
+        QStringList texts;
+        for (const frame::Input& input : dialog->Result().bindings.KeysOf(command))
+            texts << input.ToText();
+        QCOMPARE(texts.join(u','), keys);
+    }
+
     // The set buttons and a pad button taken while waiting for one.
     void setsAndPadCapture_data() {
         QTest::addColumn<Program>("program");
@@ -407,10 +459,10 @@ class TestControls : public QObject {
         frame::ControlsDialog* dialog = OpenControls(*window);
         QVERIFY(dialog);
         dialog->CommandModern->click();
-        QVERIFY(!dialog->CapturePadInput(frame::kPadX));  // not waiting for one
+        QVERIFY(!window->Controls().PadPress(frame::kPadX));  // not waiting for one: ignored
         Table(dialog)->setCurrentCell(dialog->RowOf(Command::Drop), 2);
         dialog->CommandChange->click();
-        QVERIFY(dialog->CapturePadInput(frame::kPadX));
+        QVERIFY(window->Controls().PadPress(frame::kPadX));
         dialog->accept();
         const frame::Bindings& bindings = window->Controls().bindings();
         QCOMPARE(bindings.Set(), ControlSet::Modern);
@@ -418,6 +470,10 @@ class TestControls : public QObject {
         QCOMPARE(bindings.PadInputsOf(Command::Drop), QList<frame::Input>{frame::Input::Pad(frame::kPadX)});
         QCOMPARE(bindings.CommandOf(frame::Input::Pad(frame::kPadB)), Command::None);
         CheckKey(program, *window, Command::Drop, Qt::Key_Space);
+        CheckPad(program, *window, Command::Drop, frame::kPadX);
+        CheckPad(program, *window, Command::None, frame::kPadB);
+        CheckPad(program, *window, Command::Left, frame::kPadLeftStickLeft);
+        CheckPad(program, *window, Command::Pause, frame::kPadY);
     }
 
     // Under the Modern set a running game pauses when another program takes the focus: "Paused" shows and
@@ -639,7 +695,8 @@ class TestControls : public QObject {
         QTest::newRow("swapped") << "Down"
                                  << "Left" << QList<int>{Qt::Key_Down} << QList<int>{Qt::Key_Left};
         QTest::newRow("empty unbinds") << "" << QString() << QList<int>{} << classicDown;
-        QTest::newRow("modifiers") << "Ctrl+Shift+J" << QString() << QList<int>{Qt::Key_J} << classicDown;
+        QTest::newRow("modifiers") << "Shift+Meta+J" << QString() << QList<int>{Qt::Key_J} << classicDown;
+        QTest::newRow("Ctrl+J while Ctrl drops") << "Ctrl+J" << QString() << classicLeft << classicDown;
     }
     void storedControls() {
         QFETCH(QString, left);
