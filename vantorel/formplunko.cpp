@@ -70,6 +70,7 @@ FormPlunko::FormPlunko(FormPlunkoHooks hooks, QWidget* parent)
     m_session = new frame::GameSession(*this, *this, kProgram);
     m_controls = new frame::WindowControls(*this, *this, m_cues, kProgram);
     m_controls->pauseOnFocusLoss = [this] { PauseOnFocusLoss(); };
+    m_session->sizeToKeep = [this] { return m_controls->SizeToKeep(); };
     connect(m_controls, &frame::WindowControls::changed, this, &FormPlunko::ApplyControls);
     if (!m_hooks.ask)
         m_hooks.ask = [this](const QString& question) {

@@ -42,6 +42,7 @@ FormZephlon::FormZephlon(QWidget* parent, std::optional<frame::RandomSource> ran
     m_controls = new frame::WindowControls(*this, *this, *m_sound, frame::Program::Zephlon);
     // A running game pauses (its board hidden, as the design's pause does) while another program has the
     // focus.
+    m_session->sizeToKeep = [this] { return m_controls->SizeToKeep(); };
     m_controls->pauseOnFocusLoss = [this] {
         const zephlon::GameContext& c = m_engine->Context();
         if (c.GameRunning() && !c.paused) m_engine->SetPaused(true);
