@@ -74,7 +74,13 @@ bool WindowControls::PadPress(int code, bool repeat) {
 }
 
 void WindowControls::ToggleFullScreen() {
+    if (!m_window.isFullScreen()) m_sizeBeforeFullScreen = m_window.size();
     m_window.setWindowState(m_window.windowState() ^ Qt::WindowFullScreen);
+}
+
+QSize WindowControls::SizeToKeep() const {
+    return m_window.isFullScreen() && m_sizeBeforeFullScreen.isValid() ? m_sizeBeforeFullScreen
+                                                                       : m_window.size();
 }
 
 bool WindowControls::eventFilter(QObject* watched, QEvent* event) {

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <functional>
 
 #include "frame/bindings.h"
@@ -51,6 +52,8 @@ class WindowControls : public QObject {
 
     // Full screen on or off.
     void ToggleFullScreen();
+    // The window's size to keep for the next run: in full screen, the size it had before.
+    QSize SizeToKeep() const;
 
     // Runs when the program loses the focus under a set that pauses then (Modern): the window pauses a
     // running game.
@@ -74,6 +77,7 @@ class WindowControls : public QObject {
     SoundCues& m_cues;
     ControlSettings m_settings;
     QPointer<ControlsDialog> m_dialog;
+    QSize m_sizeBeforeFullScreen;
 };
 
 }  // namespace frame

@@ -82,6 +82,7 @@ FormPlunko::FormPlunko(QWidget* parent, std::unique_ptr<frame::CueBackend> sound
     };
     m_controls = new frame::WindowControls(*this, *this, *m_sound, frame::Program::Quadrelle);
     m_controls->pauseOnFocusLoss = [this] { PauseOnFocusLoss(); };
+    m_session->sizeToKeep = [this] { return m_controls->SizeToKeep(); };
     connect(m_controls, &frame::WindowControls::changed, this, [this] { ShowPaused(m_engine->Paused()); });
     connect(m_controls, &frame::WindowControls::changed, this, [this] {
         if (m_controls->Settings().ColourAid != m_colourAid) SetColourAid(m_controls->Settings().ColourAid);

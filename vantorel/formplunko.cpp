@@ -72,6 +72,7 @@ FormPlunko::FormPlunko(FormPlunkoHooks hooks, QWidget* parent)
     vantorel::SetColourAid(m_colourAid);
     m_controls = new frame::WindowControls(*this, *this, m_cues, kProgram);
     m_controls->pauseOnFocusLoss = [this] { PauseOnFocusLoss(); };
+    m_session->sizeToKeep = [this] { return m_controls->SizeToKeep(); };
     connect(m_controls, &frame::WindowControls::changed, this, &FormPlunko::ApplyControls);
     connect(m_controls, &frame::WindowControls::changed, this, [this] {
         if (m_controls->Settings().ColourAid != m_colourAid) SetColourAid(m_controls->Settings().ColourAid);

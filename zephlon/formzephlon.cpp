@@ -47,6 +47,7 @@ FormZephlon::FormZephlon(QWidget* parent, std::optional<frame::RandomSource> ran
     });
     // A running game pauses (its board hidden, as the design's pause does) while another program has the
     // focus.
+    m_session->sizeToKeep = [this] { return m_controls->SizeToKeep(); };
     m_controls->pauseOnFocusLoss = [this] {
         const zephlon::GameContext& c = m_engine->Context();
         if (c.GameRunning() && !c.paused) m_engine->SetPaused(true);

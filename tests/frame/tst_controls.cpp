@@ -4,8 +4,10 @@
 // Modern rules, and the volume.
 #include <QApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTableWidget>
+#include <QWindow>
 #include <QtTest>
 
 #include "dialogs/dialoglook.h"
@@ -546,6 +548,41 @@ class TestControls : public QObject {
         QTest::keyClick(&window->Window(), Qt::Key_P);
         QVERIFY(!Snap(program, *window).paused);
         QVERIFY(board->grab().toImage() != hidden);
+    }
+
+    // F11 fills the screen and gives the window back; a close in full screen keeps the size from before.
+    void fullScreen_data() {
+        QTest::addColumn<Program>("program");
+        testsupport::AddProgramRows();
+    }
+    void fullScreen() {
+        QFETCH(Program, program);
+        QSize before;
+        {
+            auto window = ProgramWindow::Open(program);
+            SetSet(*window, ControlSet::Modern);
+            QMainWindow& w = window->Window();
+            w.showNormal();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            w.resize(w.minimumSize() + QSize(20, 10));
+            before = w.size();
+            QTest::keyClick(&w, Qt::Key_F11);
+            QTRY_VERIFY(w.isFullScreen());
+            QTest::keyClick(&w, Qt::Key_F11);
+            QTRY_VERIFY(!w.isFullScreen());
+            QTest::keyClick(&w, Qt::Key_F11);
+            QTRY_VERIFY(w.isFullScreen());
+            // The screen's size, as a desktop gives a full-screen window (the headless platform does not).
+            w.windowHandle()->resize(w.screen()->geometry().size());
+            QTRY_COMPARE(w.size(), w.screen()->geometry().size());
+            QVERIFY(w.isFullScreen());
+            QVERIFY(w.close());
+        }
+        auto store = m_settings.StoreOf(program);
+        QCOMPARE(store->ReadInt32(frame::kOptionsSection, QStringLiteral("InitWidth"), 0),
+                 before.width() * frame::kTwipsPerPixel);
+        QCOMPARE(store->ReadInt32(frame::kOptionsSection, QStringLiteral("InitHeight"), 0),
+                 before.height() * frame::kTwipsPerPixel);
     }
 
     // Vantorel's Modern pause stops the piece: no move, no point, until the pause key resumes. The
