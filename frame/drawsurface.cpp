@@ -17,6 +17,12 @@ void DrawSurface::SetSurfaceSize(int width, int height) {
     Resize(width, height, devicePixelRatioF());
 }
 
+void DrawSurface::SetVeiled(bool veiled) {
+    if (veiled == m_veiled) return;
+    m_veiled = veiled;
+    update();
+}
+
 void DrawSurface::Touched(const QRect& r) {
     update(r);
 }
@@ -26,6 +32,10 @@ void DrawSurface::paintEvent(QPaintEvent* event) {
     if (devicePixelRatioF() != DevicePixelRatio()) Resize(width(), height(), devicePixelRatioF());
     QPainter p(this);
     const QRect r = event->rect();
+    if (m_veiled) {
+        p.fillRect(r, BackColor());
+        return;
+    }
     const qreal dpr = DevicePixelRatio();
     const QRectF source(r.left() * dpr, r.top() * dpr, r.width() * dpr, r.height() * dpr);
     p.drawImage(QRectF(r), Image(), source);

@@ -16,6 +16,10 @@ class DrawSurface : public QWidget, public ImageCanvas {
 
     // Sets the surface's size in logical pixels; the back buffer follows.
     void SetSurfaceSize(int width, int height);
+    // A veiled surface shows only its back colour (and its child widgets); its drawing is kept and comes
+    // back when the veil is lifted. A pause hides the board this way.
+    void SetVeiled(bool veiled);
+    bool Veiled() const { return m_veiled; }
 
   signals:
     void mousePressed(QMouseEvent* event);
@@ -29,6 +33,9 @@ class DrawSurface : public QWidget, public ImageCanvas {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    bool m_veiled = false;
 };
 
 }  // namespace frame

@@ -43,7 +43,8 @@ enum class InputKind : uint8_t {
 inline constexpr uint8_t kLastInputKind = 12;
 
 // The menu options a running game can be changed by (InputKind::Option's a).
-enum class RecordedOption : int32_t { GameMode = 1, Control = 2, BlockColour = 3, StartLevel = 4 };
+// Rules: Vantorel's rules beyond the design changed by the player's controls (b: their flags).
+enum class RecordedOption : int32_t { GameMode = 1, Control = 2, BlockColour = 3, StartLevel = 4, Rules = 5 };
 
 // One input, with the number of main-clock ticks of the game that came before it. The main clock's own
 // ticks are not stored one by one: they are the steps between the inputs' tick numbers, up to

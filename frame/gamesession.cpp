@@ -208,7 +208,8 @@ bool GameSession::Save(CloseReason reason) {
     }
     m_host.CommitNameOnClose();
     m_host.WriteSettings(*m_store);
-    WriteWindowSize(*m_store, m_window.width() * kTwipsPerPixel, m_window.height() * kTwipsPerPixel,
+    const QSize size = sizeToKeep ? sizeToKeep() : m_window.size();
+    WriteWindowSize(*m_store, size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel,
                     m_window.isMinimized(), m_window.isMaximized());
     if (m_store->Flush()) return true;
 

@@ -126,6 +126,9 @@ class GameSession : public QObject {
     // Nothing of the program's state is lost: a later save can still succeed.
     bool Save(CloseReason reason);
 
+    // The window size the close writes; empty: the window's size now. (Full screen keeps the size from
+    // before it.)
+    std::function<QSize()> sizeToKeep;
     // How a failed save is told when the player closed the window; tests replace it.
     std::function<void(const QString& message)> tellPlayer;
     // How the program ends after a signal closed its window; tests replace it.

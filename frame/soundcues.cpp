@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QtEndian>
+#include <algorithm>
 #include <utility>
 
 namespace frame {
@@ -75,8 +76,13 @@ bool SoundCues::HasOutputDevice() {
     return !QMediaDevices::audioOutputs().isEmpty();
 }
 
+void SoundCues::SetVolume(int percent) {
+    m_volume = std::clamp(percent, 0, 100);
+    m_backend->SetVolume(m_volume);
+}
+
 void SoundCues::PlaySoundCue(Cue cue) {
-    if (!m_soundOn) return;
+    if (!m_soundOn || m_volume == 0) return;
     const int resource = 101 + static_cast<int>(cue);
     // A cue the program has no sound for stays silent.
     if (!Resources(m_program).contains(resource)) return;
@@ -95,6 +101,14 @@ QtCueBackend::QtCueBackend(Program program) {
         sound.data->open(QIODevice::ReadOnly);
         sound.output = std::make_unique<QAudioSink>(format);
     }
+}
+
+void QtCueBackend::SetVolume(int percent) {
+    // The slider is heard evenly along its way: its position is taken on a logarithmic scale.
+    m_volume =
+        QAudio::convertVolume(percent / 100.0, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale);
+    for (auto& [resource, sound] : m_sounds)
+        sound.output->setVolume(m_volume);
 }
 
 QtCueBackend::~QtCueBackend() {

@@ -21,6 +21,8 @@ class CueBackend {
   public:
     virtual ~CueBackend() = default;
     virtual void Play(int resource) = 0;
+    // The loudness of the cues from now on, 0..100 as the player sets it (100: as recorded).
+    virtual void SetVolume(int percent) { (void)percent; }
 };
 
 // Plays nothing: for headless runs (tests, the screenshot tool) that must not wait on the audio system.
@@ -41,6 +43,9 @@ class SoundCues : public SoundSink {
 
     bool SoundOn() const { return m_soundOn; }
     void SetSoundOn(bool on) { m_soundOn = on; }
+    // 0..100 (clamped); at 0 no cue plays. Sound on or off stays a setting of its own.
+    int Volume() const { return m_volume; }
+    void SetVolume(int percent);
 
     // The sound resources a program has (101 + cue number).
     static QList<int> Resources(Program program);
@@ -52,6 +57,7 @@ class SoundCues : public SoundSink {
   private:
     Program m_program;
     bool m_soundOn = true;
+    int m_volume = 100;
     std::unique_ptr<CueBackend> m_backend;
 };
 
@@ -63,6 +69,7 @@ class QtCueBackend : public CueBackend {
     explicit QtCueBackend(Program program);
     ~QtCueBackend() override;
     void Play(int resource) override;
+    void SetVolume(int percent) override;
 
   private:
     struct Sound {
@@ -72,6 +79,7 @@ class QtCueBackend : public CueBackend {
     };
     std::map<int, Sound> m_sounds;
     QAudioSink* m_sounding = nullptr;
+    qreal m_volume = 1.0;  // linear, for the outputs
 };
 
 }  // namespace frame

@@ -17,6 +17,7 @@
 #include "frame/accessibility.h"
 #include "frame/keycodes.h"
 #include "frame/translations.h"
+#include "frame/windowcontrols.h"
 #include "quadrelle/renderer.h"
 #include "scores/formtopten.h"
 #include "scores/highscores.h"
@@ -70,6 +71,8 @@ FormPlunko::FormPlunko(QWidget* parent, std::unique_ptr<frame::CueBackend> sound
     setWindowTitle(QStringLiteral("Quadrelle"));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_session = new frame::GameSession(*this, *this, frame::Program::Quadrelle);
+    // The renderer's aid is one per program: this window draws as it says from the first cell on.
+    quadrelle::SetColourAid(m_colourAid);
     m_sound = std::make_unique<frame::SoundCues>(frame::Program::Quadrelle, std::move(sound));
     frame::RandomSource random;
     m_engine = std::make_unique<Engine>(static_cast<View&>(*this), *m_sound, random);
@@ -77,6 +80,13 @@ FormPlunko::FormPlunko(QWidget* parent, std::unique_ptr<frame::CueBackend> sound
         return QMessageBox::question(this, title, question, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
     };
+    m_controls = new frame::WindowControls(*this, *this, *m_sound, frame::Program::Quadrelle);
+    m_controls->pauseOnFocusLoss = [this] { PauseOnFocusLoss(); };
+    m_session->sizeToKeep = [this] { return m_controls->SizeToKeep(); };
+    connect(m_controls, &frame::WindowControls::changed, this, [this] { ShowPaused(m_engine->Paused()); });
+    connect(m_controls, &frame::WindowControls::changed, this, [this] {
+        if (m_controls->Settings().ColourAid != m_colourAid) SetColourAid(m_controls->Settings().ColourAid);
+    });
 
     BuildControls();
     BuildMenus();
@@ -197,6 +207,7 @@ void FormPlunko::BuildMenus() {
     MenuSound->setCheckable(true);
     AutoUpload = options->addAction(tr("&AutoUpload"), this, &FormPlunko::AutoUpload_Click);
     AutoUpload->setCheckable(true);
+    m_controls->AddMenuEntry(options);
 
     QMenu* highscores = menuBar()->addMenu(tr("&Highscores"));
     TopTen = highscores->addAction(tr("&Local Highscores..."), this, &FormPlunko::TopTen_Click);
@@ -216,6 +227,10 @@ void FormPlunko::InitGame() {
     m_options = frame::ReadOptions(m_session->Store(), frame::Program::Quadrelle);
     m_session->SetUpSound(*m_sound, MenuSound, m_options.Sound);
     m_engine->SetStartLevel(m_options.StartLevel);
+    m_controls->Load(m_session->Store());
+    // The stored aid: the first resize draws with it.
+    m_colourAid = m_controls->Settings().ColourAid;
+    quadrelle::SetColourAid(m_colourAid);
     m_highScores->Load(m_session->Store());
 
     UncheckLevelMenu();
@@ -271,6 +286,8 @@ void FormPlunko::SetPaused(bool p) {
 
 void FormPlunko::ShowPaused(bool paused) {
     MenuPause->setChecked(paused);
+    // The design's pause leaves the well in view; the Modern set hides it, so a pause gives nothing away.
+    PictureBg->SetVeiled(paused && m_controls->bindings().Set() == frame::ControlSet::Modern);
 }
 
 void FormPlunko::ShowMessage(const QString& text) {
@@ -285,6 +302,16 @@ bool FormPlunko::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Background && event->type() == QEvent::Resize) Form_Resize();
     if (watched == LabelBW && event->type() == QEvent::MouseButtonRelease) LabelBW_Click();
     return QMainWindow::eventFilter(watched, event);
+}
+
+void FormPlunko::SetGamepads(frame::Gamepads& pads) {
+    frame::ConnectGamepads(pads, *m_controls, *this, *this);
+}
+
+void FormPlunko::SetColourAid(bool on) {
+    m_colourAid = on;
+    quadrelle::SetColourAid(on);
+    Form_Resize();
 }
 
 void FormPlunko::Form_Resize() {
@@ -369,13 +396,40 @@ void FormPlunko::FocusPlayArea() {
 void FormPlunko::keyPressEvent(QKeyEvent* event) {
     // While a recording plays, the keys steer the watching; none reaches the game.
     if (m_watch->HandleKey(event)) return;
-    const frame::KeyCode code = frame::KeyCodeOf(event->key());
-    if (code == frame::kKeyNone) {
-        QMainWindow::keyPressEvent(event);
-        return;
+    if (!m_controls->KeyPress(event)) QMainWindow::keyPressEvent(event);
+}
+
+bool FormPlunko::RunCommand(frame::Command command, bool repeat) {
+    // Pad buttons too stay out of the player's game while a recording plays.
+    if (m_watch->Active()) return true;
+    const frame::KeyCode key = frame::Bindings::EngineKeyOf(frame::Program::Quadrelle, command);
+    if (key != frame::kKeyNone) {
+        // Held keys repeat, as the design's keys always did; the game reads no shift state.
+        Form_KeyDown(key, 0);
+        return true;
     }
-    Form_KeyDown(code, static_cast<int16_t>(event->modifiers() >> 25));
-    event->accept();
+    if (repeat) return true;
+    switch (command) {
+        case frame::Command::Pause:
+            MenuPause_Click();
+            return true;
+        case frame::Command::Help:
+            help_Click();
+            return true;
+        case frame::Command::FullScreen:
+            m_controls->ToggleFullScreen();
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A running game pauses, with the well hidden, while another program has the focus.
+void FormPlunko::PauseOnFocusLoss() {
+    // A recording being watched stands over the frozen game: the pause would show on it.
+    if (m_watch->Active()) return;
+    const GameState state = m_engine->State();
+    if (state != GameState::Stopped && state != GameState::Idle && !m_engine->Paused()) SetPaused(true);
 }
 
 void FormPlunko::Form_KeyDown(frame::KeyCode keyCode, int16_t shift) {
@@ -494,6 +548,7 @@ void FormPlunko::WriteSettings(frame::SettingsStore& store) {
     m_options.Sound = m_sound->SoundOn();
     m_options.StartLevel = m_engine->StartLevel();
     frame::WriteOptions(store, frame::Program::Quadrelle, m_options);
+    m_controls->Save(store);
     m_highScores->Save(store);
 }
 

@@ -8,8 +8,10 @@
 #include <functional>
 #include <memory>
 
+#include "frame/bindings.h"
 #include "frame/drawsurface.h"
 #include "frame/gamerecording.h"
+#include "frame/gamepads.h"
 #include "frame/gamesession.h"
 #include "frame/options.h"
 #include "frame/settingsstore.h"
@@ -28,12 +30,15 @@ class HighScores;
 namespace web {
 class QuadrelleWeb;
 }  // namespace web
+namespace frame {
+class WindowControls;
+}  // namespace frame
 
 namespace quadrelle {
 
 // Quadrelle's main window: well, status bar, menus, keys, clock, options and high scores around the
 // game engine.
-class FormPlunko : public QMainWindow, private View, private frame::SessionHost {
+class FormPlunko : public QMainWindow, public frame::CommandTarget, private View, private frame::SessionHost {
     Q_OBJECT
     Q_PROPERTY(bool Explorer4Present READ Explorer4Present)
     Q_PROPERTY(QString CurrentVersion READ CurrentVersion)
@@ -77,7 +82,16 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     scores::HighScores& HighScores() { return *m_highScores; }
     frame::SoundCues& Sound() { return *m_sound; }
     frame::GameSession& Session() { return *m_session; }
+    // The colour-blind aid: marks on every colour, redrawn at once. Off unless the player turns it on.
+    void SetColourAid(bool on);
+    bool ColourAid() const { return m_colourAid; }
+    // Takes the pads' presses as keys (frame::ConnectGamepads).
+    void SetGamepads(frame::Gamepads& pads);
     const frame::Options& Options() const { return m_options; }
+    // The keys, pad buttons, colour aid and volume, and their window.
+    frame::WindowControls& Controls() { return *m_controls; }
+    // Runs a command as its key does (keys and pad buttons come here through the bindings).
+    bool RunCommand(frame::Command command, bool repeat) override;
     int16_t CellSize() const { return m_layout.cellSize; }
     const Layout& CurrentLayout() const { return m_layout; }
 
@@ -172,6 +186,7 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     void SetUpWatching();
     // Watching ended: the player's game is shown again.
     void WatchEnded();
+    void PauseOnFocusLoss();
 
     // View of the game.
     void DrawCell(int16_t x, int16_t y, int32_t colour) override;
@@ -213,6 +228,8 @@ class FormPlunko : public QMainWindow, private View, private frame::SessionHost 
     std::unique_ptr<View> m_watchView;
     std::unique_ptr<Engine> m_watchEngine;
     std::unique_ptr<RecordingPlayer> m_watchPlayer;
+    bool m_colourAid = false;
+    frame::WindowControls* m_controls = nullptr;
 };
 
 }  // namespace quadrelle

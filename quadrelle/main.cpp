@@ -2,6 +2,8 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QTextStream>
+#include <QTimer>
+#include <memory>
 
 #include "dialogs/art.h"
 #include "frame/desktop.h"
@@ -29,6 +31,12 @@ int run(int argc, char** argv) {
     // The clock only ticks for the active window: make sure it is, however the desktop places it.
     window.activateWindow();
     if (const QString replay = frame::ReplayArgument(arguments); !replay.isEmpty()) window.WatchFile(replay);
+    // Gamepads start once the window is up: SDL takes some milliseconds to look for controllers.
+    std::unique_ptr<frame::Gamepads> pads;
+    QTimer::singleShot(0, &window, [&window, &pads] {
+        pads = std::make_unique<frame::Gamepads>();
+        window.SetGamepads(*pads);
+    });
     return QApplication::exec();
 }
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 
+#include "frame/colouraid.h"
+
 namespace quadrelle {
 
 namespace {
@@ -24,7 +26,27 @@ QColor grey(int g) {
     return QColor(g, g, g);
 }
 
+// The same marks as the other games give the same colours.
+constexpr std::array<unsigned, 8> kAidMarks = {
+    frame::kAidNone, frame::kAidFalling, frame::kAidHorizontal, frame::kAidPurple,
+    frame::kAidDots, frame::kAidGreen,   frame::kAidRising,     frame::kAidVertical,
+};
+
+bool g_colourAid = false;
+
 }  // namespace
+
+void SetColourAid(bool on) {
+    g_colourAid = on;
+}
+
+bool ColourAid() {
+    return g_colourAid;
+}
+
+unsigned AidMarksOf(int32_t colour) {
+    return colour < 1 || colour > 7 ? frame::kAidNone : kAidMarks[static_cast<size_t>(colour)];
+}
 
 CellColours ColoursOf(int32_t colour, bool inPreview) {
     if (colour < 1 || colour > 7) {
@@ -47,7 +69,12 @@ void DrawCell(frame::Canvas& canvas, int16_t x, int16_t y, int32_t colour, bool 
     canvas.SetFillStyle(frame::FillStyle::Solid);
     canvas.SetFillColor(c.fill);
     canvas.Box((x - 1) * s + ox, (y - 1) * s + oy, x * s + ox, y * s + oy);
-    if (colour != 0) DrawBevel(canvas, x, y, colour, inPreview, s, ox, oy);
+    if (colour == 0) return;
+    // The marks cover the inside of the bevel.
+    if (g_colourAid && s > 3)
+        frame::DrawAidMarksOnDevice(canvas, QRect((x - 1) * s + ox + 2, (y - 1) * s + oy + 2, s - 3, s - 3),
+                                    s, AidMarksOf(colour), frame::AidTone(c.fill));
+    DrawBevel(canvas, x, y, colour, inPreview, s, ox, oy);
 }
 
 void DrawBevel(frame::Canvas& canvas, int16_t x, int16_t y, int32_t colour, bool inPreview, int16_t s,

@@ -17,6 +17,15 @@ struct CellColours {
 };
 CellColours ColoursOf(int32_t colour, bool inPreview);
 
+// The colour-blind aid: when on, every cell drawn afterwards carries its colour's marks (red falling
+// stripes, grey lines across, magenta both stripes, yellow dots, green dots and rising stripes, blue
+// rising stripes, cyan lines down). Off at start, so the cells look as designed; the window redraws
+// when it changes.
+void SetColourAid(bool on);
+bool ColourAid();
+// The aid's marks of a colour number.
+unsigned AidMarksOf(int32_t colour);
+
 inline const QColor kWindowGrey = QColor(96, 96, 96);
 inline const QColor kPanelGrey = QColor(24, 24, 24);
 inline const QColor kEdgeGrey = QColor(48, 48, 48);

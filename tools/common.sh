@@ -9,6 +9,7 @@ ARCADE_GAME_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev zlib1g-dev
   qt6-qpa-plugins fonts-dejavu-core
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  libsdl2-dev
 )
 # Everything else a full build needs: Quadrelle's browser plugin and the score server.
 ARCADE_PACKAGES=(

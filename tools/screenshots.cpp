@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Renders a picture of each game in play for the README and the software centres' listings:
+// Renders a picture of each game in play for the README and the software centres' listings, and Vantorel's
+// once more with the colour-blind aid:
 //   QT_QPA_PLATFORM=offscreen build/tools/screenshots <folder> [scale]
 // Each game plays a few seeded moves in a window of a fixed size, so the pictures come out the same on every
 // run. The settings go to a temporary folder: the player's own files are never touched.
@@ -166,7 +167,10 @@ bool Vantorel(const QDir& folder) {
     w.game().pit().RedrawBoard();
     for (int t = 0; t < 8; ++t)
         w.Timer1_Timer();  // the first piece comes in over the picture
-    return Save(w, folder, QStringLiteral("vantorel"));
+    if (!Save(w, folder, QStringLiteral("vantorel"))) return false;
+    // The same game with the colour-blind aid, for the README.
+    w.SetColourAid(true);
+    return Save(w, folder, QStringLiteral("vantorel-colouraid"));
 }
 
 }  // namespace

@@ -508,6 +508,150 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     </message>
 </context>
 <context>
+    <name>frame::Bindings</name>
+    <message>
+        <source>Pad up</source>
+        <translation>Steuerkreuz hoch</translation>
+    </message>
+    <message>
+        <source>Pad down</source>
+        <translation>Steuerkreuz runter</translation>
+    </message>
+    <message>
+        <source>Pad left</source>
+        <translation>Steuerkreuz links</translation>
+    </message>
+    <message>
+        <source>Pad right</source>
+        <translation>Steuerkreuz rechts</translation>
+    </message>
+    <message>
+        <source>Left stick left</source>
+        <translation>Linker Stick links</translation>
+    </message>
+    <message>
+        <source>Left stick right</source>
+        <translation>Linker Stick rechts</translation>
+    </message>
+    <message>
+        <source>Left stick up</source>
+        <translation>Linker Stick hoch</translation>
+    </message>
+    <message>
+        <source>Left stick down</source>
+        <translation>Linker Stick runter</translation>
+    </message>
+    <message>
+        <source>Right stick left</source>
+        <translation>Rechter Stick links</translation>
+    </message>
+    <message>
+        <source>Right stick right</source>
+        <translation>Rechter Stick rechts</translation>
+    </message>
+    <message>
+        <source>Right stick up</source>
+        <translation>Rechter Stick hoch</translation>
+    </message>
+    <message>
+        <source>Right stick down</source>
+        <translation>Rechter Stick runter</translation>
+    </message>
+    <message>
+        <source>Pad %1</source>
+        <extracomment>A pad button by the label printed on it: &quot;Pad A&quot;, &quot;Pad LB&quot;.</extracomment>
+        <translation>Gamepad %1</translation>
+    </message>
+    <message>
+        <source>This game has no such command.</source>
+        <translation>Diesen Befehl hat das Spiel nicht.</translation>
+    </message>
+    <message>
+        <source>This key cannot be used.</source>
+        <translation>Diese Taste ist nicht verwendbar.</translation>
+    </message>
+    <message>
+        <source>Escape cannot be used: it closes windows.</source>
+        <translation>Escape ist nicht verwendbar: Die Taste schließt Fenster.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: Alt opens the menus.</source>
+        <translation>%1 ist nicht verwendbar: Alt öffnet die Menüs.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: it moves between controls.</source>
+        <translation>%1 ist nicht verwendbar: Die Taste wechselt zwischen den Bedienelementen.</translation>
+    </message>
+    <message>
+        <source>%1 is already used for &quot;%2&quot;.</source>
+        <translation>%1 ist schon mit „%2“ belegt.</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Nach rechts</translation>
+    </message>
+    <message>
+        <source>Turn the pipes</source>
+        <translation>Rohre drehen</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Sink one row</source>
+        <translation>Eine Reihe sinken</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Fallen lassen</translation>
+    </message>
+    <message>
+        <source>Start, go on, resume</source>
+        <translation>Starten, weiter, fortsetzen</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Pause oder weiter</translation>
+    </message>
+    <message>
+        <source>Replay the level</source>
+        <translation>Level wiederholen</translation>
+    </message>
+    <message>
+        <source>End the game</source>
+        <translation>Spiel beenden</translation>
+    </message>
+    <message>
+        <source>Start again at the current level</source>
+        <translation>Im aktuellen Level neu beginnen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2 alone is already used for &quot;%3&quot;.</source>
+        <translation>%1 ist nicht verwendbar: %2 allein ist schon mit „%3“ belegt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used alone: %2 is already used for &quot;%3&quot;.</source>
+        <translation>%1 ist allein nicht verwendbar: %2 ist schon mit „%3“ belegt.</translation>
+    </message>
+</context>
+<context>
     <name>frame::CommandLine</name>
     <message>
         <source>Line up pipe blocks so lasers burn them away.</source>
@@ -554,6 +698,117 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     <message>
         <source>%1: --replay needs a file to play.</source>
         <translation>%1: --replay braucht eine Datei zum Abspielen.</translation>
+    </message>
+</context>
+<context>
+    <name>frame::ControlsDialog</name>
+    <message>
+        <source>Controls</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>Choose a command, then Change or Add, and press the new key or pad button. Escape cancels.</source>
+        <translation>Wähle einen Befehl, dann Ändern oder Hinzufügen, und drücke die neue Taste oder den Gamepad-Knopf. Escape bricht ab.</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Gamepad</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Klassisch</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own keys</source>
+        <translation>Die eigenen Tasten des Spiels</translation>
+    </message>
+    <message>
+        <source>&amp;Modern</source>
+        <translation>&amp;Modern</translation>
+    </message>
+    <message>
+        <source>The game&apos;s keys, and Space drops, P and Pause pause, F1 helps, F11 fills the screen; leaving the window pauses</source>
+        <translation>Die Tasten des Spiels, dazu: Leertaste lässt fallen, P und Pause pausieren, F1 öffnet die Hilfe, F11 füllt den Bildschirm; wer das Fenster verlässt, pausiert</translation>
+    </message>
+    <message>
+        <source>Colour-&amp;blind aid: a pattern on every colour</source>
+        <translation>Hilfe bei &amp;Farbenblindheit: ein Muster auf jeder Farbe</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>Laut&amp;stärke</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Set: Modern</source>
+        <translation>Satz: Modern</translation>
+    </message>
+    <message>
+        <source>Set: Classic</source>
+        <translation>Satz: Klassisch</translation>
+    </message>
+    <message>
+        <source>Choose a command first.</source>
+        <translation>Wähle zuerst einen Befehl.</translation>
+    </message>
+    <message>
+        <source>Press the new key or pad button for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Drücke die neue Taste oder den Gamepad-Knopf für „%1“ (Escape bricht ab).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; now answers to %2.</source>
+        <translation>„%1“ liegt jetzt auf %2.</translation>
+    </message>
+    <message>
+        <source>Nothing changed.</source>
+        <translation>Nichts geändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no pad button now.</source>
+        <translation>„%1“ hat jetzt keinen Gamepad-Knopf.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key now.</source>
+        <translation>„%1“ hat jetzt keine Taste.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own keys.</source>
+        <translation>Die eigenen Tasten des Spiels.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s keys with today&apos;s additions.</source>
+        <translation>Die Tasten des Spiels mit heutigen Ergänzungen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -742,6 +997,13 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     <message>
         <source>P: pause, 1/2/4: speed, Esc: stop</source>
         <translation>P: Pause, 1/2/4: Tempo, Esc: Ende</translation>
+    </message>
+</context>
+<context>
+    <name>frame::WindowControls</name>
+    <message>
+        <source>&amp;Controls...</source>
+        <translation>S&amp;teuerung...</translation>
     </message>
 </context>
 <context>
@@ -1165,6 +1427,10 @@ Betonmauern und Blöcke mit nur waagerechten Rohren.</translation>
     <message>
         <source>New high score: %1</source>
         <translation>Neuer Rekord: %1</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to start a new game</source>
+        <translation>Möchtest du wirklich ein neues Spiel beginnen?</translation>
     </message>
 </context>
 <context>

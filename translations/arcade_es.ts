@@ -509,6 +509,150 @@ tuberías horizontales.</translation>
     </message>
 </context>
 <context>
+    <name>frame::Bindings</name>
+    <message>
+        <source>Pad up</source>
+        <translation>Cruceta arriba</translation>
+    </message>
+    <message>
+        <source>Pad down</source>
+        <translation>Cruceta abajo</translation>
+    </message>
+    <message>
+        <source>Pad left</source>
+        <translation>Cruceta izquierda</translation>
+    </message>
+    <message>
+        <source>Pad right</source>
+        <translation>Cruceta derecha</translation>
+    </message>
+    <message>
+        <source>Left stick left</source>
+        <translation>Stick izquierdo a la izquierda</translation>
+    </message>
+    <message>
+        <source>Left stick right</source>
+        <translation>Stick izquierdo a la derecha</translation>
+    </message>
+    <message>
+        <source>Left stick up</source>
+        <translation>Stick izquierdo arriba</translation>
+    </message>
+    <message>
+        <source>Left stick down</source>
+        <translation>Stick izquierdo abajo</translation>
+    </message>
+    <message>
+        <source>Right stick left</source>
+        <translation>Stick derecho a la izquierda</translation>
+    </message>
+    <message>
+        <source>Right stick right</source>
+        <translation>Stick derecho a la derecha</translation>
+    </message>
+    <message>
+        <source>Right stick up</source>
+        <translation>Stick derecho arriba</translation>
+    </message>
+    <message>
+        <source>Right stick down</source>
+        <translation>Stick derecho abajo</translation>
+    </message>
+    <message>
+        <source>Pad %1</source>
+        <extracomment>A pad button by the label printed on it: &quot;Pad A&quot;, &quot;Pad LB&quot;.</extracomment>
+        <translation>Mando %1</translation>
+    </message>
+    <message>
+        <source>This game has no such command.</source>
+        <translation>Este juego no tiene esa orden.</translation>
+    </message>
+    <message>
+        <source>This key cannot be used.</source>
+        <translation>Esta tecla no se puede usar.</translation>
+    </message>
+    <message>
+        <source>Escape cannot be used: it closes windows.</source>
+        <translation>Escape no se puede usar: cierra las ventanas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: Alt opens the menus.</source>
+        <translation>%1 no se puede usar: Alt abre los menús.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: it moves between controls.</source>
+        <translation>%1 no se puede usar: pasa de un control a otro.</translation>
+    </message>
+    <message>
+        <source>%1 is already used for &quot;%2&quot;.</source>
+        <translation>%1 ya se usa para «%2».</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Mover a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Mover a la derecha</translation>
+    </message>
+    <message>
+        <source>Turn the pipes</source>
+        <translation>Girar las tuberías</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Sink one row</source>
+        <translation>Bajar una fila</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Soltar</translation>
+    </message>
+    <message>
+        <source>Start, go on, resume</source>
+        <translation>Empezar, seguir, reanudar</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Partida nueva</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Pausa o reanudar</translation>
+    </message>
+    <message>
+        <source>Replay the level</source>
+        <translation>Repetir el nivel</translation>
+    </message>
+    <message>
+        <source>End the game</source>
+        <translation>Terminar la partida</translation>
+    </message>
+    <message>
+        <source>Start again at the current level</source>
+        <translation>Empezar de nuevo en el nivel actual</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2 alone is already used for &quot;%3&quot;.</source>
+        <translation>%1 no se puede usar: %2 sola ya se usa para «%3».</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used alone: %2 is already used for &quot;%3&quot;.</source>
+        <translation>%1 no se puede usar sola: %2 ya se usa para «%3».</translation>
+    </message>
+</context>
+<context>
     <name>frame::CommandLine</name>
     <message>
         <source>Line up pipe blocks so lasers burn them away.</source>
@@ -555,6 +699,117 @@ tuberías horizontales.</translation>
     <message>
         <source>%1: --replay needs a file to play.</source>
         <translation>%1: --replay necesita un archivo que reproducir.</translation>
+    </message>
+</context>
+<context>
+    <name>frame::ControlsDialog</name>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Choose a command, then Change or Add, and press the new key or pad button. Escape cancels.</source>
+        <translation>Elige una orden, luego Cambiar o Añadir, y pulsa la nueva tecla o el botón del mando. Escape cancela.</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Mando</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>Cam&amp;biar</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Clásico</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own keys</source>
+        <translation>Las teclas propias del juego</translation>
+    </message>
+    <message>
+        <source>&amp;Modern</source>
+        <translation>&amp;Moderno</translation>
+    </message>
+    <message>
+        <source>The game&apos;s keys, and Space drops, P and Pause pause, F1 helps, F11 fills the screen; leaving the window pauses</source>
+        <translation>Las teclas del juego, y además: Espacio suelta, P y Pausa pausan, F1 abre la ayuda, F11 llena la pantalla; salir de la ventana pausa</translation>
+    </message>
+    <message>
+        <source>Colour-&amp;blind aid: a pattern on every colour</source>
+        <translation>Ayuda para &amp;daltónicos: un dibujo en cada color</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volumen</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Set: Modern</source>
+        <translation>Conjunto: moderno</translation>
+    </message>
+    <message>
+        <source>Set: Classic</source>
+        <translation>Conjunto: clásico</translation>
+    </message>
+    <message>
+        <source>Choose a command first.</source>
+        <translation>Elige primero una orden.</translation>
+    </message>
+    <message>
+        <source>Press the new key or pad button for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Pulsa la nueva tecla o el botón del mando para «%1» (Escape cancela).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; now answers to %2.</source>
+        <translation>«%1» responde ahora a %2.</translation>
+    </message>
+    <message>
+        <source>Nothing changed.</source>
+        <translation>No ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no pad button now.</source>
+        <translation>«%1» ya no tiene botón del mando.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key now.</source>
+        <translation>«%1» ya no tiene tecla.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own keys.</source>
+        <translation>Las teclas propias del juego.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s keys with today&apos;s additions.</source>
+        <translation>Las teclas del juego con los añadidos de hoy.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -743,6 +998,13 @@ tuberías horizontales.</translation>
     <message>
         <source>P: pause, 1/2/4: speed, Esc: stop</source>
         <translation>P: pausa, 1/2/4: velocidad, Esc: parar</translation>
+    </message>
+</context>
+<context>
+    <name>frame::WindowControls</name>
+    <message>
+        <source>&amp;Controls...</source>
+        <translation>C&amp;ontroles...</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1428,10 @@ tuberías horizontales.</translation>
     <message>
         <source>New high score: %1</source>
         <translation>Nuevo récord: %1</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to start a new game</source>
+        <translation>¿Seguro que quieres empezar una partida nueva?</translation>
     </message>
 </context>
 <context>

@@ -508,6 +508,150 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     </message>
 </context>
 <context>
+    <name>frame::Bindings</name>
+    <message>
+        <source>Pad up</source>
+        <translation>Croix haut</translation>
+    </message>
+    <message>
+        <source>Pad down</source>
+        <translation>Croix bas</translation>
+    </message>
+    <message>
+        <source>Pad left</source>
+        <translation>Croix gauche</translation>
+    </message>
+    <message>
+        <source>Pad right</source>
+        <translation>Croix droite</translation>
+    </message>
+    <message>
+        <source>Left stick left</source>
+        <translation>Stick gauche vers la gauche</translation>
+    </message>
+    <message>
+        <source>Left stick right</source>
+        <translation>Stick gauche vers la droite</translation>
+    </message>
+    <message>
+        <source>Left stick up</source>
+        <translation>Stick gauche vers le haut</translation>
+    </message>
+    <message>
+        <source>Left stick down</source>
+        <translation>Stick gauche vers le bas</translation>
+    </message>
+    <message>
+        <source>Right stick left</source>
+        <translation>Stick droit vers la gauche</translation>
+    </message>
+    <message>
+        <source>Right stick right</source>
+        <translation>Stick droit vers la droite</translation>
+    </message>
+    <message>
+        <source>Right stick up</source>
+        <translation>Stick droit vers le haut</translation>
+    </message>
+    <message>
+        <source>Right stick down</source>
+        <translation>Stick droit vers le bas</translation>
+    </message>
+    <message>
+        <source>Pad %1</source>
+        <extracomment>A pad button by the label printed on it: &quot;Pad A&quot;, &quot;Pad LB&quot;.</extracomment>
+        <translation>Manette %1</translation>
+    </message>
+    <message>
+        <source>This game has no such command.</source>
+        <translation>Ce jeu n’a pas cette commande.</translation>
+    </message>
+    <message>
+        <source>This key cannot be used.</source>
+        <translation>Cette touche ne peut pas servir.</translation>
+    </message>
+    <message>
+        <source>Escape cannot be used: it closes windows.</source>
+        <translation>Échap ne peut pas servir : elle ferme les fenêtres.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: Alt opens the menus.</source>
+        <translation>%1 ne peut pas servir : Alt ouvre les menus.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: it moves between controls.</source>
+        <translation>%1 ne peut pas servir : elle passe d’un contrôle à l’autre.</translation>
+    </message>
+    <message>
+        <source>%1 is already used for &quot;%2&quot;.</source>
+        <translation>%1 sert déjà à « %2 ».</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Aller à gauche</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Aller à droite</translation>
+    </message>
+    <message>
+        <source>Turn the pipes</source>
+        <translation>Tourner les tuyaux</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Tourner</translation>
+    </message>
+    <message>
+        <source>Sink one row</source>
+        <translation>Descendre d’une rangée</translation>
+    </message>
+    <message>
+        <source>Drop</source>
+        <translation>Lâcher</translation>
+    </message>
+    <message>
+        <source>Start, go on, resume</source>
+        <translation>Commencer, continuer, reprendre</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Pause or resume</source>
+        <translation>Pause ou reprise</translation>
+    </message>
+    <message>
+        <source>Replay the level</source>
+        <translation>Rejouer le niveau</translation>
+    </message>
+    <message>
+        <source>End the game</source>
+        <translation>Finir la partie</translation>
+    </message>
+    <message>
+        <source>Start again at the current level</source>
+        <translation>Recommencer au niveau actuel</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2 alone is already used for &quot;%3&quot;.</source>
+        <translation>%1 ne peut pas servir : %2 seule sert déjà à « %3 ».</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used alone: %2 is already used for &quot;%3&quot;.</source>
+        <translation>%1 ne peut pas servir seule : %2 sert déjà à « %3 ».</translation>
+    </message>
+</context>
+<context>
     <name>frame::CommandLine</name>
     <message>
         <source>Line up pipe blocks so lasers burn them away.</source>
@@ -554,6 +698,117 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     <message>
         <source>%1: --replay needs a file to play.</source>
         <translation>%1 : --replay a besoin d’un fichier à lire.</translation>
+    </message>
+</context>
+<context>
+    <name>frame::ControlsDialog</name>
+    <message>
+        <source>Controls</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Choose a command, then Change or Add, and press the new key or pad button. Escape cancels.</source>
+        <translation>Choisis une commande, puis Changer ou Ajouter, et appuie sur la nouvelle touche ou le bouton de la manette. Échap annule.</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Pad</source>
+        <translation>Manette</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>C&amp;hanger</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Classic</source>
+        <translation>&amp;Classique</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own keys</source>
+        <translation>Les touches propres au jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Modern</source>
+        <translation>&amp;Moderne</translation>
+    </message>
+    <message>
+        <source>The game&apos;s keys, and Space drops, P and Pause pause, F1 helps, F11 fills the screen; leaving the window pauses</source>
+        <translation>Les touches du jeu, plus : Espace lâche, P et Pause mettent en pause, F1 ouvre l’aide, F11 remplit l’écran ; quitter la fenêtre met en pause</translation>
+    </message>
+    <message>
+        <source>Colour-&amp;blind aid: a pattern on every colour</source>
+        <translation>Aide aux &amp;daltoniens : un motif sur chaque couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volume</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Set: Modern</source>
+        <translation>Jeu de touches : moderne</translation>
+    </message>
+    <message>
+        <source>Set: Classic</source>
+        <translation>Jeu de touches : classique</translation>
+    </message>
+    <message>
+        <source>Choose a command first.</source>
+        <translation>Choisis d’abord une commande.</translation>
+    </message>
+    <message>
+        <source>Press the new key or pad button for &quot;%1&quot; (Escape cancels).</source>
+        <translation>Appuie sur la nouvelle touche ou le bouton de la manette pour « %1 » (Échap annule).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; now answers to %2.</source>
+        <translation>« %1 » répond maintenant à %2.</translation>
+    </message>
+    <message>
+        <source>Nothing changed.</source>
+        <translation>Rien n’a changé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no pad button now.</source>
+        <translation>« %1 » n’a plus de bouton de manette.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no key now.</source>
+        <translation>« %1 » n’a plus de touche.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s own keys.</source>
+        <translation>Les touches propres au jeu.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s keys with today&apos;s additions.</source>
+        <translation>Les touches du jeu avec les ajouts d’aujourd’hui.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -742,6 +997,13 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     <message>
         <source>P: pause, 1/2/4: speed, Esc: stop</source>
         <translation>P : pause, 1/2/4 : vitesse, Échap : arrêt</translation>
+    </message>
+</context>
+<context>
+    <name>frame::WindowControls</name>
+    <message>
+        <source>&amp;Controls...</source>
+        <translation>&amp;Commandes...</translation>
     </message>
 </context>
 <context>
@@ -1165,6 +1427,10 @@ de béton et les blocs aux tuyaux horizontaux.</translation>
     <message>
         <source>New high score: %1</source>
         <translation>Nouveau meilleur score : %1</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to start a new game</source>
+        <translation>Veux-tu vraiment commencer une nouvelle partie ?</translation>
     </message>
 </context>
 <context>

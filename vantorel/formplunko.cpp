@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -20,6 +21,7 @@
 #include "frame/keycodes.h"
 #include "frame/settingsstore.h"
 #include "frame/translations.h"
+#include "frame/windowcontrols.h"
 #include "scores/highscores.h"
 #include "web/records.h"
 #include "web/webvantorel.h"
@@ -66,7 +68,31 @@ FormPlunko::FormPlunko(FormPlunkoHooks hooks, QWidget* parent)
     setWindowTitle(QStringLiteral("Vantorel"));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_session = new frame::GameSession(*this, *this, kProgram);
+    // The renderer's aid is one per program: this window draws as it says from the first cell on.
+    vantorel::SetColourAid(m_colourAid);
+    m_controls = new frame::WindowControls(*this, *this, m_cues, kProgram);
+    m_controls->pauseOnFocusLoss = [this] { PauseOnFocusLoss(); };
+    m_session->sizeToKeep = [this] { return m_controls->SizeToKeep(); };
+    connect(m_controls, &frame::WindowControls::changed, this, &FormPlunko::ApplyControls);
+    connect(m_controls, &frame::WindowControls::changed, this, [this] {
+        if (m_controls->Settings().ColourAid != m_colourAid) SetColourAid(m_controls->Settings().ColourAid);
+    });
+    if (!m_hooks.ask)
+        m_hooks.ask = [this](const QString& question) {
+            return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No) ==
+                   QMessageBox::Yes;
+        };
     Form_Load();
+}
+
+void FormPlunko::SetGamepads(frame::Gamepads& pads) {
+    frame::ConnectGamepads(pads, *m_controls, *this, *this);
+}
+
+void FormPlunko::SetColourAid(bool on) {
+    m_colourAid = on;
+    vantorel::SetColourAid(on);
+    Form_Resize();
 }
 
 FormPlunko::~FormPlunko() {
@@ -208,6 +234,7 @@ void FormPlunko::CreateMenus() {
     }
     MenuSound = Options->addAction(tr("&Sound"), this, &FormPlunko::MenuSound_Click);
     MenuSound->setCheckable(true);
+    m_controls->AddMenuEntry(Options);
 
     highscores = menuBar()->addMenu(tr("&Highscores"));
     highscores->setObjectName(QStringLiteral("highscores"));
@@ -239,6 +266,11 @@ void FormPlunko::InitGame() {
     // Vantorel does not ask for an output device: the cues simply play nothing without one.
     m_session->SetUpSound(m_cues, MenuSound, m_options.Sound);
     m_game.SetStartLevel(m_options.StartLevel);
+    m_controls->Load(store);
+    ApplyControls();
+    // The stored aid: the first resize draws with it.
+    m_colourAid = m_controls->Settings().ColourAid;
+    vantorel::SetColourAid(m_colourAid);
     m_scores->Load(store);
     for (int n = 1; n <= 10; ++n)
         MenuLevel[static_cast<size_t>(n - 1)]->setChecked(n == m_game.StartLevel());
@@ -298,13 +330,53 @@ void FormPlunko::Tick() {
 void FormPlunko::keyPressEvent(QKeyEvent* event) {
     // While a recording plays, the keys steer the watching; none reaches the game.
     if (m_watch->HandleKey(event)) return;
-    const frame::KeyCode code = frame::KeyCodeOf(event->key());
-    if (code == frame::kKeyNone) {
-        QMainWindow::keyPressEvent(event);
-        return;
+    if (!m_controls->KeyPress(event)) QMainWindow::keyPressEvent(event);
+}
+
+bool FormPlunko::RunCommand(frame::Command command, bool repeat) {
+    // Pad buttons too stay out of the player's game while a recording plays.
+    if (m_watch->Active()) return true;
+    const frame::KeyCode key = frame::Bindings::EngineKeyOf(kProgram, command);
+    if (key != frame::kKeyNone) {
+        // Held keys repeat, as the design's keys always did.
+        Form_KeyDown(key);
+        return true;
     }
-    Form_KeyDown(code);
-    event->accept();
+    if (repeat) return true;
+    switch (command) {
+        case frame::Command::Pause:
+            MenuPause_Click();
+            return true;
+        case frame::Command::Help:
+            help_Click();
+            return true;
+        case frame::Command::FullScreen:
+            m_controls->ToggleFullScreen();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void FormPlunko::ApplyControls() {
+    const frame::Bindings& bindings = m_controls->bindings();
+    GameRules rules;
+    rules.freezingPause = bindings.FreezingPause();
+    rules.askNewGame = bindings.AskBeforeNewGame();
+    m_game.SetRules(rules);
+    ShowPaused(m_game.Paused());
+}
+
+// A running game pauses, with the pit hidden, while another program has the focus.
+void FormPlunko::PauseOnFocusLoss() {
+    // A recording being watched stands over the frozen game: the pause would show on it.
+    if (m_watch->Active()) return;
+    const GameState state = m_game.State();
+    if (state != GameState::Stopped && state != GameState::Idle && !m_game.Paused()) m_game.SetPaused(true);
+}
+
+bool FormPlunko::AskNewGame() {
+    return m_hooks.ask(tr("Are you sure you want to start a new game"));
 }
 
 void FormPlunko::Form_KeyDown(frame::KeyCode key) {
@@ -365,6 +437,7 @@ void FormPlunko::WriteSettings(frame::SettingsStore& store) {
     m_options.Sound = m_cues.SoundOn();
     m_options.StartLevel = m_game.StartLevel();
     frame::WriteOptions(store, kProgram, m_options);
+    m_controls->Save(store);
     m_scores->Save(store);
 }
 
@@ -437,6 +510,8 @@ void FormPlunko::SetClockInterval(int intervalMs) {
 
 void FormPlunko::ShowPaused(bool paused) {
     MenuPause->setChecked(paused);
+    // The design's pause leaves the pit in view; the Modern set hides it, so a pause gives nothing away.
+    PictureBg->SetVeiled(paused && m_controls->bindings().Set() == frame::ControlSet::Modern);
 }
 
 void FormPlunko::FocusPlayArea() {

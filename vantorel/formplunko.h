@@ -8,7 +8,9 @@
 #include <memory>
 #include <optional>
 
+#include "frame/bindings.h"
 #include "frame/drawsurface.h"
+#include "frame/gamepads.h"
 #include "frame/gamerecording.h"
 #include "frame/gamesession.h"
 #include "frame/options.h"
@@ -29,6 +31,9 @@ class HighScores;
 namespace web {
 class VantorelWeb;
 }  // namespace web
+namespace frame {
+class WindowControls;
+}  // namespace frame
 
 namespace vantorel {
 
@@ -37,10 +42,15 @@ struct FormPlunkoHooks {
     std::optional<frame::RandomSource> random;      // empty: a generator seeded from the clock
     std::unique_ptr<frame::CueBackend> cueBackend;  // empty: QtMultimedia
     std::function<QDateTime()> now;                 // empty: the system clock
+    // Answers a Yes/No question (the Modern set's Enter during a game); empty: a message box.
+    std::function<bool(const QString& question)> ask;
 };
 
 // Vantorel's main window: the pit, the status bar with the preview, the menus and the game clock.
-class FormPlunko : public QMainWindow, private GameView, private frame::SessionHost {
+class FormPlunko : public QMainWindow,
+                   public frame::CommandTarget,
+                   private GameView,
+                   private frame::SessionHost {
     Q_OBJECT
   public:
     explicit FormPlunko(QWidget* parent = nullptr);
@@ -70,8 +80,17 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     // The score server used by the web entries; kept until the close writes it.
     QString WebServer() const { return m_options.WebServer; }
     void SetWebServer(const QString& server) { m_options.WebServer = server; }
+    // The keys, pad buttons, colour aid and volume, and their window.
+    frame::WindowControls& Controls() { return *m_controls; }
+    // Runs a command as its key does (keys and pad buttons come here through the bindings).
+    bool RunCommand(frame::Command command, bool repeat) override;
     // Writes the paused flag alone: the clock, the menu and the message stay as they are.
     void setPaused(bool paused) { m_game.SetPausedFlag(paused); }
+    // The colour-blind aid: marks on every colour, redrawn at once. Off unless the player turns it on.
+    void SetColourAid(bool on);
+    bool ColourAid() const { return m_colourAid; }
+    // Takes the pads' presses as keys (frame::ConnectGamepads).
+    void SetGamepads(frame::Gamepads& pads);
 
     // Controls, named as designed.
     frame::DrawSurface* PictureBg = nullptr;
@@ -162,6 +181,9 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     void SetUpWatching();
     // Watching ended: the player's game is shown again.
     void WatchEnded();
+    // The rules and the look the controls ask for: the Modern set's pause and question.
+    void ApplyControls();
+    void PauseOnFocusLoss();
 
     // GameView
     void DrawCell(int16_t x, int16_t y, int32_t colour) override;
@@ -178,6 +200,7 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     void FocusPlayArea() override;
     void CommitPendingName() override;
     void GameOver() override;
+    bool AskNewGame() override;
 
     // Life cycle, run by the session.
     void Tick() override;
@@ -202,6 +225,8 @@ class FormPlunko : public QMainWindow, private GameView, private frame::SessionH
     std::unique_ptr<GameView> m_watchView;
     std::unique_ptr<Game> m_watchGame;
     std::unique_ptr<RecordingPlayer> m_watchPlayer;
+    bool m_colourAid = false;
+    frame::WindowControls* m_controls = nullptr;
 };
 
 }  // namespace vantorel

@@ -32,6 +32,8 @@ class FormPlunko::WatchView : public GameView {
     void CommitPendingName() override {}
     // A watched game's end offers no score.
     void GameOver() override {}
+    // The recording answers the engine's question itself.
+    bool AskNewGame() override { return false; }
 
   private:
     FormPlunko& w;

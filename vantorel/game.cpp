@@ -184,7 +184,52 @@ void Game::NewGame() {
     m_lastErasedRow = 0;
     m_firstPieceDue = true;
     m_view.FocusPlayArea();
-    if (m_recorder) m_recorder->Begin(frame::Program::Vantorel, 0, m_startLevel, m_gameSeed, {});
+    if (m_recorder)
+        m_recorder->Begin(frame::Program::Vantorel, 0, m_startLevel, m_gameSeed, RecordingSettings());
+}
+
+namespace {
+
+// The flags of the rules beyond the design in a recording's settings.
+constexpr int32_t kFreezingPause = 1;
+constexpr int32_t kAskNewGame = 2;
+
+int32_t FlagsOf(const GameRules& rules) {
+    return (rules.freezingPause ? kFreezingPause : 0) | (rules.askNewGame ? kAskNewGame : 0);
+}
+
+}  // namespace
+
+void Game::SetRules(const GameRules& rules) {
+    const frame::RecordedScope recorded(m_recorder, frame::InputKind::Option,
+                                        static_cast<int32_t>(frame::RecordedOption::Rules), FlagsOf(rules));
+    m_rules = rules;
+}
+
+std::vector<int32_t> Game::RecordingSettings() const {
+    const int32_t flags = FlagsOf(m_rules);
+    // The design's game carries none, as recordings made before these rules existed.
+    if (flags == 0) return {};
+    return {flags};
+}
+
+bool Game::RestoreRecordingSettings(const std::vector<int32_t>& settings) {
+    if (settings.size() > 1) return false;
+    const int32_t flags = settings.empty() ? 0 : settings.front();
+    if (flags <= 0 && !settings.empty()) return false;
+    if ((flags & ~(kFreezingPause | kAskNewGame)) != 0) return false;
+    m_rules.freezingPause = (flags & kFreezingPause) != 0;
+    m_rules.askNewGame = (flags & kAskNewGame) != 0;
+    return true;
+}
+
+bool Game::AskNewGame() {
+    if (m_answers) return m_answers->NextAnswer();
+    if (!m_recorder) return m_view.AskNewGame();
+    const frame::GameRecorder::Question question = m_recorder->OpenQuestion();
+    const bool yes = m_view.AskNewGame();
+    m_recorder->CloseQuestion(question, yes);
+    return yes;
 }
 
 void Game::Start() {
@@ -215,11 +260,12 @@ void Game::ShowMessage(const QString& text) {
 void Game::HandleKey(frame::KeyCode key) {
     const frame::RecordedScope recorded(m_recorder, frame::InputKind::Key, key);
     if (key == frame::kKeyEnter) {
-        NewGame();
+        const bool running = m_state != GameState::Stopped && m_state != GameState::Idle;
+        if (!running || !m_rules.askNewGame || AskNewGame()) NewGame();
         return;
     }
-    // The paused flag is not tested: pausing stops only the clock.
-    if (m_state != GameState::Falling) return;
+    // By design the paused flag is not tested: pausing stops only the clock.
+    if (m_state != GameState::Falling || (m_rules.freezingPause && m_paused)) return;
     switch (frame::PieceMoveOf(key)) {
         case frame::PieceMove::Turn:
             m_pit.RotateBlock();

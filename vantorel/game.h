@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "frame/gamerecording.h"
 #include "frame/keycodes.h"
@@ -42,6 +43,16 @@ class GameView : public PitView {
     virtual void CommitPendingName() = 0;
     // A game ended: offer the score to the local table, show the best score, ask for a name.
     virtual void GameOver() = 0;
+    // Asks "Are you sure you want to start a new game"; true on Yes. Only under GameRules::askNewGame.
+    virtual bool AskNewGame() = 0;
+};
+
+// Rules beyond the design, each off unless the player's controls ask for it.
+struct GameRules {
+    // A pause stops the piece too: no move, turn, sink or drop (and so no points) while paused.
+    bool freezingPause = false;
+    // Enter during a running game asks before abandoning it, as Quadrelle does.
+    bool askNewGame = false;
 };
 
 // The game: state machine driven by the clock, keys, rows, levels and score.
@@ -89,6 +100,10 @@ class Game {
     // The interval the clock runs at now (shorter while erased rows show).
     int16_t ClockInterval() const { return m_clockInterval; }
 
+    const GameRules& Rules() const { return m_rules; }
+    // Rules changed during a game are recorded, so a re-play plays by them from the same moment.
+    void SetRules(const GameRules& rules);
+
     // The start level of the next game (menu and settings).
     void SetStartLevel(int16_t level) { m_startLevel = level; }
     // The paused flag alone: the clock, the menu and the message stay as they are.
@@ -102,6 +117,12 @@ class Game {
     // Every game from its start is recorded into `recorder` (null: not recording). A trial copy of the
     // game must be given null before it plays, or its moves are recorded too.
     void SetRecorder(frame::GameRecorder* recorder) { m_recorder = recorder; }
+    // A re-play answers the engine's question from its recording instead of the view.
+    void SetRecordedAnswers(frame::RecordedAnswers* answers) { m_answers = answers; }
+    // The rules a recording carries in its settings: none for the design's game, else one value of flags.
+    std::vector<int32_t> RecordingSettings() const;
+    // False when the settings are none a recording of this game can carry.
+    bool RestoreRecordingSettings(const std::vector<int32_t>& settings);
     frame::GameRecorder* Recorder() const { return m_recorder; }
     // The next game begins with this seed instead of a fresh one (a recording played again).
     void SetNextGameSeed(uint64_t seed) { m_nextGameSeed = seed; }
@@ -109,6 +130,7 @@ class Game {
     uint64_t GameSeed() const { return m_gameSeed; }
 
   private:
+    bool AskNewGame();
     void Spawn();
     void Landed();
     void RowsErased();
@@ -117,6 +139,7 @@ class Game {
 
     GameView& m_view;
     frame::SoundSink& m_sound;
+    GameRules m_rules;
     Pit m_pit;
 
     GameState m_state = GameState::Idle;
@@ -133,6 +156,7 @@ class Game {
     int16_t m_tickInterval = kFirstInterval;
     int16_t m_clockInterval = kFirstInterval;
     frame::GameRecorder* m_recorder = nullptr;
+    frame::RecordedAnswers* m_answers = nullptr;
     uint64_t m_gameSeed = 0;
     std::optional<uint64_t> m_nextGameSeed;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QTextStream>
+#include <QTimer>
+#include <memory>
 
 #include "dialogs/art.h"
 #include "frame/desktop.h"
@@ -21,6 +23,12 @@ int run(int argc, char** argv) {
     vantorel::FormPlunko window;
     window.show();
     if (const QString replay = frame::ReplayArgument(arguments); !replay.isEmpty()) window.WatchFile(replay);
+    // Gamepads start once the window is up: SDL takes some milliseconds to look for controllers.
+    std::unique_ptr<frame::Gamepads> pads;
+    QTimer::singleShot(0, &window, [&window, &pads] {
+        pads = std::make_unique<frame::Gamepads>();
+        window.SetGamepads(*pads);
+    });
     return QApplication::exec();
 }
 

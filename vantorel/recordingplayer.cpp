@@ -25,6 +25,8 @@ class SilentView : public GameView {
     void FocusPlayArea() override {}
     void CommitPendingName() override {}
     void GameOver() override {}
+    // Never asked: a re-play answers from its recording.
+    bool AskNewGame() override { return false; }
 };
 
 class SilentSink : public frame::SoundSink {
@@ -48,6 +50,7 @@ RecordingPlayer::RecordingPlayer(Game& engine, frame::GameRecording recording,
 
 RecordingPlayer::~RecordingPlayer() {
     if (!m_begun) return;
+    m_engine.SetRecordedAnswers(nullptr);
     m_engine.pit().SetRandom(m_ownRandom);
     m_engine.SetRecorder(m_ownRecorder);
 }
@@ -71,7 +74,7 @@ bool RecordingPlayer::Begin() {
         m_cursor.Fail(frame::RecordingError::TooManyTicks);
         return false;
     }
-    if (!r.settings.empty() || r.mode != 0 || !InRange(r.startLevel, 1, 10)) {
+    if (r.mode != 0 || !InRange(r.startLevel, 1, 10) || !m_engine.RestoreRecordingSettings(r.settings)) {
         m_cursor.Fail(frame::RecordingError::Corrupt,
                       QCoreApplication::translate("frame::GameRecording", "(settings)"));
         return false;
@@ -79,6 +82,7 @@ bool RecordingPlayer::Begin() {
     m_begun = true;
     // The recording plays on its own: nothing of it is recorded again, and its seed drives the draws.
     m_engine.SetRecorder(nullptr);
+    m_engine.SetRecordedAnswers(this);
     const uint64_t seed = r.seed;
     m_engine.pit().SetRandom(frame::RandomSource::GameSeeded([seed] { return seed; }));
     m_engine.SetStartLevel(static_cast<int16_t>(r.startLevel));
@@ -106,6 +110,15 @@ void RecordingPlayer::Apply(const frame::RecordedInput& input) {
         case InputKind::Pause:
             m_engine.SetPaused(a != 0);
             return;
+        case InputKind::Option:
+            if (static_cast<frame::RecordedOption>(a) != frame::RecordedOption::Rules) {
+                m_cursor.Fail(frame::RecordingError::UnknownInputKind);
+                return;
+            }
+            if (!m_engine.RestoreRecordingSettings(input.b == 0 ? std::vector<int32_t>{}
+                                                                : std::vector<int32_t>{input.b}))
+                break;
+            return;
         case InputKind::Answer:
             m_cursor.Fail(
                 frame::RecordingError::Corrupt,
@@ -118,6 +131,39 @@ void RecordingPlayer::Apply(const frame::RecordedInput& input) {
     }
     m_cursor.Fail(frame::RecordingError::Corrupt,
                   QCoreApplication::translate("frame::GameRecording", "(an input out of its range)"));
+}
+
+bool RecordingPlayer::NextAnswer() {
+    // A question inside a question's wait is a recording's own; more is a hostile one's.
+    if (m_questions >= 4) {
+        m_cursor.Fail(frame::RecordingError::Corrupt,
+                      QCoreApplication::translate("frame::GameRecording", "(an answer is missing)"));
+        return false;
+    }
+    ++m_questions;
+    bool yes = false;
+    while (!Done()) {
+        if (const frame::RecordedInput* input = m_cursor.NextInputNow()) {
+            if (input->kind == frame::InputKind::Answer) {
+                yes = input->a != 0;
+                break;
+            }
+            Apply(*input);
+            CheckEnded();
+        } else if (Finished() && m_cursor.AtEnd()) {
+            // The game ended while the view asked: its recording ends here, unanswered.
+            break;
+        } else if (m_cursor.TakeTick()) {
+            m_gameTimeMs += static_cast<uint64_t>(std::max(0, ClockInterval()));
+            m_engine.TimerHandler();
+            CheckEnded();
+        } else {
+            m_cursor.Fail(frame::RecordingError::Corrupt,
+                          QCoreApplication::translate("frame::GameRecording", "(an answer is missing)"));
+        }
+    }
+    --m_questions;
+    return yes;
 }
 
 void RecordingPlayer::CheckEnded() {

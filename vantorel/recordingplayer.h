@@ -15,10 +15,10 @@ namespace vantorel {
 // real view, when a game is watched at its recorded pace, or an engine on a silent view to verify it.
 // While it plays, the engine takes the recorded seed and answers; the destructor gives the engine its
 // own random source and answers back.
-class RecordingPlayer {
+class RecordingPlayer : public frame::RecordedAnswers {
   public:
     RecordingPlayer(Game& engine, frame::GameRecording recording, const frame::RecordingLimits& limits = {});
-    ~RecordingPlayer();
+    ~RecordingPlayer() override;
     RecordingPlayer(const RecordingPlayer&) = delete;
     RecordingPlayer& operator=(const RecordingPlayer&) = delete;
 
@@ -44,6 +44,10 @@ class RecordingPlayer {
     // Steps to the end and returns the outcome.
     frame::PlayOutcome PlayToEnd();
 
+    // The engine asks its question: what the recording holds before the answer (the clock ran on while
+    // the view asked) is played first, as it happened.
+    bool NextAnswer() override;
+
   private:
     void Apply(const frame::RecordedInput& input);
     void CheckEnded();
@@ -55,6 +59,7 @@ class RecordingPlayer {
     frame::GameRecorder* m_ownRecorder;
     uint64_t m_gameTimeMs = 0;
     bool m_begun = false;
+    int m_questions = 0;  // questions open, one inside another
 };
 
 // Where the engine's game stands, as a re-played game's outcome tells it (no error, no ticks): the

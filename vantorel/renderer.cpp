@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/colouraid.h"
+
 namespace vantorel {
 
 namespace {
@@ -15,7 +17,39 @@ QColor Grey(double g) {
 
 const QColor kFrameLine = Grey(82);
 
+bool g_colourAid = false;
+
 }  // namespace
+
+void SetColourAid(bool on) {
+    g_colourAid = on;
+}
+
+bool ColourAid() {
+    return g_colourAid;
+}
+
+unsigned AidMarksOf(int32_t colour) {
+    switch (colour) {
+        case kYellow:
+        case kYellowTransparent:
+            return frame::kAidDots;
+        case kBlue:
+        case kBlueTransparent:
+            return frame::kAidRising;
+        case kRed:
+        case kRedTransparent:
+            return frame::kAidFalling;
+        case kGreen:
+            return frame::kAidGreen;
+        case kOrange:
+            return frame::kAidOrange;
+        case kPurple:
+            return frame::kAidPurple;
+        default:
+            return frame::kAidNone;
+    }
+}
 
 int DivRoundEven(int a, int b) {
     if (b == 0) return 0;
@@ -136,6 +170,12 @@ void DrawCell(frame::Canvas& surface, int x, int y, int32_t colour, int size, co
         surface.SetFillColor(c.fill);
         surface.Box(l, t, r, b);
     }
+    // The marks cover the inside of the bevel; on a transparent part they are light, as its ground is
+    // the dark surface.
+    if (g_colourAid && size > 3)
+        frame::DrawAidMarksOnDevice(surface, QRect(l + 2, t + 2, size - 3, size - 3), size,
+                                    AidMarksOf(colour),
+                                    frame::AidTone(c.fill, transparent ? background : c.fill));
     DrawBevel(surface, l, t, r, b, colour);
 }
 

@@ -23,6 +23,14 @@ struct CellColours {
 };
 CellColours ColoursOf(int32_t colour);
 
+// The colour-blind aid: when on, every cell drawn afterwards carries its colour's marks (yellow dots,
+// blue rising and red falling stripes; a mix carries both of its parents'). Off at start, so the cells
+// look as designed; the window redraws when it changes.
+void SetColourAid(bool on);
+bool ColourAid();
+// The aid's marks of a colour number; a transparent number carries its colour's.
+unsigned AidMarksOf(int32_t colour);
+
 // Where the window puts the pit, the status bar and the caption line for a given inner size.
 struct Layout {
     int scaleWidth = 0;

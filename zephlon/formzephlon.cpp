@@ -10,6 +10,7 @@
 #include "dialogs/formabout.h"
 #include "dialogs/zephlonhelp.h"
 #include "frame/drawsurface.h"
+#include "frame/windowcontrols.h"
 #include "web/records.h"
 #include "web/startdoc.h"
 
@@ -17,6 +18,8 @@ FormZephlon::FormZephlon(QWidget* parent, std::optional<frame::RandomSource> ran
                          std::unique_ptr<frame::CueBackend> sound)
     : QMainWindow(parent), m_random(random ? *random : frame::RandomSource()) {
     m_session = new frame::GameSession(*this, *this, frame::Program::Zephlon);
+    // The renderer's aid is one per program: this window draws as it says from the first cell on.
+    zephlon::SetColourAid(m_colourAid);
     m_sound = std::make_unique<frame::SoundCues>(frame::Program::Zephlon, std::move(sound));
     m_engine = std::make_unique<zephlon::ZephlonEngine>(*this, *m_sound, m_random);
     m_asker = [this](const QString& question) {
@@ -38,6 +41,19 @@ FormZephlon::FormZephlon(QWidget* parent, std::optional<frame::RandomSource> ran
     hooks.uploadTop3 = [this] { m_web->UploadTop3(); };
     hooks.uploadEntry = [this](int16_t position) { m_web->OfferUpload(position); };
     hooks.nameEntered = [this] { m_engine->NameEntered(); };
+    m_controls = new frame::WindowControls(*this, *this, *m_sound, frame::Program::Zephlon);
+    connect(m_controls, &frame::WindowControls::changed, this, [this] {
+        if (m_controls->Settings().ColourAid != m_colourAid) SetColourAid(m_controls->Settings().ColourAid);
+    });
+    // A running game pauses (its board hidden, as the design's pause does) while another program has the
+    // focus.
+    m_session->sizeToKeep = [this] { return m_controls->SizeToKeep(); };
+    m_controls->pauseOnFocusLoss = [this] {
+        // A recording being watched stands over the frozen game: the pause would show on it.
+        if (m_watch->Active()) return;
+        const zephlon::GameContext& c = m_engine->Context();
+        if (c.GameRunning() && !c.paused) m_engine->SetPaused(true);
+    };
     Form_Load();
     SetUpWatching();
 }
@@ -72,6 +88,10 @@ void FormZephlon::InitGame() {
     m_engine->SetOptions(options);
     // The high-score records follow the options; the best score of the mode's list goes to LabelHiScore.
     m_highScores->Load(m_session->Store());
+    m_controls->Load(m_session->Store());
+    // The stored aid: the first resize draws with it.
+    m_colourAid = m_controls->Settings().ColourAid;
+    zephlon::SetColourAid(m_colourAid);
 
     const zephlon::ZephlonOptions& o = m_engine->Options();
     UpdateLevelMenu();
@@ -145,6 +165,7 @@ void FormZephlon::HideDialogs() {
 void FormZephlon::WriteSettings(frame::SettingsStore& store) {
     m_options = Options();
     frame::WriteOptions(store, frame::Program::Zephlon, m_options);
+    m_controls->Save(store);
     // The high-score records go between the options and the window size.
     m_highScores->Save(store);
 }

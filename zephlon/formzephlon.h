@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+#include "frame/bindings.h"
+#include "frame/gamepads.h"
 #include "frame/gamerecording.h"
 #include "frame/gamesession.h"
 #include "frame/keycodes.h"
@@ -28,12 +30,16 @@ class QTimer;
 
 namespace frame {
 class DrawSurface;
-}
+class WindowControls;
+}  // namespace frame
 
 // The Zephlon main window: menus, play area, status bar, message panel and sprites. It builds the controls
 // (formzephloncontrols.cpp), shows what the engine draws (formzephlonview.cpp), hands keys and mouse to the
 // engine (formzephloninput.cpp), and runs its life cycle through the shared game session.
-class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private frame::SessionHost {
+class FormZephlon : public QMainWindow,
+                    public zephlon::ZephlonView,
+                    public frame::CommandTarget,
+                    private frame::SessionHost {
     Q_OBJECT
   public:
     // Without a random source the game draws from a generator seeded from the clock; without a sound backend
@@ -48,9 +54,18 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     frame::SoundCues& Sound() { return *m_sound; }
     frame::GameSession& Session() { return *m_session; }
     frame::SettingsStore& Settings() { return m_session->Store(); }
+    // The colour-blind aid: marks on every colour, redrawn at once. Off unless the player turns it on.
+    void SetColourAid(bool on);
+    bool ColourAid() const { return m_colourAid; }
+    // Takes the pads' presses as keys (frame::ConnectGamepads).
+    void SetGamepads(frame::Gamepads& pads);
     // The options as the close would write them now.
     frame::Options Options() const;
     scores::HighScores& Scores() { return *m_highScores; }
+    // The keys, pad buttons, colour aid and volume, and their window.
+    frame::WindowControls& Controls() { return *m_controls; }
+    // Runs a command as its key does (keys and pad buttons come here through the bindings).
+    bool RunCommand(frame::Command command, bool repeat) override;
 
     // ---- Recorded games ----
     // Every game the player plays is recorded here, in memory, from its first tick.
@@ -224,6 +239,7 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     frame::RandomSource m_random;
     std::unique_ptr<frame::SoundCues> m_sound;
     frame::GameSession* m_session = nullptr;
+    bool m_colourAid = false;
     std::unique_ptr<zephlon::ZephlonEngine> m_engine;
     frame::Options m_options;
     Asker m_asker;
@@ -242,4 +258,5 @@ class FormZephlon : public QMainWindow, public zephlon::ZephlonView, private fra
     // The message panel's look before watching.
     bool m_watchShowingLogo = false;
     int m_watchMessageFontSize = 21;
+    frame::WindowControls* m_controls = nullptr;
 };

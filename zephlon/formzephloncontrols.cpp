@@ -16,6 +16,7 @@
 #include "frame/accessibility.h"
 #include "frame/drawsurface.h"
 #include "frame/translations.h"
+#include "frame/windowcontrols.h"
 #include "zephlon/formzephlon.h"
 
 using zephlon::StatusFont;
@@ -103,6 +104,7 @@ void FormZephlon::BuildMenus() {
     connect(MenuSound, &QAction::triggered, this, &FormZephlon::MenuSound_Click);
     ScoreServer = action(options, tr("S&core Server..."), QStringLiteral("ScoreServer"));
     connect(ScoreServer, &QAction::triggered, this, &FormZephlon::ScoreServer_Click);
+    m_controls->AddMenuEntry(options);
 
     QMenu* scores = menuBar()->addMenu(tr("&Highscores"));
     scores->setObjectName(QStringLiteral("highscores"));
@@ -253,6 +255,16 @@ void FormZephlon::DescribeForAssistiveTechnology() {
     frame::MakeAccessibleValue(LabelBlocks, tr("Blocks"));
     //: The best score of the list, as a screen reader names it.
     frame::MakeAccessibleValue(LabelHiScore, tr("High score"));
+}
+
+void FormZephlon::SetGamepads(frame::Gamepads& pads) {
+    frame::ConnectGamepads(pads, *m_controls, *this, *this);
+}
+
+void FormZephlon::SetColourAid(bool on) {
+    m_colourAid = on;
+    zephlon::SetColourAid(on);
+    Form_Resize();
 }
 
 void FormZephlon::Form_Resize() {

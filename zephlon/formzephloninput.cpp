@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "frame/drawsurface.h"
+#include "frame/windowcontrols.h"
 #include "zephlon/formzephlon.h"
 
 namespace {
@@ -18,17 +19,31 @@ zephlon::MouseButton ButtonOf(const QMouseEvent* event) {
 void FormZephlon::keyPressEvent(QKeyEvent* event) {
     // While a recording plays, the keys steer the watching; none reaches the game.
     if (m_watch->HandleKey(event)) return;
-    const frame::KeyCode code = frame::KeyCodeOf(event->key());
-    if (code == frame::kKeyNone) {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
-    event->accept();
+    if (!m_controls->KeyPress(event)) QMainWindow::keyPressEvent(event);
+}
+
+bool FormZephlon::RunCommand(frame::Command command, bool repeat) {
+    using frame::Command;
+    // Pad buttons too stay out of the player's game while a recording plays.
+    if (m_watch->Active()) return true;
     // A held command key acts once; held movement keys repeat.
-    const bool command = code == frame::kKeyEnter || code == frame::kKeyP || code == frame::kKeyQ ||
-                         code == frame::kKeyR || code == frame::kKeyS;
-    if (command && event->isAutoRepeat()) return;
-    Form_KeyDown(code);
+    const bool moves = command == Command::Left || command == Command::Right || command == Command::Turn ||
+                       command == Command::Down || command == Command::Drop;
+    if (repeat && !moves) return true;
+    switch (command) {
+        case Command::Help:
+            ShowInstructions();
+            return true;
+        case Command::FullScreen:
+            m_controls->ToggleFullScreen();
+            return true;
+        default:
+            break;
+    }
+    const frame::KeyCode key = frame::Bindings::EngineKeyOf(frame::Program::Zephlon, command);
+    if (key == frame::kKeyNone) return false;
+    Form_KeyDown(key);
+    return true;
 }
 
 void FormZephlon::Form_KeyDown(frame::KeyCode keyCode) {

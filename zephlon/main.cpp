@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QTextStream>
+#include <QTimer>
 #include <memory>
 
 #include "dialogs/art.h"
@@ -23,11 +24,17 @@ int run(int argc, char** argv) {
     frame::InstallTranslations(app);
     QApplication::setWindowIcon(dialogs::ProgramIcon(frame::Program::Zephlon));
     std::unique_ptr<FormZephlon> window;
-    dialogs::FormSplash splash([&window, &replay] {
+    std::unique_ptr<frame::Gamepads> pads;
+    dialogs::FormSplash splash([&window, &pads, &replay] {
         window = std::make_unique<FormZephlon>();
         window->show();
         window->activateWindow();  // the game clock runs only while the main window is active
         if (!replay.isEmpty()) window->WatchFile(replay);
+        // Gamepads start once the window is up: SDL takes some milliseconds to look for controllers.
+        QTimer::singleShot(0, window.get(), [&window, &pads] {
+            pads = std::make_unique<frame::Gamepads>();
+            window->SetGamepads(*pads);
+        });
     });
     splash.ShowCentred();
     return QApplication::exec();

@@ -170,6 +170,9 @@ void RecordingPlayer::Apply(const frame::RecordedInput& input) {
                     if (!InRange(b, 1, 10)) break;
                     m_engine.SetStartLevel(static_cast<int16_t>(b));
                     return;
+                case frame::RecordedOption::Rules:
+                    // Another program's option.
+                    break;
             }
             break;
         case InputKind::Answer:

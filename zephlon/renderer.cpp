@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "frame/colouraid.h"
 #include "zephlon/board.h"
 
 namespace zephlon {
@@ -45,6 +46,16 @@ constexpr Rgb kShades[3][4][6] = {
         {{0, 0, 32}, {0, 18, 0}, {0, 0, 0}, {30, 0, 30}, {14, 14, 14}, {18, 2, 2}},
     },
 };
+
+bool g_colourAid = false;
+
+// The marks' tone: the scheme's light shade, lighter still, so it stands out from the cell's dark fill
+// but keeps the scheme's hue and does not read as a grey pipe.
+QColor AidToneOf(int style, int scheme) {
+    const QColor light = ShadeColour(style, 2, scheme);
+    auto up = [](int c) { return c + (255 - c) * 35 / 100; };
+    return QColor(up(light.red()), up(light.green()), up(light.blue()));
+}
 
 int RoundHalfUp(double v) {
     return static_cast<int>(std::lround(v));
@@ -172,6 +183,33 @@ QColor ShadeColour(int style, int shade, int scheme) {
     return QColor(c.r, c.g, c.b);
 }
 
+void SetColourAid(bool on) {
+    g_colourAid = on;
+}
+
+bool ColourAid() {
+    return g_colourAid;
+}
+
+unsigned AidMarksOf(int scheme) {
+    switch (scheme) {
+        case kBlueberry:
+            return frame::kAidRising;
+        case kLime:
+            return frame::kAidGreen;
+        case kKiwi:
+            return frame::kAidDots;
+        case kPlum:
+            return frame::kAidPurple;
+        case kGreyScheme:
+            return frame::kAidHorizontal;
+        case kRedScheme:
+            return frame::kAidFalling;
+        default:
+            return frame::kAidNone;
+    }
+}
+
 int SchemeOf(int16_t value, int blockColour) {
     if (value & kBomb) return kRedScheme;
     if (value & kConcrete) return kGreyScheme;
@@ -226,6 +264,11 @@ void DrawCell(frame::Canvas& canvas, int x0, int y0, int logicalSize, int16_t va
         c.FilledBox(in, last - in, last - in, last - in, frameColour);
         c.FilledBox(last - in, in, last - in, last - in, frameColour);
     }
+    // The marks fill the inside of the frame line; the pipes are drawn over them.
+    const int inside = g.b < s / 2 - 1 ? g.b + 1 : g.b;
+    if (g_colourAid && s - 2 * inside > 0)
+        frame::DrawAidMarks(c, QRect(inside, inside, s - 2 * inside, s - 2 * inside), s, AidMarksOf(scheme),
+                            AidToneOf(style, scheme));
     const bool has2 = value & kPipe2;
     const bool has4 = value & kPipe4;
     for (int16_t bit : {kPipe8, kPipe16, kPipe2, kPipe4}) {

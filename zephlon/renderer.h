@@ -18,6 +18,15 @@ QColor ShadeColour(int style, int shade, int scheme);
 // The scheme a cell value is drawn in: bombs and blasts red, concrete grey, other blocks the chosen colour.
 int SchemeOf(int16_t value, int blockColour);
 
+// The colour-blind aid: when on, every block drawn afterwards carries its scheme's marks under its pipes
+// (Blueberry rising stripes, Lime dots and rising stripes, Kiwi dots, Plum both stripes, Grey lines
+// across, red falling stripes), in a light tone of the scheme. Off at start, so the blocks look as
+// designed; the window redraws when it changes.
+void SetColourAid(bool on);
+bool ColourAid();
+// The aid's marks of a colour scheme.
+unsigned AidMarksOf(int scheme);
+
 // The four greys of a plain pipe, light to dark, and the lit colour.
 inline const QColor kPipeLight{214, 214, 214};
 inline const QColor kPipeMid{173, 173, 173};

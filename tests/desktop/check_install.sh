@@ -158,6 +158,10 @@ unwanted=$(grep -E '^(libqt6webengine|libqt6httpserver|libqt6sql6|quillbyte-arca
 [ -z "$unwanted" ] || fail "installing quillbyte-arcade pulls in $unwanted"
 grep -q "quillbyte-arcade-webview" <<<"$(dpkg-deb -f "$work/new/quillbyte-arcade_${version}_$arch.deb" Recommends)" ||
   fail "quillbyte-arcade does not recommend quillbyte-arcade-webview"
+# SDL is loaded at run time, for gamepads: recommended, never a dependency.
+grep -q "libsdl2-2.0-0" <<<"$(dpkg-deb -f "$work/new/quillbyte-arcade_${version}_$arch.deb" Recommends)" ||
+  fail "quillbyte-arcade does not recommend libsdl2-2.0-0"
+! grep -q "libsdl2" <<<"$games_depends" || fail "quillbyte-arcade depends on SDL: $games_depends"
 webview_depends=$(depends quillbyte-arcade-webview)
 for lib in "quillbyte-arcade (= $version)" libqt6webenginewidgets6 libqt6webenginecore6-bin; do
   grep -qF "$lib" <<<"$webview_depends" || fail "quillbyte-arcade-webview does not depend on $lib: $webview_depends"

@@ -148,25 +148,34 @@ Played PlayQuadrelle(uint64_t seed) {
     return p;
 }
 
-Played PlayVantorel(uint64_t seed) {
+// With `modern`, the game begins under the rules beyond the design (the pause freezes the piece, Enter
+// asks first), Enter is pressed now and then and answered No, and the rules are switched during the game.
+Played PlayVantorel(uint64_t seed, bool modern = false) {
     vantorel::test::FakeView view;
+    view.answer = false;
     testsupport::SilentSink sink;
     vantorel::Game game(view, sink, frame::RandomSource::GameSeeded([seed] { return seed; }));
     frame::GameRecorder recorder;
     game.SetRecorder(&recorder);
     game.SetStartLevel(static_cast<int16_t>(1 + seed % 10));
+    if (modern) game.SetRules({true, true});
     game.Start();
     Played p = PlayUntilOver(
         game, recorder, [&] { return game.State() == vantorel::GameState::Stopped; },
         [&](int r, Choices& c) {
             if (r < 75)
                 game.TimerHandler();
-            else if (r < 76)
+            else if (r < 77)
                 game.SetPaused(!game.Paused());
+            else if (modern && r < 82)
+                game.HandleKey(frame::kKeyEnter);
+            else if (modern && r < 84)
+                game.SetRules({!game.Rules().freezingPause, true});
             else
                 game.HandleKey(kKeys[c.Below(5)]);
         },
         seed);
+    if (modern && view.questions == 0) p.recording = {};  // the row would prove nothing
     p.live = vantorel::CurrentOutcome(game);
     Claim(p);
     return p;
@@ -179,7 +188,7 @@ Played PlayGame(Program program, uint64_t seed) {
         case Program::Quadrelle:
             return PlayQuadrelle(seed);
         case Program::Vantorel:
-            return PlayVantorel(seed);
+            return PlayVantorel(seed % 100, seed >= 100);
     }
     return {};
 }
@@ -222,6 +231,8 @@ class TestGameRecording : public QObject {
             QTest::addRow("zephlon %llu", seed) << Program::Zephlon << seed;
             QTest::addRow("quadrelle %llu", seed) << Program::Quadrelle << seed;
             QTest::addRow("vantorel %llu", seed) << Program::Vantorel << seed;
+            // Seeds from 100 on: the rules beyond the design, switched during the game, and Enter's question.
+            QTest::addRow("vantorel modern %llu", seed) << Program::Vantorel << seed + 100;
         }
     }
     void roundTrip() {

@@ -9,6 +9,7 @@
 #include "dialogs/formabout.h"
 #include "dialogs/forminstructions.h"
 #include "dialogs/zephlonhelp.h"
+#include "frame/controlsdialog.h"
 #include "frame/translations.h"
 #include "support/programwindows.h"
 #include "support/tempsettings.h"
@@ -154,6 +155,8 @@ class Layouts : public QObject {
             clipped << ClippedShown(&single, QStringLiteral("upload prompt"));
             web::FormURL2 plural(program, &window);
             clipped << ClippedShown(&plural, QStringLiteral("upload prompt (plural)"));
+            frame::ControlsDialog controls(opened->Controls().Settings(), &window);
+            clipped << ClippedShown(&controls, QStringLiteral("controls"));
             if (program == frame::Program::Zephlon) {
                 dialogs::zephlon::FormInstructions instructions(&window);
                 clipped << ClippedShown(&instructions, QStringLiteral("game play"));

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTextDocumentFragment>
 #include <QTranslator>
 #include <QtTest>
@@ -16,6 +17,7 @@
 #include "dialogs/formabout.h"
 #include "dialogs/forminstructions.h"
 #include "dialogs/zephlonhelp.h"
+#include "frame/controlsdialog.h"
 #include "support/programwindows.h"
 #include "support/tempsettings.h"
 #include "support/testmain.h"
@@ -175,6 +177,17 @@ class PseudoTranslation : public QObject {
         walk.Window(&single, QStringLiteral("upload prompt"));
         web::FormURL2 plural(program, &window);
         walk.Window(&plural, QStringLiteral("upload prompt (plural)"));
+        frame::ControlsDialog controls(opened->Controls().Settings(), &window);
+        walk.Window(&controls, QStringLiteral("controls"));
+        for (int row = 0; row < controls.TableBindings->rowCount(); ++row)
+            walk.Text(QStringLiteral("controls command"), controls.TableBindings->item(row, 0)->text());
+        controls.CommandModern->click();
+        walk.Text(QStringLiteral("controls set"), controls.StatusText());
+        walk.Text(
+            QStringLiteral("controls refusal"),
+            opened->Controls().bindings().Refusal(frame::Command::Drop, frame::Input::Key(Qt::Key_Left)));
+        walk.Text(QStringLiteral("pad button"), frame::Input::Pad(frame::kPadA).DisplayText());
+        walk.Text(QStringLiteral("pad direction"), frame::Input::Pad(frame::kPadLeftStickUp).DisplayText());
         if (program == frame::Program::Zephlon) {
             dialogs::zephlon::FormInstructions instructions(&window);
             walk.Window(&instructions, QStringLiteral("game play"));

@@ -80,6 +80,7 @@ class TestQuadrelleWindow : public QObject {
                                       "    10 - &Sanitarium",
                                       "  &Sound",
                                       "  &AutoUpload",
+                                      "  &Controls...",
                                       "&Highscores",
                                       "  &Local Highscores...",
                                       "  &Clear Highscores",

@@ -14,6 +14,7 @@
 #include "frame/program.h"
 #include "frame/soundcues.h"
 #include "frame/watchsession.h"
+#include "frame/windowcontrols.h"
 #include "quadrelle/formplunko.h"
 #include "scores/highscores.h"
 #include "vantorel/formplunko.h"
@@ -51,6 +52,8 @@ class ProgramWindow {
     // Watching recorded games in the window.
     virtual void WatchFile(const QString& path) = 0;
     virtual frame::WatchSession& Watching() = 0;
+    // The keys, pad buttons, colour aid and volume.
+    virtual frame::WindowControls& Controls() = 0;
 
     // Shows the window and makes it the active one, as a started program is.
     bool Activate() {
@@ -104,6 +107,7 @@ class ZephlonWindow : public ProgramWindow {
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
     frame::SoundCues& Cues() override { return w.Sound(); }
+    frame::WindowControls& Controls() override { return w.Controls(); }
 
     FormZephlon w;
 };
@@ -147,6 +151,7 @@ class QuadrelleWindow : public ProgramWindow {
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
     frame::SoundCues& Cues() override { return w.Sound(); }
+    frame::WindowControls& Controls() override { return w.Controls(); }
 
     quadrelle::FormPlunko w;
 };
@@ -182,6 +187,7 @@ class VantorelWindow : public ProgramWindow {
     QAction* ExitAction() override { return w.Exit; }
     QAction* SoundAction() override { return w.MenuSound; }
     frame::SoundCues& Cues() override { return w.soundCues(); }
+    frame::WindowControls& Controls() override { return w.Controls(); }
 
     static vantorel::FormPlunkoHooks Hooks(std::optional<frame::RandomSource> random = std::nullopt) {
         vantorel::FormPlunkoHooks hooks;

@@ -30,6 +30,8 @@ struct FakeView : GameView {
     bool pauseChecked = false;
     int focusCalls = 0;
     int saveNames = 0;
+    int questions = 0;
+    bool answer = false;  // the answer to "Are you sure you want to start a new game"
     struct Over {
         int32_t score;
         int16_t startLevel;
@@ -57,6 +59,10 @@ struct FakeView : GameView {
     void ShowPaused(bool paused) override { pauseChecked = paused; }
     void FocusPlayArea() override { ++focusCalls; }
     void CommitPendingName() override { ++saveNames; }
+    bool AskNewGame() override {
+        ++questions;
+        return answer;
+    }
     // The game reports its end; the record it offers is read from the game itself.
     void GameOver() override {
         if (game) gameOvers.push_back({game->Score(), game->GameStartLevel(), game->Level()});
