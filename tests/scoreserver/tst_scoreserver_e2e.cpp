@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -8,6 +10,10 @@
 
 #include "recordedgames.h"
 #include "scores/highscoretable.h"
+#include "support/programwindows.h"
+#include "support/tempsettings.h"
+#include "vantorel/formplunko.h"
+#include "web/formurl.h"
 #include "web/links.h"
 #include "web/records.h"
 #include "web/replays.h"
@@ -155,6 +161,83 @@ class TestScoreServerEndToEnd : public QObject {
 #else
         QSKIP("built without Qt WebEngine");
 #endif
+    }
+
+    // A game played in Vantorel's real window reaches the top ten; the player uploads it as the game
+    // offers, the link opened as the browser would open it and the replay sent beside it; the server's
+    // list shows the record as verified, with its replay to download.
+    void windowGameListedVerified() {
+        testsupport::TempSettings settings;
+        auto opened = testsupport::ProgramWindow::Open(
+            frame::Program::Vantorel, frame::RandomSource::GameSeeded([] { return uint64_t{4711}; }));
+        auto& window = static_cast<vantorel::FormPlunko&>(opened->Window());
+        window.SetWebServer(address_);
+        // A fresh list, so the game played is the best score the upload sends.
+        opened->Scores().ClearAllScores();
+        QVERIFY(opened->Activate());
+        opened->StartAction()->trigger();
+        // Pieces pushed to the walls in turn, so more of them fit than the default records' scores.
+        for (int step = 0; opened->GameRunning() && step < 20000; ++step) {
+            const int phase = step / 18 % 3;
+            if (phase < 2) QTest::keyClick(&window, phase == 0 ? Qt::Key_Left : Qt::Key_Right);
+            opened->ClumsyStep();
+        }
+        QVERIFY(!opened->GameRunning());
+        if (opened->Session().GameOverPending()) opened->Session().TimerGameOver_Timer();
+        scores::FormTopTen& dialog = opened->Scores().Dialog();
+        QVERIFY(dialog.NameFieldOpen());
+        const QString name = QStringLiteral("Window Player");
+        dialog.TextInput->setText(name);
+        opened->Scores().Form_Enter();
+        const scores::HighScoreRecord record = opened->Scores().Table().Record(0, 1);
+        QCOMPARE(record.Name, name);
+        QVERIFY(opened->Scores().Replays().Exists(0, record));
+        dialog.hide();
+
+        // The player uploads: the address prompt is answered, the link goes to the "browser".
+        QStringList links;
+        web::SetUrlOpener([&links](const QUrl& url) {
+            links << url.toString(QUrl::FullyEncoded);
+            return true;
+        });
+        QTimer prompt;
+        QObject::connect(&prompt, &QTimer::timeout, [] {
+            if (auto* url = qobject_cast<web::FormURL*>(QApplication::activeModalWidget()))
+                url->Command1->click();
+        });
+        prompt.start(10);
+        window.UploadBestScore->trigger();
+        prompt.stop();
+        web::SetUrlOpener({});
+        QCOMPARE(links.size(), 1);
+        QNetworkAccessManager network;
+        const auto get = [&network](const QString& url) {
+            std::unique_ptr<QNetworkReply> reply(network.get(QNetworkRequest(QUrl(url))));
+            QSignalSpy done(reply.get(), &QNetworkReply::finished);
+            done.wait(20000);
+            return reply->readAll();
+        };
+        QVERIFY(QString::fromUtf8(get(links.first())).contains(QStringLiteral("stored")));
+
+        // The replay arrives in the background and is played again on the server.
+        const QString list =
+            QStringLiteral("http://") + address_ + QStringLiteral("/vantorel/scores.asp?format=json");
+        QJsonObject row;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                for (const QJsonValue& v :
+                     QJsonDocument::fromJson(get(list)).object().value(QStringLiteral("records")).toArray()) {
+                    if (v.toObject().value(QStringLiteral("name")).toString() == name) row = v.toObject();
+                }
+                return row.value(QStringLiteral("verified")).toBool();
+            }(),
+            20000);
+        QCOMPARE(row.value(QStringLiteral("score")).toInt(), record.Score);
+        const QByteArray replay = get(QStringLiteral("http://") + address_.section(u'/', 0, 0) +
+                                      row.value(QStringLiteral("replay")).toString());
+        const frame::DecodeResult decoded = frame::Decode(replay, {}, frame::Program::Vantorel);
+        QVERIFY2(decoded.ok(), qPrintable(decoded.errorText));
+        QCOMPARE(decoded.recording->claim->name, name);
     }
 };
 
