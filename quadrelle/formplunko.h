@@ -10,8 +10,8 @@
 
 #include "frame/bindings.h"
 #include "frame/drawsurface.h"
-#include "frame/gamerecording.h"
 #include "frame/gamepads.h"
+#include "frame/gamerecording.h"
 #include "frame/gamesession.h"
 #include "frame/options.h"
 #include "frame/settingsstore.h"

@@ -572,8 +572,9 @@ class GuardedTcpServer : public QTcpServer {
                                         QStringLiteral("Too many open connections; try again shortly."),
                                         context_.options.basePath),
                               true, true, "Retry-After: 5\r\n"));
+            // Its descriptor is given back as soon as the answer is out; the object goes a little later,
+            // or at once should the client not take the answer.
             socket->disconnectFromHost();
-            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             QTimer::singleShot(2000, socket, [socket] {
                 socket->abort();
                 socket->deleteLater();

@@ -38,7 +38,8 @@ QuadrelleWeb::QuadrelleWeb(QWidget* mainWindow, frame::Options& options, RandomS
       options_(options),
       random_(std::move(random)),
       factory_(std::move(factory)),
-      present_(static_cast<bool>(factory_)) {
+      present_(static_cast<bool>(factory_)),
+      replays_(new ReplaySender) {
     if (main_) closeWatch_ = new CloseWatch(main_);
     FindReplay = [](int list, const UploadRecord& record) {
         return StoredReplay(frame::Program::Quadrelle, list, record);
