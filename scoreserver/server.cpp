@@ -1328,8 +1328,10 @@ void ScoreServer::storeVerified(const std::shared_ptr<Exchange>& exchange,
                         {403, text, "refused: " + e.reason.toUtf8() + "; nothing was stored\n", headers});
                 return;
             }
-            // A replay sent again changes no list: the cached pages stay good.
-            if (e.proofAdded) ++context_.generation;
+            // A new record shows at once, as a link's does. A mark on a record already listed leaves the
+            // cached pages as they are: it shows once they are a second old, as other servers' uploads do,
+            // so a stream of verifications never makes readers wait for the database.
+            if (e.outcome == Outcome::Stored) ++context_.generation;
             context_.metrics.Upload("replay-verified");
             const QString rank = e.rank == kBelowRankDepth ? QStringLiteral("below rank %1").arg(kRankDepth)
                                                            : QStringLiteral("at rank %1").arg(e.rank);
