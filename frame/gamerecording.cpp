@@ -541,4 +541,120 @@ void RecordingCursor::Fail(RecordingError error, const QString& detail) {
     m_errorText = RecordingErrorText(error, detail);
 }
 
+RecordingPlayback::RecordingPlayback(Program program, GameRecording recording, const RecordingLimits& limits)
+    : m_program(program), m_recording(std::move(recording)), m_cursor(m_recording, limits) {}
+
+bool RecordingPlayback::Begin() {
+    if (m_begun) return !Done();
+    const GameRecording& r = m_recording;
+    if (r.program != m_program) {
+        Fail(RecordingError::OtherProgram);
+        return false;
+    }
+    if (r.rulesVersion != RulesVersion(m_program)) {
+        Fail(RecordingError::OtherRulesVersion);
+        return false;
+    }
+    if (r.inputs.size() > m_cursor.Limits().maxInputs) {
+        Fail(RecordingError::TooManyInputs);
+        return false;
+    }
+    if (r.ticks > m_cursor.Limits().maxTicks) {
+        Fail(RecordingError::TooManyTicks);
+        return false;
+    }
+    m_begun = true;
+    if (!StartGame()) return false;
+    CheckEnded();
+    return !Done();
+}
+
+void RecordingPlayback::PlayTick() {
+    m_gameTimeMs += static_cast<uint64_t>(std::max(0, ClockInterval()));
+    TickEngine();
+    CheckEnded();
+}
+
+bool RecordingPlayback::NextAnswer() {
+    // A question inside a question's wait is a recording's own; more is a hostile one's.
+    if (m_questions >= 4) {
+        Fail(RecordingError::Corrupt,
+             QCoreApplication::translate("frame::GameRecording", "(an answer is missing)"));
+        return false;
+    }
+    ++m_questions;
+    bool yes = false;
+    while (!Done()) {
+        if (const RecordedInput* input = m_cursor.NextInputNow()) {
+            if (input->kind == InputKind::Answer) {
+                yes = input->a != 0;
+                break;
+            }
+            Apply(*input);
+            CheckEnded();
+        } else if (Finished() && m_cursor.AtEnd()) {
+            // The game ended while the view asked: its recording ends here, unanswered.
+            break;
+        } else if (m_cursor.TakeTick()) {
+            PlayTick();
+        } else {
+            Fail(RecordingError::Corrupt,
+                 QCoreApplication::translate("frame::GameRecording", "(an answer is missing)"));
+        }
+    }
+    --m_questions;
+    return yes;
+}
+
+void RecordingPlayback::CheckEnded() {
+    // The game ends where its recording ends: nothing recorded may come after "Game Over".
+    if (Finished() && !m_cursor.AtEnd())
+        Fail(RecordingError::Corrupt,
+             QCoreApplication::translate("frame::GameRecording", "(inputs after the game's end)"));
+}
+
+bool RecordingPlayback::Step() {
+    if (!m_begun && !Begin()) return false;
+    if (Done()) return false;
+    while (const RecordedInput* input = m_cursor.NextInputNow()) {
+        Apply(*input);
+        CheckEnded();
+        if (Done()) return false;
+    }
+    if (m_cursor.TakeTick()) PlayTick();
+    return !Done();
+}
+
+bool RecordingPlayback::Done() const {
+    return m_cursor.Error() != RecordingError::None || (m_begun && m_cursor.AtEnd());
+}
+
+PlayOutcome RecordingPlayback::Outcome() const {
+    PlayOutcome out = EngineOutcome();
+    out.finished = Finished();
+    if (m_cursor.Error() != RecordingError::None) {
+        out.error = m_cursor.Error();
+        out.errorText = m_cursor.ErrorText();
+    } else if (m_begun && m_cursor.AtEnd() && out.finished != m_recording.finished) {
+        out.error = RecordingError::NotFinished;
+        out.errorText = RecordingErrorText(out.error);
+    } else if (m_begun && m_cursor.AtEnd() && m_recording.claim) {
+        const QString differs = CompareClaim(out, *m_recording.claim);
+        if (!differs.isEmpty()) {
+            out.error = out.finished ? RecordingError::ClaimDiffers : RecordingError::NotFinished;
+            out.errorText = differs;
+        }
+    }
+    out.ticks = m_cursor.TicksDone();
+    out.gameTimeMs = m_gameTimeMs;
+    return out;
+}
+
+PlayOutcome RecordingPlayback::PlayToEnd() {
+    if (Begin())
+        while (Step()) {
+        }
+    return Outcome();
+}
+
 }  // namespace frame

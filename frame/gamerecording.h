@@ -282,4 +282,64 @@ class RecordingCursor : public RecordedAnswers {
     QString m_errorText;
 };
 
+// What every core's RecordingPlayer does alike: checks a recording against its program and caps, steps it
+// tick by tick into the engine, answers the engine's questions from it, and tells how it ended. A core's
+// player adds only its engine: how a game starts, how an input and a tick reach it, and where it stands.
+class RecordingPlayback : public RecordedAnswers {
+  public:
+    RecordingPlayback(Program program, GameRecording recording, const RecordingLimits& limits);
+    RecordingPlayback(const RecordingPlayback&) = delete;
+    RecordingPlayback& operator=(const RecordingPlayback&) = delete;
+
+    // Starts the recorded game on the engine: its options, start level and seed. False (and Outcome()
+    // says why) for a recording of another program or rules version, or over the caps.
+    bool Begin();
+    // Gives the inputs that arrive before the next main-clock tick, then that tick. False once the
+    // recording is done (or failed).
+    bool Step();
+    // The inputs Step() gives before its tick.
+    std::vector<RecordedInput> NextInputs() const { return m_cursor.InputsNow(); }
+    // Every input and tick has been given, or the recording failed.
+    bool Done() const;
+    // The engine's game reached "Game Over".
+    bool Finished() const { return m_begun && EngineStopped(); }
+    // Main-clock ticks played, and the engine's main-clock interval now (ms), the pace of a watcher.
+    uint32_t Tick() const { return m_cursor.TicksDone(); }
+    virtual int ClockInterval() const = 0;
+    const GameRecording& Recording() const { return m_recording; }
+    // How the game ended, or where it stands: score, levels, board, and any error (also a claim the
+    // finished game does not match).
+    PlayOutcome Outcome() const;
+    // Steps to the end and returns the outcome.
+    PlayOutcome PlayToEnd();
+
+    // The engine asks its question: what the recording holds before the answer (the clock ran on while
+    // the view asked) is played first, as it happened.
+    bool NextAnswer() override;
+
+  protected:
+    // The engine takes the recording's seed, answers and options and begins its game; false after
+    // Fail() when the recording's header does not fit the program.
+    virtual bool StartGame() = 0;
+    virtual void Apply(const RecordedInput& input) = 0;
+    virtual void TickEngine() = 0;
+    virtual bool EngineStopped() const = 0;
+    // Where the engine's game stands (CurrentOutcome of the core).
+    virtual PlayOutcome EngineOutcome() const = 0;
+    // Refuses the recording: a damaged header or input.
+    void Fail(RecordingError error, const QString& detail = {}) { m_cursor.Fail(error, detail); }
+    bool Begun() const { return m_begun; }
+
+  private:
+    void PlayTick();
+    void CheckEnded();
+
+    Program m_program;
+    GameRecording m_recording;
+    RecordingCursor m_cursor;
+    uint64_t m_gameTimeMs = 0;
+    bool m_begun = false;
+    int m_questions = 0;  // questions open, one inside another
+};
+
 }  // namespace frame

@@ -44,44 +44,25 @@ bool InRange(int32_t v, int32_t low, int32_t high) {
 
 RecordingPlayer::RecordingPlayer(Engine& engine, frame::GameRecording recording,
                                  const frame::RecordingLimits& limits)
-    : m_engine(engine),
-      m_recording(std::move(recording)),
-      m_cursor(m_recording, limits),
+    : RecordingPlayback(frame::Program::Quadrelle, std::move(recording), limits),
+      m_engine(engine),
       m_ownRandom(engine.Random()),
       m_ownRecorder(engine.Recorder()) {}
 
 RecordingPlayer::~RecordingPlayer() {
-    if (!m_begun) return;
+    if (!Begun()) return;
     m_engine.SetRecordedAnswers(nullptr);
     m_engine.SetRandom(m_ownRandom);
     m_engine.SetRecorder(m_ownRecorder);
 }
 
-bool RecordingPlayer::Begin() {
-    if (m_begun) return !Done();
-    const frame::GameRecording& r = m_recording;
-    if (r.program != frame::Program::Quadrelle) {
-        m_cursor.Fail(frame::RecordingError::OtherProgram);
-        return false;
-    }
-    if (r.rulesVersion != frame::kQuadrelleRulesVersion) {
-        m_cursor.Fail(frame::RecordingError::OtherRulesVersion);
-        return false;
-    }
-    if (r.inputs.size() > m_cursor.Limits().maxInputs) {
-        m_cursor.Fail(frame::RecordingError::TooManyInputs);
-        return false;
-    }
-    if (r.ticks > m_cursor.Limits().maxTicks) {
-        m_cursor.Fail(frame::RecordingError::TooManyTicks);
-        return false;
-    }
+bool RecordingPlayer::StartGame() {
+    const frame::GameRecording& r = Recording();
     if (!r.settings.empty() || r.mode != 0 || !InRange(r.startLevel, 1, 10)) {
-        m_cursor.Fail(frame::RecordingError::Corrupt,
-                      QCoreApplication::translate("frame::GameRecording", "(settings)"));
+        Fail(frame::RecordingError::Corrupt,
+             QCoreApplication::translate("frame::GameRecording", "(settings)"));
         return false;
     }
-    m_begun = true;
     // The recording plays on its own: nothing of it is recorded again, and its seed drives the draws.
     m_engine.SetRecorder(nullptr);
     m_engine.SetRecordedAnswers(this);
@@ -91,11 +72,11 @@ bool RecordingPlayer::Begin() {
     m_engine.SetNextGameSeed(seed);
     m_engine.NewGame();
     if (m_engine.Level() != r.startLevel || m_engine.State() != GameState::Spawn) {
-        m_cursor.Fail(frame::RecordingError::Corrupt,
-                      QCoreApplication::translate("frame::GameRecording", "(start level)"));
+        Fail(frame::RecordingError::Corrupt,
+             QCoreApplication::translate("frame::GameRecording", "(start level)"));
         return false;
     }
-    return !Done();
+    return true;
 }
 
 void RecordingPlayer::Apply(const frame::RecordedInput& input) {
@@ -113,89 +94,32 @@ void RecordingPlayer::Apply(const frame::RecordedInput& input) {
             m_engine.SetPaused(a != 0);
             return;
         case InputKind::Answer:
-            m_cursor.Fail(
-                frame::RecordingError::Corrupt,
-                QCoreApplication::translate("frame::GameRecording", "(an answer without a question)"));
+            Fail(frame::RecordingError::Corrupt,
+                 QCoreApplication::translate("frame::GameRecording", "(an answer without a question)"));
             return;
         default:
             // Mouse, Zephlon's timers and options: not inputs of this game.
-            m_cursor.Fail(frame::RecordingError::UnknownInputKind);
+            Fail(frame::RecordingError::UnknownInputKind);
             return;
     }
-    m_cursor.Fail(frame::RecordingError::Corrupt,
-                  QCoreApplication::translate("frame::GameRecording", "(an input out of its range)"));
-}
-
-bool RecordingPlayer::NextAnswer() {
-    // A question inside a question's wait is a recording's own; more is a hostile one's.
-    if (m_questions >= 4) {
-        m_cursor.Fail(frame::RecordingError::Corrupt,
-                      QCoreApplication::translate("frame::GameRecording", "(an answer is missing)"));
-        return false;
-    }
-    ++m_questions;
-    bool yes = false;
-    while (!Done()) {
-        if (const frame::RecordedInput* input = m_cursor.NextInputNow()) {
-            if (input->kind == frame::InputKind::Answer) {
-                yes = input->a != 0;
-                break;
-            }
-            Apply(*input);
-            CheckEnded();
-        } else if (Finished() && m_cursor.AtEnd()) {
-            // The game ended while the view asked: its recording ends here, unanswered.
-            break;
-        } else if (m_cursor.TakeTick()) {
-            m_gameTimeMs += static_cast<uint64_t>(std::max(0, ClockInterval()));
-            m_engine.TimerHandler();
-            CheckEnded();
-        } else {
-            m_cursor.Fail(frame::RecordingError::Corrupt,
-                          QCoreApplication::translate("frame::GameRecording", "(an answer is missing)"));
-        }
-    }
-    --m_questions;
-    return yes;
-}
-
-void RecordingPlayer::CheckEnded() {
-    // The game ends where its recording ends: nothing recorded may come after "Game Over".
-    if (Finished() && !m_cursor.AtEnd())
-        m_cursor.Fail(frame::RecordingError::Corrupt,
-                      QCoreApplication::translate("frame::GameRecording", "(inputs after the game's end)"));
-}
-
-bool RecordingPlayer::Step() {
-    if (!m_begun && !Begin()) return false;
-    if (Done()) return false;
-    while (const frame::RecordedInput* input = m_cursor.NextInputNow()) {
-        Apply(*input);
-        CheckEnded();
-        if (Done()) return false;
-    }
-    if (m_cursor.TakeTick()) {
-        m_gameTimeMs += static_cast<uint64_t>(std::max(0, static_cast<int>(m_engine.TickInterval())));
-        m_engine.TimerHandler();
-        CheckEnded();
-    }
-    return !Done();
-}
-
-std::vector<frame::RecordedInput> RecordingPlayer::NextInputs() const {
-    return m_cursor.InputsNow();
-}
-
-bool RecordingPlayer::Done() const {
-    return m_cursor.Error() != frame::RecordingError::None || (m_begun && m_cursor.AtEnd());
-}
-
-bool RecordingPlayer::Finished() const {
-    return m_begun && m_engine.State() == GameState::Stopped;
+    Fail(frame::RecordingError::Corrupt,
+         QCoreApplication::translate("frame::GameRecording", "(an input out of its range)"));
 }
 
 int RecordingPlayer::ClockInterval() const {
     return m_engine.TickInterval();
+}
+
+void RecordingPlayer::TickEngine() {
+    m_engine.TimerHandler();
+}
+
+bool RecordingPlayer::EngineStopped() const {
+    return m_engine.State() == GameState::Stopped;
+}
+
+frame::PlayOutcome RecordingPlayer::EngineOutcome() const {
+    return CurrentOutcome(m_engine);
 }
 
 frame::PlayOutcome CurrentOutcome(const Engine& engine) {
@@ -210,35 +134,6 @@ frame::PlayOutcome CurrentOutcome(const Engine& engine) {
         for (int x = 1; x <= kWellColumns; ++x)
             out.board.append(static_cast<char>(engine.Board(x, y) ? engine.Colour(x, y) : 0));
     return out;
-}
-
-frame::PlayOutcome RecordingPlayer::Outcome() const {
-    frame::PlayOutcome out = CurrentOutcome(m_engine);
-    out.finished = Finished();
-    if (m_cursor.Error() != frame::RecordingError::None) {
-        out.error = m_cursor.Error();
-        out.errorText = m_cursor.ErrorText();
-    } else if (m_begun && m_cursor.AtEnd() && out.finished != m_recording.finished) {
-        out.error = frame::RecordingError::NotFinished;
-        out.errorText = frame::RecordingErrorText(out.error);
-    } else if (m_begun && m_cursor.AtEnd() && m_recording.claim) {
-        const QString differs = frame::CompareClaim(out, *m_recording.claim);
-        if (!differs.isEmpty()) {
-            out.error =
-                out.finished ? frame::RecordingError::ClaimDiffers : frame::RecordingError::NotFinished;
-            out.errorText = differs;
-        }
-    }
-    out.ticks = m_cursor.TicksDone();
-    out.gameTimeMs = m_gameTimeMs;
-    return out;
-}
-
-frame::PlayOutcome RecordingPlayer::PlayToEnd() {
-    if (Begin())
-        while (Step()) {
-        }
-    return Outcome();
 }
 
 frame::PlayOutcome PlayRecording(const frame::GameRecording& recording,

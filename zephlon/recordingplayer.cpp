@@ -53,39 +53,20 @@ bool InRange(int32_t v, int32_t low, int32_t high) {
 
 RecordingPlayer::RecordingPlayer(ZephlonEngine& engine, frame::GameRecording recording,
                                  const frame::RecordingLimits& limits)
-    : m_engine(engine),
-      m_recording(std::move(recording)),
-      m_cursor(m_recording, limits),
+    : RecordingPlayback(frame::Program::Zephlon, std::move(recording), limits),
+      m_engine(engine),
       m_ownRandom(engine.Random()),
       m_ownRecorder(engine.Recorder()) {}
 
 RecordingPlayer::~RecordingPlayer() {
-    if (!m_begun) return;
+    if (!Begun()) return;
     m_engine.SetRecordedAnswers(nullptr);
     m_engine.SetRandom(m_ownRandom);
     m_engine.SetRecorder(m_ownRecorder);
 }
 
-bool RecordingPlayer::Begin() {
-    if (m_begun) return !Done();
-    const frame::GameRecording& r = m_recording;
-    if (r.program != frame::Program::Zephlon) {
-        m_cursor.Fail(frame::RecordingError::OtherProgram);
-        return false;
-    }
-    if (r.rulesVersion != frame::kZephlonRulesVersion) {
-        m_cursor.Fail(frame::RecordingError::OtherRulesVersion);
-        return false;
-    }
-    if (r.inputs.size() > m_cursor.Limits().maxInputs) {
-        m_cursor.Fail(frame::RecordingError::TooManyInputs);
-        return false;
-    }
-    if (r.ticks > m_cursor.Limits().maxTicks) {
-        m_cursor.Fail(frame::RecordingError::TooManyTicks);
-        return false;
-    }
-    m_begun = true;
+bool RecordingPlayer::StartGame() {
+    const frame::GameRecording& r = Recording();
     // The recording plays on its own: nothing of it is recorded again, and its seed drives the draws.
     m_engine.SetRecorder(nullptr);
     m_engine.SetRecordedAnswers(this);
@@ -96,19 +77,18 @@ bool RecordingPlayer::Begin() {
                        InRange(s[8], 0, 999) && InRange(r.startLevel, 1, 999) &&
                        m_engine.RestoreRecordingSettings(r.mode, s);
     if (!valid) {
-        m_cursor.Fail(frame::RecordingError::Corrupt,
-                      QCoreApplication::translate("frame::GameRecording", "(settings)"));
+        Fail(frame::RecordingError::Corrupt,
+             QCoreApplication::translate("frame::GameRecording", "(settings)"));
         return false;
     }
     m_engine.SetNextGameSeed(seed);
     m_engine.NewGame(static_cast<int16_t>(s[8]), s[6] != 0);
     if (m_engine.Context().level != r.startLevel || !m_engine.Context().GameRunning()) {
-        m_cursor.Fail(frame::RecordingError::Corrupt,
-                      QCoreApplication::translate("frame::GameRecording", "(start level)"));
+        Fail(frame::RecordingError::Corrupt,
+             QCoreApplication::translate("frame::GameRecording", "(start level)"));
         return false;
     }
-    CheckEnded();
-    return !Done();
+    return true;
 }
 
 void RecordingPlayer::Apply(const frame::RecordedInput& input) {
@@ -176,89 +156,31 @@ void RecordingPlayer::Apply(const frame::RecordedInput& input) {
             }
             break;
         case InputKind::Answer:
-            m_cursor.Fail(
-                frame::RecordingError::Corrupt,
-                QCoreApplication::translate("frame::GameRecording", "(an answer without a question)"));
+            Fail(frame::RecordingError::Corrupt,
+                 QCoreApplication::translate("frame::GameRecording", "(an answer without a question)"));
             return;
     }
     if (static_cast<uint8_t>(input.kind) == 0 || static_cast<uint8_t>(input.kind) > frame::kLastInputKind)
-        m_cursor.Fail(frame::RecordingError::UnknownInputKind);
+        Fail(frame::RecordingError::UnknownInputKind);
     else
-        m_cursor.Fail(frame::RecordingError::Corrupt,
-                      QCoreApplication::translate("frame::GameRecording", "(an input out of its range)"));
-}
-
-bool RecordingPlayer::NextAnswer() {
-    // A question inside a question's wait is a recording's own; more is a hostile one's.
-    if (m_questions >= 4) {
-        m_cursor.Fail(frame::RecordingError::Corrupt,
-                      QCoreApplication::translate("frame::GameRecording", "(an answer is missing)"));
-        return false;
-    }
-    ++m_questions;
-    bool yes = false;
-    while (!Done()) {
-        if (const frame::RecordedInput* input = m_cursor.NextInputNow()) {
-            if (input->kind == frame::InputKind::Answer) {
-                yes = input->a != 0;
-                break;
-            }
-            Apply(*input);
-            CheckEnded();
-        } else if (Finished() && m_cursor.AtEnd()) {
-            // The game ended while the view asked: its recording ends here, unanswered.
-            break;
-        } else if (m_cursor.TakeTick()) {
-            m_gameTimeMs += static_cast<uint64_t>(std::max(0, ClockInterval()));
-            m_engine.TimerHandler();
-            CheckEnded();
-        } else {
-            m_cursor.Fail(frame::RecordingError::Corrupt,
-                          QCoreApplication::translate("frame::GameRecording", "(an answer is missing)"));
-        }
-    }
-    --m_questions;
-    return yes;
-}
-
-void RecordingPlayer::CheckEnded() {
-    // The game ends where its recording ends: nothing recorded may come after "Game Over".
-    if (Finished() && !m_cursor.AtEnd())
-        m_cursor.Fail(frame::RecordingError::Corrupt,
-                      QCoreApplication::translate("frame::GameRecording", "(inputs after the game's end)"));
-}
-
-bool RecordingPlayer::Step() {
-    if (!m_begun && !Begin()) return false;
-    if (Done()) return false;
-    while (const frame::RecordedInput* input = m_cursor.NextInputNow()) {
-        Apply(*input);
-        CheckEnded();
-        if (Done()) return false;
-    }
-    if (m_cursor.TakeTick()) {
-        m_gameTimeMs +=
-            static_cast<uint64_t>(std::max(0, static_cast<int>(m_engine.Context().clockInterval)));
-        m_engine.TimerHandler();
-        CheckEnded();
-    }
-    return !Done();
-}
-
-std::vector<frame::RecordedInput> RecordingPlayer::NextInputs() const {
-    return m_cursor.InputsNow();
-}
-
-bool RecordingPlayer::Done() const {
-    return m_cursor.Error() != frame::RecordingError::None || (m_begun && m_cursor.AtEnd());
-}
-
-bool RecordingPlayer::Finished() const {
-    return m_begun && m_engine.Context().gameState == GameState::Stopped;
+        Fail(frame::RecordingError::Corrupt,
+             QCoreApplication::translate("frame::GameRecording", "(an input out of its range)"));
 }
 
 int RecordingPlayer::ClockInterval() const {
     return m_engine.Context().clockInterval;
+}
+
+void RecordingPlayer::TickEngine() {
+    m_engine.TimerHandler();
+}
+
+bool RecordingPlayer::EngineStopped() const {
+    return m_engine.Context().gameState == GameState::Stopped;
+}
+
+frame::PlayOutcome RecordingPlayer::EngineOutcome() const {
+    return CurrentOutcome(m_engine);
 }
 
 frame::PlayOutcome CurrentOutcome(const ZephlonEngine& engine) {
@@ -278,35 +200,6 @@ frame::PlayOutcome CurrentOutcome(const ZephlonEngine& engine) {
         }
     }
     return out;
-}
-
-frame::PlayOutcome RecordingPlayer::Outcome() const {
-    frame::PlayOutcome out = CurrentOutcome(m_engine);
-    out.finished = Finished();
-    out.ticks = m_cursor.TicksDone();
-    out.gameTimeMs = m_gameTimeMs;
-    if (m_cursor.Error() != frame::RecordingError::None) {
-        out.error = m_cursor.Error();
-        out.errorText = m_cursor.ErrorText();
-    } else if (m_begun && m_cursor.AtEnd() && out.finished != m_recording.finished) {
-        out.error = frame::RecordingError::NotFinished;
-        out.errorText = frame::RecordingErrorText(out.error);
-    } else if (m_begun && m_cursor.AtEnd() && m_recording.claim) {
-        const QString differs = frame::CompareClaim(out, *m_recording.claim);
-        if (!differs.isEmpty()) {
-            out.error =
-                out.finished ? frame::RecordingError::ClaimDiffers : frame::RecordingError::NotFinished;
-            out.errorText = differs;
-        }
-    }
-    return out;
-}
-
-frame::PlayOutcome RecordingPlayer::PlayToEnd() {
-    if (Begin())
-        while (Step()) {
-        }
-    return Outcome();
 }
 
 frame::PlayOutcome PlayRecording(const frame::GameRecording& recording,
