@@ -268,7 +268,7 @@ void ConnectGamepads(Gamepads& pads, WindowControls& controls, QMainWindow& wind
                              if (!repeat) dialog->CapturePadInput(code);
                              return;
                          }
-                         if (!window.isActiveWindow()) return;
+                         if (!window.isActiveWindow() || controls.Watching()) return;
                          const Command command = controls.bindings().CommandOf(Input::Pad(code));
                          if (command != Command::None) target.RunCommand(command, repeat);
                      });

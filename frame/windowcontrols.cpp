@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/windowcontrols.h"
 
+#include "frame/watchsession.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -59,7 +61,12 @@ void WindowControls::ShowDialog() {
     dialog->open();
 }
 
+bool WindowControls::Watching() const {
+    return m_watch && m_watch->Active();
+}
+
 bool WindowControls::KeyPress(QKeyEvent* event) {
+    if (m_watch && m_watch->HandleKey(event)) return true;
     const Command command = m_settings.bindings.CommandOf(event->key(), static_cast<int>(event->modifiers()));
     if (command == Command::None) return false;
     event->accept();
@@ -69,6 +76,7 @@ bool WindowControls::KeyPress(QKeyEvent* event) {
 
 bool WindowControls::PadPress(int code, bool repeat) {
     if (m_dialog && m_dialog->isVisible()) return m_dialog->CapturePadInput(code);
+    if (Watching()) return true;
     const Command command = m_settings.bindings.CommandOf(Input::Pad(code));
     return command != Command::None && m_target.RunCommand(command, repeat);
 }
@@ -95,6 +103,8 @@ bool WindowControls::eventFilter(QObject* watched, QEvent* event) {
 void WindowControls::FocusLeft() {
     // Our own dialogs and questions leave the game frozen behind them; only another program pauses it.
     if (QApplication::activeWindow() != nullptr || !m_settings.bindings.PauseOnFocusLoss()) return;
+    // A recording being watched stands over the frozen game: the pause would show on it.
+    if (Watching()) return;
     if (pauseOnFocusLoss) pauseOnFocusLoss();
 }
 

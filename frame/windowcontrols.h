@@ -18,6 +18,7 @@ namespace frame {
 class ControlsDialog;
 class SettingsStore;
 class SoundCues;
+class WatchSession;
 
 // The controls of one main window: its bindings, the "&Controls..." entry and window, the route from a
 // key press to a command, full screen, and the Modern pause when the program loses the focus.
@@ -41,9 +42,14 @@ class WindowControls : public QObject {
     // The controls window while it is open, for tests and the pad layer.
     ControlsDialog* Dialog() const;
 
-    // A key press: runs its command through the target. False for a key bound to nothing (the window
-    // then hands it on as before).
+    // A key press: while a recording is watched it steers the watching; else it runs its command through
+    // the target. False for a key bound to nothing (the window then hands it on as before).
     bool KeyPress(QKeyEvent* event);
+
+    // The window's watching of recorded games: while one plays, the player's frozen game gets no key, pad
+    // command or focus-loss pause.
+    void SetWatching(WatchSession* watch) { m_watch = watch; }
+    bool Watching() const;
 
     // A pad button or direction pressed (a PadCode): while the controls window is open it goes there (taken
     // when the window waits for one, otherwise ignored); else its command runs as a key's would. False when
@@ -78,6 +84,7 @@ class WindowControls : public QObject {
     ControlSettings m_settings;
     QPointer<ControlsDialog> m_dialog;
     QSize m_sizeBeforeFullScreen;
+    WatchSession* m_watch = nullptr;
 };
 
 }  // namespace frame

@@ -111,6 +111,7 @@ FormPlunko::FormPlunko(QWidget* parent, std::unique_ptr<frame::CueBackend> sound
 
     InitGame();
     SetUpWatching();
+    m_controls->SetWatching(m_watch);
 }
 
 FormPlunko::~FormPlunko() {
@@ -394,14 +395,10 @@ void FormPlunko::FocusPlayArea() {
 // ---- Keys and questions ----
 
 void FormPlunko::keyPressEvent(QKeyEvent* event) {
-    // While a recording plays, the keys steer the watching; none reaches the game.
-    if (m_watch->HandleKey(event)) return;
     if (!m_controls->KeyPress(event)) QMainWindow::keyPressEvent(event);
 }
 
 bool FormPlunko::RunCommand(frame::Command command, bool repeat) {
-    // Pad buttons too stay out of the player's game while a recording plays.
-    if (m_watch->Active()) return true;
     const frame::KeyCode key = frame::Bindings::EngineKeyOf(frame::Program::Quadrelle, command);
     if (key != frame::kKeyNone) {
         // Held keys repeat, as the design's keys always did; the game reads no shift state.
@@ -426,8 +423,6 @@ bool FormPlunko::RunCommand(frame::Command command, bool repeat) {
 
 // A running game pauses, with the well hidden, while another program has the focus.
 void FormPlunko::PauseOnFocusLoss() {
-    // A recording being watched stands over the frozen game: the pause would show on it.
-    if (m_watch->Active()) return;
     const GameState state = m_engine->State();
     if (state != GameState::Stopped && state != GameState::Idle && !m_engine->Paused()) SetPaused(true);
 }

@@ -113,6 +113,7 @@ void FormPlunko::Form_Load() {
     m_scores->Dialog().setWindowIcon(windowIcon());
     InitGame();
     SetUpWatching();
+    m_controls->SetWatching(m_watch);
 }
 
 QLabel* FormPlunko::MakeLabel(QWidget* parent, const QString& text, int top, int height, int pixelSize,
@@ -328,14 +329,10 @@ void FormPlunko::Tick() {
 }
 
 void FormPlunko::keyPressEvent(QKeyEvent* event) {
-    // While a recording plays, the keys steer the watching; none reaches the game.
-    if (m_watch->HandleKey(event)) return;
     if (!m_controls->KeyPress(event)) QMainWindow::keyPressEvent(event);
 }
 
 bool FormPlunko::RunCommand(frame::Command command, bool repeat) {
-    // Pad buttons too stay out of the player's game while a recording plays.
-    if (m_watch->Active()) return true;
     const frame::KeyCode key = frame::Bindings::EngineKeyOf(kProgram, command);
     if (key != frame::kKeyNone) {
         // Held keys repeat, as the design's keys always did.
@@ -369,8 +366,6 @@ void FormPlunko::ApplyControls() {
 
 // A running game pauses, with the pit hidden, while another program has the focus.
 void FormPlunko::PauseOnFocusLoss() {
-    // A recording being watched stands over the frozen game: the pause would show on it.
-    if (m_watch->Active()) return;
     const GameState state = m_game.State();
     if (state != GameState::Stopped && state != GameState::Idle && !m_game.Paused()) m_game.SetPaused(true);
 }

@@ -49,13 +49,12 @@ FormZephlon::FormZephlon(QWidget* parent, std::optional<frame::RandomSource> ran
     // focus.
     m_session->sizeToKeep = [this] { return m_controls->SizeToKeep(); };
     m_controls->pauseOnFocusLoss = [this] {
-        // A recording being watched stands over the frozen game: the pause would show on it.
-        if (m_watch->Active()) return;
         const zephlon::GameContext& c = m_engine->Context();
         if (c.GameRunning() && !c.paused) m_engine->SetPaused(true);
     };
     Form_Load();
     SetUpWatching();
+    m_controls->SetWatching(m_watch);
 }
 
 FormZephlon::~FormZephlon() {

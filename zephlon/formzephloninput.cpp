@@ -17,15 +17,11 @@ zephlon::MouseButton ButtonOf(const QMouseEvent* event) {
 }  // namespace
 
 void FormZephlon::keyPressEvent(QKeyEvent* event) {
-    // While a recording plays, the keys steer the watching; none reaches the game.
-    if (m_watch->HandleKey(event)) return;
     if (!m_controls->KeyPress(event)) QMainWindow::keyPressEvent(event);
 }
 
 bool FormZephlon::RunCommand(frame::Command command, bool repeat) {
     using frame::Command;
-    // Pad buttons too stay out of the player's game while a recording plays.
-    if (m_watch->Active()) return true;
     // A held command key acts once; held movement keys repeat.
     const bool moves = command == Command::Left || command == Command::Right || command == Command::Turn ||
                        command == Command::Down || command == Command::Drop;
